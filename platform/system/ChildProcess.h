@@ -1,0 +1,33 @@
+#pragma once
+// Outside programs started by a command line (the 3D generator, the 3D viewer, the on-screen
+// keyboard). A program that cannot be started is reported by the result, never a crash.
+
+#include <string>
+#include <sys/types.h>
+
+namespace platform {
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Starts commandLine (split at blanks, double quotes group; the program is looked up on
+    // PATH) detached from the terminal; false when it could not be started.
+    bool start(const std::string& commandLine);
+    bool isStarted() const { return pid_ > 0; }
+    bool isRunning();
+    pid_t pid() const { return pid_; }
+
+    // Waits up to waitMs for the program to end by itself, then terminates it (SIGTERM, and
+    // SIGKILL when it is still there after a further grace); true when it had to be ended.
+    bool endAfter(int waitMs);
+
+private:
+    pid_t pid_ = -1;
+    bool reaped_ = false;
+};
+
+}  // namespace platform
