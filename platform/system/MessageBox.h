@@ -12,7 +12,7 @@ class QWidget;
 namespace platform {
 
 enum class MsgIcon { None, Information, Question, Exclamation, Stop };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
 // Values of the Windows IDOK.. constants, which callers compare against.
 enum class MsgAnswer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
@@ -43,13 +43,16 @@ void InstallMessageBoxService(MessageBoxService* service);
 // into a request, for callers that hold the flags as numbers.
 MessageBoxRequest RequestFromStyle(std::string text, std::string caption, unsigned style);
 
+// The answer of a box closed on its first button: Ok, Yes, Retry or Abort.
+MsgAnswer DefaultAnswer(MsgButtons buttons);
+
 class QtMessageBoxService final : public MessageBoxService {
 public:
     MsgAnswer show(const MessageBoxRequest& request) override;
 };
 
-// Records every request and answers from a queue of preset answers (Ok, or the first button
-// of the request when the queue is empty).
+// Records every request and answers from a queue of preset answers; with the queue empty it
+// answers DefaultAnswer of the request's buttons.
 class RecordingMessageBoxService final : public MessageBoxService {
 public:
     MsgAnswer show(const MessageBoxRequest& request) override;
