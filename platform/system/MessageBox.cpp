@@ -125,10 +125,13 @@ MsgAnswer QtMessageBoxService::show(const MessageBoxRequest& request)
 
     QMessageBox box(QtIcon(request.icon), FromCp1252(request.caption), FromCp1252(request.text),
                     QtButtons(request.buttons), request.owner);
+    // Task- and system-modal boxes, and boxes without an owner, block the whole program; an
+    // owned box blocks its owner, as a Windows application-modal box does.
+    const bool blocksAll = request.taskModal || request.systemModal || !request.owner;
+    box.setWindowModality(blocksAll ? Qt::ApplicationModal : Qt::WindowModal);
+    // After the modality, which resets the window flags.
     if (request.topMost)
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (request.taskModal || request.systemModal || !request.owner)
-        box.setWindowModality(Qt::ApplicationModal);
     box.exec();
     return AnswerOf(box.standardButton(box.clickedButton()), request.buttons);
 }
