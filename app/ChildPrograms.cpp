@@ -1,0 +1,15 @@
+#include "app/ChildPrograms.h"
+
+#include "app/SharedTables.h"
+
+platform::ChildProcess ThreeDGenerator;
+platform::ChildProcess ThreeDViewer;
+
+void EndChildPrograms()
+{
+    constexpr int GraceMs = 500;
+    if (ThreeDAvailable && ThreeDGenerator.isStarted())
+        ThreeDGenerator.endAfter(GraceMs);
+    if (ThreeDViewer.isStarted())
+        ThreeDViewer.endAfter(GraceMs);
+}

@@ -1,0 +1,240 @@
+#include "app/Startup.h"
+
+#include "app/ChildPrograms.h"
+#include "app/ExternalLibraries.h"
+#include "app/LngMessage.h"
+#include "app/SharedTables.h"
+#include "app/StartupIni.h"
+#include "app/TForm1.h"
+#include "app/TfrmSplash.h"
+#include "chart/ChartPresentation.h"
+#include "chart/MapManager.h"
+#include "chart/MapView.h"
+#include "platform/system/MessageBox.h"
+#include "radarweather/RadarManager.h"
+#include "radarweather/WeatherManager.h"
+#include "sensors/OwnShipState.h"
+#include "sensors/TargetTable.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MinimumWindowSide = 100;
+
+void MakeFolders()
+{
+    std::error_code ignored;
+    for (const auto& path : DataPaths)
+        if (!path.empty())
+            std::filesystem::create_directories(path, ignored);
+    std::filesystem::create_directories(ProgramFolder / "Temp", ignored);
+    std::filesystem::create_directories(ProgramFolder / "Info", ignored);
+}
+
+void ReadMonitors()
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    DualMonitor = screens.size() == 2;
+    ScreenWidth = primary ? primary->geometry().width() : 0;
+    ScreenHeight = primary ? primary->geometry().height() : 0;
+    if (DualMonitor) {
+        const QRect v = primary->virtualGeometry();
+        const WindowPlace place = ThreeDWindowOnSecondMonitor(v.x(), v.y(), v.width(), v.height(),
+                                                              ScreenWidth, ScreenHeight);
+        ThreeDExchange.windowX = place.x;
+        ThreeDExchange.windowY = place.y;
+        ThreeDExchange.windowWidth = place.width;
+        ThreeDExchange.windowHeight = place.height;
+    }
+}
+
+void FillDayColours()
+{
+    UserColourTable = {0, 0x0000FF, 0xFF0000, 0x00C000, 0x00F0FF, 0xFF00FF, 0x000000, 0x00B0FF};
+}
+
+void SaveSystemColours()
+{
+    const QPalette palette = QApplication::palette();
+    // Windows system colour index -> the palette role that stands for it here.
+    auto role = [](int index) {
+        switch (index) {
+        case 5: return QPalette::Window;
+        case 8: return QPalette::WindowText;
+        case 13: return QPalette::Highlight;
+        case 14: return QPalette::HighlightedText;
+        case 15: return QPalette::Button;
+        case 18: return QPalette::ButtonText;
+        case 20: return QPalette::Light;
+        case 16: return QPalette::Dark;
+        case 24: return QPalette::ToolTipBase;
+        case 23: return QPalette::ToolTipText;
+        default: return QPalette::Base;
+        }
+    };
+    for (size_t i = 0; i < SavedSystemColourIndexes.size(); ++i) {
+        const QColor c = palette.color(role(SavedSystemColourIndexes[i]));
+        SavedSystemColours[i] = uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
+    }
+}
+
+void ShowServiceError(ServiceManager& manager, const char* caption)
+{
+    platform::MessageBoxRequest request;
+    request.text = manager.ErrorText();
+    request.caption = caption;
+    request.icon = platform::MsgIcon::Exclamation;
+    request.taskModal = true;
+    request.topMost = true;
+    platform::ShowMessageBox(request);
+}
+
+template <typename T>
+void Release(T*& pointer)
+{
+    delete pointer;
+    pointer = nullptr;
+}
+
+}  // namespace
+
+WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, int h)
+{
+    WindowPlace p{};
+    if (vx < 0) {
+        p = {vx + 1, 0, -vx - 7, 0};
+        p.height = 2 * w > vw ? int(p.width * 0.748502994) : vh - 7;
+    } else if (vy < 0) {
+        p = {1, vy + 1, 0, -vy - 7};
+        p.width = 2 * h > vh ? int(p.height * 1.336) : vw - 7;
+    } else if (vw > 1.5 * w) {
+        p = {w, 0, vw - w - 7, 0};
+        p.height = 2 * w > vw ? int(p.width * 0.748502994) : vh - 7;
+    } else {
+        p = {0, h, 0, vh - h - 7};
+        p.width = 2 * h > vh ? int(p.height * 1.336) : vw - 7;
+    }
+    // A second monitor only a few pixels wide would give no usable window.
+    p.width = std::max(p.width, MinimumWindowSide);
+    p.height = std::max(p.height, MinimumWindowSide);
+    return p;
+}
+
+void StartupInit()
+{
+    ProgramFolder = std::filesystem::current_path();
+    ReadStartupIni(ProgramFolder);
+    MakeFolders();
+
+    ClockTime = std::make_unique<ClockRecord>();
+    DialogValueTable.fill(0);
+    ReadMonitors();
+
+    ThreeDGenerator.start(OutsideProgramCommands.threeDGenerator);
+    std::fill(std::begin(ThreeDExchange.request), std::end(ThreeDExchange.request), -1);
+
+    FillDayColours();
+    ResetOwnShipSensorValues();
+    PointTriples[0][0].y = PointTriples[0][1].y = PointTriples[0][2].y = 0;
+    MarkAllTargetsFree();
+
+    const bool threeDBound = BindExternalLibraries(ProgramFolder);
+    if (!threeDBound && ThreeDGenerator.isStarted()) {
+        platform::MessageBoxRequest request;
+        request.text = "Halvmark library missing";
+        request.caption = "No 2D/3D";
+        request.icon = platform::MsgIcon::Exclamation;
+        request.taskModal = true;
+        request.topMost = true;
+        platform::ShowMessageBox(request);
+    }
+    // Window transparency, which the radar overlay needs, is always there with Qt.
+    RadarAvailable = true;
+    WeatherAvailable = true;
+    SaveSystemColours();
+}
+
+void StartupSetup(TForm1& form)
+{
+    SplashSetStatus(frmSplash, QStringLiteral("Setup"));
+    form.presentationChanged = true;
+    StartChartEngine(form, "");
+}
+
+void StartChartEngine(TForm1& form, const std::string& reason)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct CursorRestore {
+        ~CursorRestore() { QApplication::restoreOverrideCursor(); }
+    } cursorRestore;
+
+    if (!reason.empty())
+        ShowLngMessage("C-Map", 13, MessageInformation);
+
+    Release(WeatherService);
+    Release(RadarService);
+    Release(MiniMapView);
+    Release(MainMapView);
+    Release(ChartEngine);
+
+    ChartEngine = new MapManager;
+    SplashSetStatus(frmSplash, QStringLiteral("C-Map start"));
+    if (!ChartEngine->Init(1))
+        ShowLngMessage("C-Map", 4, MessageFatal);
+    if (StartupAbort)
+        return;
+
+    SplashSetStatus(frmSplash, QStringLiteral("C-Map init"));
+    MainMapView = new MapView;
+    if (!MainMapView->Init(0, ChartEngine))
+        ShowLngMessage("C-Map", 5, MessageFatal);
+    if (StartupAbort)
+        return;
+    ChartEngine->views.push_back(MainMapView);
+
+    const double monitor = 17.0;  // the monitor diagonal of the settings record, once it is read
+    SplashSetStatus(frmSplash, QStringLiteral("Presentation"));
+    ApplyPresentation(form, 1, 0, 9);
+    MainMapView->SetMonitorGeometry(monitor - 0.2, 4.0, 3.0, ScreenWidth, ScreenHeight);
+
+    SplashSetStatus(frmSplash, QStringLiteral("Antigrounding"));
+    MiniMapView = new MapView;
+    if (!MiniMapView->Init(1, ChartEngine))
+        ShowLngMessage("C-Map", 6, MessageFatal);
+    if (StartupAbort)
+        return;
+    ChartEngine->views.push_back(MiniMapView);
+    ApplyMiniPresentation(form);
+    MiniMapView->SetMonitorGeometry(monitor - 0.2, 4.0, 3.0, ScreenWidth, ScreenHeight);
+
+    if (RadarAvailable) {
+        SplashSetStatus(frmSplash, QStringLiteral("Radar"));
+        RadarService = new RadarManager;
+        if (RadarService->Init(MainMapView) != 0) {
+            ShowServiceError(*RadarService, "Radar Error");
+            RadarAvailable = false;
+            form.RadarBtn->setEnabled(false);
+            Release(RadarService);
+        } else {
+            RadarService->statusCallback = ShowRadarStatus;
+        }
+    }
+
+    SplashSetStatus(frmSplash, QStringLiteral("Weather"));
+    WeatherService = new WeatherManager;
+    if (WeatherService->Init(MainMapView) != 0) {
+        ShowServiceError(*WeatherService, "Weather Error");
+        WeatherAvailable = false;
+        form.WeatherBtn->setEnabled(false);
+        Release(WeatherService);
+    } else {
+        WeatherService->statusCallback = ShowWeatherStatus;
+    }
+}

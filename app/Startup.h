@@ -1,0 +1,24 @@
+#pragma once
+// The start-up steps run on the first one-second tick, and the (re)start of the chart engine.
+
+#include <string>
+
+class TForm1;
+
+// Reads Startup.ini, makes the data folders, prepares the shared tables, starts the 3D
+// generator and binds the outside libraries.
+void StartupInit();
+
+// Loads the settings and starts the services in their order.
+void StartupSetup(TForm1& form);
+
+// (Re)creates the chart engine, its views and the radar and weather services. A non-empty
+// reason shows the restart notice first.
+void StartChartEngine(TForm1& form, const std::string& reason);
+
+// Places the 3D window on the second monitor from the virtual screen (vx, vy, vw, vh) and the
+// primary screen (w, h).
+struct WindowPlace {
+    int x, y, width, height;
+};
+WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, int h);

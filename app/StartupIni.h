@@ -1,0 +1,18 @@
+#pragma once
+// Startup.ini in the program folder: the data, replay, log and screenshot folders, the share
+// switches, the depth-tile resolution and the commands of the outside programs. Read only.
+
+#include <filesystem>
+#include <string>
+
+struct OutsidePrograms {
+    std::string threeDGenerator = "Korvane";
+    std::string threeDViewer = "Mirelux";
+    std::string screenKeyboard = "osk";
+};
+extern OutsidePrograms OutsideProgramCommands;
+
+// Fills DataPaths, the share switches, the depth-tile resolution of the own ship and
+// OutsideProgramCommands from programFolder/Startup.ini, with their defaults where a file or
+// key is missing. A key present with an empty value gives an empty path.
+void ReadStartupIni(const std::filesystem::path& programFolder);

@@ -1,0 +1,17 @@
+#include "radarweather/RadarManager.h"
+
+RadarManager* RadarService = nullptr;
+
+int RadarManager::Init(MapView* view)
+{
+    if (state_ == InitFailed)
+        return -1;
+    if (!view) {
+        fail(InitFailed, "<RadarManager::Init()> Provided MapView was NULL.");
+        return -1;
+    }
+    fail(InitFailed, "<RadarManager::Init()> No radar service is installed.");
+    return -1;
+}
+
+void ShowRadarStatus(int32_t) {}

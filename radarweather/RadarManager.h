@@ -1,0 +1,20 @@
+#pragma once
+// The radar service of the chart engine for the main view.
+
+#include "radarweather/ServiceManager.h"
+
+class MapView;
+
+class RadarManager : public ServiceManager {
+public:
+    // Binds the manager to the radar service of view; 0 on success.
+    int Init(MapView* view);
+
+    int32_t running = 0;  // non-zero while the overlay is started
+};
+
+// The radar service of the program (null while it is not started).
+extern RadarManager* RadarService;
+
+// Status callback of the radar manager, set by the main window.
+void ShowRadarStatus(int32_t status);

@@ -1,0 +1,91 @@
+#pragma once
+// One tracked vessel of the target table: ARPA, sonar, AIS, simulated or replayed. The record is
+// kept byte for byte as the program has always laid it out (3114 bytes, packed); reserved
+// stretches stay zero.
+
+#include <cstdint>
+
+#pragma pack(push, 1)
+
+struct AisDynamicBlock {
+    uint32_t mmsi;
+    uint8_t navigationStatus;
+    uint8_t reserved1;
+    int32_t rawLongitude;  // 1/10000 minute
+    int32_t rawLatitude;
+    int32_t positionX;  // GeoPoint, longitude first
+    int32_t positionY;
+    uint16_t cogTenths;
+    uint16_t sogTenths;
+    uint16_t trueHeading;
+    int8_t rateOfTurn;  // -128 not available
+    uint8_t reportSecond;
+    uint8_t positionAccuracy;
+    char channel;
+};
+static_assert(sizeof(AisDynamicBlock) == 32);
+
+struct AisStaticBlock {  // the stored AIS static record from its MMSI on
+    uint32_t mmsi;
+    uint32_t imoNumber;
+    char callSign[8];
+    char name[21];
+    char destination[21];
+    uint8_t shipType;
+    uint8_t etaMonth;
+    uint8_t etaDay;
+    uint8_t etaHour;
+    uint8_t etaMinute;
+    uint8_t reserved1;
+    uint16_t dimensionA;  // metres from the reference point to bow
+    uint16_t dimensionB;  // to stern
+    uint8_t dimensionC;   // to port
+    uint8_t dimensionD;   // to starboard
+    uint8_t draughtDecimetres;
+    uint8_t storedMarker;  // 99 once the block was stored
+    uint32_t storedTime;
+    uint8_t dteFlag;
+    uint8_t reserved2;
+};
+static_assert(sizeof(AisStaticBlock) == 78);
+
+struct TargetRecord {
+    static constexpr int TrackPoints = 120;
+
+    uint8_t reserved0[960];
+    uint16_t cogHistory[TrackPoints];  // course x 10
+    uint16_t sogHistory[TrackPoints];  // speed x 10
+    uint32_t timeHistory[TrackPoints];
+    uint8_t reserved1[4];
+    int32_t track[TrackPoints][2];  // chart x, y
+    uint8_t reserved2[8];
+    int32_t previousX, previousY;
+    int32_t positionX, positionY;
+    int32_t screenX, screenY;
+    int16_t count;
+    uint8_t reserved3[4];
+    int32_t id;  // -1 free
+    uint8_t colour;
+    uint8_t trackMode;
+    uint8_t reserved4[2];
+    int32_t lostCount;
+    uint8_t staticLookupPending;
+    uint8_t reserved5;
+    int32_t aux;  // pending-event word, cleared when allocated
+    uint8_t reserved6[4];
+    float distance;
+    float bearing;
+    float speed;
+    float course;
+    float tcpa;
+    float cpa;
+    char status;
+    uint8_t kind;
+    char label[30];
+    uint8_t reserved7[4];
+    AisDynamicBlock dynamic;
+    AisStaticBlock staticData;
+};
+static_assert(sizeof(TargetRecord) == 3114);
+
+#pragma pack(pop)

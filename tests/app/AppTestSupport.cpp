@@ -1,0 +1,34 @@
+#include "AppTestSupport.h"
+
+#include "app/SharedTables.h"
+#include "platform/system/ProgramEnd.h"
+
+#include <fstream>
+#include <random>
+
+void AppTest::SetUp()
+{
+    previousFolder_ = std::filesystem::current_path();
+    folder = std::filesystem::temp_directory_path() /
+             ("varnik-app-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
+    InitSharedTables();
+    ProgramFolder = folder;
+    platform::InstallMessageBoxService(&boxes);
+    platform::SetProgramEndHandler([this] { ++programEndRequests; });
+}
+
+void AppTest::TearDown()
+{
+    platform::SetProgramEndHandler({});
+    platform::InstallMessageBoxService(nullptr);
+    InitSharedTables();
+    std::filesystem::current_path(previousFolder_);
+    std::filesystem::remove_all(folder);
+}
+
+void AppTest::writeFile(const std::string& name, const std::string& text) const
+{
+    std::ofstream(folder / name, std::ios::binary) << text;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Test support for the application frame: a fresh program folder as the working folder, the
+// shared tables reset, message boxes recorded and the program end observed.
+
+#include "platform/system/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+class AppTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes text into a file of the program folder.
+    void writeFile(const std::string& name, const std::string& text) const;
+
+    std::filesystem::path folder;
+    platform::RecordingMessageBoxService boxes;
+    int programEndRequests = 0;
+
+private:
+    std::filesystem::path previousFolder_;
+};

@@ -1,0 +1,79 @@
+#include "AppTestSupport.h"
+
+#include "app/AppEntry.h"
+#include "app/Forms.h"
+#include "app/SharedTables.h"
+#include "app/TForm1.h"
+
+#include <QTimer>
+
+#include <fstream>
+#include <stdexcept>
+
+using EntryTest = AppTest;
+
+TEST(SplashOption, NoSplashIsFoundInAnyCaseAnywhereOnTheCommandLine)
+{
+    const struct {
+        const char* commandLine;
+        bool suppressed;
+    } cases[] = {
+        {"varnikapp", false},
+        {"varnikapp /NOSPLASH", true},
+        {"varnikapp /nosplash", true},
+        {"varnikapp -x /NoSplash -y", true},
+        {"varnikapp/nosplashes", true},
+        {"varnikapp NOSPLASH", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SplashSuppressed(c.commandLine), c.suppressed) << c.commandLine;
+}
+
+TEST_F(EntryTest, FormsAreCreatedInTheirOrderAndDestroyedWithTheirPointers)
+{
+    CreateForms();
+    const std::vector<std::string> expected{
+        "Form1",   "OffDlg",      "SymbDlg",   "ArpaDlg",      "TrackDlg",   "SetupPort",
+        "SetupSensor", "DbObj",   "QueryDlg",  "PositionDlg",  "SimDlg",     "DptEdit",
+        "SarDlg",  "WpDlg",       "Radar",     "RadarCtrl",    "TideWin",    "CM93Inspector",
+        "ListDlg", "ReplayDlg",   "AisDbDlg",  "WeatherDlg",   "UpdateMsgDlg", "DlgFileEdit"};
+    EXPECT_EQ(CreatedFormNames(), expected);
+    ASSERT_NE(Form1, nullptr);
+    EXPECT_TRUE(Form1->Timer2->isActive());
+    EXPECT_FALSE(Form1->Timer1->isActive());
+    EXPECT_EQ(Form1->Timer2->interval(), 1000);
+
+    DestroyForms();
+    EXPECT_EQ(Form1, nullptr);
+    EXPECT_TRUE(CreatedFormNames().empty());
+}
+
+TEST_F(EntryTest, AnExceptionWhileSettingsAreAppliedMovesThemAsideAndReportsThem)
+{
+    writeFile("dta.res", std::string(18586, '\x5a'));
+    SetupLoadMarker = 99;
+    const std::runtime_error error("bad value");
+    HandleEntryException(&error);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "Corrupted setup parameters");
+    EXPECT_EQ(boxes.shown[0].text, "Loading defaut. RESTART Varnik !");
+    EXPECT_EQ(boxes.shown[0].icon, platform::MsgIcon::Stop);
+    EXPECT_TRUE(boxes.shown[0].topMost);
+    EXPECT_FALSE(std::filesystem::exists(folder / "dta.res"));
+    // The record is kept for inspection instead of being deleted.
+    EXPECT_EQ(std::filesystem::file_size(folder / "dta.res.bad"), 18586u);
+}
+
+TEST_F(EntryTest, AnyOtherExceptionLeavesTheSettingsFileAlone)
+{
+    writeFile("dta.res", "x");
+    SetupLoadMarker = 0;
+    const std::runtime_error error("disk on fire");
+    HandleEntryException(&error);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "disk on fire");
+    EXPECT_TRUE(std::filesystem::exists(folder / "dta.res"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "dta.res.bad"));
+}
