@@ -8,6 +8,7 @@
 #include "platform/system/SingleInstance.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <algorithm>
 #include <cctype>
@@ -50,6 +51,8 @@ int RunApplication(int argc, char** argv)
 
     CreateForms();
     Form1->setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        Form1->setGeometry(screen->availableGeometry());
     Form1->showMaximized();
     AppRunning = true;
 
