@@ -17,7 +17,7 @@ std::filesystem::path CurrentLanguageFile()
     return ProgramFolder / "english.lng";
 }
 
-void ShowLngMessage(const std::string& section, int32_t number, uint32_t flags)
+bool ShowLngMessage(const std::string& section, int32_t number, uint32_t flags)
 {
     const std::string key = std::to_string(number);
     const platform::IniFile language(CurrentLanguageFile());
@@ -32,7 +32,8 @@ void ShowLngMessage(const std::string& section, int32_t number, uint32_t flags)
         StartupAbort = true;
         platform::ShowMessageBox(platform::RequestFromStyle(text, section, flags | TopMost | SystemModal));
         platform::RequestProgramEnd();
-        return;
+        return true;
     }
     platform::ShowMessageBox(platform::RequestFromStyle(text, section, flags | TopMost | TaskModal));
+    return false;
 }

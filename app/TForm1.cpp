@@ -1,10 +1,12 @@
 #include "app/TForm1.h"
 
+#include "app/LanguageLoader.h"
 #include "app/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
+#include "platform/system/TextCodec.h"
 #include "sensors/OwnShipState.h"
 
 #include <QComboBox>
@@ -67,6 +69,7 @@ TForm1::TForm1(QWidget* owner)
     Timer1->setInterval(100);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
+    connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
 
     StartupDone = false;
     if (frmSplash)
@@ -110,6 +113,7 @@ void TForm1::RunStartup()
     if (MainMapView)
         MainMapView->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);
+    FillLanguageList();
 
     ToolDlg->setCurrentIndex(1);
     const QPoint chartCentre = CM93->geometry().center();
@@ -124,4 +128,25 @@ void TForm1::RunStartup()
     }
     SplashSetStatus(frmSplash, QStringLiteral("Ready"));
     AppRunning = true;
+}
+
+// Lists the language files of the program folder, corrects the stored choice and loads it.
+void TForm1::FillLanguageList()
+{
+    cmbLanguage->clear();
+    for (const std::string& language : FindLanguages(ProgramFolder))
+        cmbLanguage->addItem(platform::FromCp1252(language));
+    if (languageIndex_ < 0 || languageIndex_ >= cmbLanguage->count())
+        languageIndex_ = 0;
+    // With no language file there is nothing to select; the loader then shows "!" everywhere.
+    cmbLanguage->setCurrentIndex(cmbLanguage->count() > 0 ? languageIndex_ : -1);
+    cmbLanguageChange();
+}
+
+void TForm1::cmbLanguageChange()
+{
+    languageIndex_ = cmbLanguage->currentIndex();
+    const std::string language =
+        languageIndex_ >= 0 ? platform::ToCp1252(cmbLanguage->currentText()) : std::string();
+    LoadLanguage(ProgramFolder / (language + ".lng"));
 }

@@ -36,13 +36,16 @@ public:
 
 public slots:
     void Timer2Timer();
+    void cmbLanguageChange();
 
 private:
     void RunStartup();
+    void FillLanguageList();
 
     std::array<cmgbase::GeoPoint, 6> chartHandlerPoints_{};
     bool weatherReadoutFollowsCursor_ = true;
     bool chartInputArmed_ = true;
+    int32_t languageIndex_ = 0;
 };
 
 extern TForm1* Form1;

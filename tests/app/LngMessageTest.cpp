@@ -25,7 +25,7 @@ protected:
 
 TEST_F(LngMessageTest, AFatalMessageWithoutLanguageFileShowsTheNumberAndEndsTheProgram)
 {
-    ShowLngMessage("C-Map", 4, MessageFatal);
+    EXPECT_TRUE(ShowLngMessage("C-Map", 4, MessageFatal));
 
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Error:4");
@@ -40,7 +40,7 @@ TEST_F(LngMessageTest, AFatalMessageWithoutLanguageFileShowsTheNumberAndEndsTheP
 
 TEST_F(LngMessageTest, AnInformationMessageLetsTheProgramGoOn)
 {
-    ShowLngMessage("C-Map", 11, MessageInformation);
+    EXPECT_FALSE(ShowLngMessage("C-Map", 11, MessageInformation));
 
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, platform::MsgIcon::Exclamation);

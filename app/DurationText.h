@@ -1,0 +1,12 @@
+#pragma once
+// The sailing time of a distance at a speed, as the route grid, route following and the route
+// export show it.
+
+#include <string>
+
+// Hours are `distance` (nautical miles) / `speed` (knots), truncated to the minute:
+// "%d d. %d h. %02d m." from 24 hours on (48 hours show as 1 day and 24 hours),
+// "%d h. %02d m." from 1 hour, "%d m. %02d s." below. A speed that is not above 0, and a time
+// that is not a finite number or too long to count in minutes, give the dotted text
+// ".............. ".
+std::string FormatDuration(float distance, float speed);
