@@ -4,6 +4,7 @@ bool AppRunning = false;
 bool StartupDone = false;
 bool StartupAbort = false;
 int32_t SetupLoadMarker = 0;
+bool ChartRestartInProgress = false;
 
 std::filesystem::path ProgramFolder;
 std::array<std::filesystem::path, DataPathCount> DataPaths;
@@ -40,6 +41,7 @@ void InitSharedTables()
 {
     AppRunning = StartupDone = StartupAbort = false;
     SetupLoadMarker = 0;
+    ChartRestartInProgress = false;
     ProgramFolder.clear();
     for (auto& path : DataPaths)
         path.clear();

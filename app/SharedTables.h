@@ -17,6 +17,9 @@ extern bool AppRunning;    // the one-second and 200 ms handlers do nothing whil
 extern bool StartupDone;   // painting, saving and input handlers do nothing until set
 extern bool StartupAbort;  // set only by a fatal numbered message
 extern int32_t SetupLoadMarker;  // 99 while the stored settings are being applied
+// Set while the chart engine is being (re)created: its message boxes run a nested event loop,
+// and no tick may reach the engine objects while they are released and rebuilt.
+extern bool ChartRestartInProgress;
 
 // Folders. Paths have no length limit: a cut path could name another, existing folder.
 enum DataPathIndex {

@@ -171,9 +171,14 @@ void StartupSetup(TForm1& form)
 void StartChartEngine(TForm1& form, const std::string& reason)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    struct CursorRestore {
-        ~CursorRestore() { QApplication::restoreOverrideCursor(); }
-    } cursorRestore;
+    ChartRestartInProgress = true;
+    struct RestartEnd {
+        ~RestartEnd()
+        {
+            ChartRestartInProgress = false;
+            QApplication::restoreOverrideCursor();
+        }
+    } restartEnd;
 
     if (!reason.empty())
         ShowLngMessage("C-Map", 13, MessageInformation);

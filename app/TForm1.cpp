@@ -1,11 +1,13 @@
 #include "app/TForm1.h"
 
+#include "app/AppEntry.h"
 #include "app/LanguageLoader.h"
 #include "app/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
+#include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
 #include "sensors/OwnShipState.h"
 
@@ -84,13 +86,10 @@ TForm1::~TForm1() = default;
 
 void TForm1::Timer2Timer()
 {
-    if (!AppRunning)
+    if (!AppRunning || ChartRestartInProgress)
         return;
-    if (!StartupDone) {
+    if (!StartupDone)
         RunStartup();
-        if (!StartupDone)
-            return;
-    }
 }
 
 // The start-up branch of the first tick: the start-up steps, then the controls that depend on
@@ -102,7 +101,15 @@ void TForm1::RunStartup()
     StartupInit();
     if (StartupAbort)
         return;
-    StartupSetup(*this);
+    // An exception must not unwind through the event loop: the one that the stored settings
+    // cause while they are applied is handled here as the entry would handle it.
+    try {
+        StartupSetup(*this);
+    } catch (const std::exception& error) {
+        HandleEntryException(&error);
+        StartupAbort = true;
+        platform::RequestProgramEnd();
+    }
     if (StartupAbort)
         return;
 

@@ -160,3 +160,24 @@ TEST_F(StartupTest, WithoutAChartEngineTheStartStopsWithTheFatalChartMessage)
     delete ChartEngine;
     ChartEngine = nullptr;
 }
+
+TEST_F(StartupTest, NoTickReachesTheEngineWhileItsRestartShowsABox)
+{
+    struct TickDuringBox : platform::MessageBoxService {
+        platform::MsgAnswer show(const platform::MessageBoxRequest&) override
+        {
+            restartFlagSeen.push_back(ChartRestartInProgress);
+            return platform::MsgAnswer::Ok;
+        }
+        std::vector<bool> restartFlagSeen;
+    } service;
+    platform::InstallMessageBoxService(&service);
+    TForm1 form;
+    StartChartEngine(form, "database changed");
+
+    // The restart notice and the fatal engine message both came while the restart ran.
+    EXPECT_EQ(service.restartFlagSeen, (std::vector<bool>{true, true}));
+    EXPECT_FALSE(ChartRestartInProgress);
+    delete ChartEngine;
+    ChartEngine = nullptr;
+}
