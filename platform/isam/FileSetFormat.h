@@ -1,0 +1,71 @@
+#pragma once
+// The files of a file set. Both are SQLite databases in WAL mode:
+//
+//   <stem>.dat  fileset(set_id, generation, record_length, variable_length, format)  one row
+//               records(pos INTEGER PRIMARY KEY AUTOINCREMENT, data BLOB NOT NULL)
+//   <stem>.idx  fileset(set_id, generation, keys)                                     one row
+//               key0, key1, ...: (key BLOB, pos INTEGER, PRIMARY KEY (key, pos)) WITHOUT ROWID
+//
+// A record's position is its row id, never reused. Keys are stored prepared (KeyValue.h), one
+// table per key in definition order, so (key, pos) order is key order with duplicates by
+// position. set_id is drawn when the data file is created; generation is raised in both files by
+// every write transaction. The .idx belongs to the .dat when set_id and generation agree and its
+// keys text equals the definition's: a crash between the two commits, an index of another set
+// or changed key definitions make it stale, and it is rebuilt from the .dat.
+
+#include "platform/isam/FileDefinition.h"
+#include "platform/isam/IsamStatus.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace platform::isam {
+
+inline constexpr int FormatVersion = 1;
+
+std::filesystem::path dataPath(const std::filesystem::path& stem);
+std::filesystem::path indexPath(const std::filesystem::path& stem);
+
+std::string keyTableName(size_t keyOrdinal);
+
+// The key definitions as stored in the .idx, e.g. "u:2+2i,4+4i;d:18+12t".
+std::string describeKeys(const FileDefinition& definition);
+
+class SqliteConnection;
+
+struct DataFileHeader {
+    int64_t setId = 0;
+    int64_t generation = 0;
+    uint32_t recordLength = 0;
+    bool variableLength = false;
+};
+
+// Opens <stem>.dat for reading and writing, exclusive: with SQLite's exclusive locking mode,
+// which holds the file from the first access to the close. DataFileMissing, AccessDenied.
+Status openDataFile(SqliteConnection& db, const std::filesystem::path& stem, bool exclusive);
+
+// Starts a transaction (exclusive: taking the write lock at once) and reads the data file's
+// header in it; the transaction stays open. FileLocked, NotAFileSet, DefinitionMismatch.
+Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition,
+                          bool exclusive, DataFileHeader& header);
+
+// Status of an SQLite result code met while opening: busy or locked is FileLocked, a file that
+// is no database NotAFileSet, the rest IoError.
+Status openFailure(int sqliteResult);
+
+// Writes a new empty <stem>.dat (built under a temporary name, then renamed into place).
+// FileExists when the data file exists, CreateFailed when it cannot be written.
+Status createDataFile(const FileDefinition& definition);
+
+// Removes the WAL, shared-memory and journal files of a database file.
+void removeCompanionFiles(const std::filesystem::path& path);
+
+// Removes a database file with its WAL, shared-memory and journal companions; true when the
+// file itself existed.
+bool removeDatabaseFile(const std::filesystem::path& path);
+
+// Flushes a closed file to disk and renames it over target, then flushes the folder.
+bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& target);
+
+}  // namespace platform::isam
