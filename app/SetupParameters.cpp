@@ -1,0 +1,18 @@
+#include "app/SetupParameters.h"
+
+#include <algorithm>
+#include <cstring>
+
+SetupParametersRecord SetupParameters{};
+
+std::string TcpAddressText(const SetupParametersRecord& record)
+{
+    const char* address = record.TcpAddress;
+    return std::string(address, std::find(address, address + TcpAddressMaxLength, '\0'));
+}
+
+void SetTcpAddress(SetupParametersRecord& record, const std::string& address)
+{
+    std::memset(record.TcpAddress, 0, sizeof record.TcpAddress);
+    std::memcpy(record.TcpAddress, address.data(), std::min(address.size(), TcpAddressMaxLength));
+}
