@@ -78,7 +78,9 @@ Status FileSet::open(const FileDefinition& definition, std::unique_ptr<FileSet>&
         return status;
 
     const bool writeThrough = (definition.mode & FileMode::WriteThrough) != 0;
-    if (opened->db_.exec(writeThrough ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL")
+    const std::string synchronous = writeThrough ? "FULL" : "NORMAL";
+    if (opened->db_.exec("PRAGMA main.synchronous=" + synchronous
+                         + "; PRAGMA idx.synchronous=" + synchronous)
         != SQLITE_OK)
         return Status::IoError;
     sqlite3_busy_timeout(opened->db_.handle(), exclusive ? 0 : SharedBusyMilliseconds);

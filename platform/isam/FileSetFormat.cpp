@@ -64,9 +64,12 @@ std::string describeKeys(const FileDefinition& definition)
         text += key.duplicates ? "d:" : "u:";
         for (size_t i = 0; i < key.segments.size(); ++i) {
             const KeySegment& segment = key.segments[i];
-            text += (i ? "," : "") + std::to_string(segment.offset) + '+'
-                    + std::to_string(segment.length)
-                    + (segment.kind == SegmentKind::SignedInteger ? 'i' : 't');
+            if (i > 0)
+                text += ',';
+            text += std::to_string(segment.offset);
+            text += '+';
+            text += std::to_string(segment.length);
+            text += segment.kind == SegmentKind::SignedInteger ? 'i' : 't';
         }
     }
     return text;
