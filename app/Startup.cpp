@@ -3,6 +3,9 @@
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
+#include "app/MainIni.h"
+#include "app/SetupLoad.h"
+#include "app/SetupParameters.h"
 #include "app/SharedTables.h"
 #include "app/StartupIni.h"
 #include "app/TForm1.h"
@@ -103,6 +106,23 @@ void Release(T*& pointer)
     pointer = nullptr;
 }
 
+// Starts a service of the main view. One that fails shows its own error text; the program then
+// runs on without it, its tool button disabled.
+template <typename Manager>
+void StartService(Manager*& service, const char* errorCaption, bool& available,
+                  QToolButton* button, void (*statusCallback)(int32_t))
+{
+    service = new Manager;
+    if (service->Init(MainMapView) == 0) {
+        service->statusCallback = statusCallback;
+        return;
+    }
+    ShowServiceError(*service, errorCaption);
+    available = false;
+    button->setEnabled(false);
+    Release(service);
+}
+
 }  // namespace
 
 WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, int h)
@@ -164,6 +184,12 @@ void StartupInit()
 void StartupSetup(TForm1& form)
 {
     SplashSetStatus(frmSplash, QStringLiteral("Setup"));
+    if (LoadSetupParameters())
+        SetupLoadMarker = 0;
+    LoadMainIni();
+    if (StartupAbort)
+        return;
+    ClampSetupParameters();
     form.presentationChanged = true;
     StartChartEngine(form, "");
 }
@@ -204,7 +230,7 @@ void StartChartEngine(TForm1& form, const std::string& reason)
         return;
     ChartEngine->views.push_back(MainMapView);
 
-    const double monitor = 17.0;  // the monitor diagonal of the settings record, once it is read
+    const double monitor = SetupParameters.MonitorSize;
     SplashSetStatus(frmSplash, QStringLiteral("Presentation"));
     ApplyPresentation(form, 1, 0, 9);
     MainMapView->SetMonitorGeometry(monitor - 0.2, 4.0, 3.0, ScreenWidth, ScreenHeight);
@@ -221,25 +247,9 @@ void StartChartEngine(TForm1& form, const std::string& reason)
 
     if (RadarAvailable) {
         SplashSetStatus(frmSplash, QStringLiteral("Radar"));
-        RadarService = new RadarManager;
-        if (RadarService->Init(MainMapView) != 0) {
-            ShowServiceError(*RadarService, "Radar Error");
-            RadarAvailable = false;
-            form.RadarBtn->setEnabled(false);
-            Release(RadarService);
-        } else {
-            RadarService->statusCallback = ShowRadarStatus;
-        }
+        StartService(RadarService, "Radar Error", RadarAvailable, form.RadarBtn, ShowRadarStatus);
     }
-
     SplashSetStatus(frmSplash, QStringLiteral("Weather"));
-    WeatherService = new WeatherManager;
-    if (WeatherService->Init(MainMapView) != 0) {
-        ShowServiceError(*WeatherService, "Weather Error");
-        WeatherAvailable = false;
-        form.WeatherBtn->setEnabled(false);
-        Release(WeatherService);
-    } else {
-        WeatherService->statusCallback = ShowWeatherStatus;
-    }
+    StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn,
+                 ShowWeatherStatus);
 }

@@ -2,6 +2,7 @@
 
 #include "app/AppEntry.h"
 #include "app/LanguageLoader.h"
+#include "app/SetupParameters.h"
 #include "app/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
@@ -143,17 +144,17 @@ void TForm1::FillLanguageList()
     cmbLanguage->clear();
     for (const std::string& language : FindLanguages(ProgramFolder))
         cmbLanguage->addItem(platform::FromCp1252(language));
-    if (languageIndex_ < 0 || languageIndex_ >= cmbLanguage->count())
-        languageIndex_ = 0;
+    if (SetupParameters.LanguageIndex < 0 || SetupParameters.LanguageIndex >= cmbLanguage->count())
+        SetupParameters.LanguageIndex = 0;
     // With no language file there is nothing to select; the loader then shows "!" everywhere.
-    cmbLanguage->setCurrentIndex(cmbLanguage->count() > 0 ? languageIndex_ : -1);
+    cmbLanguage->setCurrentIndex(cmbLanguage->count() > 0 ? SetupParameters.LanguageIndex : -1);
     cmbLanguageChange();
 }
 
 void TForm1::cmbLanguageChange()
 {
-    languageIndex_ = cmbLanguage->currentIndex();
+    SetupParameters.LanguageIndex = cmbLanguage->currentIndex();
     const std::string language =
-        languageIndex_ >= 0 ? platform::ToCp1252(cmbLanguage->currentText()) : std::string();
+        SetupParameters.LanguageIndex >= 0 ? platform::ToCp1252(cmbLanguage->currentText()) : std::string();
     LoadLanguage(ProgramFolder / (language + ".lng"));
 }

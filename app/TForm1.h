@@ -45,7 +45,6 @@ private:
     std::array<cmgbase::GeoPoint, 6> chartHandlerPoints_{};
     bool weatherReadoutFollowsCursor_ = true;
     bool chartInputArmed_ = true;
-    int32_t languageIndex_ = 0;
 };
 
 extern TForm1* Form1;

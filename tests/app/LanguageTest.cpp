@@ -4,6 +4,7 @@
 #include "app/LanguageTable.h"
 #include "app/SharedTables.h"
 #include "app/TForm1.h"
+#include "platform/system/IniFile.h"
 #include "sensors/TArpaDlg.h"
 #include "userdata/TWpDlg.h"
 
@@ -148,4 +149,21 @@ TEST_F(LanguageLoaderTest, WithoutALanguageFileEveryTextIsABang)
     EXPECT_EQ(exitButton->toolTip(), "!");
     EXPECT_EQ(cpa->text(), "!");
     EXPECT_EQ(MessageTexts[38], "!");
+}
+
+// Every text the program reads from a language file must be in the English file it ships.
+TEST(EnglishLanguageFile, HoldsEverySectionAndKeyTheProgramReads)
+{
+    const platform::IniFile english(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
+    ASSERT_TRUE(english.hasSection("BtnHint"));
+    auto expectKey = [&](const std::string& section, int key) {
+        EXPECT_TRUE(english.hasKey(section, std::to_string(key))) << section << " " << key;
+    };
+    for (const LanguageRow& row : LanguageRows())
+        if (row.section)
+            expectKey(row.section, row.key);
+    for (int key = 2; key <= 28; ++key)
+        expectKey("F1Text", key);
+    for (int key = 4; key <= 13; ++key)
+        expectKey("C-Map", key);
 }
