@@ -1,0 +1,12 @@
+#pragma once
+// Distance and bearing along the rhumb line (constant bearing), as routes, marks, tracks,
+// replay and targets measure their legs.
+
+#include "platform/geodesy/GeoTypes.h"
+
+// From `origin` to `destination` (note the order): `distance` in nautical miles, the
+// ellipsoid's rhumb line; `bearing` in degrees above 0 up to 360 (due north is 360), from the
+// flat approximation on the mean latitude, which the route legs and their fit checks share.
+// Equal points give 0 and 0; a position beyond the pole gives distance 0.
+void RhumbLineInverse(double& distance, double& bearing, const cmgbase::GeoPoint& destination,
+                      const cmgbase::GeoPoint& origin);
