@@ -95,7 +95,8 @@ public:
 private:
     PointFiles()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "isam-bench-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "isam-bench-XXXXXX").string();
         Check(::mkdtemp(pattern.data()) != nullptr, "temporary folder");
         folder_ = pattern;
         buildIsam();

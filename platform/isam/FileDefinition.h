@@ -14,7 +14,7 @@ namespace FileMode {
 inline constexpr uint16_t Exclusive = 0x0000;       // one opener; others fail with FileLocked
 inline constexpr uint16_t Shared = 0x0001;          // several programs read and write the set
 inline constexpr uint16_t WriteThrough = 0x0002;    // every change durable before the call returns
-inline constexpr uint16_t VariableLength = 0x0004;  // records of any length from the record length up
+inline constexpr uint16_t VariableLength = 0x0004;  // records from the record length up
 }  // namespace FileMode
 
 enum class SegmentKind : uint8_t {

@@ -3,7 +3,6 @@
 #include "platform/isam/FileSetFormat.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace platform::isam {
 
@@ -18,6 +17,7 @@ Status failure(int sqliteResult)
     return primary == SQLITE_BUSY || primary == SQLITE_LOCKED ? Status::Busy : Status::IoError;
 }
 
+// The statements of FileSet::RecordQuery, in its order.
 const char* sqlOf(int query)
 {
     static const char* const sql[] = {
@@ -176,8 +176,8 @@ void FileSet::takeCurrent(int64_t position, std::span<const std::byte> record)
     current_.deleted = false;
     current_.length = static_cast<uint32_t>(record.size());
     current_.image.assign(definition_.recordLength, std::byte{0});
-    std::memcpy(current_.image.data(), record.data(),
-                std::min<size_t>(record.size(), definition_.recordLength));
+    std::copy_n(record.begin(), std::min<size_t>(record.size(), definition_.recordLength),
+                current_.image.begin());
     ++currentStamp_;
 }
 
@@ -222,7 +222,7 @@ Status FileSet::read(size_t keyOrdinal, KeyRead how, std::span<const std::byte> 
     }
 
     const std::span<const std::byte> record = key.rowRecord();
-    std::memcpy(buffer.data(), record.data(), std::min(buffer.size(), record.size()));
+    std::copy_n(record.begin(), std::min(buffer.size(), record.size()), buffer.begin());
     takeCurrent(key.rowPosition(), record);
     key.markCursor(currentStamp_);
     // In shared mode an open cursor would hide the other programs' changes.
@@ -271,7 +271,7 @@ Status FileSet::reRead(std::span<std::byte> buffer, uint32_t& length)
     std::span<const std::byte> record;
     const Status status = readStored(record);
     if (status == Status::Ok) {
-        std::memcpy(buffer.data(), record.data(), std::min(buffer.size(), record.size()));
+        std::copy_n(record.begin(), std::min(buffer.size(), record.size()), buffer.begin());
         takeCurrent(current_.position, record);
         length = current_.length;
     }

@@ -40,8 +40,10 @@ public:
     Status close();
 
     const FileDefinition& definition() const { return definition_; }
-    size_t keyCount() const { return keys_.size(); }
-    const KeyDefinition& keyDefinition(size_t ordinal) const { return keys_[ordinal]->definition(); }
+    const KeyDefinition& keyDefinition(size_t ordinal) const
+    {
+        return keys_[ordinal]->definition();
+    }
 
     // Reads through a key (value: a prepared key value; unused by First, Next, Previous) into
     // buffer, the record cut at the buffer's size; the record becomes the current record.
@@ -102,7 +104,8 @@ private:
     bool batching_;
     SqliteConnection db_;
     std::vector<std::unique_ptr<KeyIndex>> keys_;
-    std::array<SqliteStatement, static_cast<size_t>(RecordQuery::RaiseIndexGeneration) + 1> statements_;
+    std::array<SqliteStatement, static_cast<size_t>(RecordQuery::RaiseIndexGeneration) + 1>
+        statements_;
     BatchReader batch_;
     CurrentRecord current_;
     uint64_t currentStamp_ = 1;  // numbers each current record, for the key cursors

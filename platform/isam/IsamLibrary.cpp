@@ -94,7 +94,7 @@ Status IsamLibrary::rebuildFileSet(const FileDefinition& definition)
         return Status::NotStarted;
     if (!isValid(definition))
         return Status::BadDefinition;
-    closeFileSet(definition.dataFileNumber);
+    closeFileSetsAt(definition.path);
     return rebuildIndex(definition);
 }
 
@@ -112,11 +112,19 @@ Status IsamLibrary::closeFileSet(int dataFileNumber)
     return status;
 }
 
+void IsamLibrary::closeFileSetsAt(const std::filesystem::path& stem)
+{
+    for (size_t number = 0; number < fileSets_.size(); ++number) {
+        if (fileSets_[number] && fileSets_[number]->definition().path == stem)
+            closeFileSet(static_cast<int>(number));
+    }
+}
+
 Status IsamLibrary::deleteFileSet(const FileDefinition& definition)
 {
     if (!isStarted())
         return Status::NotStarted;
-    closeFileSet(definition.dataFileNumber);
+    closeFileSetsAt(definition.path);
     {
         // A set another program has open keeps its files.
         SqliteConnection db;

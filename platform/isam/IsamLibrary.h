@@ -12,6 +12,7 @@
 #include "platform/isam/IsamStatus.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -36,8 +37,8 @@ public:
     bool isStarted() const { return !fileSets_.empty(); }
 
     // File sets. create leaves the new, empty set open; rebuild writes the index anew from the
-    // data file and leaves the set closed; delete removes both files (closing the set first
-    // when it is open here). Statuses: see IsamStatus.h.
+    // data file and leaves the set closed; delete removes both files. Rebuild and delete close
+    // the set first when it is open here. Statuses: see IsamStatus.h.
     Status openFileSet(const FileDefinition& definition);
     Status createFileSet(const FileDefinition& definition);
     Status rebuildFileSet(const FileDefinition& definition);
@@ -96,6 +97,7 @@ private:
     Status checkNumbers(const FileDefinition& definition) const;
     Status numberFailure() const;
     void attach(std::unique_ptr<FileSet> fileSet);
+    void closeFileSetsAt(const std::filesystem::path& stem);
     FileSet* dataFile(int number) const;
     KeySlot key(int number) const;
     Status read(int keyNumber, KeyRead how, std::span<const std::byte> value,

@@ -53,7 +53,10 @@ std::string sqlOf(KeyQuery query, const std::string& table)
 }  // namespace
 
 KeyIndex::KeyIndex(sqlite3* db, const KeyDefinition& definition, size_t ordinal)
-    : db_(db), definition_(definition), length_(keyLength(definition)), table_(keyTableName(ordinal))
+    : db_(db),
+      definition_(definition),
+      length_(keyLength(definition)),
+      table_(keyTableName(ordinal))
 {
 }
 

@@ -70,8 +70,10 @@ int SqliteStatement::prepare(sqlite3* db, const std::string& sql)
 
 void SqliteStatement::bind(int index, std::span<const std::byte> blob)
 {
-    sqlite3_bind_blob(statement_, index, blob.data(), static_cast<int>(blob.size()),
-                      SQLITE_TRANSIENT);
+    // A null pointer would bind NULL, not an empty blob.
+    static const std::byte empty{};
+    sqlite3_bind_blob(statement_, index, blob.empty() ? &empty : blob.data(),
+                      static_cast<int>(blob.size()), SQLITE_TRANSIENT);
 }
 
 void SqliteStatement::bind(int index, int64_t value)

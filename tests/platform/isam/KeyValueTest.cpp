@@ -51,12 +51,13 @@ TEST(KeyValue, SegmentsArePreparedInPlaceOneAfterTheOther)
                             {{0, 2, SegmentKind::SignedInteger},
                              {2, 5, SegmentKind::UpperCaseText},
                              {7, 4, SegmentKind::SignedInteger}}};
-    std::vector<std::byte> value = Bytes({0xFE, 0xFF, 'a', 'Z', '1', 0xE9, 0, 0x01, 0x02, 0x03, 0x84});
+    const std::vector<std::byte> record =
+        Bytes({0xFE, 0xFF, 'a', 'Z', '1', 0xE9, 0, 0x01, 0x02, 0x03, 0x84});
+    std::vector<std::byte> value = record;
     prepareKeyValue(key, value);
     // -2 big-endian with the sign flipped; ASCII letters upper-cased, other bytes kept.
     EXPECT_EQ(value, Bytes({0x7F, 0xFE, 'A', 'Z', '1', 0xE9, 0, 0x04, 0x03, 0x02, 0x01}));
 
-    std::vector<std::byte> record = Bytes({0xFE, 0xFF, 'a', 'Z', '1', 0xE9, 0, 0x01, 0x02, 0x03, 0x84});
     const PreparedKey fromRecord = keyOfRecord(key, record);
     EXPECT_TRUE(std::ranges::equal(fromRecord.bytes(), value));
 }

@@ -179,6 +179,20 @@ TEST_F(RecordTest, UniqueKeysRefuseASecondRecordAndLeaveTheFileAsItWas)
     EXPECT_EQ(isam.addRecord(SampleFile, shortRecord), Status::BadRecordLength);
 }
 
+TEST_F(RecordTest, PositionsStayWithTheirRecordsAndAreNeverGivenAgain)
+{
+    Sample sample;
+    ASSERT_EQ(isam.readEqual(ByIdKey, idKey(100000, 0), bytesOf(sample)), Status::Ok);
+    ASSERT_EQ(isam.deleteRecord(SampleFile), Status::Ok);
+    ASSERT_EQ(isam.addRecord(SampleFile, bytesOf(MakeSample(9, 9))), Status::Ok);
+    EXPECT_EQ(isam.keyPresent(ByIdKey, idKey(9, 9)), 6);
+
+    ASSERT_EQ(isam.rebuildFileSet(definition()), Status::Ok);
+    ASSERT_EQ(isam.openFileSet(definition()), Status::Ok);
+    EXPECT_EQ(isam.keyPresent(ByIdKey, idKey(9, 9)), 6);
+    EXPECT_EQ(isam.keyPresent(ByIdKey, idKey(7, 1)), 3);
+}
+
 TEST_F(RecordTest, ShortBufferCutsTheRecordAndTheFullLengthIsKnown)
 {
     Sample sample;

@@ -39,7 +39,8 @@ inline platform::isam::FileDefinition SampleDefinition(const std::filesystem::pa
 {
     using namespace platform::isam;
     return {SampleFile, stem, sizeof(Sample), mode,
-            {{ByIdKey, false, {{0, 4, SegmentKind::SignedInteger}, {4, 2, SegmentKind::SignedInteger}}},
+            {{ByIdKey, false,
+              {{0, 4, SegmentKind::SignedInteger}, {4, 2, SegmentKind::SignedInteger}}},
              {ByTagKey, true, {{8, 8, SegmentKind::UpperCaseText}}}}};
 }
 

@@ -179,10 +179,8 @@ TEST_F(UserObjectFileSetsTest, IdKeysOrderSouthernLatitudesFirstAndHoldOneObject
     EXPECT_EQ(addObject(Route, 1003, 1, 1), Status::KeyExists);  // object ids are unique
 
     IdRecord record;
-    const auto fromTrackStart = KeyBuilder() << Track << INT32_MIN << INT32_MIN;
-    ASSERT_EQ(isam.readGreaterOrEqual(2, KeyBuilder(fromTrackStart).preparedFor(isam, 2),
-                                      bytesOf(record)),
-              Status::Ok);
+    const auto tracksStart = (KeyBuilder() << Track << INT32_MIN << INT32_MIN).preparedFor(isam, 2);
+    ASSERT_EQ(isam.readGreaterOrEqual(2, tracksStart, bytesOf(record)), Status::Ok);
     std::vector<int32_t> ids;
     do
         ids.push_back(int32_t{record.id});
@@ -256,9 +254,8 @@ TEST_F(UserObjectFileSetsTest, TextsAndDepthTilesAreVariableRecordsUpToTheirMaxi
     }
     // The first tile at or below (row -2, column 0) in key order.
     std::vector<std::byte> tile(SeabedMaximum);
-    ASSERT_EQ(isam.readLessOrEqual(9, (KeyBuilder() << int16_t{-2} << int16_t{0}).preparedFor(isam, 9),
-                                   tile),
-              Status::Ok);
+    const auto below = (KeyBuilder() << int16_t{-2} << int16_t{0}).preparedFor(isam, 9);
+    ASSERT_EQ(isam.readLessOrEqual(9, below, tile), Status::Ok);
     int16_t column;
     std::memcpy(&column, tile.data() + 4, 2);
     EXPECT_EQ(column, 5);
