@@ -1,0 +1,40 @@
+#pragma once
+// Committing a position fix: the checks of a received position, the fix chain (the first fix is
+// only remembered) and the PC clock kept in step with the GPS time.
+
+#include <cstdint>
+
+// The fields of one position sentence, read into a temporary before anything is committed.
+struct PositionFields {
+    int32_t hour = 0;
+    int32_t minute = 0;
+    float seconds = 0.0f;
+    int32_t latitudeDegrees = 0;
+    float latitudeMinutes = 0.0f;
+    char latitudeHemisphere = 0;
+    int32_t longitudeDegrees = 0;
+    float longitudeMinutes = 0.0f;
+    char longitudeHemisphere = 0;
+    bool hasDate = false;  // the sentence carried its own date (RMC)
+    int32_t day = 0;
+    int32_t month = 0;
+    int32_t year = 0;
+};
+
+// True for 'E' or 'W': the sentence carried a longitude.
+bool HasLongitude(const PositionFields& fields);
+
+// Signed degrees of a position's text parts; false when the parts are out of range (degrees
+// beyond 90 / 180, minutes outside 0..60, a latitude beyond `latitudeLimit`).
+bool PositionDegrees(const PositionFields& fields, double latitudeLimit, double& longitude,
+                     double& latitude);
+
+// Commits the fix from `port`: 1 when committed, 0 when refused or only remembered. On commit
+// the position text parts and the GPS time are taken into the own-ship state.
+int32_t ApplyGpsFix(int port, const PositionFields& fields);
+
+// A ZDA date waiting for the next fix of the same hour.
+void NoteGpsDate(int32_t hour, int32_t day, int32_t month, int32_t year);
+
+// Forgets a waiting date and that a date was applied (for tests and a restart of the input).
+void ResetGpsDate();

@@ -1,0 +1,66 @@
+#pragma once
+// What the sensor side asks of the layers above it (the frame, the chart, the route table, the
+// target table and AIS work). The frame fills these at start-up; an empty hook is skipped (or
+// answers as noted), so the sensor library runs on its own in tests.
+
+#include "platform/geodesy/GeoTypes.h"
+#include "platform/system/MessageBox.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// A sentence handed to a handler: the normalised line (commas as blanks, empty fields as "0").
+struct SentenceContext {
+    int port = 0;
+    const char* line = "";
+    bool checksumPresent = false;
+    uint8_t checksum = 0;  // the received checksum when present
+    char talker = 0;       // the talker's second letter
+};
+
+struct SeabedTile;
+
+struct ReceivedWaypoint {
+    int32_t id = 0;
+    cmgbase::GeoPoint position{};
+};
+
+struct SensorHooks {
+    // A fix was committed: the sensor-feed library's "_BLPutRx" (counter 0..31999, record, 125).
+    std::function<void(int32_t counter, const void* record, int32_t length)> putSensorRecord;
+    // A fix arrived: the dead-reckoning panel goes away.
+    std::function<void()> hideDeadReckoningPanel;
+    // The dead-reckoning course and speed fields follow heading and water speed.
+    std::function<void(int32_t degrees)> showDeadReckoningCourse;
+    std::function<void(int32_t knots)> showDeadReckoningSpeed;
+    // True while a replay plays: live input changes nothing (false when unset).
+    std::function<bool()> replayPlaying;
+    // True while a route or object is drawn or edited: WPL / RTE are ignored (false when unset).
+    std::function<bool()> routeEditing;
+    // The chart's display rotation in degrees: 0 north up, else the display course or the
+    // course-up course (0 when unset).
+    std::function<float()> chartRotation;
+    // The target table's update from the staged target (0 when unset).
+    std::function<int32_t(int port, int kind)> updateTargetTable;
+    // The ARPA and AIS sentences: case 5 TTM, 19 TGT, 99 fixed-column target, 22 VDM, 23 VDO.
+    // Returns the handler result (0, 1 fix, 2 or 3 target); 0 when unset.
+    std::function<int32_t(int caseNumber, const SentenceContext&)> targetSentence;
+    // A received WPL waypoint for route table entry n (1..499).
+    std::function<void(int32_t n, cmgbase::GeoPoint position)> storeRouteEntry;
+    // A received RTE route (so far, for a route sent in several sentences), in order.
+    std::function<void(const std::vector<ReceivedWaypoint>&)> receivedRoute;
+    std::function<void(int32_t hertz, int32_t milliseconds)> beep;
+    // An AIS alarm text for the target dialog's message panel.
+    std::function<void(const std::string& text)> showAisAlarm;
+    // A notice to show without blocking; called after parsing, with no lock held. When unset the
+    // notice goes to the message box service.
+    std::function<void(const platform::MessageBoxRequest&)> showNotice;
+    // The ship entered another seabed tile: fill its cells from the seabed file.
+    std::function<void(SeabedTile& tile)> loadSeabedTile;
+    // A complete line of the monitored port for the port monitor.
+    std::function<void(const char* line)> showMonitorLine;
+};
+
+extern SensorHooks SensorHook;

@@ -1,0 +1,19 @@
+#pragma once
+// The settings the sensor handlers read. The frame copies them from its settings record at
+// start-up and whenever a dialog changes them; the sensor library never reads the record itself.
+
+#include <cstdint>
+
+struct SensorSettings {
+    int16_t magneticVariation = 0;   // tenths of a degree, west positive
+    int16_t depthSurface = 0;        // metres from the transducer up to the surface (DepthSurf)
+    bool acceptRoutes = false;       // take WPL / RTE from outside ("Auto RTE route")
+    bool aisWarnings = false;        // show AIS alarms and acknowledgements
+    bool trueRadar = false;          // the radar cursor bearing is true
+    int32_t depthRecordingMode = 0;  // 0 off, 1 "voy", 2 "fld", 3 "max"
+    int32_t depthFrom = 0;           // metres; recording only from this depth
+    int32_t depthTo = 0;             // metres; 0 no upper limit
+    uint8_t alarmPort = 255;         // COM port index of the alarm relay / event button, 255 none
+};
+
+extern SensorSettings SensorSetup;
