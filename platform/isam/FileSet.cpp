@@ -27,7 +27,7 @@ const char* sqlOf(int query)
         "DELETE FROM main.records WHERE pos = ?1",
         "SELECT max(pos) FROM main.records",
         "UPDATE main.fileset SET generation = generation + 1",
-        "UPDATE idx.fileset SET generation = generation + 1",
+        "UPDATE idx.fileset SET generation = generation + 1, writers = writers + 1",
     };
     return sql[query];
 }
@@ -70,10 +70,12 @@ FileSet::~FileSet()
 Status FileSet::open(const FileDefinition& definition, std::unique_ptr<FileSet>& fileSet)
 {
     const bool exclusive = (definition.mode & FileMode::Shared) == 0;
+    // Probed before this opener's own connection holds the file.
+    const bool alone = exclusive || probeExclusiveAccess(definition.path) == Status::Ok;
     std::unique_ptr<FileSet> opened(new FileSet(definition));
     Status status = openDataFile(opened->db_, definition.path, exclusive);
     if (status == Status::Ok)
-        status = opened->attachAndCheckIndex();
+        status = opened->attachAndCheckIndex(alone);
     if (status != Status::Ok)
         return status;
 
@@ -93,7 +95,7 @@ Status FileSet::open(const FileDefinition& definition, std::unique_ptr<FileSet>&
     return Status::Ok;
 }
 
-Status FileSet::attachAndCheckIndex()
+Status FileSet::attachAndCheckIndex(bool alone)
 {
     const std::filesystem::path index = indexPath(definition_.path);
     std::error_code error;
@@ -119,7 +121,8 @@ Status FileSet::attachAndCheckIndex()
     Status status = beginAndReadHeader(db_, definition_, exclusive, header);
     if (status == Status::Ok) {
         SqliteStatement select;
-        if (select.prepare(db_.handle(), "SELECT set_id, generation, keys FROM idx.fileset")
+        if (select.prepare(db_.handle(),
+                           "SELECT set_id, generation, keys, writers FROM idx.fileset")
                 != SQLITE_OK
             || select.step() != SQLITE_ROW)
             status = Status::IndexStale;
@@ -127,7 +130,8 @@ Status FileSet::attachAndCheckIndex()
                  || select.columnInteger(1) != header.generation
                  || std::string(reinterpret_cast<const char*>(select.columnBlob(2).data()),
                                 select.columnBlob(2).size())
-                        != describeKeys(definition_))
+                        != describeKeys(definition_)
+                 || (alone && select.columnInteger(3) != 0))
             status = Status::IndexStale;
     }
     if (status == Status::Ok && db_.exec("COMMIT") != SQLITE_OK)
@@ -147,7 +151,10 @@ Status FileSet::close()
     if (!db_.handle())
         return Status::Ok;
     closeCursors();
-    const Status committed = inTransaction_ ? commit() : Status::Ok;
+    Status committed = inTransaction_ ? commit() : Status::Ok;
+    if (marked_ && db_.exec("UPDATE idx.fileset SET writers = writers - 1") != SQLITE_OK
+        && committed == Status::Ok)
+        committed = Status::IoError;
     keys_.clear();
     statements_ = {};
     db_.close();
@@ -287,15 +294,17 @@ Status FileSet::beginChange()
     int rc = db_.exec("BEGIN IMMEDIATE");
     if (rc != SQLITE_OK)
         return failure(rc);
-    // Every write transaction raises the generation of both files (FileSetFormat.h).
-    for (const RecordQuery raise :
-         {RecordQuery::RaiseDataGeneration, RecordQuery::RaiseIndexGeneration}) {
-        SqliteStatement* update = statement(raise);
-        rc = update ? update->step() : SQLITE_ERROR;
-        if (rc != SQLITE_DONE) {
-            db_.exec("ROLLBACK");
-            return failure(rc);
+    if (!marked_) {
+        for (const RecordQuery mark :
+             {RecordQuery::MarkDataWritten, RecordQuery::MarkIndexWritten}) {
+            SqliteStatement* update = statement(mark);
+            rc = update ? update->step() : SQLITE_ERROR;
+            if (rc != SQLITE_DONE) {
+                rollback();
+                return failure(rc);
+            }
         }
+        markPending_ = true;
     }
     inTransaction_ = true;
     pendingChanges_ = 0;
@@ -306,10 +315,20 @@ Status FileSet::commit()
 {
     inTransaction_ = false;
     const int rc = db_.exec("COMMIT");
-    if (rc == SQLITE_OK)
+    if (rc == SQLITE_OK) {
+        marked_ = marked_ || markPending_;
+        markPending_ = false;
         return Status::Ok;
-    db_.exec("ROLLBACK");
+    }
+    rollback();
     return failure(rc);
+}
+
+void FileSet::rollback()
+{
+    inTransaction_ = false;
+    markPending_ = false;
+    db_.exec("ROLLBACK");
 }
 
 Status FileSet::endChange(Status result)
@@ -325,8 +344,7 @@ Status FileSet::endChange(Status result)
     }
     if (changed)
         return commit();
-    inTransaction_ = false;
-    db_.exec("ROLLBACK");
+    rollback();
     return result;
 }
 

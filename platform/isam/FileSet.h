@@ -9,7 +9,8 @@
 // Changes: with write-through or in shared mode each change is a transaction of its own (shared:
 // so that other programs see it and may write too); write-through commits synchronously. An
 // exclusive set without write-through gathers changes in one transaction, committed every
-// BatchCommitEvery changes and when the set closes.
+// BatchCommitEvery changes and when the set closes. The first change marks the files as written
+// by this opener, the close unmarks them (FileSetFormat.h).
 
 #include "platform/isam/BatchReader.h"
 #include "platform/isam/FileDefinition.h"
@@ -71,12 +72,12 @@ private:
         Update,
         Delete,
         LastPosition,
-        RaiseDataGeneration,
-        RaiseIndexGeneration,
+        MarkDataWritten,
+        MarkIndexWritten,
     };
 
     explicit FileSet(const FileDefinition& definition);
-    Status attachAndCheckIndex();
+    Status attachAndCheckIndex(bool alone);
     SqliteStatement* statement(RecordQuery query);
 
     bool hasCurrent() const { return current_.position != 0 && !current_.deleted; }
@@ -87,6 +88,7 @@ private:
     Status beginChange();
     Status endChange(Status result);
     Status commit();
+    void rollback();
     void closeCursors();
 
     Status insertRecord(std::span<const std::byte> record);
@@ -104,13 +106,15 @@ private:
     bool batching_;
     SqliteConnection db_;
     std::vector<std::unique_ptr<KeyIndex>> keys_;
-    std::array<SqliteStatement, static_cast<size_t>(RecordQuery::RaiseIndexGeneration) + 1>
+    std::array<SqliteStatement, static_cast<size_t>(RecordQuery::MarkIndexWritten) + 1>
         statements_;
     BatchReader batch_;
     CurrentRecord current_;
     uint64_t currentStamp_ = 1;  // numbers each current record, for the key cursors
     bool inTransaction_ = false;
     int pendingChanges_ = 0;
+    bool marked_ = false;       // the files carry this opener's writing mark
+    bool markPending_ = false;  // the open transaction sets the mark
     std::vector<PreparedKey> newKeys_;
     std::vector<PreparedKey> oldKeys_;
 };

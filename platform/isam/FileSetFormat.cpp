@@ -89,6 +89,16 @@ Status openDataFile(SqliteConnection& db, const std::filesystem::path& stem, boo
     return Status::Ok;
 }
 
+Status probeExclusiveAccess(const std::filesystem::path& stem)
+{
+    SqliteConnection db;
+    const Status status = openDataFile(db, stem, true);
+    if (status != Status::Ok)
+        return status;
+    const int rc = db.exec("BEGIN IMMEDIATE");
+    return rc == SQLITE_OK ? Status::Ok : openFailure(rc);
+}
+
 Status openFailure(int sqliteResult)
 {
     switch (sqliteResult & 0xFF) {

@@ -3,15 +3,20 @@
 //
 //   <stem>.dat  fileset(set_id, generation, record_length, variable_length, format)  one row
 //               records(pos INTEGER PRIMARY KEY AUTOINCREMENT, data BLOB NOT NULL)
-//   <stem>.idx  fileset(set_id, generation, keys)                                     one row
+//   <stem>.idx  fileset(set_id, generation, keys, writers)                            one row
 //               key0, key1, ...: (key BLOB, pos INTEGER, PRIMARY KEY (key, pos)) WITHOUT ROWID
 //
 // A record's position is its row id, never reused. Keys are stored prepared (KeyValue.h), one
 // table per key in definition order, so (key, pos) order is key order with duplicates by
-// position. set_id is drawn when the data file is created; generation is raised in both files by
-// every write transaction. The .idx belongs to the .dat when set_id and generation agree and its
-// keys text equals the definition's: a crash between the two commits, an index of another set
-// or changed key definitions make it stale, and it is rebuilt from the .dat.
+// position.
+//
+// The two files commit one after the other, so a crash can leave the .idx behind the .dat. An
+// opener that writes marks both files in its first write transaction: generation rises in both
+// and writers in the .idx, which a clean close lowers again. The .idx belongs to the .dat when
+// set_id (drawn when the data file is created) and generation agree, its keys text equals the
+// definition's, and writers is 0 whenever no other program has the set open: a crash while
+// writing, an index of another set or of an older state, or changed key definitions make it
+// stale, and it is rebuilt from the .dat.
 
 #include "platform/isam/FileDefinition.h"
 #include "platform/isam/IsamStatus.h"
@@ -49,6 +54,10 @@ Status openDataFile(SqliteConnection& db, const std::filesystem::path& stem, boo
 // header in it; the transaction stays open. FileLocked, NotAFileSet, DefinitionMismatch.
 Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition,
                           bool exclusive, DataFileHeader& header);
+
+// Whether the data file could be held exclusively now (no other connection has it open): Ok, or
+// FileLocked, or the open statuses of a data file that cannot be opened.
+Status probeExclusiveAccess(const std::filesystem::path& stem);
 
 // Status of an SQLite result code met while opening: busy or locked is FileLocked, a file that
 // is no database NotAFileSet, the rest IoError.

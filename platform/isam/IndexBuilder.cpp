@@ -88,7 +88,7 @@ Status writeIndexFile(const std::filesystem::path& path, const FileDefinition& d
     std::string schema =
         "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN;"
         "CREATE TABLE fileset(set_id INTEGER NOT NULL, generation INTEGER NOT NULL,"
-        " keys TEXT NOT NULL);";
+        " keys TEXT NOT NULL, writers INTEGER NOT NULL);";
     for (size_t k = 0; k < entries.size(); ++k)
         schema += "CREATE TABLE " + keyTableName(k)
                   + "(key BLOB NOT NULL, pos INTEGER NOT NULL, PRIMARY KEY (key, pos))"
@@ -97,7 +97,7 @@ Status writeIndexFile(const std::filesystem::path& path, const FileDefinition& d
         return Status::IndexWriteFailed;
 
     SqliteStatement insertHeader;
-    if (insertHeader.prepare(db.handle(), "INSERT INTO fileset VALUES(?1, ?2, ?3)") != SQLITE_OK)
+    if (insertHeader.prepare(db.handle(), "INSERT INTO fileset VALUES(?1, ?2, ?3, 0)") != SQLITE_OK)
         return Status::IndexWriteFailed;
     insertHeader.bind(1, header.setId);
     insertHeader.bind(2, header.generation);

@@ -4,7 +4,6 @@
 #include "platform/isam/FileSetFormat.h"
 #include "platform/isam/IndexBuilder.h"
 #include "platform/isam/KeyValue.h"
-#include "platform/isam/Sqlite.h"
 
 #include <filesystem>
 
@@ -125,13 +124,9 @@ Status IsamLibrary::deleteFileSet(const FileDefinition& definition)
     if (!isStarted())
         return Status::NotStarted;
     closeFileSetsAt(definition.path);
-    {
-        // A set another program has open keeps its files.
-        SqliteConnection db;
-        if (openDataFile(db, definition.path, true) == Status::Ok
-            && (db.exec("BEGIN IMMEDIATE") & 0xFF) == SQLITE_BUSY)
-            return Status::FileLocked;
-    }
+    // A set another program has open keeps its files.
+    if (probeExclusiveAccess(definition.path) == Status::FileLocked)
+        return Status::FileLocked;
     const bool dataExisted = removeDatabaseFile(dataPath(definition.path));
     removeDatabaseFile(indexPath(definition.path));
     return dataExisted ? Status::Ok : Status::DataFileMissing;
