@@ -1,0 +1,34 @@
+#pragma once
+// Reading chart sources through GDAL into the builder of a store cell: an S-57 ENC cell (the
+// base cell .000 with its updates .001, .002 ... applied) or a file of world land polygons.
+
+#include "platform/chartengine/CellBuilder.h"
+#include "platform/chartengine/ChartDictionary.h"
+#include "platform/chartengine/EngineStatus.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace chartengine {
+
+struct SourceCell {
+    std::string name;        // the file name without its extension
+    int32_t intendedUsage = 0;  // DSID_INTU; 0 for the world base
+    int32_t compilationScale = 0;
+    int32_t edition = 0;
+    int32_t updateNumber = 0;
+    int32_t issueDate = 0;  // YYYYMMDD
+    std::vector<std::vector<cmgbase::GeoPoint>> coverage;  // rings of M_COVR with CATCOV 1
+    CellBuilder builder;
+    std::vector<std::string> warnings;  // what GDAL reported while reading
+};
+
+// Reads the cell and every update GDAL finds beside it. kOk, or a failure with problem set.
+HResult ReadS57Cell(const std::filesystem::path& baseCell, const ChartDictionary& dictionary, SourceCell& cell,
+                    std::string& problem);
+// Reads every polygon of a vector file (GeoJSON, shapefile ...) in longitude and latitude as a
+// land area (LNDARE) object.
+HResult ReadLandAreas(const std::filesystem::path& file, SourceCell& cell, std::string& problem);
+
+}  // namespace chartengine

@@ -1,0 +1,35 @@
+#pragma once
+// The standard S-57 codes of the object classes and attributes the engine itself reads. The
+// dictionary (ChartDictionary.h) gives every code by its acronym; these are the ones the
+// installer and the area checks need without a lookup.
+
+#include <cstdint>
+
+namespace chartengine::s57class {
+
+inline constexpr int32_t BRIDGE = 11;
+inline constexpr int32_t CBLOHD = 21;
+inline constexpr int32_t CONVYR = 34;
+inline constexpr int32_t DEPARE = 42;
+inline constexpr int32_t LNDARE = 71;
+inline constexpr int32_t LIGHTS = 75;
+inline constexpr int32_t OBSTRN = 86;
+inline constexpr int32_t PIPOHD = 93;
+inline constexpr int32_t SOUNDG = 129;
+inline constexpr int32_t UWTROC = 153;
+inline constexpr int32_t WRECKS = 159;
+inline constexpr int32_t M_COVR = 302;
+
+}  // namespace chartengine::s57class
+
+namespace chartengine::s57attribute {
+
+inline constexpr int32_t CATCOV = 18;
+inline constexpr int32_t DRVAL1 = 87;
+inline constexpr int32_t VALSOU = 179;
+inline constexpr int32_t VERCLR = 181;
+inline constexpr int32_t VERCCL = 182;
+inline constexpr int32_t VERCOP = 183;
+inline constexpr int32_t VERCSA = 184;
+
+}  // namespace chartengine::s57attribute
