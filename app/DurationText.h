@@ -4,9 +4,9 @@
 
 #include <string>
 
-// Hours are `distance` (nautical miles) / `speed` (knots), truncated to the minute:
-// "%d d. %d h. %02d m." from 24 hours on (48 hours show as 1 day and 24 hours),
-// "%d h. %02d m." from 1 hour, "%d m. %02d s." below. A speed that is not above 0, and a time
+// Hours are `distance` (nautical miles) / `speed` (knots), truncated: "%d m. %02d s." below
+// 1 hour, "%d h. %02d m." up to 24 whole hours, "%d d. %d h. %02d m." beyond (25 hours show as
+// 1 day and 1 hour, 48 hours as 1 day and 24 hours). A speed that is not above 0, and a time
 // that is not a finite number or too long to count in minutes, give the dotted text
 // ".............. ".
 std::string FormatDuration(float distance, float speed);

@@ -1,7 +1,7 @@
 #pragma once
 // Segment crossing and point-in-polygon tests on screen pixels. Far off-screen coordinates
-// (route points and guard zones well outside the view) are fine: the whole int32 range is
-// computed exactly.
+// (route points and guard zones well outside the view) are fine: the products of coordinate
+// differences are exact over the whole int32 range.
 
 #include <cstdint>
 
@@ -19,8 +19,9 @@ struct ScreenPoint {
 //   above 1      2      6        7
 //   below 0      3      8        9
 //
-// -1 for parallel lines and -2 for one line, taken as such when the cross product of the two
-// directions is 0 or -1; `point` is then left as it is. Otherwise `point`, when given,
+// Lines whose directions have a cross product of 0 or -1 count as parallel: -2 when the first
+// segment's start lies on the second's line (its cross product likewise 0 or -1), else -1;
+// `point` is then left as it is. Otherwise `point`, when given,
 // receives the meeting point, truncated and held to the int32 range.
 int32_t IntersectSegments(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3,
                           int32_t y3, int32_t x4, int32_t y4, ScreenPoint* point = nullptr);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <thread>
+#include <utility>
 
 class TiThreadTimers;
 
@@ -37,7 +38,7 @@ public:
 
     bool Suspended() const { return !thread_.joinable(); }
     void Resume();
-    // Ends the thread between two ticks; Resume starts a fresh interval.
+    // Ends the thread, interrupting its wait; Resume starts a fresh interval.
     void Suspend();
 
 protected:
