@@ -1,4 +1,4 @@
-#include "app/CpaTcpa.h"
+#include "navigation/CpaTcpa.h"
 
 #include "platform/geodesy/PositionComputation.h"
 

@@ -1,4 +1,4 @@
-#include "app/RhumbLine.h"
+#include "navigation/RhumbLine.h"
 
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"

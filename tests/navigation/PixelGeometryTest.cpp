@@ -1,4 +1,4 @@
-#include "app/PixelGeometry.h"
+#include "navigation/PixelGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/DateConversion.h"
+#include "navigation/DateConversion.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "app/PositionText.h"
+#include "navigation/PositionText.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/DurationText.h"
+#include "navigation/DurationText.h"
 
 #include <gtest/gtest.h>
 

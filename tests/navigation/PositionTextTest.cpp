@@ -1,4 +1,4 @@
-#include "app/PositionText.h"
+#include "navigation/PositionText.h"
 
 #include "platform/system/TextCodec.h"
 
