@@ -21,11 +21,6 @@ PendingDate zdaDate;
 
 constexpr int ClockToleranceSeconds = 6;
 
-bool ValidTime(const PositionFields& f)
-{
-    return f.hour >= 0 && f.hour <= 23 && f.minute >= 0 && f.minute <= 59 && f.seconds >= 0.0f &&
-           f.seconds < 61.0f;
-}
 
 // The four-digit year of a GPS date; RMC sends two digits.
 int32_t FullYear(int32_t year)
@@ -47,11 +42,13 @@ void CheckClock(const PositionFields& f)
     const bool dated = date.waiting && year >= 2001 && year <= 9999 && date.month >= 1 &&
                        date.month <= 12 && date.day >= 1 && date.day <= 31;
 
+    if (!ValidTime(f))
+        return;
     const int32_t wholeSeconds = int32_t(f.seconds);
     if (f.hour >= 2 && f.hour <= 22 && f.minute == 0 && wholeSeconds == 0)
         OwnShip.satellites = 255;
     const bool hourMark = OwnShip.satellites == 255;
-    if ((!hourMark && !dated) || !ValidTime(f))
+    if (!hourMark && !dated)
         return;
 
     const std::time_t now = std::chrono::system_clock::to_time_t(platform::ClockNow());
@@ -88,6 +85,12 @@ void CheckClock(const PositionFields& f)
 }
 
 }  // namespace
+
+bool ValidTime(const PositionFields& f)
+{
+    return f.hour >= 0 && f.hour <= 23 && f.minute >= 0 && f.minute <= 59 && f.seconds >= 0.0f &&
+           f.seconds < 61.0f;
+}
 
 bool HasLongitude(const PositionFields& fields)
 {
@@ -127,6 +130,8 @@ int32_t ApplyGpsFix(int port, const PositionFields& f)
     if (OwnShip.positionTimeoutCounter < 0)
         return 0;  // a source switch is pending
     if (OwnShip.gpsPort >= 0 && OwnShip.gpsPort != port)
+        return 0;
+    if (!ValidTime(f))
         return 0;
     CheckClock(f);
 

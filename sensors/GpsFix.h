@@ -21,6 +21,9 @@ struct PositionFields {
     int32_t year = 0;
 };
 
+// True when hour, minute and seconds lie within a day (a leap second included).
+bool ValidTime(const PositionFields& fields);
+
 // True for 'E' or 'W': the sentence carried a longitude.
 bool HasLongitude(const PositionFields& fields);
 

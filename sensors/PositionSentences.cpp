@@ -199,7 +199,7 @@ int32_t HandleZda(const SentenceContext& s)
     in.integer(f.day);
     in.integer(f.month);
     in.integer(f.year);
-    if (in.count() < 3)
+    if (in.count() < 3 || !ValidTime(f))
         return 0;
     OwnShip.gpsHour = f.hour;
     OwnShip.gpsMinute = f.minute;

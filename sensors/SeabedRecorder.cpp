@@ -15,6 +15,7 @@ SeabedTile SeabedFlushTile;
 namespace {
 
 constexpr float MinimumRecordedDepth = 1.0f;     // metres
+constexpr float MaximumDepth = 12000.0f;         // metres, deeper than any sea
 constexpr float MinimumRecordingSpeed = 1.0f;    // knots
 constexpr float MaximumCourseDeviation = 50.0f;  // degrees between heading and course
 constexpr int32_t FineResolution = 128000;
@@ -171,8 +172,8 @@ bool StoreDepthInGrid(int level, int32_t cellSize, float depth)
 int32_t HandleDepthReading(float depth)
 {
     const float d = float(depth - OwnShip.depthCorrection);
-    if (!(d >= 0.0f))
-        return 0;  // a depth above the keel reference is no reading
+    if (!(d >= 0.0f && d <= MaximumDepth))
+        return 0;  // a depth above the keel reference, or beyond any sea, is no reading
     OwnShip.depth = d;
     OwnShip.depthValidity = SensorValidSeconds;
     ClearAlarmKind(AlarmDepthLost);

@@ -13,6 +13,7 @@ const char SentenceTable[] =
 
 std::array<PortInputBuffer, InputPortCount> PortInputBuffers;
 std::array<uint32_t, InputPortCount> PortLineErrors{};
+std::array<PortSentenceCounts, InputPortCount> PortSentenceStatistics{};
 
 namespace {
 
@@ -145,14 +146,19 @@ int32_t CompleteLine(int port, PortInputBuffer& b)
     context.port = port;
     context.line = b.line;
     context.talker = b.talker;
-    int32_t caseNumber = b.caseNumber;
-    if (!ChecksumPasses(b, context) && !b.proprietary)
-        caseNumber = CaseNone;
-    if (caseNumber == CaseNone)
+    PortSentenceCounts& counts = PortSentenceStatistics[size_t(port)];
+    if (!ChecksumPasses(b, context) && !b.proprietary) {
+        b.caseNumber = CaseNone;
+        ++counts.checksumFailures;
+    }
+    if (b.caseNumber == CaseNone)
         return 0;
-    if (SensorHook.replayPlaying && SensorHook.replayPlaying())
+    if (SensorHook.replayPlaying && SensorHook.replayPlaying()) {
+        b.caseNumber = CaseNone;
         return 0;
-    return ResultFlag(DispatchSentence(caseNumber, context));
+    }
+    ++counts.dispatched;
+    return ResultFlag(DispatchSentence(b.caseNumber, context));
 }
 
 }  // namespace
@@ -236,6 +242,7 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
             b.caseNumber = FindSentenceCase(b.line);
             if (b.caseNumber == CaseNone) {
                 b.inSentence = false;
+                ++PortSentenceStatistics[size_t(port)].unknown;
                 continue;
             }
         }
@@ -251,6 +258,7 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
         if (b.count + int32_t(insertBlank) + int32_t(emptyField) + 2 > LineCapacity) {
             b.inSentence = false;  // an over-long line is dropped whole
             b.count = 0;
+            ++PortSentenceStatistics[size_t(port)].overlong;
             continue;
         }
         if (insertBlank)

@@ -36,7 +36,7 @@ struct PortInputBuffer {
     int32_t count = 0;          // characters stored, the index of the next one
     uint8_t checksum = 0;       // running XOR from after the start character up to '*'
     int32_t starPosition = -1;  // count at which '*' arrived, -1 none
-    int32_t caseNumber = CaseNone;
+    int32_t caseNumber = CaseNone;  // after the line: the case that ran, 0 when dropped
     char previous = 0;          // the last raw character, for empty-field detection
     char talker = 0;            // the talker's second letter, kept at the table look-up
     char fixedKind = 0;         // 'T', 'O' or 'L' for a fixed-column sentence
@@ -47,6 +47,15 @@ extern std::array<PortInputBuffer, InputPortCount> PortInputBuffers;
 
 // Line errors of the last read per port (Windows CE_* bits), for the port monitor.
 extern std::array<uint32_t, InputPortCount> PortLineErrors;
+
+// What became of the lines of a port, for the port monitor.
+struct PortSentenceCounts {
+    uint64_t dispatched = 0;        // handed to their handler
+    uint64_t checksumFailures = 0;  // dropped: wrong or unreadable checksum
+    uint64_t unknown = 0;           // dropped: header not in the table
+    uint64_t overlong = 0;          // dropped: longer than a line holds
+};
+extern std::array<PortSentenceCounts, InputPortCount> PortSentenceStatistics;
 
 // What a chunk brought, as flags: every handler result of the chunk counts.
 enum ParseResultFlag : int32_t {
