@@ -32,6 +32,10 @@ void EventMarkPress(int port, const platform::LineStatus& status)
 
 void HandleParseResult(int32_t result)
 {
+    if (result & ParseTargets) {
+        OwnShip.targetsChanged = true;
+        ++OwnShip.sensorRecord.targetSequence;
+    }
     if (result & ParseFix) {
         OwnShip.newFix = true;
         OwnShip.fixAlive = true;
@@ -45,10 +49,6 @@ void HandleParseResult(int32_t result)
             SensorHook.putSensorRecord(OwnShip.fixCounter, &OwnShip.sensorRecord,
                                        int32_t(sizeof(SensorRecord)));
         }
-    }
-    if (result & ParseTargets) {
-        OwnShip.targetsChanged = true;
-        ++OwnShip.sensorRecord.targetSequence;
     }
     if (result & ParseTile)
         OwnShip.seabedFlushRequest = true;

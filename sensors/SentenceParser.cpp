@@ -101,6 +101,7 @@ void MonitorCharacter(int port, char c)
                 for (; *w != '\0' && monitorIndex < MonitorLimit; ++w)
                     monitorLine[monitorIndex++] = *w;
             HandMonitorLine();
+            monitorCollecting = false;  // the rest of this line is lost to the error
             return;
         }
     }
