@@ -55,15 +55,6 @@ bool OpenFileSet(const UserFileSet& set)
     return true;
 }
 
-const UserFileSet& WorkingSet(UserDataFile file)
-{
-    for (const UserFileSet& set : workingSets) {
-        if (set.definition.dataFileNumber == file)
-            return set;
-    }
-    return workingSets.front();
-}
-
 // Deletes the set and creates it empty; a set that cannot be deleted is opened again.
 Status EmptyFileSet(const UserFileSet& set)
 {
@@ -112,8 +103,9 @@ Status ClearObjectFiles()
         ReportRecordFailure({"clear", IdFile, Status::NotStarted});
         return Status::NotStarted;
     }
-    for (const UserDataFile file : {PointFile, InfoFile, IdFile}) {
-        const Status status = EmptyFileSet(WorkingSet(file));
+    // The working sets are in opening order: id, point, info, seabed, ais5.
+    for (const size_t index : {1, 2, 0}) {
+        const Status status = EmptyFileSet(workingSets[index]);
         if (status != Status::Ok)
             return status;
     }
