@@ -1,4 +1,4 @@
-#include "navigation/DurationText.h"
+#include "frame/DurationText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 
 bool AppRunning = false;
 bool StartupDone = false;

@@ -1,4 +1,4 @@
-#include "navigation/RhumbLine.h"
+#include "frame/RhumbLine.h"
 
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"

@@ -22,7 +22,7 @@
 // ThreeDDotSize, the TCPA limit CpaTime, the antigrounding and area alarms AlarmSafety and
 // AlarmWarning, the radar brightness RadarAlpha.
 
-#include "userdata/TrackSample.h"
+#include "frame/TrackSample.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 
 #include <algorithm>
 #include <cstring>

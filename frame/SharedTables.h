@@ -3,7 +3,7 @@
 // record, colours and the message texts. Written on the main thread only, unless a field says
 // otherwise.
 
-#include "app/ClockRecord.h"
+#include "frame/ClockRecord.h"
 #include "platform/geodesy/GeoTypes.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // alike (the clamps, the main INI file). Reads and writes go through the bytes, so they are safe
 // on the packed layout.
 
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 
 #include <cstddef>
 #include <cstdint>

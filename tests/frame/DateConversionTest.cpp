@@ -1,4 +1,4 @@
-#include "navigation/DateConversion.h"
+#include "frame/DateConversion.h"
 
 #include <gtest/gtest.h>
 

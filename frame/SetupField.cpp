@@ -1,4 +1,4 @@
-#include "app/SetupField.h"
+#include "frame/SetupField.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "app/PortSettings.h"
+#include "frame/PortSettings.h"
 
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 
 #include <algorithm>
 

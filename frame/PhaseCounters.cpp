@@ -1,4 +1,4 @@
-#include "app/PhaseCounters.h"
+#include "frame/PhaseCounters.h"
 
 std::array<int8_t, 9> PhaseCounters{};
 

@@ -1,6 +1,6 @@
-#include "app/ShipGeometry.h"
+#include "frame/ShipGeometry.h"
 
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 
 #include <gtest/gtest.h>
 

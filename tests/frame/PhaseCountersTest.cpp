@@ -1,4 +1,4 @@
-#include "app/PhaseCounters.h"
+#include "frame/PhaseCounters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "navigation/PixelGeometry.h"
+#include "frame/PixelGeometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "navigation/CpaTcpa.h"
+#include "frame/CpaTcpa.h"
 
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"

@@ -1,4 +1,4 @@
-#include "app/CoverageGrid.h"
+#include "frame/CoverageGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "navigation/PositionText.h"
+#include "frame/PositionText.h"
 
 #include "platform/system/TextCodec.h"
 

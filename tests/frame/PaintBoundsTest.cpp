@@ -1,6 +1,6 @@
-#include "app/PaintBounds.h"
+#include "frame/PaintBounds.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 
 #include <gtest/gtest.h>
 
