@@ -5,11 +5,12 @@
 #include "app/LngMessage.h"
 #include "app/MainIni.h"
 #include "app/SetupLoad.h"
-#include "app/SetupParameters.h"
-#include "app/SharedTables.h"
+#include "frame/SetupParameters.h"
+#include "frame/SharedTables.h"
 #include "app/StartupIni.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
+#include "app/ThreadTimers.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
@@ -18,10 +19,12 @@
 #include "radarweather/WeatherManager.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/TargetTable.h"
+#include "userdata/DatabaseReports.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -150,6 +153,7 @@ WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, i
 void StartupInit()
 {
     ProgramFolder = std::filesystem::current_path();
+    InstallNumberedMessageHook(ShowLngMessage);
     ReadStartupIni(ProgramFolder);
     MakeFolders();
 
@@ -192,6 +196,11 @@ void StartupSetup(TForm1& form)
     ClampSetupParameters();
     form.presentationChanged = true;
     StartChartEngine(form, "");
+    if (StartupAbort)
+        return;
+
+    form.Timer1->start();
+    form.iThreadTimers1->SetEnabled(2, true);
 }
 
 void StartChartEngine(TForm1& form, const std::string& reason)

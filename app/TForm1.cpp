@@ -2,75 +2,43 @@
 
 #include "app/AppEntry.h"
 #include "app/LanguageLoader.h"
-#include "app/SetupParameters.h"
-#include "app/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
+#include "app/ThreadTimers.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
+#include "frame/PhaseCounters.h"
+#include "frame/SetupParameters.h"
+#include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
 #include "sensors/OwnShipState.h"
 
 #include <QComboBox>
-#include <QCursor>
 #include <QDockWidget>
-#include <QFrame>
+#include <QCursor>
 #include <QPalette>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(QWidget* owner)
     : QMainWindow(owner),
-      CM93(new QWidget(this)),
-      CM93mini(new QWidget(this)),
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
-      ToolBar1(new QToolBar(this)),
-      RadarBtn(new QToolButton(this)),
-      WeatherBtn(new QToolButton(this)),
-      ToolDlg(new QTabWidget(this)),
-      cmbLanguage(new QComboBox(this)),
-      btnAisLog(new QPushButton(this)),
-      CheckPanel(new QFrame(this))
+      iThreadTimers1(new TiThreadTimers(this))
 {
     setObjectName(QStringLiteral("Form1"));
     resize(1024, 768);
-
-    CM93->setObjectName(QStringLiteral("CM93"));
-    CM93mini->setObjectName(QStringLiteral("CM93mini"));
-    CM93->setAutoFillBackground(true);
-    CM93->setPalette(QPalette(Qt::black));
-    setCentralWidget(CM93);
-
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    RadarBtn->setObjectName(QStringLiteral("RadarBtn"));
-    WeatherBtn->setObjectName(QStringLiteral("WeatherBtn"));
-    ToolBar1->addWidget(RadarBtn);
-    ToolBar1->addWidget(WeatherBtn);
-    addToolBar(Qt::TopToolBarArea, ToolBar1);
-
-    ToolDlg->setObjectName(QStringLiteral("ToolDlg"));
-    auto* toolDock = new QDockWidget(this);
-    toolDock->setObjectName(QStringLiteral("ToolDock"));
-    toolDock->setWidget(ToolDlg);
-    addDockWidget(Qt::RightDockWidgetArea, toolDock);
-    cmbLanguage->setObjectName(QStringLiteral("cmbLanguage"));
-    btnAisLog->setObjectName(QStringLiteral("btnAisLog"));
-    cmbLanguage->hide();
-    btnAisLog->hide();
-
-    CheckPanel->setObjectName(QStringLiteral("CheckPanel"));
-    CheckPanel->hide();
+    BuildMainWindowControls(*this, *this);
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);
+    iThreadTimers1->SetInterval(1, 100);
+    iThreadTimers1->SetInterval(2, 200);
+    iThreadTimers1->SetOnTimer(2, [this](TiThreadTimers* sender) { iThreadTimers1Timer2(sender); });
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
 
@@ -83,7 +51,18 @@ TForm1::TForm1(QWidget* owner)
     SplashSetStatus(frmSplash, QStringLiteral("Building UI"));
 }
 
-TForm1::~TForm1() = default;
+// The thread timer goes first: its handler uses this window.
+TForm1::~TForm1()
+{
+    delete iThreadTimers1;
+}
+
+
+void TForm1::iThreadTimers1Timer2(TiThreadTimers*)
+{
+    if (AppRunning)
+        AdvancePhaseCounters();
+}
 
 void TForm1::Timer2Timer()
 {
@@ -118,6 +97,7 @@ void TForm1::RunStartup()
     StartupDone = true;
     ToolBar1->hide();
     ToolBar1->show();
+    MainPanel->show();
     if (MainMapView)
         MainMapView->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);

@@ -2,40 +2,30 @@
 // The main window: the chart paint boxes, the timers, the tool bar and the tool dialog. Its
 // handlers are where most user actions and all periodic work enter the program.
 
+#include "app/MainWindowControls.h"
 #include "chart/ChartWindow.h"
+#include "platform/geodesy/GeoTypes.h"
 
 #include <QMainWindow>
 
 #include <array>
 
-class QComboBox;
-class QFrame;
-class QPushButton;
-class QTabWidget;
 class QTimer;
-class QToolBar;
-class QToolButton;
+class TiThreadTimers;
 
-class TForm1 : public QMainWindow, public ChartWindow {
+class TForm1 : public QMainWindow, public MainWindowControls, public ChartWindow {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* owner = nullptr);
     ~TForm1() override;
 
-    QWidget* CM93;      // main chart paint box
-    QWidget* CM93mini;  // mini chart paint box
-    QTimer* Timer1;     // 100 ms
-    QTimer* Timer2;     // one second
-    QToolBar* ToolBar1;
-    QToolButton* RadarBtn;
-    QToolButton* WeatherBtn;
-    QTabWidget* ToolDlg;
-    QComboBox* cmbLanguage;
-    QPushButton* btnAisLog;
-    QFrame* CheckPanel;
+    QTimer* Timer1;  // 100 ms
+    QTimer* Timer2;  // one second
+    TiThreadTimers* iThreadTimers1;  // timer 2 at 200 ms steps the phase counters
 
 public slots:
     void Timer2Timer();
+    void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
 
 private:

@@ -2,15 +2,19 @@
 
 #include "app/LanguageLoader.h"
 #include "app/LanguageTable.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 #include "platform/system/IniFile.h"
 #include "sensors/TArpaDlg.h"
 #include "userdata/TWpDlg.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -166,4 +170,42 @@ TEST(EnglishLanguageFile, HoldsEverySectionAndKeyTheProgramReads)
         expectKey("F1Text", key);
     for (int key = 4; key <= 13; ++key)
         expectKey("C-Map", key);
+}
+
+// Every text of the main window and its controls comes from the shipped English file.
+TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInTheMainWindow)
+{
+    TForm1 form;
+    Form1 = &form;
+    LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
+    Form1 = nullptr;
+
+    auto texts = [](QWidget* widget) {
+        QStringList shown{widget->toolTip(), widget->windowTitle()};
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            shown << button->text();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            shown << label->text();
+        if (auto* group = qobject_cast<QGroupBox*>(widget))
+            shown << group->title();
+        if (auto* combo = qobject_cast<QComboBox*>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                shown << combo->itemText(i);
+        if (auto* list = qobject_cast<QListWidget*>(widget))
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text();
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                shown << tabs->tabText(i);
+        return shown;
+    };
+    int checked = 0;
+    for (QWidget* widget : form.findChildren<QWidget*>()) {
+        for (const QString& text : texts(widget))
+            EXPECT_NE(text, "!") << widget->objectName().toStdString();
+        ++checked;
+    }
+    EXPECT_GT(checked, 300);
+    for (int slot = 0; slot < 40; ++slot)
+        EXPECT_NE(MessageTexts[slot], "!") << slot;
 }

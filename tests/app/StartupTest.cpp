@@ -2,9 +2,10 @@
 
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
+#include "frame/PhaseCounters.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "sensors/TargetTable.h"
@@ -180,4 +181,17 @@ TEST_F(StartupTest, NoTickReachesTheEngineWhileItsRestartShowsABox)
     EXPECT_FALSE(ChartRestartInProgress);
     delete ChartEngine;
     ChartEngine = nullptr;
+}
+
+TEST_F(StartupTest, ThePhaseCountersStepOnlyWhileTheProgramRuns)
+{
+    TForm1 form;
+    PhaseCounters.fill(0);
+    AppRunning = false;
+    form.iThreadTimers1Timer2(form.iThreadTimers1);
+    EXPECT_EQ(PhaseCounters[0], 0);
+    AppRunning = true;
+    form.iThreadTimers1Timer2(form.iThreadTimers1);
+    EXPECT_EQ(PhaseCounters[0], 1);
+    EXPECT_EQ(PhaseCounters[8], 1);
 }
