@@ -1,7 +1,7 @@
 #include "app/AppEntry.h"
 
 #include "app/Forms.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "platform/system/MessageBox.h"
@@ -54,6 +54,8 @@ int RunApplication(int argc, char** argv)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         Form1->setGeometry(screen->availableGeometry());
     Form1->showMaximized();
+    if (frmSplash)
+        frmSplash->raise();  // stays in front without a window manager's help too
     AppRunning = true;
 
     int result = 0;
