@@ -1,6 +1,6 @@
 #include "app/ChildPrograms.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 
 platform::ChildProcess ThreeDGenerator;
 platform::ChildProcess ThreeDViewer;

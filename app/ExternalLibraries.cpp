@@ -1,6 +1,6 @@
 #include "app/ExternalLibraries.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 
 ExternalEntries ExternalEntryTable;
 ThreeDExchangeRecord ThreeDExchange{};

@@ -1,7 +1,7 @@
 #include "app/LanguageLoader.h"
 
 #include "app/LanguageTable.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "platform/system/TextCodec.h"
 

@@ -1,6 +1,6 @@
 #include "app/LngMessage.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 #include "platform/system/IniFile.h"
 #include "platform/system/MessageBox.h"

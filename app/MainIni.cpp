@@ -1,8 +1,8 @@
 #include "app/MainIni.h"
 
-#include "app/PortSettings.h"
-#include "app/SetupField.h"
-#include "app/SharedTables.h"
+#include "frame/PortSettings.h"
+#include "frame/SetupField.h"
+#include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 
 #include <array>

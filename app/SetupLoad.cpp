@@ -1,9 +1,9 @@
 #include "app/SetupLoad.h"
 
 #include "app/ExternalLibraries.h"
-#include "app/PortSettings.h"
-#include "app/SetupField.h"
-#include "app/SharedTables.h"
+#include "frame/PortSettings.h"
+#include "frame/SetupField.h"
+#include "frame/SharedTables.h"
 #include "chart/MapView.h"
 #include "sensors/OwnShipState.h"
 

@@ -4,7 +4,7 @@
 // Start-up order: LoadSetupParameters; when it read a file, the controls are set from the record
 // and SetupLoadMarker is cleared; then LoadMainIni; then ClampSetupParameters.
 
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 #include "platform/geodesy/GeoTypes.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "app/StartupIni.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "sensors/OwnShipState.h"
 

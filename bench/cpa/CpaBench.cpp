@@ -2,7 +2,7 @@
 // own ship, as the target painter computes it for each frame, side by side with a plain loop of
 // the same formula written out over the geodesy library.
 
-#include "navigation/CpaTcpa.h"
+#include "frame/CpaTcpa.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
 #include "sensors/TargetTable.h"

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 
 #include <fstream>

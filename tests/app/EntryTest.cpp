@@ -2,7 +2,7 @@
 
 #include "app/AppEntry.h"
 #include "app/Forms.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 
 #include <QTimer>

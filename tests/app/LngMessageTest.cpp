@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
 #include "app/LngMessage.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 
 #include <QComboBox>

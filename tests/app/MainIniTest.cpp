@@ -3,7 +3,7 @@
 #include "SetupTestSupport.h"
 
 #include "app/MainIni.h"
-#include "app/PortSettings.h"
+#include "frame/PortSettings.h"
 #include "platform/system/IniFile.h"
 
 namespace {

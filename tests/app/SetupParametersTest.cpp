@@ -3,9 +3,9 @@
 #include "SetupTestSupport.h"
 
 #include "app/MainIni.h"
-#include "app/PortSettings.h"
+#include "frame/PortSettings.h"
 #include "app/SetupLoad.h"
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 
 #include <sys/resource.h>
 

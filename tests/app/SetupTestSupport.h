@@ -5,7 +5,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ExternalLibraries.h"
-#include "app/SetupParameters.h"
+#include "frame/SetupParameters.h"
 #include "chart/MapView.h"
 #include "sensors/OwnShipState.h"
 

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 
-#include "app/SharedTables.h"
+#include "frame/SharedTables.h"
 #include "app/StartupIni.h"
 #include "sensors/OwnShipState.h"
 

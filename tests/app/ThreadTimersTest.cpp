@@ -1,6 +1,6 @@
 #include "app/ThreadTimers.h"
 
-#include "app/PhaseCounters.h"
+#include "frame/PhaseCounters.h"
 
 #include <QCoreApplication>
 #include <QThread>
