@@ -1,20 +1,131 @@
 #pragma once
-// The chart engine as the program holds it: one manager with the views attached to it.
+// The one object through which the program holds the chart engine: the open chart database, the
+// symbolizations registered for it with a palette each, the presentation factory, the
+// drawing-priority list, the tide ports, the area checks of the look-ahead, and the chart usage
+// bands at a position. Both chart views take their engine objects from it. Main thread only.
+//
+// The engine's folder is the value "KeyPath" of "SOFTWARE\C-Map\CM93v3\Enum" in the registry
+// store (a relative path is taken from the store file's folder); it holds the installed chart
+// databases and the folder "TIDES" with the tide harmonics file.
 
+#include "chart/ChartPalette.h"
+#include "platform/chartengine/AreaCheck.h"
+#include "platform/chartengine/ChartDictionary.h"
+#include "platform/chartengine/GeoDatabase.h"
+#include "platform/chartengine/GeoDatabaseCompanion.h"
+#include "platform/chartengine/Presentation.h"
+#include "platform/chartengine/SymbolizationRegistry.h"
+#include "platform/chartengine/TidesDatabase.h"
+#include "platform/geodesy/GeoTypes.h"
+#include "platform/system/RegistryStore.h"
+
+#include <QImage>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class MapView;
 
+struct TMapGeoDatabase {
+    std::unique_ptr<chartengine::GeoDatabase> database;
+    std::unique_ptr<chartengine::GeoDatabaseCompanion> companion;
+    std::string name;
+    chartengine::Guid topic;
+};
+
+struct TMapSymbolization {
+    std::unique_ptr<chartengine::Symbolization> symbolization;
+    std::string name;
+    std::unique_ptr<ChartPalette> palette;  // null until CreateChartPalette builds it
+    chartengine::Guid topic;
+};
+
+struct TMapTidePort {
+    cmgbase::GeoPoint position;
+    int32_t portIndex = 0;  // in the tides database
+    int32_t reserved[2] = {0, 0};
+};
+
+// A class and its place in the drawing order.
+struct TPriEntry {
+    uint32_t code;
+    uint32_t position;
+};
+static_assert(sizeof(TPriEntry) == 8);
+
+inline constexpr int LightNameCapacity = 500;
+
 class MapManager {
 public:
-    MapManager() = default;
+    explicit MapManager(std::filesystem::path registryStoreFile =
+                            platform::DefaultRegistryStoreFile(std::filesystem::current_path()));
+    virtual ~MapManager();
     MapManager(const MapManager&) = delete;
     MapManager& operator=(const MapManager&) = delete;
 
-    // Opens the chart engine; non-zero on success.
-    int Init(int mode);
+    // 1 ready, 0 failed (everything built so far is released again). openDatabase 0 leaves the
+    // opening of the database to the caller (SetupGeoDatabases before Init).
+    int Init(int32_t openDatabase);
+    // Releases everything the engine gave; state 0. Safe to run again.
+    void Shutdown();
+
+    // Opens an installed chart database (the current one for an empty name) and appends it; 1 / 0.
+    int SetupGeoDatabases(const std::string& name);
+    // The name of installed database index, of the current one for -1; name unchanged on failure.
+    void DatabaseName(int32_t index, std::string& name) const;
+
+    // kNotReady when no symbolization resulted, else kOk.
+    chartengine::HResult ReloadSymbolizations();
+    chartengine::HResult LoadSymbolizations(const chartengine::Guid& topic);
+    chartengine::HResult EnsureDefaultSymbolization();
+    // Hands out the manager's own symbolization: the caller must not keep it beyond the manager.
+    chartengine::HResult FindSymbolization(const std::string& name, chartengine::Symbolization** symbolization) const;
+    // The palette of the symbolization "wthr"; null when there is none.
+    const ChartPalette* WeatherPalette() const;
+    // Hands out the manager's own objects, like FindSymbolization.
+    chartengine::HResult FindGeoDatabase(const std::string& name, chartengine::GeoDatabase** database,
+                                         chartengine::GeoDatabaseCompanion** companion) const;
+    chartengine::HResult CreateChartPalette(int32_t scheme);
+    int BuildPriorityList();
+    // The distinct usage bands 0..7 of the cells covering the position, ascending; 1 / 0.
+    int ChartLevelsAt(const cmgbase::GeoPoint& position, std::vector<int32_t>& bands, int32_t& count) const;
+    // The value under the key of the registry store; empty when missing.
+    std::string ReadMachineString(const std::string& key, const std::string& valueName) const;
+    // Keeps a copy of the polygon the look-ahead checks (nothing happens for no points).
+    void SetCheckPolygon(const cmgbase::GeoPoint* points, int32_t count);
+
+    // The engine's folder; nothing when the registry store does not name one.
+    std::optional<std::filesystem::path> EngineFolder() const;
+
+    int32_t state = 0;
+    std::vector<TMapGeoDatabase> geoDatabases;
+    std::vector<TMapSymbolization> symbolizations;
+    chartengine::GeoDatabase* currentGeoDatabase = nullptr;  // the first record's database
+    std::unique_ptr<chartengine::SymbolizationRegistry> symbolizationRegistry;
+    std::unique_ptr<chartengine::PresentationFactory> presentationFactory;
+    const chartengine::ChartDictionary* dictionary = nullptr;
+    std::unique_ptr<chartengine::TidesDatabase> tidesDatabase;
+    std::vector<TMapTidePort> tidePorts;
+    std::unique_ptr<chartengine::AreaQuery> areaCheck1;
+    std::shared_ptr<chartengine::AreaCheckFilter> areaCheck2;
+    std::vector<cmgbase::GeoPoint> checkPolygon;
+    int32_t resolutionWidth = 3500;
+    int32_t resolutionHeight = 3500;
+    int32_t colourScheme = 0;
+    int32_t databaseValue = 0;
+    int32_t priorityListHandle = 0;
+    QImage markerIcon;  // null: none
+    int32_t lightNameCount = 0;
+    std::vector<cmgbase::GeoPoint> lightNamePositions;
+    std::vector<std::string> lightNames;
 
     std::vector<MapView*> views;  // the main view, then the mini view
+
+private:
+    std::filesystem::path registryStoreFile_;
 };
 
 // The chart engine of the program (null while it is not started).

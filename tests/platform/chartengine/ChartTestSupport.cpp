@@ -1,0 +1,86 @@
+#include "platform/chartengine/ChartTestSupport.h"
+
+#include "platform/chartengine/DatabaseManager.h"
+#include "platform/chartengine/EngineRegistry.h"
+#include "platform/chartengine/EngineTopics.h"
+
+#include <gtest/gtest.h>
+#include <tcd.h>
+
+#include <fstream>
+#include <random>
+
+namespace charttest {
+
+TemporaryFolder::TemporaryFolder()
+{
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() / ("varnik-chart-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path FixtureChart(const std::string& relative)
+{
+    return std::filesystem::path(VARNIK_FIXTURES_DIR) / "charts" / relative;
+}
+
+std::filesystem::path LinkChartSources(const std::filesystem::path& folder, const std::vector<std::string>& fixtureFiles)
+{
+    std::filesystem::create_directories(folder);
+    for (const std::string& file : fixtureFiles) {
+        const std::filesystem::path fixture = FixtureChart(file);
+        std::filesystem::create_symlink(fixture, folder / fixture.filename());
+    }
+    return folder;
+}
+
+std::vector<std::string> DefaultChartFiles()
+{
+    return {"US4MD81M/US4MD81M.000", "US4MD81M/US4MD81M.001", "US4MD81M/US4MD81M.002", "US4MD81M/US4MD81M.003",
+            "world/ne_110m_land.geojson"};
+}
+
+void InstallDatabase(const std::filesystem::path& sources, const std::filesystem::path& engineFolder,
+                     const std::string& name)
+{
+    chartengine::InstallReport report;
+    ASSERT_EQ(chartengine::DatabaseManager(engineFolder).Install(sources, name, &report), chartengine::kOk);
+}
+
+void LinkTides(const std::filesystem::path& engineFolder)
+{
+    const std::filesystem::path folder = engineFolder / chartengine::kTidesFolderName;
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink(kHarmonicsFile, folder / std::filesystem::path(kHarmonicsFile).filename());
+}
+
+void WriteRegistry(const std::filesystem::path& storeFile, const std::filesystem::path& engineFolder, bool weather)
+{
+    std::ofstream out(storeFile);
+    out << "[" << chartengine::kEngineKey << "]\n" << chartengine::kEngineFolderValue << "=" << engineFolder.string() << "\n";
+    if (weather)
+        out << "[" << chartengine::TopicPresentationsKey(chartengine::kS57ChartTopic) << "\\wthr]\nName=wthr\nPath=\n";
+}
+
+void WriteHarmonicsWithoutStations(const std::filesystem::path& file)
+{
+    std::filesystem::create_directories(file.parent_path());
+    std::string path = file.string();
+    char name[] = "M2";
+    char* names[] = {name};
+    double speeds[] = {28.9841042};
+    float equilibrium[] = {0.0f};
+    float nodeFactor[] = {1.0f};
+    float* equilibriums[] = {equilibrium};
+    float* nodeFactors[] = {nodeFactor};
+    ASSERT_TRUE(create_tide_db(path.data(), 1, names, speeds, 2025, 1, equilibriums, nodeFactors));
+    close_tide_db();
+}
+
+}  // namespace charttest

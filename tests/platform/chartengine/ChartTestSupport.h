@@ -1,0 +1,50 @@
+#pragma once
+// Chart databases for the tests: real cells of the fixtures installed into temporary engine
+// folders, and the registry store that points the map manager at them.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace charttest {
+
+// A fresh folder under the system's temporary folder, removed with its contents at the end.
+class TemporaryFolder {
+public:
+    TemporaryFolder();
+    ~TemporaryFolder();
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A fixture file of tests/fixtures/charts ("US4MD81M/US4MD81M.000").
+std::filesystem::path FixtureChart(const std::string& relative);
+
+// A source folder in folder holding links to the fixture files, for installing only those.
+std::filesystem::path LinkChartSources(const std::filesystem::path& folder,
+                                       const std::vector<std::string>& fixtureFiles);
+
+// The cell US4MD81M with its three updates, and the world base.
+std::vector<std::string> DefaultChartFiles();
+
+// Installs the sources as database name of engineFolder; fails the test on a failure.
+void InstallDatabase(const std::filesystem::path& sources, const std::filesystem::path& engineFolder,
+                     const std::string& name);
+
+// Links the tide harmonics file of the xtide data into engineFolder/TIDES.
+void LinkTides(const std::filesystem::path& engineFolder);
+
+// Writes a registry store naming engineFolder; with weather, the chart topic offers "wthr".
+void WriteRegistry(const std::filesystem::path& storeFile, const std::filesystem::path& engineFolder, bool weather);
+
+// Writes a harmonics file of one constituent and no station.
+void WriteHarmonicsWithoutStations(const std::filesystem::path& file);
+
+inline constexpr char kHarmonicsFile[] = "/usr/share/xtide/harmonics-dwf-20191229-free.tcd";
+
+}  // namespace charttest
