@@ -185,24 +185,6 @@ void StartupInit()
     SaveSystemColours();
 }
 
-void StartupSetup(TForm1& form)
-{
-    SplashSetStatus(frmSplash, QStringLiteral("Setup"));
-    if (LoadSetupParameters())
-        SetupLoadMarker = 0;
-    LoadMainIni();
-    if (StartupAbort)
-        return;
-    ClampSetupParameters();
-    form.presentationChanged = true;
-    StartChartEngine(form, "");
-    if (StartupAbort)
-        return;
-
-    form.Timer1->start();
-    form.iThreadTimers1->SetEnabled(2, true);
-}
-
 void StartChartEngine(TForm1& form, const std::string& reason)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);

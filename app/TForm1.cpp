@@ -1,6 +1,8 @@
 #include "app/TForm1.h"
 
 #include "app/AppEntry.h"
+#include "app/ControlBehaviour.h"
+#include "app/DataSets.h"
 #include "app/LanguageLoader.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
@@ -14,7 +16,9 @@
 #include "platform/system/TextCodec.h"
 #include "sensors/OwnShipState.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QRadioButton>
 #include <QDockWidget>
 #include <QCursor>
 #include <QPalette>
@@ -41,6 +45,8 @@ TForm1::TForm1(QWidget* owner)
     iThreadTimers1->SetOnTimer(2, [this](TiThreadTimers* sender) { iThreadTimers1Timer2(sender); });
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
+    for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
+        ConnectClick(dataSet, [this] { ckDbAClick(); });
 
     StartupDone = false;
     if (frmSplash)
@@ -137,4 +143,22 @@ void TForm1::cmbLanguageChange()
     const std::string language =
         SetupParameters.LanguageIndex >= 0 ? platform::ToCp1252(cmbLanguage->currentText()) : std::string();
     LoadLanguage(ProgramFolder / (language + ".lng"));
+}
+
+// A data-set button: the checked one becomes the data set in use and its database is opened;
+// the other sets may be drawn as well.
+void TForm1::ckDbAClick()
+{
+    const QRadioButton* dataSets[] = {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF};
+    QCheckBox* drawnToo[] = {ckDbxA, ckDbxB, ckDbxC, ckDbxD, ckDbxE, ckDbxF};
+    int32_t shown = 0;
+    for (int i = 0; i < 6; ++i) {
+        drawnToo[i]->setChecked(false);
+        drawnToo[i]->setEnabled(!dataSets[i]->isChecked());
+        if (dataSets[i]->isChecked())
+            shown = 1 << i;
+    }
+    const int set = DataSetInUse(shown);
+    SetupParameters.DataSetsShown = 1 << (set - 1);
+    SelectUserDatabase(set);
 }

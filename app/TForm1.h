@@ -7,6 +7,7 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <QMainWindow>
+#include <QPixmap>
 
 #include <array>
 
@@ -22,11 +23,13 @@ public:
     QTimer* Timer1;  // 100 ms
     QTimer* Timer2;  // one second
     TiThreadTimers* iThreadTimers1;  // timer 2 at 200 ms steps the phase counters
+    QPixmap IdPic;  // shown when the program runs as a slave display
 
 public slots:
     void Timer2Timer();
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
+    void ckDbAClick();
 
 private:
     void RunStartup();

@@ -4,6 +4,8 @@
 
 #include "platform/geodesy/GeoTypes.h"
 
+#include <QImage>
+
 #include <cstdint>
 
 struct ChartWindow {
@@ -11,4 +13,6 @@ struct ChartWindow {
     int32_t miniChartLevel = 16;  // mini view
     bool presentationChanged = false;
     cmgbase::GeoPoint cursorChartPoint{};
+    // The symbol images of the overlays: 17-pixel cells, row 0 the masks, rows 1.. the colours.
+    QImage SymbolStrip;
 };

@@ -35,6 +35,7 @@ std::array<std::array<cmgbase::GeoPoint, 3>, 2> PointTriples{};
 cmgbase::GeoRect ChartArea3D = WholeWorld;
 cmgbase::GeoRect DataAreaFilter = WholeWorld;
 
+DisplayFilterTimes FilterTimes{};
 std::array<int32_t, 100> DialogValueTable{};
 
 void InitSharedTables()
@@ -59,5 +60,6 @@ void InitSharedTables()
     TcpInputBuffer.clear();
     PointTriples = {};
     ChartArea3D = DataAreaFilter = WholeWorld;
+    FilterTimes = {};
     DialogValueTable.fill(0);
 }

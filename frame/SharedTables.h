@@ -73,6 +73,14 @@ constexpr cmgbase::GeoRect WholeWorld{-2147483647, -1073741824, 2147483647, 1073
 extern cmgbase::GeoRect ChartArea3D;
 extern cmgbase::GeoRect DataAreaFilter;
 
+// The time windows of the track and the symbol display filters, in seconds since 1970 (-1 when a
+// date does not convert), taken from the filter dates of the settings record.
+struct DisplayFilterTimes {
+    int32_t trackFrom, trackTo, trackAfter;
+    int32_t symbolFrom, symbolTo, symbolAfter;
+};
+extern DisplayFilterTimes FilterTimes;
+
 // Values shared by the track dialog and the object database dialog.
 extern std::array<int32_t, 100> DialogValueTable;
 

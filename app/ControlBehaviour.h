@@ -1,0 +1,16 @@
+#pragma once
+// Behaviours of the window framework the program was written for, reproduced here in one place.
+// A check box's click handler runs whenever its Checked state changes, also when the program
+// sets it, and a radio button's when it becomes checked; the program relies on this (the
+// start-up opens the data set in use by checking its button). A radio group is a group box
+// whose radio buttons are its items, addressed by index.
+
+#include <functional>
+
+class QAbstractButton;
+class QGroupBox;
+
+void ConnectClick(QAbstractButton* button, std::function<void()> handler);
+
+// Checks item `index` of a radio group (its index-th radio button).
+void SetRadioGroupItem(QGroupBox* group, int index);

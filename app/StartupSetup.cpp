@@ -1,0 +1,295 @@
+// The second half of the start: the settings record and the main INI file, the controls set
+// from them, the tool bars, the bitmaps and the services in their order.
+
+#include "app/Startup.h"
+
+#include "app/ControlBehaviour.h"
+#include "app/ExternalLibraries.h"
+#include "app/MainIni.h"
+#include "app/SetupLoad.h"
+#include "app/TForm1.h"
+#include "app/TfrmSplash.h"
+#include "app/ThreadTimers.h"
+#include "frame/DateConversion.h"
+#include "frame/SetupParameters.h"
+#include "frame/SharedTables.h"
+#include "frame/ShipGeometry.h"
+#include "platform/system/MessageBox.h"
+#include "platform/system/ProgramEnd.h"
+#include "platform/system/TextCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QIcon>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <fstream>
+
+namespace {
+
+const SetupParametersRecord& Setup = SetupParameters;
+
+QDate DateFromDays(double days)
+{
+    return QDate(1899, 12, 30).addDays(static_cast<qint64>(days));
+}
+
+int Bit(int32_t bits, int bit)
+{
+    return (bits >> bit) & 1;
+}
+
+// Image `index` of the symbol strip, drawn in black from its mask row.
+QIcon SymbolIcon(const QImage& strip, int index)
+{
+    QImage cell = strip.copy(index * 17, 0, 16, 16).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < cell.height(); ++y)
+        for (int x = 0; x < cell.width(); ++x)
+            cell.setPixel(x, y, qGray(cell.pixel(x, y)) < 128 ? qRgba(0, 0, 0, 255) : qRgba(0, 0, 0, 0));
+    return QIcon(QPixmap::fromImage(cell));
+}
+
+// The stored values shown in the controls of the main window and its tool dialog. Setting a
+// check box or radio button runs its click handler, as it always has.
+void SetControlsFromSetup(TForm1& f)
+{
+    f.cmbAisRange->setCurrentIndex(Setup.AisRangeIndex);
+    f.cmbAisTrack->setCurrentIndex(Setup.AisTrackIndex);
+    f.udCpaDist->setValue(Setup.CpaDistance);
+    f.cmbCpaTime->setCurrentIndex(Setup.CpaTimeIndex);
+    f.udMonitor->setValue(Setup.MonitorSize);
+
+    f.ckAisNames->setChecked(Setup.AisNames);
+    f.ckAisTracks->setChecked(Setup.AisTracks);
+    f.ckAisTracks->setEnabled(Setup.AisRangeIndex != 7);
+    f.ckCpaShow->setChecked(Setup.CpaShown);
+    f.ckAisWarnings->setChecked(Setup.AisWarnings);
+    f.ckAisMsgs->setChecked(Setup.AisMessages);
+    f.ckRouteLeg->setChecked(Setup.RouteLegs);
+    f.ckHints->setChecked(Setup.Hints);
+    f.ckAltNight->setChecked(Setup.AltNightColours);
+    f.ckScreenKeyb->setChecked(Setup.ScreenKeyboard);
+    f.ckAlarmGps->setChecked(Setup.AlarmGps);
+    f.ckAlarmWp->setChecked(Setup.AlarmWp);
+    f.ckAlarmXte->setChecked(Setup.AlarmXte);
+    f.ckAlarmSafety->setChecked(Setup.AlarmSafety);
+    f.ckAlarmWarning->setChecked(Setup.AlarmWarning);
+
+    for (int i = 0; i < 16 && i < f.cklChart->count(); ++i)
+        f.cklChart->item(i)->setCheckState(Setup.ChartLayers[i] ? Qt::Checked : Qt::Unchecked);
+
+    f.udShallowCont->setValue(Setup.ShallowContour);
+    f.udSafety->setValue(Setup.SafetyContour);
+    f.udDeepCont->setValue(Setup.DeepContour);
+    f.udFwd->setValue(Setup.LookAheadTime);
+    f.udSector->setValue(Setup.LookAheadSector);
+    f.udResolution->setValue(Setup.Resolution);
+    f.tbBoatOff->setValue(Setup.BoatOffset);
+    f.tbBoatSens->setValue(Setup.BoatSensitivity);
+    f.rbVectorMin->setChecked(Setup.VectorInMinutes);
+    f.rbVectorNm->setChecked(!Setup.VectorInMinutes);
+    f.udBoatVector->setValue(Setup.BoatVector);
+    f.ckShowLane->setChecked(Setup.ShowLane);
+    f.udWpLane->setValue(Setup.WaypointLane);
+    f.udWpRadius->setValue(Setup.WaypointRadius);
+    f.udBoatMag->setValue(Setup.MagneticVariation);
+    f.ckTrack2Route->setChecked(Setup.TrackToRoute);
+    f.udBoatConv->setValue(Setup.TrackConversionTolerance);
+
+    f.cmb3Ddata->setCurrentIndex(Setup.ThreeDData);
+    f.cmb3DPal->setCurrentIndex(Setup.ThreeDPalette);
+    f.ud3DFrom->setValue(Setup.ThreeDFromPosition);
+    f.ud3DTo->setValue(Setup.ThreeDToPosition);
+    f.ck3DCont->setChecked(Setup.ThreeDContours);
+    f.cmb3DCont->setCurrentIndex(Setup.ThreeDContourChoice);
+    f.ed3DCont->setText(QString::number(Setup.ThreeDContourInterval));
+    f.ud3DCont->setValue(Setup.ThreeDContourPosition);
+    f.ck3DRelief->setChecked(Setup.ThreeDRelief);
+    f.ck3DMark->setChecked(Setup.ThreeDMarks);
+    f.ud3DDepth->setValue(Setup.ThreeDDepthScale);
+    f.ud3DTide->setValue(Setup.ThreeDTide);
+    f.rb3DDot5->setChecked(Setup.ThreeDDotSize == 5);
+    f.rb3DDot10->setChecked(Setup.ThreeDDotSize == 10);
+    f.rb3DDot20->setChecked(Setup.ThreeDDotSize == 20);
+
+    // The data set in use opens as its button is checked.
+    QRadioButton* dataSets[] = {f.ckDbA, f.ckDbB, f.ckDbC, f.ckDbD, f.ckDbE, f.ckDbF};
+    QCheckBox* exchanged[] = {f.ckDbxA, f.ckDbxB, f.ckDbxC, f.ckDbxD, f.ckDbxE, f.ckDbxF};
+    const int32_t shown = Setup.DataSetsShown;
+    const int32_t exchangedBits = Setup.DataSetsExchanged;
+    for (int i = 0; i < 6; ++i) {
+        if (Bit(shown, i))
+            dataSets[i]->setChecked(true);
+        exchanged[i]->setChecked(Bit(exchangedBits, i));
+    }
+    SetupParameters.DataChoice = 1;
+    SetRadioGroupItem(f.rgDataData, 1);
+
+    f.ckLoranPos->setChecked(Setup.LoranPosition);
+    f.ckDeccaPos->setChecked(Setup.DeccaPosition);
+    f.csRedCorr->setValue(Setup.DeccaRedCorrection);
+    f.csGreenCorr->setValue(Setup.DeccaGreenCorrection);
+    f.csPurpleCorr->setValue(Setup.DeccaPurpleCorrection);
+
+    SetupParameters.DataScope = 1;
+    f.rbDataAll->setChecked(true);
+    f.rbDataShown->setChecked(false);
+    f.ckDataArea->setChecked(false);
+    if (Setup.CopyFromDate > 0.0)
+        f.dtCopyFrom->setDate(DateFromDays(Setup.CopyFromDate));
+
+    f.ckLogActive->setChecked(Setup.PositionLogOn);
+    f.cbLogInterval->setCurrentIndex(Setup.LogInterval);
+    f.udMiniSpeed->setValue(Setup.AntigroundingMinSpeed);
+
+    for (int i = 0; i < 17; ++i)
+        BarButton(f.SymbBar, 5 + i)->setIcon(SymbolIcon(f.SymbolStrip, Setup.SymbolBar[i]));
+
+    double dates[] = {Setup.TrackFilterFrom,  Setup.TrackFilterTo,  Setup.TrackFilterAfter,
+                      Setup.SymbolFilterFrom, Setup.SymbolFilterTo, Setup.SymbolFilterAfter};
+    int32_t* times[] = {&FilterTimes.trackFrom,  &FilterTimes.trackTo,  &FilterTimes.trackAfter,
+                        &FilterTimes.symbolFrom, &FilterTimes.symbolTo, &FilterTimes.symbolAfter};
+    for (int i = 0; i < 6; ++i)
+        *times[i] = DateToUnixTime(dates[i]);
+
+    f.S52Btn->setChecked(Setup.DisplayMode == 0);
+}
+
+// The controls whose texts follow the clamped values.
+void ShowClampedValues(TForm1& f)
+{
+    if (Setup.ThreeDDepthFrom == 0)
+        f.ed3DFrom->setText(QStringLiteral("auto"));
+    if (Setup.ThreeDTide == 0)
+        f.ed3DTide->setText(QStringLiteral("0.0"));
+    const float factor = Setup.DepthFactor;
+    f.cmbDepthUnit->setCurrentIndex(factor == 1.0f ? 0 : factor > 1.0f ? 1 : 2);
+}
+
+// The pressed buttons of the symbol and line bars, the tool bar's button width and the pages
+// and panels that show at start.
+void LayOutToolBars(TForm1& f)
+{
+    BarButton(f.SymbBar, 5 + Setup.SymbolBarButton)->setChecked(true);
+    BarButton(f.SymbBar, 23 + Setup.SymbolColour)->setChecked(true);
+    BarButton(f.LineBar, 6 + Setup.LineKind)->setChecked(true);
+    BarButton(f.LineBar, 10 + Setup.LineColour)->setChecked(true);
+
+    SetupParameters.DepthSaveChoice = 0;
+    f.Daylight->setCurrentIndex(0);
+    f.DispMode->setCurrentIndex(0);
+    // Twenty buttons, and one each for the 2D, 3D, radar, AIS and weather buttons.
+    constexpr int buttonCount = 25;
+
+    f.ToolDlg->setTabVisible(f.ToolDlg->indexOf(f.Tab3D), false);
+    f.ToolDlg->setTabVisible(f.ToolDlg->indexOf(f.TabAis), true);
+    f.ckHide->setChecked(true);
+    const int freeWidth = ScreenWidth - 246;
+    const int buttonWidth = freeWidth / buttonCount;
+    for (QToolButton* button : f.ToolBar1->findChildren<QToolButton*>())
+        button->setMinimumWidth(buttonWidth);
+    SetBarControlVisible(f.Arpa1Btn, false);
+    SetBarControlVisible(f.Arpa2Btn, false);
+    SetBarControlVisible(f.VoyPlanPanel, true);
+    SetBarControlVisible(f.btnListRt, false);
+    for (QToolBar* bar : {f.SymbBar, f.LineBar, f.RouteBar})
+        bar->move(0, f.ToolBar1->height());
+
+    f.dtLogDate->setDate(QDate::currentDate());
+}
+
+// Sends the 3D window's place and clears the status words of the 3D programs.
+void PrepareThreeDExchange()
+{
+    if (!DualMonitor) {
+        ThreeDExchange.windowX = Setup.ThreeDWindowX;
+        ThreeDExchange.windowY = Setup.ThreeDWindowY;
+        ThreeDExchange.windowWidth = Setup.ThreeDWindowWidth;
+        ThreeDExchange.windowHeight = Setup.ThreeDWindowHeight;
+    }
+    const ExternalEntries& e = ExternalEntryTable;
+    if (!ThreeDAvailable)
+        return;
+    e.tPutRec(&ThreeDExchange, sizeof ThreeDExchange);
+    e.tPutStatA(0);
+    e.tPutStatB(0);
+    e.tPutStatC(0);
+}
+
+// The list of files that the data page offers, one per line of Temp/paths.txt.
+void FillFileList(TForm1& f)
+{
+    std::ifstream list(ProgramFolder / "Temp" / "paths.txt");
+    std::string line;
+    while (std::getline(list, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        f.lbFiles->addItem(platform::FromCp1252(line));
+    }
+}
+
+// A picture the program cannot draw without stops the start with a message naming it.
+bool LoadPicture(const char* name, QImage& image)
+{
+    if (image.load(QString::fromStdString((ProgramFolder / name).string())))
+        return true;
+    platform::MessageBoxRequest request;
+    request.text = std::string("The file ") + name + " is missing or damaged in " +
+                   ProgramFolder.string() + ". The program cannot start without it.";
+    request.caption = "Varnik V3";
+    request.icon = platform::MsgIcon::Stop;
+    request.systemModal = true;
+    request.topMost = true;
+    platform::ShowMessageBox(request);
+    StartupAbort = true;
+    platform::RequestProgramEnd();
+    return false;
+}
+
+}  // namespace
+
+void StartupSetup(TForm1& form)
+{
+    SplashSetStatus(frmSplash, QStringLiteral("Setup"));
+    const bool loaded = LoadSetupParameters();
+    LoadMainIni();
+    if (StartupAbort)
+        return;
+    ClampSetupParameters();
+    ComputeShipGeometry();
+    QImage idPicture;
+    if (!LoadPicture("symbols.bmp", form.SymbolStrip) || !LoadPicture("IdPic.bmp", idPicture))
+        return;
+    form.IdPic = QPixmap::fromImage(idPicture);
+
+    // The controls show the values after the clamps, so that none shows a value the program
+    // does not use.
+    if (loaded)
+        SetControlsFromSetup(form);
+    SetupLoadMarker = 0;
+    ShowClampedValues(form);
+    LayOutToolBars(form);
+    PrepareThreeDExchange();
+    FillFileList(form);
+
+    form.presentationChanged = true;
+    StartChartEngine(form, "");
+    if (StartupAbort)
+        return;
+
+    form.chartLevel = 16;
+    form.miniChartLevel = 16;
+    form.Timer1->start();
+    form.iThreadTimers1->SetEnabled(2, true);
+}

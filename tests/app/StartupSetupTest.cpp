@@ -1,0 +1,109 @@
+#include "SetupTestSupport.h"
+
+#include "app/Startup.h"
+#include "app/TForm1.h"
+#include "chart/MapManager.h"
+#include "frame/SharedTables.h"
+#include "userdata/UserDatabase.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
+
+class StartupSetupTest : public SetupTest {
+protected:
+    void SetUp() override
+    {
+        SetupTest::SetUp();
+        StartupInit();
+        form = new TForm1;
+        Form1 = form;
+    }
+    void TearDown() override
+    {
+        CloseUserDatabase();
+        UnbindExternalLibraries();
+        delete ChartEngine;
+        ChartEngine = nullptr;
+        Form1 = nullptr;
+        delete form;
+        SetupTest::TearDown();
+    }
+
+    void shipPictures() const
+    {
+        for (const char* name : {"symbols.bmp", "IdPic.bmp"})
+            std::filesystem::copy_file(ShippedData / name, folder / name);
+    }
+
+    TForm1* form = nullptr;
+};
+
+}  // namespace
+
+TEST_F(StartupSetupTest, TheControlsShowTheStoredSettingsAndTheDataSetInUseOpens)
+{
+    shipPictures();
+    SetupImage()
+        .at<int16_t>(18224, 21)          // monitor size
+        .at<int16_t>(18540, 7)           // AIS range index: no limit
+        .at<uint8_t>(18239, 1)           // route legs
+        .at<int16_t>(18286, 4)           // shallow contour position
+        .at<float>(18282, 3.2808f)       // depth factor: feet
+        .at<int32_t>(18362, 0b000100)    // data set C shown
+        .at<int32_t>(18380, 3)           // log interval item
+        .writeTo(folder / "dta.res");
+
+    StartupSetup(*form);
+
+    EXPECT_EQ(form->udMonitor->value(), 21);
+    EXPECT_EQ(form->cmbAisRange->currentIndex(), 7);
+    EXPECT_FALSE(form->ckAisTracks->isEnabled());
+    EXPECT_TRUE(form->ckRouteLeg->isChecked());
+    EXPECT_EQ(form->udShallowCont->value(), 4);
+    EXPECT_EQ(form->cmbDepthUnit->currentIndex(), 1);
+    EXPECT_EQ(form->cbLogInterval->currentIndex(), 3);
+    EXPECT_TRUE(form->ckDbC->isChecked());
+    EXPECT_FALSE(form->ckDbxC->isEnabled());
+    EXPECT_TRUE(std::filesystem::exists(DataPaths[DataPathSetA + 2] / "id.dat"));
+    EXPECT_EQ(SetupLoadMarker, 0);
+}
+
+TEST_F(StartupSetupTest, WithoutAStoredRecordNoDataSetIsOpened)
+{
+    shipPictures();
+    StartupSetup(*form);
+
+    EXPECT_FALSE(form->ckDbA->isChecked());
+    EXPECT_FALSE(std::filesystem::exists(DataPaths[DataPathSetA] / "id.dat"));
+}
+
+TEST_F(StartupSetupTest, AMissingSymbolPictureStopsTheStartWithAMessage)
+{
+    StartupSetup(*form);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("symbols.bmp"), std::string::npos);
+    EXPECT_EQ(boxes.shown[0].icon, platform::MsgIcon::Stop);
+    EXPECT_TRUE(StartupAbort);
+    EXPECT_EQ(programEndRequests, 1);
+    EXPECT_EQ(ChartEngine, nullptr);  // no later step ran
+    EXPECT_FALSE(form->Timer1->isActive());
+}
+
+TEST_F(StartupSetupTest, AChartEngineThatDoesNotStartLeavesTheTimersOff)
+{
+    shipPictures();
+    StartupSetup(*form);
+
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, "C-Map");
+    EXPECT_TRUE(StartupAbort);
+    EXPECT_FALSE(form->Timer1->isActive());
+}
