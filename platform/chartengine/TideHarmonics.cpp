@@ -4,10 +4,22 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <numbers>
+
+// The allocator of the engine's copy of libtcd (see CMakeLists.txt): calloc with room for the
+// byte libtcd reads past the end of a buffer it unpacks.
+extern "C" void* chartengine_tcd_calloc(size_t count, size_t size)
+{
+    constexpr size_t kSlack = 8;
+    if (size != 0 && count > (SIZE_MAX - kSlack) / size)
+        return nullptr;
+    return std::calloc(count * size + kSlack, 1);
+}
 
 namespace chartengine {
 
