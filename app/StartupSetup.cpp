@@ -17,6 +17,8 @@
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
+#include "sensors/DeccaConverter.h"
+#include "sensors/LoranConverter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -257,6 +259,24 @@ bool LoadPicture(const char* name, QImage& image)
     return false;
 }
 
+// The LORAN-C and Decca converters with the stored chains; a stored Decca chain outside the table
+// takes the first chain.
+void StartConverters()
+{
+    delete Loran;
+    Loran = new LoranConverter;
+    Loran->SelectChain(Setup.LoranChain);
+
+    delete Decca;
+    Decca = new DeccaConverter;
+    const DeccaChain* chain = Decca->Chain(Setup.DeccaChain);
+    if (!chain)
+        chain = Decca->Chain(0);
+    Decca->SelectChain(chain->number);
+    Decca->SetCorrections(chain->number, Setup.DeccaRedCorrection * 0.01,
+                          Setup.DeccaGreenCorrection * 0.01, Setup.DeccaPurpleCorrection * 0.01);
+}
+
 }  // namespace
 
 void StartupSetup(TForm1& form)
@@ -283,6 +303,7 @@ void StartupSetup(TForm1& form)
     PrepareThreeDExchange();
     FillFileList(form);
 
+    StartConverters();
     form.presentationChanged = true;
     StartChartEngine(form, "");
     if (StartupAbort)

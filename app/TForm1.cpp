@@ -14,6 +14,8 @@
 #include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
+#include "sensors/DeccaConverter.h"
+#include "sensors/LoranConverter.h"
 #include "sensors/OwnShipState.h"
 
 #include <QCheckBox>
@@ -61,6 +63,10 @@ TForm1::TForm1(QWidget* owner)
 TForm1::~TForm1()
 {
     delete iThreadTimers1;
+    delete Decca;
+    Decca = nullptr;
+    delete Loran;
+    Loran = nullptr;
 }
 
 

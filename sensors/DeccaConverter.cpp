@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 
+DeccaConverter* Decca = nullptr;
+
 using cmgbase::GeoPoint;
 
 namespace {

@@ -90,3 +90,6 @@ private:
 std::string FormatDeccaRedReading(const DeccaPos& position);
 std::string FormatDeccaGreenReading(const DeccaPos& position);
 std::string FormatDeccaPurpleReading(const DeccaPos& position);
+
+// The Decca converter of the cursor readout: made by the start-up, deleted with the main window; null in between.
+extern DeccaConverter* Decca;

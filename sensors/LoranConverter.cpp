@@ -6,6 +6,8 @@
 
 #include <utility>
 
+LoranConverter* Loran = nullptr;
+
 using cmgbase::GeoPoint;
 
 namespace {

@@ -76,3 +76,6 @@ private:
     int selected_ = DefaultChain;
     std::array<LoranChain, ChainCount> chains_{};
 };
+
+// The LORAN-C converter of the cursor readout: made by the start-up, deleted with the main window; null in between.
+extern LoranConverter* Loran;

@@ -4,6 +4,8 @@
 #include "app/TForm1.h"
 #include "chart/MapManager.h"
 #include "frame/SharedTables.h"
+#include "sensors/DeccaConverter.h"
+#include "sensors/LoranConverter.h"
 #include "userdata/UserDatabase.h"
 
 #include <QCheckBox>
@@ -58,6 +60,8 @@ TEST_F(StartupSetupTest, TheControlsShowTheStoredSettingsAndTheDataSetInUseOpens
         .at<float>(18282, 3.2808f)       // depth factor: feet
         .at<int32_t>(18362, 0b000100)    // data set C shown
         .at<int32_t>(18380, 3)           // log interval item
+        .at<int32_t>(18248, 2)           // LORAN chain
+        .at<int32_t>(18520, 9)           // Decca chain
         .writeTo(folder / "dta.res");
 
     StartupSetup(*form);
@@ -73,6 +77,11 @@ TEST_F(StartupSetupTest, TheControlsShowTheStoredSettingsAndTheDataSetInUseOpens
     EXPECT_FALSE(form->ckDbxC->isEnabled());
     EXPECT_TRUE(std::filesystem::exists(DataPaths[DataPathSetA + 2] / "id.dat"));
     EXPECT_EQ(SetupLoadMarker, 0);
+    ASSERT_NE(Loran, nullptr);
+    EXPECT_EQ(Loran->SelectedChainIndex(), 2);
+    ASSERT_NE(Decca, nullptr);
+    ASSERT_NE(Decca->SelectedChain(), nullptr);
+    EXPECT_EQ(Decca->SelectedChain()->number, Decca->Chain(0)->number);  // stored 9 is outside
 }
 
 TEST_F(StartupSetupTest, WithoutAStoredRecordNoDataSetIsOpened)
