@@ -233,6 +233,11 @@ TEST_F(InstalledCell, LightKeepsItsAttributes)
         return o.ClassCode() == s57class::LIGHTS && LongNameOf(o) == 0x022601EC7AD70032;
     });
     ASSERT_NE(light, objects.end());
+    const ObjectDescription description = light->Description();
+    EXPECT_EQ(description.kind, kGeometryPoint);
+    EXPECT_NEAR(description.point.x, position.x, 2);
+    EXPECT_NEAR(description.point.y, position.y, 2);
+    EXPECT_EQ(description.bounds, (GeoRect{description.point.x, description.point.y, description.point.x, description.point.y}));
     const auto attribute = [&](const char* acronym) {
         int32_t code = 0;
         EXPECT_EQ(database_->Dictionary()->AttributeCode(acronym, &code), kOk);
