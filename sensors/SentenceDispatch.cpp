@@ -15,7 +15,6 @@ int32_t TargetSentence(int32_t caseNumber, const SentenceContext& s)
 
 int32_t DispatchSentence(int32_t caseNumber, const SentenceContext& s)
 {
-    std::lock_guard lock(SensorOutputLock);
     switch (caseNumber) {
     case CaseGga: return HandleGga(s);
     case CaseGll: return HandleGll(s);

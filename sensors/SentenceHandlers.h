@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-// Runs the handler of `caseNumber`; 0 for a case without one.
+// Runs the handler of `caseNumber`; 0 for a case without one. The caller holds SensorOutputLock.
 int32_t DispatchSentence(int32_t caseNumber, const SentenceContext& sentence);
 
 // Position sentences.

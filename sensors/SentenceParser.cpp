@@ -5,9 +5,11 @@
 #include "sensors/SensorOutputLock.h"
 #include "sensors/SentenceHandlers.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 
-const char SentenceTable[] =
+constexpr char SentenceTable[] =
     "$??GGA$??GLL$??VTG$??RMC$??TTM$??HDT$??DPT$??VBW$??DBT$??MTW$??RSD$??OSD$??VHW"
     "$??ZDA$??MWV$??VWR$??WPL$??RTE$??TGT$??ALR$??ABK!??VDM!??VDO$??DTM$??BRG";
 
@@ -29,6 +31,51 @@ bool monitorCollecting = false;
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// Characters of a field run: stored as they are (plain), a separator, the checksum star, or one
+// for the general path (blanks, line ends, control and 8-bit characters).
+enum CharClass : uint8_t { OtherChar, PlainChar, CommaChar, StarChar };
+
+constexpr std::array<CharClass, 256> CharClasses = [] {
+    std::array<CharClass, 256> classes{};
+    for (int c = '!'; c < 0x80; ++c)
+        classes[size_t(c)] = PlainChar;
+    classes[size_t(',')] = CommaChar;
+    classes[size_t('*')] = StarChar;
+    return classes;
+}();
+
+CharClass ClassOf(char c)
+{
+    return CharClasses[uint8_t(c)];
+}
+
+// Eight characters as one little-endian word: the first character is the lowest byte.
+static_assert(std::endian::native == std::endian::little);
+constexpr uint64_t Bytes = 0x0101010101010101u;  // times a byte value: that byte eight times
+
+// 0x80 in each byte of x that is zero, 0 in the others.
+uint64_t ZeroBytes(uint64_t x)
+{
+    constexpr uint64_t low7 = Bytes * 0x7F;
+    return ~(((x & low7) + low7) | x | low7);
+}
+
+// True when a byte is below '!' (blanks, line ends, controls), 8-bit, or the star.
+bool HasSpecialByte(uint64_t x)
+{
+    const uint64_t below = (x - Bytes * '!') & ~x & (Bytes * 0x80);
+    return (below | (x & (Bytes * 0x80)) | ZeroBytes(x ^ (Bytes * '*'))) != 0;
+}
+
+// The XOR of the eight bytes.
+uint8_t FoldXor(uint64_t x)
+{
+    x ^= x >> 32;
+    x ^= x >> 16;
+    x ^= x >> 8;
+    return uint8_t(x);
 }
 
 int HexValue(char c)
@@ -114,6 +161,26 @@ void MonitorCharacter(int port, char c)
         monitorLine[monitorIndex++] = c;
 }
 
+// The three letters of a sentence name as a 15-bit number; -1 when one is not a capital.
+constexpr int32_t HeaderKey(const char* header)
+{
+    int32_t key = 0;
+    for (int i = 3; i < HeaderLength; ++i) {
+        if (header[i] < 'A' || header[i] > 'Z')
+            return -1;
+        key = key << 5 | (header[i] - 'A');
+    }
+    return key;
+}
+
+// The case of each sentence name of the table, by its key.
+constexpr std::array<int8_t, 1 << 15> CaseByHeader = [] {
+    std::array<int8_t, 1 << 15> cases{};
+    for (int i = 0; i < TableEntries; ++i)
+        cases[size_t(HeaderKey(SentenceTable + i * HeaderLength))] = int8_t(i + 1);
+    return cases;
+}();
+
 int32_t ResultFlag(int32_t handlerResult)
 {
     switch (handlerResult) {
@@ -142,7 +209,6 @@ bool ChecksumPasses(PortInputBuffer& b, SentenceContext& context)
 
 int32_t CompleteLine(int port, PortInputBuffer& b)
 {
-    b.inSentence = false;
     SentenceContext context;
     context.port = port;
     context.line = b.line;
@@ -166,10 +232,15 @@ int32_t CompleteLine(int port, PortInputBuffer& b)
 
 int32_t FindSentenceCase(const char* header)
 {
-    for (int i = 0; i < TableEntries; ++i)
-        if (std::memcmp(header, SentenceTable + i * HeaderLength, HeaderLength) == 0)
-            return i + 1;
-    return CaseNone;
+    if (header[1] != '?' || header[2] != '?')
+        return CaseNone;
+    const int32_t key = HeaderKey(header);
+    if (key < 0)
+        return CaseNone;
+    const int32_t caseNumber = CaseByHeader[size_t(key)];
+    if (caseNumber == CaseNone || SentenceTable[(caseNumber - 1) * HeaderLength] != header[0])
+        return CaseNone;
+    return caseNumber;
 }
 
 const char* MonitorLine()
@@ -182,24 +253,100 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
 {
     if (port < 0 || port >= InputPortCount)
         return 0;
-    PortInputBuffer& b = PortInputBuffers[port];
+    PortInputBuffer& b = PortInputBuffers[size_t(port)];
     const bool monitored = port == OwnShip.monitorPort;
     int32_t result = 0;
+    // The handlers run under the output lock; one lock for the chunk.
+    std::lock_guard lock(SensorOutputLock);
+
+    // The line state is kept in locals while the chunk is read: stores into the line could
+    // otherwise alias it and force every field through memory for every character.
+    char* const line = b.line;
+    bool open = b.inSentence;
+    int32_t count = b.count;
+    uint8_t checksum = b.checksum;
+    int32_t star = b.starPosition;
+    char previous = b.previous;
+    auto save = [&] {
+        b.inSentence = open;
+        b.count = count;
+        b.checksum = checksum;
+        b.starPosition = star;
+        b.previous = previous;
+        line[count] = '\0';
+    };
 
     for (size_t i = 0; i < size; ++i) {
         const char c = data[i];
-        if (b.inSentence) {
-            if (c == '*' && b.starPosition < 0)
-                b.starPosition = b.count;
-            else if (b.starPosition < 0)
-                b.checksum ^= uint8_t(c);
+        if (open && count >= 1 && count < 4 && !monitored && ClassOf(c) == PlainChar) {
+            // The talker and the first letters of the header need no treatment either.
+            size_t j = i;
+            for (; j < size && count < 4 && ClassOf(data[j]) == PlainChar; ++j) {
+                checksum ^= uint8_t(data[j]);
+                line[count++] = data[j];
+            }
+            previous = data[j - 1];
+            i = j - 1;
+            continue;
+        }
+        if (open && count > 6 && b.fixedKind == 0 && !monitored && ClassOf(c) != OtherChar) {
+            // A run of field characters and separators, the bulk of every sentence.
+            uint8_t runChecksum = 0;
+            size_t j = i;
+            // Eight characters at a time while they hold no star, blank, control or 8-bit
+            // character and no empty field: separators become blanks in place.
+            while (j + 8 <= size && count <= LineCapacity - 3 - 8) {
+                uint64_t block;
+                std::memcpy(&block, data + j, 8);
+                if (HasSpecialByte(block))
+                    break;
+                const uint64_t commas = ZeroBytes(block ^ (Bytes * ','));
+                if ((commas & (commas << 8)) != 0 || (previous == ',' && (commas & 0x80) != 0))
+                    break;
+                const uint64_t stored = block ^ ((commas >> 7) * (',' ^ ' '));
+                std::memcpy(line + count, &stored, 8);
+                count += 8;
+                runChecksum ^= FoldXor(block);
+                previous = data[j + 7];
+                j += 8;
+            }
+            // Without branches on the character: a separator stores a blank, after another
+            // separator a '0' first. Near the end of the line the general path takes over.
+            for (; j < size && count <= LineCapacity - 3; ++j) {
+                const char d = data[j];
+                const CharClass k = ClassOf(d);
+                if (k == OtherChar)
+                    break;
+                if (k == StarChar && star < 0) {
+                    checksum ^= runChecksum;  // the checksum covers what came before the star
+                    star = count;
+                }
+                const bool comma = k == CommaChar;
+                line[count] = '0';
+                count += int32_t(comma && previous == ',');
+                line[count++] = comma ? ' ' : d;
+                runChecksum ^= uint8_t(d);
+                previous = d;
+            }
+            if (star < 0)
+                checksum ^= runChecksum;
+            if (j > i) {
+                i = j - 1;
+                continue;
+            }
+        }
+        if (open) {
+            if (c == '*' && star < 0)
+                star = count;
+            else if (star < 0)
+                checksum ^= uint8_t(c);
         } else if (c == '$' || c == '!') {
-            b.inSentence = true;
-            b.count = 0;
+            open = true;
+            count = 0;
+            checksum = 0;
+            star = -1;
+            previous = 0;
             b.caseNumber = CaseNone;
-            b.checksum = 0;
-            b.starPosition = -1;
-            b.previous = 0;
             b.talker = 0;
             b.fixedKind = 0;
             b.proprietary = false;
@@ -210,76 +357,74 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
         }
         if (monitored)
             MonitorCharacter(port, c);
-        if (!b.inSentence)
+        if (!open)
             continue;
 
-        if (b.count == 5) {
-            if (std::memcmp(b.line, "$PFEC", 5) == 0) {
-                b.proprietary = true;
-                b.caseNumber = CaseSonarData;
-            } else if (std::memcmp(b.line, "$PRHO", 5) == 0) {
-                b.proprietary = true;
-                b.caseNumber = CaseSonarHeading;
-            }
-        }
-        if (b.count == 4 && b.line[0] == '$' && IsDigit(b.line[2]) && IsDigit(b.line[3])) {
-            switch (b.line[1]) {
-            case 'T': b.fixedKind = 'T'; b.caseNumber = CaseFixedTarget; break;
-            case 'O': b.fixedKind = 'O'; b.caseNumber = CaseFixedMarker; break;
-            case 'L': b.fixedKind = 'L'; b.caseNumber = CaseFixedHeading; break;
-            default: break;
-            }
-            b.line[1] = ' ';
-        }
-        if (b.count == 6 && b.fixedKind == 0 && !b.proprietary) {
-            b.talker = b.line[2];
-            if (OwnShip.gpsPort < 0 && b.line[1] == 'G' && b.line[2] == 'P' &&
-                !(SensorHook.replayPlaying && SensorHook.replayPlaying())) {
-                std::lock_guard lock(SensorOutputLock);
-                OwnShip.gpsPort = port;
-            }
-            b.line[1] = '?';
-            b.line[2] = '?';
-            b.caseNumber = FindSentenceCase(b.line);
-            if (b.caseNumber == CaseNone) {
-                b.inSentence = false;
-                ++PortSentenceStatistics[size_t(port)].unknown;
-                continue;
+        if (count <= 6) {
+            if (count == 5) {
+                if (std::memcmp(line, "$PFEC", 5) == 0) {
+                    b.proprietary = true;
+                    b.caseNumber = CaseSonarData;
+                } else if (std::memcmp(line, "$PRHO", 5) == 0) {
+                    b.proprietary = true;
+                    b.caseNumber = CaseSonarHeading;
+                }
+            } else if (count == 4 && line[0] == '$' && IsDigit(line[2]) && IsDigit(line[3])) {
+                switch (line[1]) {
+                case 'T': b.fixedKind = 'T'; b.caseNumber = CaseFixedTarget; break;
+                case 'O': b.fixedKind = 'O'; b.caseNumber = CaseFixedMarker; break;
+                case 'L': b.fixedKind = 'L'; b.caseNumber = CaseFixedHeading; break;
+                default: break;
+                }
+                line[1] = ' ';
+            } else if (count == 6 && b.fixedKind == 0 && !b.proprietary) {
+                b.talker = line[2];
+                if (OwnShip.gpsPort < 0 && line[1] == 'G' && line[2] == 'P' &&
+                    !(SensorHook.replayPlaying && SensorHook.replayPlaying()))
+                    OwnShip.gpsPort = port;
+                line[1] = '?';
+                line[2] = '?';
+                b.caseNumber = FindSentenceCase(line);
+                if (b.caseNumber == CaseNone) {
+                    open = false;
+                    ++PortSentenceStatistics[size_t(port)].unknown;
+                    continue;
+                }
             }
         }
 
         if (c == '\r' || c == '\n') {
+            open = false;
+            save();
             result |= CompleteLine(port, b);
             continue;
         }
 
         // Room for an inserted blank or '0', the character and the terminating zero.
-        const bool insertBlank = b.fixedKind != 0 && FixedColumnBreak(b.fixedKind, b.count);
-        const bool emptyField = c == ',' && b.previous == ',';
-        if (b.count + int32_t(insertBlank) + int32_t(emptyField) + 2 > LineCapacity) {
-            b.inSentence = false;  // an over-long line is dropped whole
-            b.count = 0;
+        const bool insertBlank = b.fixedKind != 0 && FixedColumnBreak(b.fixedKind, count);
+        const bool emptyField = c == ',' && previous == ',';
+        if (count + int32_t(insertBlank) + int32_t(emptyField) + 2 > LineCapacity) {
+            open = false;  // an over-long line is dropped whole
+            count = 0;
             ++PortSentenceStatistics[size_t(port)].overlong;
             continue;
         }
         if (insertBlank)
-            b.line[b.count++] = ' ';
+            line[count++] = ' ';
         char stored = c;
-        if (c == ' ' && b.caseNumber != CaseVwr)
-            stored = '_';
-        else if (c == ',') {
+        if (c == ',') {
             if (emptyField)
-                b.line[b.count++] = '0';
+                line[count++] = '0';
             stored = ' ';
+        } else if (c == ' ' && b.caseNumber != CaseVwr) {
+            stored = '_';
         }
-        b.previous = c;
-        b.line[b.count++] = stored;
-        b.line[b.count] = '\0';
+        previous = c;
+        line[count++] = stored;
     }
+    save();
 
-    if ((result & ParseFix) && port == OwnShip.gpsPort) {
-        std::lock_guard lock(SensorOutputLock);
+    if ((result & ParseFix) && port == OwnShip.gpsPort)
         OwnShip.transmitFlags[size_t(port)] = 1;
-    }
     return result;
 }
