@@ -15,7 +15,9 @@ namespace chartengine {
 struct SourceAttribute {
     int32_t code = 0;
     AttributeType type = AttributeType::Unknown;
-    std::string value;  // S-57 text form
+    // The S-57 text form, in the cell's own single-byte character set (ISO 8859-1 at lexical
+    // level 1, which Windows-1252 extends), as the program keeps its texts.
+    std::string value;
 };
 
 struct SourceObject {

@@ -206,8 +206,9 @@ HResult ReadS57Cell(const std::filesystem::path& baseCell, const ChartDictionary
 {
     RegisterGdal();
     GdalMessages messages(cell.warnings);
+    // Updates applied, soundings one by one with their depths, texts left in the cell's encoding.
     const char* const openOptions[] = {"UPDATES=APPLY", "RETURN_PRIMITIVES=OFF", "SPLIT_MULTIPOINT=ON",
-                                       "ADD_SOUNDG_DEPTH=ON", "LNAM_REFS=ON", nullptr};
+                                       "ADD_SOUNDG_DEPTH=ON", "LNAM_REFS=ON", "RECODE_BY_DSSI=OFF", nullptr};
     const char* const drivers[] = {"S57", nullptr};
     GDALDatasetUniquePtr dataset(GDALDataset::Open(baseCell.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY, drivers,
                                                    openOptions));
