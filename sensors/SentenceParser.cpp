@@ -62,11 +62,11 @@ uint64_t ZeroBytes(uint64_t x)
     return ~(((x & low7) + low7) | x | low7);
 }
 
-// True when a byte is below '!' (blanks, line ends, controls), 8-bit, or the star.
+// True when a byte is below '!' (blanks, line ends, controls) or 8-bit.
 bool HasSpecialByte(uint64_t x)
 {
     const uint64_t below = (x - Bytes * '!') & ~x & (Bytes * 0x80);
-    return (below | (x & (Bytes * 0x80)) | ZeroBytes(x ^ (Bytes * '*'))) != 0;
+    return (below | (x & (Bytes * 0x80))) != 0;
 }
 
 // The XOR of the eight bytes.
@@ -181,6 +181,109 @@ constexpr std::array<int8_t, 1 << 15> CaseByHeader = [] {
     return cases;
 }();
 
+// The line state of ParseSensorInput while it reads a chunk.
+struct LineCursor {
+    bool open;
+    int32_t count;
+    uint8_t checksum;
+    int32_t star;
+    char previous;
+};
+
+// Stores the six header characters at data[i]; returns the index of the last one.
+inline size_t StoreHeader(LineCursor& at, char* line, const char* data, size_t i)
+{
+    std::memcpy(line, data + i, 6);
+    for (size_t k = 1; k < 6; ++k)
+        at.checksum ^= uint8_t(data[i + k]);
+    at.count = 6;
+    at.previous = data[i + 5];
+    return i + 5;
+}
+
+// Stores the run of field characters, separators and the star from data[i] on, the bulk of
+// every sentence; returns the index of the first character left for the general path.
+inline size_t StoreFieldRun(LineCursor& at, char* line, const char* data, size_t i, size_t size)
+{
+    uint8_t runChecksum = 0;
+    // Eight characters at a time while they hold no blank, control or 8-bit character and no
+    // empty field: separators become blanks in place.
+    while (i + 8 <= size && at.count <= LineCapacity - 3 - 8) {
+        uint64_t block;
+        std::memcpy(&block, data + i, 8);
+        if (HasSpecialByte(block))
+            break;
+        const uint64_t commas = ZeroBytes(block ^ (Bytes * ','));
+        if ((commas & (commas << 8)) != 0 || (at.previous == ',' && (commas & 0x80) != 0))
+            break;
+        if (const uint64_t stars = ZeroBytes(block ^ (Bytes * '*')); stars != 0 && at.star < 0) {
+            // The checksum covers what came before the star.
+            const int before = std::countr_zero(stars) / 8;
+            const uint64_t head = before == 0 ? 0 : block & (~uint64_t{0} >> (64 - 8 * before));
+            at.checksum ^= runChecksum ^ FoldXor(head);
+            at.star = at.count + before;
+        }
+        const uint64_t stored = block ^ ((commas >> 7) * (',' ^ ' '));
+        std::memcpy(line + at.count, &stored, 8);
+        at.count += 8;
+        runChecksum ^= FoldXor(block);
+        at.previous = data[i + 7];
+        i += 8;
+    }
+    // Then without branches on the character: a separator stores a blank, after another
+    // separator a '0' first. Near the end of the line the general path takes over.
+    for (; i < size && at.count <= LineCapacity - 3; ++i) {
+        const char d = data[i];
+        const CharClass k = ClassOf(d);
+        if (k == OtherChar)
+            break;
+        if (k == StarChar && at.star < 0) {
+            at.checksum ^= runChecksum;  // the checksum covers what came before the star
+            at.star = at.count;
+        }
+        const bool comma = k == CommaChar;
+        line[at.count] = '0';
+        at.count += int32_t(comma && at.previous == ',');
+        line[at.count++] = comma ? ' ' : d;
+        runChecksum ^= uint8_t(d);
+        at.previous = d;
+    }
+    if (at.star < 0)
+        at.checksum ^= runChecksum;
+    return i;
+}
+
+// A header (the start character and five more) that the character-by-character path would
+// store unchanged and then look up in the table: plain characters, no fixed-column digits, no
+// proprietary prefix.
+bool IsPlainHeader(const char* h)
+{
+    for (int k = 1; k < 6; ++k)
+        if (ClassOf(h[k]) != PlainChar)
+            return false;
+    if (h[0] == '$' && IsDigit(h[2]) && IsDigit(h[3]))
+        return false;
+    return std::memcmp(h, "$PFEC", 5) != 0 && std::memcmp(h, "$PRHO", 5) != 0;
+}
+
+// The table look-up of a line's six stored characters: keeps the talker, lets a "GP" talker
+// choose the GPS port, writes the talker as "??". False (and counted) when the header is unknown.
+bool LookUpHeader(int port, PortInputBuffer& b)
+{
+    char* line = b.line;
+    b.talker = line[2];
+    if (OwnShip.gpsPort < 0 && line[1] == 'G' && line[2] == 'P' &&
+        !(SensorHook.replayPlaying && SensorHook.replayPlaying()))
+        OwnShip.gpsPort = port;
+    line[1] = '?';
+    line[2] = '?';
+    b.caseNumber = FindSentenceCase(line);
+    if (b.caseNumber != CaseNone)
+        return true;
+    ++PortSentenceStatistics[size_t(port)].unknown;
+    return false;
+}
+
 int32_t ResultFlag(int32_t handlerResult)
 {
     switch (handlerResult) {
@@ -259,106 +362,71 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
     // The handlers run under the output lock; one lock for the chunk.
     std::lock_guard lock(SensorOutputLock);
 
-    // The line state is kept in locals while the chunk is read: stores into the line could
+    // The line state is kept in a local while the chunk is read: stores into the line could
     // otherwise alias it and force every field through memory for every character.
     char* const line = b.line;
-    bool open = b.inSentence;
-    int32_t count = b.count;
-    uint8_t checksum = b.checksum;
-    int32_t star = b.starPosition;
-    char previous = b.previous;
+    LineCursor at{b.inSentence, b.count, b.checksum, b.starPosition, b.previous};
     auto save = [&] {
-        b.inSentence = open;
-        b.count = count;
-        b.checksum = checksum;
-        b.starPosition = star;
-        b.previous = previous;
-        line[count] = '\0';
+        b.inSentence = at.open;
+        b.count = at.count;
+        b.checksum = at.checksum;
+        b.starPosition = at.star;
+        b.previous = at.previous;
+        line[at.count] = '\0';
     };
+    bool& open = at.open;
+    int32_t& count = at.count;
+    uint8_t& checksum = at.checksum;
+    int32_t& star = at.star;
+    char& previous = at.previous;
 
     for (size_t i = 0; i < size; ++i) {
         const char c = data[i];
-        if (open && count >= 1 && count < 4 && !monitored && ClassOf(c) == PlainChar) {
-            // The talker and the first letters of the header need no treatment either.
-            size_t j = i;
-            for (; j < size && count < 4 && ClassOf(data[j]) == PlainChar; ++j) {
-                checksum ^= uint8_t(data[j]);
-                line[count++] = data[j];
-            }
-            previous = data[j - 1];
-            i = j - 1;
-            continue;
-        }
-        if (open && count > 6 && b.fixedKind == 0 && !monitored && ClassOf(c) != OtherChar) {
-            // A run of field characters and separators, the bulk of every sentence.
-            uint8_t runChecksum = 0;
-            size_t j = i;
-            // Eight characters at a time while they hold no star, blank, control or 8-bit
-            // character and no empty field: separators become blanks in place.
-            while (j + 8 <= size && count <= LineCapacity - 3 - 8) {
-                uint64_t block;
-                std::memcpy(&block, data + j, 8);
-                if (HasSpecialByte(block))
-                    break;
-                const uint64_t commas = ZeroBytes(block ^ (Bytes * ','));
-                if ((commas & (commas << 8)) != 0 || (previous == ',' && (commas & 0x80) != 0))
-                    break;
-                const uint64_t stored = block ^ ((commas >> 7) * (',' ^ ' '));
-                std::memcpy(line + count, &stored, 8);
-                count += 8;
-                runChecksum ^= FoldXor(block);
-                previous = data[j + 7];
-                j += 8;
-            }
-            // Without branches on the character: a separator stores a blank, after another
-            // separator a '0' first. Near the end of the line the general path takes over.
-            for (; j < size && count <= LineCapacity - 3; ++j) {
-                const char d = data[j];
-                const CharClass k = ClassOf(d);
-                if (k == OtherChar)
-                    break;
-                if (k == StarChar && star < 0) {
-                    checksum ^= runChecksum;  // the checksum covers what came before the star
-                    star = count;
+        if (!open) {
+            if (c == '$' || c == '!') {
+                open = true;
+                count = 0;
+                checksum = 0;
+                star = -1;
+                previous = 0;
+                b.caseNumber = CaseNone;
+                b.talker = 0;
+                b.fixedKind = 0;
+                b.proprietary = false;
+                if (monitored) {
+                    monitorIndex = 0;
+                    monitorCollecting = true;
+                } else if (i + 6 < size && IsPlainHeader(data + i)) {
+                    // The whole header is here: stored and looked up at once; the character
+                    // after it, which the look-up waits for, follows as usual.
+                    i = StoreHeader(at, line, data, i);
+                    if (!LookUpHeader(port, b)) {
+                        open = false;  // dropped, with the character after the header
+                        ++i;
+                    }
+                    continue;
                 }
-                const bool comma = k == CommaChar;
-                line[count] = '0';
-                count += int32_t(comma && previous == ',');
-                line[count++] = comma ? ' ' : d;
-                runChecksum ^= uint8_t(d);
-                previous = d;
             }
-            if (star < 0)
-                checksum ^= runChecksum;
-            if (j > i) {
-                i = j - 1;
+            if (monitored)
+                MonitorCharacter(port, c);
+            if (!open)
                 continue;
+        } else {
+            if (!monitored && b.fixedKind == 0) {
+                const bool lookedUp = count > 6 || (count == 6 && b.caseNumber != CaseNone);
+                const size_t next = lookedUp ? StoreFieldRun(at, line, data, i, size) : i;
+                if (next > i) {
+                    i = next - 1;
+                    continue;
+                }
             }
-        }
-        if (open) {
             if (c == '*' && star < 0)
                 star = count;
             else if (star < 0)
                 checksum ^= uint8_t(c);
-        } else if (c == '$' || c == '!') {
-            open = true;
-            count = 0;
-            checksum = 0;
-            star = -1;
-            previous = 0;
-            b.caseNumber = CaseNone;
-            b.talker = 0;
-            b.fixedKind = 0;
-            b.proprietary = false;
-            if (monitored) {
-                monitorIndex = 0;
-                monitorCollecting = true;
-            }
+            if (monitored)
+                MonitorCharacter(port, c);
         }
-        if (monitored)
-            MonitorCharacter(port, c);
-        if (!open)
-            continue;
 
         if (count <= 6) {
             if (count == 5) {
@@ -377,19 +445,10 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
                 default: break;
                 }
                 line[1] = ' ';
-            } else if (count == 6 && b.fixedKind == 0 && !b.proprietary) {
-                b.talker = line[2];
-                if (OwnShip.gpsPort < 0 && line[1] == 'G' && line[2] == 'P' &&
-                    !(SensorHook.replayPlaying && SensorHook.replayPlaying()))
-                    OwnShip.gpsPort = port;
-                line[1] = '?';
-                line[2] = '?';
-                b.caseNumber = FindSentenceCase(line);
-                if (b.caseNumber == CaseNone) {
-                    open = false;
-                    ++PortSentenceStatistics[size_t(port)].unknown;
-                    continue;
-                }
+            } else if (count == 6 && b.caseNumber == CaseNone && b.fixedKind == 0 &&
+                       !b.proprietary && !LookUpHeader(port, b)) {
+                open = false;
+                continue;
             }
         }
 
