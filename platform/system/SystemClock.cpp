@@ -13,6 +13,7 @@ namespace {
 std::mutex clockLock;
 std::chrono::nanoseconds correction{0};
 bool reported = false;
+bool machineClockAllowed = false;
 MachineClockSetter installedSetter;
 std::function<void(const std::string&)> installedReporter;
 
@@ -41,7 +42,11 @@ ClockTime ClockNow()
 bool SetClock(ClockTime utc)
 {
     std::unique_lock lock(clockLock);
-    const int error = installedSetter ? installedSetter(utc) : SetMachineClock(utc);
+    int error = EPERM;
+    if (installedSetter)
+        error = installedSetter(utc);
+    else if (machineClockAllowed)
+        error = SetMachineClock(utc);
     if (error == 0) {
         correction = std::chrono::nanoseconds{0};
         return true;
@@ -59,6 +64,12 @@ bool SetClock(ClockTime utc)
     else
         std::fprintf(stderr, "%s\n", text.c_str());
     return false;
+}
+
+void AllowMachineClockSetting(bool allowed)
+{
+    std::lock_guard lock(clockLock);
+    machineClockAllowed = allowed;
 }
 
 std::chrono::nanoseconds ClockCorrection()

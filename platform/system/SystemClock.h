@@ -1,8 +1,10 @@
 #pragma once
 // The PC clock as the program sees it: the machine's UTC clock plus a correction the program
-// keeps itself. Setting the clock tries the machine clock first; a program without the right to
-// set it (the normal case on Linux) keeps the difference as its correction instead, so its own
-// time still follows the GPS, and says so once.
+// keeps itself. Setting the clock tries the machine clock first when the program allows it (the
+// program does at start-up; tests and tools do not, so a recorded date never reaches the machine
+// even when they run as root); a program without the right to set it (the normal case on Linux)
+// keeps the difference as its correction instead, so its own time still follows the GPS, and
+// says so once.
 
 #include <chrono>
 #include <functional>
@@ -18,6 +20,9 @@ ClockTime ClockNow();
 // Sets the clock to `utc`: the machine clock when allowed, else the kept correction. True when
 // the machine clock was set.
 bool SetClock(ClockTime utc);
+
+// Lets SetClock try the machine clock (off until called with true).
+void AllowMachineClockSetting(bool allowed);
 
 // The correction kept because the machine clock could not be set.
 std::chrono::nanoseconds ClockCorrection();

@@ -62,4 +62,14 @@ TEST_F(SystemClockTest, AllowedSettingLeavesNoCorrection)
     EXPECT_EQ(platform::ClockCorrection(), nanoseconds(0));
 }
 
+TEST_F(SystemClockTest, MachineClockIsLeftAloneUnlessAllowed)
+{
+    platform::InstallMachineClockSetter(nullptr);  // the real setter, not allowed by default
+    const auto before = system_clock::now();
+    EXPECT_FALSE(platform::SetClock(before + hours(24 * 365)));
+    EXPECT_LT(system_clock::now() - before, minutes(1));  // the machine's clock did not move
+    EXPECT_NEAR(duration_cast<hours>(platform::ClockCorrection()).count(), 24 * 365, 1);
+    EXPECT_EQ(reports.size(), 1u);
+}
+
 }  // namespace
