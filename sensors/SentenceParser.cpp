@@ -161,25 +161,25 @@ void MonitorCharacter(int port, char c)
         monitorLine[monitorIndex++] = c;
 }
 
-// The three letters of a sentence name as a 15-bit number; -1 when one is not a capital.
-constexpr int32_t HeaderKey(const char* header)
+// The three letters of a sentence name as one number.
+constexpr uint32_t NameKey(const char* name)
 {
-    int32_t key = 0;
-    for (int i = 3; i < HeaderLength; ++i) {
-        if (header[i] < 'A' || header[i] > 'Z')
-            return -1;
-        key = key << 5 | (header[i] - 'A');
-    }
-    return key;
+    return uint32_t(uint8_t(name[0])) << 16 | uint32_t(uint8_t(name[1])) << 8 | uint8_t(name[2]);
 }
 
-// The case of each sentence name of the table, by its key.
-constexpr std::array<int8_t, 1 << 15> CaseByHeader = [] {
-    std::array<int8_t, 1 << 15> cases{};
-    for (int i = 0; i < TableEntries; ++i)
-        cases[size_t(HeaderKey(SentenceTable + i * HeaderLength))] = int8_t(i + 1);
-    return cases;
-}();
+// The case of a sentence name (the letters after the talker) in SentenceTable, 0 when none.
+template <int Entry = 0>
+int32_t CaseOfName(uint32_t key)
+{
+    if constexpr (Entry == TableEntries) {
+        return CaseNone;
+    } else {
+        // Unrolled at compile time; the compiler turns the comparisons into a search tree.
+        if (key == NameKey(SentenceTable + Entry * HeaderLength + 3))
+            return Entry + 1;
+        return CaseOfName<Entry + 1>(key);
+    }
+}
 
 // The line state of ParseSensorInput while it reads a chunk.
 struct LineCursor {
@@ -337,10 +337,7 @@ int32_t FindSentenceCase(const char* header)
 {
     if (header[1] != '?' || header[2] != '?')
         return CaseNone;
-    const int32_t key = HeaderKey(header);
-    if (key < 0)
-        return CaseNone;
-    const int32_t caseNumber = CaseByHeader[size_t(key)];
+    const int32_t caseNumber = CaseOfName(NameKey(header + 3));
     if (caseNumber == CaseNone || SentenceTable[(caseNumber - 1) * HeaderLength] != header[0])
         return CaseNone;
     return caseNumber;

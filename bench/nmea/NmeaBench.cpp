@@ -22,7 +22,9 @@
 
 namespace {
 
-double ourRate = 0.0;  // sentences per second of the last run of ParseVoyageLog
+// The machine may be shared: each side is measured several times and its best rate is taken.
+constexpr int Rounds = 5;
+double ourRate = 0.0;  // the best rate of ParseVoyageLog's rounds, sentences per second
 
 std::string ReadLog()
 {
@@ -49,41 +51,45 @@ void ParseVoyageLog(benchmark::State& state)
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     state.SetItemsProcessed(int64_t(state.iterations()) * sentences);
-    ourRate = double(state.iterations()) * double(sentences) / elapsed.count();
-    state.counters["sentences/s"] = ourRate;
+    const double rate = double(state.iterations()) * double(sentences) / elapsed.count();
+    ourRate = std::max(ourRate, rate);
+    state.counters["sentences/s"] = rate;
 }
-BENCHMARK(ParseVoyageLog)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(ParseVoyageLog)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(Rounds);
 
-// Runs the Node.js parser once for about two seconds and reports its rate.
-void NmeaSimpleUnderNode(benchmark::State& state)
+// One run of the Node.js parser for about a second: its rate, or 0 when node gave none.
+double NodeRate()
 {
     const std::filesystem::path script = std::filesystem::path(NODE_BENCH_DIR) / "bench.js";
+    const std::string command = "node '" + script.string() + "' '" VOYAGE_LOG "' 1";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return 0.0;
+    char output[512] = {};
+    const size_t n = fread(output, 1, sizeof output - 1, pipe);
+    output[n] = '\0';
+    pclose(pipe);
+    const char* rate = std::strstr(output, "\"perSecond\":");
+    return rate == nullptr ? 0.0 : std::strtod(rate + 12, nullptr);
+}
+
+// The best rate of the Node.js parser in Rounds runs, and the ratio of the two best rates.
+void NmeaSimpleUnderNode(benchmark::State& state)
+{
     if (!std::filesystem::exists(std::filesystem::path(NODE_BENCH_DIR) / "node_modules")) {
         state.SkipWithError("nmea-simple is not installed: run npm install in bench/nmea/node");
         return;
     }
     double nodeRate = 0.0;
-    for (auto _ : state) {
-        const std::string command = "node '" + script.string() + "' '" VOYAGE_LOG "' 2";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe == nullptr) {
-            state.SkipWithError("node does not start");
-            return;
-        }
-        char output[512] = {};
-        const size_t n = fread(output, 1, sizeof output - 1, pipe);
-        output[n] = '\0';
-        pclose(pipe);
-        const char* rate = std::strstr(output, "\"perSecond\":");
-        if (rate == nullptr) {
-            state.SkipWithError("node gave no rate");
-            return;
-        }
-        nodeRate = std::strtod(rate + 12, nullptr);
+    for (auto _ : state)
+        for (int round = 0; round < Rounds; ++round)
+            nodeRate = std::max(nodeRate, NodeRate());
+    if (nodeRate == 0.0) {
+        state.SkipWithError("node gave no rate");
+        return;
     }
     state.counters["sentences/s"] = nodeRate;
-    if (ourRate > 0.0 && nodeRate > 0.0)
-        state.counters["ours/node"] = ourRate / nodeRate;
+    state.counters["ours/node"] = ourRate / nodeRate;
 }
 BENCHMARK(NmeaSimpleUnderNode)->Unit(benchmark::kSecond)->Iterations(1);
 
