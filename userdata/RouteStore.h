@@ -1,0 +1,24 @@
+#pragma once
+// The route table and the user database: an edited grid cell committed into the table and the
+// stored route, and a stored route read into the table. Main thread only.
+
+#include <cstdint>
+
+class TWpDlg;
+
+// Commits the cell just edited in the route dialog (its column, row and text), or the changed
+// route defaults, into the table and, unless changes are temporary, into the database; then
+// recomputes the turns at the edited waypoint and the one before it, redraws the legs touching
+// it and rewrites the grid (RecalcRouteTable). A text that does not make a valid value is
+// refused: nothing changes and the grid shows the old value again. Each waypoint is written
+// back into its own stored point (the entry's object id and sequence): a point that a
+// great-circle leg was divided into and the inserted own position are never written. The route
+// defaults go into the route's first stored point, whichever way the table runs.
+void StoreRouteToDatabase(TWpDlg& dialog);
+
+// Appends the points of stored route `routeId` to the table, in stored order or reversed as
+// RouteForward says, with their names; in a reversed table each leg's speed, lane, leg kind and
+// danger flags move to the waypoint the leg now leaves from. The route's first point sets the
+// route defaults it holds. Stops at the table's capacity; returns the number of waypoints
+// appended. Great-circle legs are kept as one leg each.
+int32_t LoadRouteIntoTable(int32_t routeId);

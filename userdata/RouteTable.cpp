@@ -1,0 +1,178 @@
+#include "userdata/RouteTable.h"
+
+#include "frame/PortSettings.h"
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+std::array<WP_typ, RouteTableEntries> RouteTable;
+int32_t WaypointCount = 0;
+
+int32_t RouteId = 0;
+char RouteName[RouteNameSize] = {};
+char SecondRouteName[RouteNameSize] = {};
+int32_t RouteEditMode = 0;
+int32_t CurrentWaypoint = 0;
+int32_t NextStopWaypoint = -1;
+uint8_t OwnPositionInserted = 0;
+uint8_t RouteForward = 1;
+uint8_t TurnMisfitSeen = 0;
+float DistanceToGo = 0;
+
+// Every field zero and no name; the fields are copied as bytes, the name as its own string.
+WP_typ::WP_typ()
+{
+    std::memset(static_cast<void*>(this), 0, sizeof *this);
+}
+
+WP_typ::WP_typ(const WP_typ& other)
+{
+    std::memcpy(static_cast<void*>(this), &other, sizeof *this);
+    std::string* const text = other.nameText;
+    nameText = text ? new std::string(*text) : nullptr;
+}
+
+WP_typ& WP_typ::operator=(const WP_typ& other)
+{
+    if (this != &other) {
+        WP_typ copy(other);
+        std::string* const ownText = nameText;
+        std::memcpy(static_cast<void*>(this), &copy, sizeof *this);
+        copy.nameText = ownText;  // released with the copy
+    }
+    return *this;
+}
+
+WP_typ::~WP_typ()
+{
+    delete nameText;
+}
+
+std::string WP_typ::name() const
+{
+    std::string* const text = nameText;
+    return text ? *text : std::string();
+}
+
+void WP_typ::setName(std::string_view text)
+{
+    std::string* const old = nameText;
+    nameText = text.empty() ? nullptr : new std::string(text);
+    delete old;
+}
+
+bool WP_typ::isStoredPoint() const
+{
+    return objectId != 0 && legKind != LoadedGreatCircleStep;
+}
+
+int32_t RouteEntryCount()
+{
+    return std::clamp(WaypointCount, int32_t{0}, MaxRouteEntries);
+}
+
+void ClearRouteTable()
+{
+    const std::lock_guard lock(ComOutStateLock);
+    std::fill(RouteTable.begin(), RouteTable.end(), WP_typ());
+    WaypointCount = 0;
+}
+
+void ClearUnusedRouteEntries()
+{
+    std::fill(RouteTable.begin() + RouteEntryCount(), RouteTable.end(), WP_typ());
+}
+
+namespace {
+
+int32_t StoredWaypointCount()
+{
+    return RouteEntryCount() - (OwnPositionInserted ? 1 : 0);
+}
+
+// Moves the entries from `index` on up one place and puts `entry` there; the caller has
+// checked the room.
+void OpenPlace(int32_t index, const WP_typ& entry)
+{
+    const int32_t count = RouteEntryCount();
+    const std::lock_guard lock(ComOutStateLock);
+    std::move_backward(RouteTable.begin() + index, RouteTable.begin() + count,
+                       RouteTable.begin() + count + 1);
+    RouteTable[size_t(index)] = entry;
+    WaypointCount = count + 1;
+}
+
+void ClosePlace(int32_t index)
+{
+    const int32_t count = RouteEntryCount();
+    const std::lock_guard lock(ComOutStateLock);
+    std::move(RouteTable.begin() + index + 1, RouteTable.begin() + count,
+              RouteTable.begin() + index);
+    WaypointCount = count - 1;
+    RouteTable[size_t(WaypointCount)] = WP_typ();
+}
+
+}  // namespace
+
+bool InsertRouteEntry(int32_t index, const WP_typ& entry)
+{
+    const int32_t count = RouteEntryCount();
+    if (index < 0 || index > count || StoredWaypointCount() >= MaxRouteWaypoints ||
+        count >= MaxRouteEntries)
+        return false;
+    OpenPlace(index, entry);
+    return true;
+}
+
+bool AppendRouteEntry(const WP_typ& entry)
+{
+    return InsertRouteEntry(RouteEntryCount(), entry);
+}
+
+bool RemoveRouteEntry(int32_t index)
+{
+    if (index < 0 || index >= RouteEntryCount())
+        return false;
+    ClosePlace(index);
+    return true;
+}
+
+bool InsertOwnPosition(const cmgbase::GeoPoint& position)
+{
+    if (OwnPositionInserted || RouteEntryCount() >= MaxRouteEntries)
+        return false;
+    WP_typ own;
+    own.position = position;
+    OpenPlace(0, own);
+    OwnPositionInserted = 1;
+    return true;
+}
+
+void RemoveOwnPosition()
+{
+    if (!OwnPositionInserted)
+        return;
+    OwnPositionInserted = 0;
+    if (RouteEntryCount() > 0)
+        ClosePlace(0);
+}
+
+bool SetRouteEntryPosition(int32_t index, const cmgbase::GeoPoint& position)
+{
+    if (index < 0 || index >= MaxRouteWaypoints)
+        return false;
+    const std::lock_guard lock(ComOutStateLock);
+    RouteTable[size_t(index)].position = position;
+    return true;
+}
+
+int32_t NextActiveWaypoint()
+{
+    const int32_t count = RouteEntryCount();
+    for (int32_t i = std::max(CurrentWaypoint, int32_t{0}); i < count; ++i) {
+        if (RouteTable[size_t(i)].stopMinutes > 0)
+            return i;
+    }
+    return count - 1;
+}
