@@ -27,8 +27,3 @@ void FlushSensorNotices()
             platform::ShowMessageBox(notice);
     }
 }
-
-const std::vector<platform::MessageBoxRequest>& PendingSensorNotices()
-{
-    return pending;
-}

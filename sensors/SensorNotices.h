@@ -11,6 +11,3 @@ void QueueSensorNotice(platform::MessageBoxRequest request);
 
 // Shows the queued notices through SensorHook.showNotice (the message box service when unset).
 void FlushSensorNotices();
-
-// The notices waiting (for tests).
-const std::vector<platform::MessageBoxRequest>& PendingSensorNotices();

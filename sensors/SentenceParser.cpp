@@ -343,12 +343,6 @@ int32_t FindSentenceCase(const char* header)
     return caseNumber;
 }
 
-const char* MonitorLine()
-{
-    monitorLine[monitorIndex] = '\0';
-    return monitorLine;
-}
-
 int32_t ParseSensorInput(int port, const char* data, size_t size)
 {
     if (port < 0 || port >= InputPortCount)

@@ -68,6 +68,3 @@ enum ParseResultFlag : int32_t {
 // every line completed by them. Returns ParseResultFlag bits; ports outside 0..12 give 0.
 // A fix on the GPS port also sets that port's transmit flag.
 int32_t ParseSensorInput(int port, const char* data, size_t size);
-
-// The monitor line of the monitored port, as last handed to the port monitor.
-const char* MonitorLine();

@@ -9,6 +9,7 @@
 #include "sensors/SensorInput.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SensorTestSupport.h"
+#include "sensors/SentenceHandlers.h"
 #include "sensors/SentenceParser.h"
 
 #include <ctime>
@@ -150,6 +151,10 @@ TEST_F(HandlerTest, VtgMagneticCourseIsMadeTrueWithTheVariation)
     SensorSetup.magneticVariation = -50;  // 5 degrees east
     Feed(0, Nmea("$GPVTG,,T,358.0,M,5.0,N,9.3,K"));
     EXPECT_FLOAT_EQ(OwnShip.courseOverGround, 3.0f);
+    // The other way, true to magnetic, for the autopilot sentences.
+    SensorSetup.magneticVariation = 200;
+    EXPECT_FLOAT_EQ(NormaliseBearing(350.0f, false), 10.0f);
+    EXPECT_FLOAT_EQ(NormaliseBearing(350.0f, true), 350.0f);
 }
 
 TEST_F(HandlerTest, GyroHeadingHasTheSayUntilItStops)

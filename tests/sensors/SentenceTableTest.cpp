@@ -5,7 +5,6 @@
 #include "sensors/ReceivedRoute.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorInput.h"
-#include "sensors/SensorNotices.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SensorTestSupport.h"
 #include "sensors/SentenceParser.h"
