@@ -57,7 +57,9 @@ protected:
         for (int i = 0; i < 20; ++i)
             help->addItem(QStringLiteral("built-in"));
         cpa = addTo<QCheckBox>(ArpaDlg, "ckCpa");
-        grid = addTo<QTableWidget>(WpDlg, "Grid");
+        grid = WpDlg->findChild<QTableWidget*>(QStringLiteral("Grid"));
+        if (!grid)
+            grid = addTo<QTableWidget>(WpDlg, "Grid");
         grid->setColumnCount(13);
         grid->setRowCount(2);
         grid->setItem(1, 4, new QTableWidgetItem(QStringLiteral("12.5")));
