@@ -1,6 +1,7 @@
 #include "userdata/RouteCellText.h"
 
 #include "platform/geodesy/NormalisedCoordinates.h"
+#include "userdata/StoredPosition.h"
 
 #include <algorithm>
 #include <charconv>
@@ -41,11 +42,11 @@ std::optional<int32_t> Coordinate(std::string_view text, size_t degreeFirst, siz
     const double exact = *degrees + *minutes / 60.0 + *thousandths / 60000.0;
     if (exact > limit)
         return std::nullopt;
-    // A little over the typed value, so that the position text, which truncates, shows it again
-    // as typed.
+    // A little over the typed value, so that a position text, which truncates, shows it again
+    // as typed; whole stored units, so that the table holds what the stored point holds.
     const double value = std::min(exact + 0.000008, double(limit));
-    const int32_t normalised = cmgbase::deg2nrm(value);
-    return letter == negative ? -normalised : normalised;
+    const int32_t stored = cmgbase::round(value * PositionUnitsPerDegree);
+    return ChartFromStored(letter == negative ? -stored : stored);
 }
 
 std::string_view LeadingBlanksRemoved(std::string_view text)

@@ -9,7 +9,8 @@
 
 // " 54\xB0 30.500' N": degrees in characters 2-3, minutes 6-7, thousandths of a minute 9-11, N
 // or S in character 14 (counted from 1). Refused beyond 90 degrees, at 60 minutes or more, or
-// with anything but digits and blanks in the number fields. Gives normalised coordinates.
+// with anything but digits and blanks in the number fields. Gives normalised coordinates of a
+// whole number of stored units (1/600000 degree).
 std::optional<int32_t> ParseLatitudeText(std::string_view text);
 // "010\xB0 05.250' E": the same with degrees in characters 1-3, up to 180, and E or W.
 std::optional<int32_t> ParseLongitudeText(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "userdata/RouteCellText.h"
+#include "userdata/StoredPosition.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,11 @@
 
 namespace {
 
-// The typed value in degrees, a little over it as stored.
-int32_t Typed(double degrees, int sign)
+// A typed position in stored units (1/600000 degree): a typed value is taken half a
+// thousandth of a minute (5 units) over what was typed.
+int32_t Typed(int32_t degrees, int32_t minutes, int32_t thousandths, int sign)
 {
-    return sign * cmgbase::deg2nrm(degrees + 0.000008);
+    return ChartFromStored(sign * (degrees * 600000 + minutes * 10000 + thousandths * 10 + 5));
 }
 
 }  // namespace
@@ -26,9 +28,9 @@ TEST(RouteCellText, Positions)
         std::optional<int32_t> expected;
     };
     const std::vector<Case> cases{
-        {" 54\xB0 30.500' S", false, Typed(54 + 30.0 / 60 + 500.0 / 60000, -1)},
-        {" 54\xB0 30.500' N", false, Typed(54 + 30.0 / 60 + 500.0 / 60000, 1)},
-        {"  5\xB0 05.007' N", false, Typed(5 + 5.0 / 60 + 7.0 / 60000, 1)},
+        {" 54\xB0 30.500' S", false, Typed(54, 30, 500, -1)},
+        {" 54\xB0 30.500' N", false, Typed(54, 30, 500, 1)},
+        {"  5\xB0 05.007' N", false, Typed(5, 5, 7, 1)},
         {" 90\xB0 00.000' N", false, cmgbase::deg2nrm(90)},
         {" 90\xB0 00.001' N", false, std::nullopt},
         {" 91\xB0 00.000' N", false, std::nullopt},
@@ -38,7 +40,7 @@ TEST(RouteCellText, Positions)
         {" 54\xB0 30.500' E", false, std::nullopt},
         {" 5x\xB0 30.500' N", false, std::nullopt},
         {" 54\xB0 30.500'", false, std::nullopt},
-        {"010\xB0 05.250' W", true, Typed(10 + 5.0 / 60 + 250.0 / 60000, -1)},
+        {"010\xB0 05.250' W", true, Typed(10, 5, 250, -1)},
         {"180\xB0 00.000' E", true, cmgbase::deg2nrm(180)},
         {"180\xB0 00.001' W", true, std::nullopt},
         {"999\xB0 00.000' E", true, std::nullopt},
