@@ -79,7 +79,11 @@ int IconNumber(const WP_typ& entry)
 {
     const uint8_t kind = entry.legKind;
     const uint8_t flags = entry.dangerFlags;
-    int icon = kind == RhumbLineLeg ? 0 : kind == GreatCircleLeg ? (RouteEditMode == RouteShown ? 2 : 1) : 3;
+    int icon = 3;
+    if (kind == RhumbLineLeg)
+        icon = 0;
+    else if (kind == GreatCircleLeg)
+        icon = RouteEditMode == RouteShown ? 2 : 1;
     if (flags & 4)
         icon += 48;
     else if (flags & 1)

@@ -6,9 +6,9 @@
 //
 // Capacity: a stored route has at most MaxRouteWaypoints points; the own position inserted at
 // route start may take the table one entry further (MaxRouteEntries). The entry at index
-// WaypointCount is scratch (while a route is drawn it holds the point under the cursor, and the
-// leg to it looks one entry further), so the table has MaxRouteEntries + 1 entries and every
-// index from 0 to WaypointCount + 1 is valid while the count keeps to its limit.
+// WaypointCount is scratch (while a route is drawn it holds the point under the cursor, where
+// the last leg ends), so the table has MaxRouteEntries + 1 entries and the scratch entry is
+// inside it whatever the route.
 
 #include "frame/PixelGeometry.h"
 #include "platform/geodesy/GeoTypes.h"
