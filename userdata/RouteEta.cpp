@@ -1,6 +1,5 @@
 #include "userdata/RouteEta.h"
 
-#include "frame/SetupParameters.h"
 #include "userdata/RouteLegs.h"
 
 #include <algorithm>
@@ -24,17 +23,6 @@ std::optional<std::tm> ZoneCalendar(int64_t seconds, int32_t zoneHours)
 int64_t Seconds(double hours)
 {
     return std::llround(hours * SecondsPerHour);
-}
-
-double StopHours(const WP_typ& entry)
-{
-    return entry.stopMinutes > 0 ? entry.stopMinutes / 60.0 : 0.0;
-}
-
-double LegHours(int32_t i)
-{
-    const WP_typ& entry = RouteTable[size_t(i)];
-    return entry.legDistance / LegSpeed(entry);
 }
 
 }  // namespace
@@ -82,18 +70,18 @@ std::vector<std::optional<int64_t>> RouteEtas(int32_t referenceRow, int64_t refe
     // On the way to the current waypoint the leg before it is being sailed.
     double hours =
         referenced ? 0.0 : DistanceToGo / LegSpeed(RouteTable[size_t(std::max(start - 1, 0))]);
+    // Between two waypoints: the stop at the first and the leg from it.
     for (int32_t i = start; i < count; ++i) {
         if (i > start)
-            hours += LegHours(i - 1);
+            hours += SumRouteLegs(i - 1, i).hours;
         etas[size_t(i)] = base + Seconds(hours);
-        hours += StopHours(RouteTable[size_t(i)]);
     }
     if (referenced) {
         hours = 0;
         for (int32_t k = start; k >= 0; --k) {
             etas[size_t(k)] = base - Seconds(hours);
             if (k > 0)
-                hours += LegHours(k - 1) + StopHours(RouteTable[size_t(k - 1)]);
+                hours += SumRouteLegs(k - 1, k).hours;
         }
     }
     return etas;
