@@ -28,6 +28,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -185,6 +186,14 @@ void StartupInit()
     SaveSystemColours();
 }
 
+void ApplyMonitorGeometry(MapView& view)
+{
+    // The screen's own shape: pixels are square on every screen in use, and the 4:3 of the old
+    // monitors would stretch the chart on any other.
+    view.SetMonitorGeometry(SetupParameters.MonitorSize - 0.2, ScreenWidth, ScreenHeight,
+                            ScreenWidth, ScreenHeight);
+}
+
 void StartChartEngine(TForm1& form, const std::string& reason)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -200,6 +209,12 @@ void StartChartEngine(TForm1& form, const std::string& reason)
     if (!reason.empty())
         ShowLngMessage("C-Map", 13, MessageInformation);
 
+    // A restart keeps where the views looked: centre, scale, zoom, monitor metrics, rotation.
+    std::optional<MapViewState> mainState, miniState;
+    if (MainMapView)
+        mainState = MainMapView->ViewState();
+    if (MiniMapView)
+        miniState = MiniMapView->ViewState();
     Release(WeatherService);
     Release(RadarService);
     Release(MiniMapView);
@@ -214,27 +229,26 @@ void StartChartEngine(TForm1& form, const std::string& reason)
         return;
 
     SplashSetStatus(frmSplash, QStringLiteral("C-Map init"));
-    MainMapView = new MapView;
+    MainMapView = mainState ? new MapView(*mainState) : new MapView;
     if (!MainMapView->Init(0, ChartEngine))
         ShowLngMessage("C-Map", 5, MessageFatal);
     if (StartupAbort)
         return;
     ChartEngine->views.push_back(MainMapView);
 
-    const double monitor = SetupParameters.MonitorSize;
     SplashSetStatus(frmSplash, QStringLiteral("Presentation"));
     ApplyPresentation(form, 1, 0, 9);
-    MainMapView->SetMonitorGeometry(monitor - 0.2, 4.0, 3.0, ScreenWidth, ScreenHeight);
+    ApplyMonitorGeometry(*MainMapView);
 
     SplashSetStatus(frmSplash, QStringLiteral("Antigrounding"));
-    MiniMapView = new MapView;
+    MiniMapView = miniState ? new MapView(*miniState) : new MapView;
     if (!MiniMapView->Init(1, ChartEngine))
         ShowLngMessage("C-Map", 6, MessageFatal);
     if (StartupAbort)
         return;
     ChartEngine->views.push_back(MiniMapView);
     ApplyMiniPresentation(form);
-    MiniMapView->SetMonitorGeometry(monitor - 0.2, 4.0, 3.0, ScreenWidth, ScreenHeight);
+    ApplyMonitorGeometry(*MiniMapView);
 
     if (RadarAvailable) {
         SplashSetStatus(frmSplash, QStringLiteral("Radar"));

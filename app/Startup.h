@@ -3,6 +3,7 @@
 
 #include <string>
 
+class MapView;
 class TForm1;
 
 // Reads Startup.ini, makes the data folders, prepares the shared tables, starts the 3D
@@ -15,6 +16,10 @@ void StartupSetup(TForm1& form);
 // (Re)creates the chart engine, its views and the radar and weather services. A non-empty
 // reason shows the restart notice first.
 void StartChartEngine(TForm1& form, const std::string& reason);
+
+// Gives a chart view the pixel size of this screen for true-scale display, from the monitor
+// diagonal of the settings.
+void ApplyMonitorGeometry(MapView& view);
 
 // Places the 3D window on the second monitor from the virtual screen (vx, vy, vw, vh) and the
 // primary screen (w, h).

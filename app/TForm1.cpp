@@ -114,6 +114,9 @@ void TForm1::RunStartup()
         MainMapView->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);
     FillLanguageList();
+    for (MapView* view : {MainMapView, MiniMapView})
+        if (view)
+            ApplyMonitorGeometry(*view);
 
     ToolDlg->setCurrentIndex(1);
     const QPoint chartCentre = CM93->geometry().center();
