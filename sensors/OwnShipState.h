@@ -1,7 +1,7 @@
 #pragma once
 // The own ship as the sensor handlers last saw it: position, time, course, speed, heading, depth,
 // wind, the radar marker and the source bookkeeping of the sentence parser. Written on the main
-// thread by the handlers (under SensorOutputLock) and by the ticks; read everywhere.
+// thread by the handlers (under ComOutStateLock) and by the ticks; read everywhere.
 
 #include "platform/geodesy/GeoTypes.h"
 #include "sensors/SensorRecord.h"

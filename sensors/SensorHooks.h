@@ -2,7 +2,7 @@
 // What the sensor side asks of the layers above it (the frame, the chart, the route table, the
 // target table and AIS work). The frame fills these at start-up; an empty hook is skipped (or
 // answers as noted), so the sensor library runs on its own in tests. Hooks called while a chunk
-// is parsed run on the main thread under SensorOutputLock and must not take it; putSensorRecord,
+// is parsed run on the main thread under ComOutStateLock and must not take it; putSensorRecord,
 // hideDeadReckoningPanel and showNotice run after the chunk, with no lock held.
 
 #include "platform/geodesy/GeoTypes.h"

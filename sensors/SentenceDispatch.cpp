@@ -1,8 +1,6 @@
-#include "sensors/SensorOutputLock.h"
 #include "sensors/SentenceHandlers.h"
 #include "sensors/SentenceParser.h"
 
-std::mutex SensorOutputLock;
 
 namespace {
 

@@ -1,13 +1,13 @@
 #pragma once
 // The handlers of the own-ship sentences and the helpers they share. Each handler reads its
 // fields from the normalised line and returns 0, 1 (a fix was committed), 2 or 3 (a target
-// changed) or 4 (the seabed tile changed). All run on the main thread under SensorOutputLock.
+// changed) or 4 (the seabed tile changed). All run on the main thread under ComOutStateLock.
 
 #include "sensors/SensorHooks.h"
 
 #include <cstdint>
 
-// Runs the handler of `caseNumber`; 0 for a case without one. The caller holds SensorOutputLock.
+// Runs the handler of `caseNumber`; 0 for a case without one. The caller holds ComOutStateLock.
 int32_t DispatchSentence(int32_t caseNumber, const SentenceContext& sentence);
 
 // Position sentences.

@@ -1,8 +1,8 @@
 #include "sensors/SentenceParser.h"
 
+#include "frame/PortSettings.h"
 #include "platform/system/SerialPort.h"
 #include "sensors/SensorHooks.h"
-#include "sensors/SensorOutputLock.h"
 #include "sensors/SentenceHandlers.h"
 
 #include <algorithm>
@@ -351,7 +351,7 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
     const bool monitored = port == OwnShip.monitorPort;
     int32_t result = 0;
     // The handlers run under the output lock; one lock for the chunk.
-    std::lock_guard lock(SensorOutputLock);
+    std::lock_guard lock(ComOutStateLock);
 
     // The line state is kept in a local while the chunk is read: stores into the line could
     // otherwise alias it and force every field through memory for every character.
