@@ -3,17 +3,14 @@
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
-#include "app/MainIni.h"
-#include "app/SetupLoad.h"
-#include "frame/SetupParameters.h"
-#include "frame/SharedTables.h"
 #include "app/StartupIni.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
-#include "app/ThreadTimers.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
+#include "frame/SetupParameters.h"
+#include "frame/SharedTables.h"
 #include "platform/system/MessageBox.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
@@ -24,7 +21,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -92,11 +88,12 @@ void SaveSystemColours()
     }
 }
 
-void ShowServiceError(ServiceManager& manager, const char* caption)
+// A warning box without owner, in front of everything, that the start-up goes on after.
+void ShowWarning(std::string text, std::string caption)
 {
     platform::MessageBoxRequest request;
-    request.text = manager.ErrorText();
-    request.caption = caption;
+    request.text = std::move(text);
+    request.caption = std::move(caption);
     request.icon = platform::MsgIcon::Exclamation;
     request.taskModal = true;
     request.topMost = true;
@@ -121,7 +118,7 @@ void StartService(Manager*& service, const char* errorCaption, bool& available,
         service->statusCallback = statusCallback;
         return;
     }
-    ShowServiceError(*service, errorCaption);
+    ShowWarning(service->ErrorText(), errorCaption);
     available = false;
     button->setEnabled(false);
     Release(service);
@@ -171,15 +168,8 @@ void StartupInit()
     MarkAllTargetsFree();
 
     const bool threeDBound = BindExternalLibraries(ProgramFolder);
-    if (!threeDBound && ThreeDGenerator.isStarted()) {
-        platform::MessageBoxRequest request;
-        request.text = "Halvmark library missing";
-        request.caption = "No 2D/3D";
-        request.icon = platform::MsgIcon::Exclamation;
-        request.taskModal = true;
-        request.topMost = true;
-        platform::ShowMessageBox(request);
-    }
+    if (!threeDBound && ThreeDGenerator.isStarted())
+        ShowWarning("Halvmark library missing", "No 2D/3D");
     // Window transparency, which the radar overlay needs, is always there with Qt.
     RadarAvailable = true;
     WeatherAvailable = true;
