@@ -1,9 +1,9 @@
 #include "app/AppEntry.h"
 
 #include "app/Forms.h"
-#include "frame/SharedTables.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
+#include "frame/SharedTables.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/SingleInstance.h"
 

@@ -1,7 +1,7 @@
 #include "app/LngMessage.h"
 
-#include "frame/SharedTables.h"
 #include "app/TForm1.h"
+#include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"

@@ -1,10 +1,10 @@
 #include "app/SetupLoad.h"
 
 #include "app/ExternalLibraries.h"
+#include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupField.h"
 #include "frame/SharedTables.h"
-#include "chart/MapView.h"
 #include "sensors/OwnShipState.h"
 
 #include <fcntl.h>

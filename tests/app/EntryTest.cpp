@@ -2,8 +2,8 @@
 
 #include "app/AppEntry.h"
 #include "app/Forms.h"
-#include "frame/SharedTables.h"
 #include "app/TForm1.h"
+#include "frame/SharedTables.h"
 
 #include <QTimer>
 

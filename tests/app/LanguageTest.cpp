@@ -2,8 +2,8 @@
 
 #include "app/LanguageLoader.h"
 #include "app/LanguageTable.h"
-#include "frame/SharedTables.h"
 #include "app/TForm1.h"
+#include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "sensors/TArpaDlg.h"
 #include "userdata/TWpDlg.h"

@@ -1,8 +1,8 @@
 #include "AppTestSupport.h"
 
 #include "app/LngMessage.h"
-#include "frame/SharedTables.h"
 #include "app/TForm1.h"
+#include "frame/SharedTables.h"
 
 #include <QComboBox>
 #include <QTimer>

@@ -3,8 +3,8 @@
 #include "SetupTestSupport.h"
 
 #include "app/MainIni.h"
-#include "frame/PortSettings.h"
 #include "app/SetupLoad.h"
+#include "frame/PortSettings.h"
 #include "frame/SharedTables.h"
 
 #include <sys/resource.h>

@@ -5,8 +5,8 @@
 #include "AppTestSupport.h"
 
 #include "app/ExternalLibraries.h"
-#include "frame/SetupParameters.h"
 #include "chart/MapView.h"
+#include "frame/SetupParameters.h"
 #include "sensors/OwnShipState.h"
 
 #include <cstring>

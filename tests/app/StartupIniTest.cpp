@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 
-#include "frame/SharedTables.h"
 #include "app/StartupIni.h"
+#include "frame/SharedTables.h"
 #include "sensors/OwnShipState.h"
 
 using StartupIniTest = AppTest;

@@ -2,12 +2,12 @@
 
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
-#include "frame/SharedTables.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
-#include "frame/PhaseCounters.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
+#include "frame/PhaseCounters.h"
+#include "frame/SharedTables.h"
 #include "sensors/TargetTable.h"
 
 #include <QTimer>
