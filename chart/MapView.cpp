@@ -102,6 +102,8 @@ int MapView::Init(int32_t which, MapManager* manager)
     if (!pushProjection() || Failed(projection->SetRotation(rotation)))
         return fail();
 
+    if (Failed(manager->symbolizationRegistry->CreateDrawCompanion(&drawCompanion)))
+        drawCompanion.reset();
     presentation = CreatePresentation(manager, kOtherPresentationName);
     state = 1;
     return 1;
@@ -111,6 +113,9 @@ void MapView::Release()
 {
     state = 0;
     projection.reset();
+    if (drawCompanion)
+        drawCompanion->Close();
+    drawCompanion.reset();
     viewport.reset();
     presentation.reset();
     viewPalette.reset();
@@ -253,55 +258,4 @@ int MapView::VisibleGeoRect(const WindowRect& window, cmgbase::GeoRect& area) co
 {
     DeviceRect device;
     return WindowDeviceRect(window, device) && ScreenRectToGeo(device, area) ? 1 : 0;
-}
-
-std::unique_ptr<Presentation> MapView::CreatePresentation(MapManager* manager, const std::string& name)
-{
-    if (!manager || manager->state != 1 || !manager->currentGeoDatabase || !manager->presentationFactory)
-        return nullptr;
-    std::unique_ptr<Presentation> presentation;
-    if (manager->presentationFactory->Create(name, manager->currentGeoDatabase, &presentation) != kOk)
-        return nullptr;
-    return presentation;
-}
-
-int MapView::ReadColourTable(int32_t scheme, ChartColourTable& table) const
-{
-    if (!colours || colourCount < ChartColourCount)
-        return 0;
-    std::vector<ColourEntry> entries(colourCount);
-    if (colours->SchemeColours(scheme, colourCount, entries.data()) != kOk)
-        return 0;
-    for (int i = 0; i < ChartColourCount; ++i) {
-        table[3 * i] = static_cast<uint8_t>(entries[i].colour & 0xFF);
-        table[3 * i + 1] = static_cast<uint8_t>((entries[i].colour >> 8) & 0xFF);
-        table[3 * i + 2] = static_cast<uint8_t>((entries[i].colour >> 16) & 0xFF);
-    }
-    return 1;
-}
-
-int MapView::ApplyColourTable(const ChartColourTable& table)
-{
-    chartColourTable = table;
-    if (!colours)
-        return 0;
-    LogicalPalette logical;
-    logical.count = static_cast<uint16_t>(std::min(colourCount, PaletteSize));
-    for (int i = 0; i < logical.count; ++i) {
-        const int c = i % ChartColourCount;
-        logical.entries[i] = {table[3 * c], table[3 * c + 1], table[3 * c + 2], PaletteReserved};
-    }
-    viewPalette = std::make_unique<ChartPalette>(logical, logical.count);
-    std::vector<uint16_t> indices;
-    for (int i = 0; i < logical.count; ++i) {
-        const PaletteEntry& e = logical.entries[i];
-        indices.push_back(static_cast<uint16_t>(viewPalette->nearestIndex(ColourRef(e.red, e.green, e.blue))));
-    }
-    return colours->SetPaletteIndices(static_cast<int32_t>(indices.size()), indices.data()) == kOk ? 1 : 0;
-}
-
-int MapView::PutPresentationParams()
-{
-    PutDisplayParams(displayParams, parameters);
-    return 1;
 }

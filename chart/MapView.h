@@ -11,9 +11,10 @@
 
 #include "chart/ChartDisplayParams.h"
 #include "chart/ChartPalette.h"
-#include "chart/ObjectClassCodes.h"
+#include "chart/ObjectClassTable.h"
 #include "chart/WindowCoordinates.h"
 #include "platform/chartengine/DrawBlock.h"
+#include "platform/chartengine/DrawCompanion.h"
 #include "platform/chartengine/GeoProjection.h"
 #include "platform/chartengine/MapViewport.h"
 #include "platform/chartengine/ParameterList.h"
@@ -27,6 +28,7 @@
 #include <string>
 
 class MapManager;
+class QPainter;
 
 // What a view hands on to the view that replaces it when the engine is restarted, so that the
 // chart stays where it was.
@@ -96,15 +98,38 @@ public:
     // The geographic rectangle the window shows.
     int VisibleGeoRect(const WindowRect& window, cmgbase::GeoRect& area) const;
 
+    // Presentation and colours (MapViewPresentation.cpp).
     // The presentation of the manager's current database by name; null on any failure.
     static std::unique_ptr<chartengine::Presentation> CreatePresentation(MapManager* manager, const std::string& name);
-    // The first 63 colours of scheme from the view's colour interface; 1 / 0.
+    // 0 "S52 Base", 1 "S52 Standard", 2 and 3 (and 4, taken as 3) "S52 Other"; 3 draws by the
+    // object-class table. The display parameters, with the category in word 18, are put again.
+    // Always 1; a presentation the engine refuses stays null.
+    int SetDisplayCategory(int32_t category);
+    // A new symbolization ("C-Map" for variant 0, else "S52") at the view's resolution, with the
+    // view's colours and display parameters; 1 / 0 (then without symbolization).
+    int UpdatePresentation(int32_t variant);
+    // The 63 colours of scheme from the view's colour interface; 1 / 0. An interface that does
+    // not have exactly 63 colours is refused.
     int ReadColourTable(int32_t scheme, ChartColourTable& table) const;
-    // Takes the table as the view's colours, makes the view palette from it and gives the
-    // colour interface each colour's palette index; 1 / 0.
+    // Takes the table as the view's colours, makes the view palette of its 63 colours and gives
+    // the colour interface each colour's palette index; 1 / 0 (also for an interface that does
+    // not have exactly 63 colours).
     int ApplyColourTable(const ChartColourTable& table);
     // Puts the display parameters into the presentation parameter list; 1.
     int PutPresentationParams();
+
+    // Drawing (MapViewDrawing.cpp). The painter's transform takes device points (pixels from the
+    // window centre, y up) to its pixels; window is the window in device points.
+    // Draws the chart of the window; nothing without a ready view, manager, symbolization and
+    // colour interface.
+    void DrawChart(QPainter& painter, const chartengine::DeviceRect& window);
+    // Highlights the selected object over a drawn chart.
+    void DrawOverlayShapes(QPainter& painter, const chartengine::DeviceRect& window);
+    // Clips the painter to the areas of the object (nothing for an object without areas).
+    void SetClipRegion(QPainter& painter, const chartengine::ChartObject& object) const;
+    // Selects the object of the identifier text ("{...}"; empty clears the selection) and, with
+    // moveTo, centres on it at the scale of its cell's usage band; 1 / 0.
+    int ShowObject(const std::string& identifierText, int32_t moveTo);
 
     int32_t state = 0;
     int32_t drawn = 0;
@@ -113,12 +138,14 @@ public:
     chartengine::Symbolization* colours = nullptr;  // the colour interface of the symbolization
     std::shared_ptr<chartengine::GeoProjection> projection;
     std::unique_ptr<chartengine::MapViewport> viewport;
+    std::unique_ptr<chartengine::DrawCompanion> drawCompanion;
     std::unique_ptr<chartengine::Presentation> presentation;
     chartengine::ProjectionBlock projectionBlock;
     ChartDisplayParams displayParams{};
     chartengine::ParameterList parameters;
-    std::array<int32_t, ObjectClassCount> objectClassTable{};
+    ObjectClassTable objectClassTable{};
     ChartColourTable chartColourTable{};
+    bool colourTableLoaded = false;  // the table holds colours applied to the view
     int32_t colourCount = 0;
     int32_t secondColourValue = 0;
     std::unique_ptr<ChartPalette> viewPalette;

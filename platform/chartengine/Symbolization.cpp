@@ -1,5 +1,7 @@
 #include "platform/chartengine/Symbolization.h"
 
+#include "platform/chartengine/ChartDrawing.h"
+
 namespace chartengine {
 
 Symbolization::Symbolization(const Guid& topic, std::string name, int32_t resolutionWidth, int32_t resolutionHeight,
@@ -46,6 +48,24 @@ HResult Symbolization::StartQuery(GeoDatabaseQuery& query, const DrawBlock&, con
             return ran;
     }
     return query.Objects(objects);
+}
+
+HResult Symbolization::Draw(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters) const
+{
+    if (!block.painter || !block.projection)
+        return kInvalidArgument;
+    std::unique_ptr<ObjectEnumerator> objects;
+    const HResult started = StartQuery(query, block, parameters, &objects);
+    if (Failed(started))
+        return started;
+    std::array<QColor, kS52ColourCount> colours;
+    for (int i = 0; i < kS52ColourCount; ++i) {
+        const ColourRgb& own = colours_[0][i];
+        const bool indexed = size_t(i) < paletteIndices_.size() && paletteIndices_[i] < block.palette.size();
+        colours[i] = indexed ? QColor::fromRgb(block.palette[paletteIndices_[i]]) : QColor(own.r, own.g, own.b);
+    }
+    constexpr double kMillimetresPerMetre = 1000.0;
+    return ChartDrawing(block, parameters, colours, resolutionWidth_ / kMillimetresPerMetre, texts_).Draw(*objects);
 }
 
 }  // namespace chartengine

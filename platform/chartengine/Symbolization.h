@@ -10,6 +10,7 @@
 #include "platform/chartengine/ObjectEnumerator.h"
 #include "platform/chartengine/ParameterList.h"
 #include "platform/chartengine/S52Tables.h"
+#include "platform/chartengine/TextPainter.h"
 
 #include <array>
 #include <memory>
@@ -54,6 +55,11 @@ public:
     // the symbolization takes them. The draw block and the parameters are the view's.
     HResult StartQuery(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters,
                        std::unique_ptr<ObjectEnumerator>* objects) const;
+    // Draws the objects of the query (run unless it has run) with the block's painter, S-52
+    // style (ChartDrawing.h), in the colours of the block's palette at the palette indices, and
+    // with symbols and texts sized for the resolution (pixels per metre of the symbology).
+    // kInvalidArgument without a painter or a projection.
+    HResult Draw(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters) const;
 
 private:
     Guid topic_;
@@ -62,6 +68,7 @@ private:
     int32_t resolutionHeight_;
     SchemeColourTables colours_;
     std::vector<uint16_t> paletteIndices_;
+    mutable TextPainter texts_;  // keeps the drawn figures from one draw to the next
 };
 
 // A COLORREF of red, green and blue.

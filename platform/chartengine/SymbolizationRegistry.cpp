@@ -43,4 +43,12 @@ HResult SymbolizationRegistry::CreateSymbolization(const Guid& topic, const std:
     return kNoInterface;
 }
 
+HResult SymbolizationRegistry::CreateDrawCompanion(std::unique_ptr<DrawCompanion>* companion) const
+{
+    if (!companion)
+        return kNullPointer;
+    *companion = std::make_unique<DrawCompanion>();
+    return kOk;
+}
+
 }  // namespace chartengine

@@ -4,6 +4,7 @@
 // green and yellow to red (high), dimmed for dusk and night. The registry store lists which of
 // them a chart topic offers ("SOFTWARE\C-Map\Topics\{topic}\Pres", one subkey per name).
 
+#include "platform/chartengine/DrawCompanion.h"
 #include "platform/chartengine/Symbolization.h"
 
 #include <array>
@@ -21,6 +22,8 @@ public:
     // kNoInterface for a name the engine does not know, kInvalidArgument for a resolution below 1.
     HResult CreateSymbolization(const Guid& topic, const std::string& name, const std::array<int32_t, 2>& resolution,
                                 std::unique_ptr<Symbolization>* symbolization) const;
+    // The companion that finishes a view's draws (DrawCompanion.h).
+    HResult CreateDrawCompanion(std::unique_ptr<DrawCompanion>* companion) const;
 };
 
 }  // namespace chartengine

@@ -1,0 +1,43 @@
+#pragma once
+// Chart texts: placed by S-52 justification and offsets around a pivot point, in the colour and
+// body size asked, each distinct text drawn once into an image and reused from then on.
+
+#include "platform/chartengine/S52Instruction.h"
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace chartengine {
+
+struct TextItem {
+    QPointF pivot;  // pixels
+    QString text;
+    S52TextStyle style;
+    QColor colour;
+    double pixelsPerMm = 3.5;
+    bool underline = false;
+};
+
+class TextPainter {
+public:
+    // The pixels the text takes at its place.
+    QRectF Bounds(const TextItem& item);
+    void Draw(QPainter& painter, const TextItem& item);
+
+private:
+    struct Rendered {
+        QImage image;
+        QPointF origin;  // where the pivot lies in the image
+    };
+    const Rendered& Render(const TextItem& item);
+
+    QHash<QString, Rendered> cache_;
+};
+
+}  // namespace chartengine
