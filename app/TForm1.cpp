@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* owner)
     iThreadTimers1->SetInterval(1, 100);
     iThreadTimers1->SetInterval(2, 200);
     iThreadTimers1->SetOnTimer(2, [this](TiThreadTimers* sender) { iThreadTimers1Timer2(sender); });
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
     for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
@@ -74,14 +75,6 @@ void TForm1::iThreadTimers1Timer2(TiThreadTimers*)
 {
     if (AppRunning)
         AdvancePhaseCounters();
-}
-
-void TForm1::Timer2Timer()
-{
-    if (!AppRunning || ChartRestartInProgress)
-        return;
-    if (!StartupDone)
-        RunStartup();
 }
 
 // The start-up branch of the first tick: the start-up steps, then the controls that depend on

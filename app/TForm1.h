@@ -26,6 +26,7 @@ public:
     QPixmap IdPic;  // shown when the program runs as a slave display
 
 public slots:
+    void Timer1Timer();
     void Timer2Timer();
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();

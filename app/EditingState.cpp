@@ -1,0 +1,36 @@
+#include "app/EditingState.h"
+
+bool EditingActive = false;
+int32_t PickMode = 0;
+bool RouteChanged = false;
+bool ObjectLoaded = false;
+bool RouteGridSelected = false;
+bool CutMode = false;
+bool SymbolPlaceMode = false;
+bool SymbolMoveMode = false;
+bool SymbolHeld = false;
+int32_t LineEditPhase = 0;
+int32_t LinePointCount = 0;
+int32_t ChartPickKind = 0;
+bool DataAreaSelection = false;
+bool BearingLineStarted = false;
+bool PortDialogRequested = false;
+
+void ResetEditingState()
+{
+    EditingActive = false;
+    PickMode = 0;
+    RouteChanged = false;
+    ObjectLoaded = false;
+    RouteGridSelected = false;
+    CutMode = false;
+    SymbolPlaceMode = false;
+    SymbolMoveMode = false;
+    SymbolHeld = false;
+    LineEditPhase = 0;
+    LinePointCount = 0;
+    ChartPickKind = 0;
+    DataAreaSelection = false;
+    BearingLineStarted = false;
+    PortDialogRequested = false;
+}

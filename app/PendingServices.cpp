@@ -1,0 +1,72 @@
+#include "app/PendingServices.h"
+
+#include <cstdint>
+
+// Each body below is empty until the work named for it in the header lands.
+namespace pending {
+
+void RedrawChart(TForm1&, bool) {}
+void RedrawMiniChart(TForm1&) {}
+void CM93Paint(TForm1&) {}
+void PaintOverlayBitmap(TForm1&) {}
+void SetChartLevel(TForm1&) {}
+void UpdateChartLevelButtons(TForm1&, const cmgbase::GeoPoint&) {}
+void AutoExecute(TForm1&) {}
+void UpdateRouteLegGeometry(TForm1&) {}
+void PaintDynamicOverlay(TForm1&, bool) {}
+void PaintMiniChartMarkers(TForm1&) {}
+void DrawTargetTrackSegment(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&, uint32_t) {}
+void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
+void UpdateLightFlashes(TForm1&) {}
+void Sync3DViewStatus(TForm1&) {}
+void DrawReliefPicture(TForm1&, const QImage&) {}
+
+std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
+std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
+
+void EventMarkExecute(TForm1&) {}
+void ckHide2Click(TForm1&) {}
+void rbFullClick(TForm1&) {}
+void PlaceToolPanel(TForm1&) {}
+void RtOkExecute(TForm1&) {}
+
+void UpdateRouteEtaPanel(TForm1&) {}
+bool TakeRouteStartRequest() { return false; }
+void StartRouteFollowing() {}
+int32_t AlarmHold() { return 0; }
+
+int32_t LastUpdatedTarget() { return -1; }
+int32_t TakeNewArpaSource() { return 0; }
+int32_t ShownTarget() { return -1; }
+void UpdateTargetPanel(int32_t) {}
+bool KeepLostArpaTargets() { return false; }
+
+std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
+
+void WriteAisEventLog(int32_t, int32_t) {}
+void WritePositionLog() {}
+int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
+void CheckGuardZones() {}
+int32_t SoundingMarkInterval() { return 0; }
+
+bool ReplayPlaying() { return false; }
+void ReplayTick() {}
+void RecordReplayFrame() {}
+
+void ClearParserHourlyFlag() {}
+void ClearHourlySensorValue() {}
+
+void FlushSeabedTile(const SeabedTile&) {}
+
+bool UserDataTransferAvailable() { return false; }
+bool TransferUserData(const std::filesystem::path&) { return false; }
+
+bool SocketConnected() { return false; }
+void OpenClientSocket() {}
+void CloseClientSocket() {}
+
+void SignalComOutThread() {}
+void RadarSetPos(double, double, double) {}
+void PlayAlarmSound() {}
+
+}  // namespace pending

@@ -1,0 +1,112 @@
+#pragma once
+// The services the ticks call that the program does not have yet. Each is a no-op (or answers
+// "none" / "not available") until the work named beside it lands; then the call sites take the
+// real routine and the entry here goes. Nothing here pretends a result: a query answers what is
+// true while the service is missing (no route-start request, no tide port, no replay playing).
+
+#include "platform/geodesy/GeoTypes.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+class TForm1;
+struct SeabedTile;
+
+namespace pending {
+
+// Chart redraw, chart levels and painting.
+void RedrawChart(TForm1& form, bool full);            // chart redraw
+void RedrawMiniChart(TForm1& form);                   // chart redraw
+void CM93Paint(TForm1& form);                         // chart redraw
+void PaintOverlayBitmap(TForm1& form);                // chart redraw: the overlay bitmap on CM93
+void SetChartLevel(TForm1& form);                     // chart levels and zoom
+void UpdateChartLevelButtons(TForm1& form, const cmgbase::GeoPoint& position);  // chart levels
+void AutoExecute(TForm1& form);                       // chart levels: the Auto zone rule
+void UpdateRouteLegGeometry(TForm1& form);            // chart overlays
+void PaintDynamicOverlay(TForm1& form, bool full);    // chart overlays
+void PaintMiniChartMarkers(TForm1& form);             // chart overlays
+void DrawTargetTrackSegment(TForm1& form, const cmgbase::GeoPoint& from,
+                            const cmgbase::GeoPoint& to, uint32_t colour);  // chart overlays
+void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
+void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
+void Sync3DViewStatus(TForm1& form);                  // 3D export
+void DrawReliefPicture(TForm1& form, const QImage& picture);  // 3D export: relief into the chart
+
+// Chart engine services not in the map manager yet.
+struct TidePortReading {
+    std::string name;
+    double heightMetres = 0.0;
+};
+std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint& position);  // tides
+struct AreaCheckResult {
+    int32_t result = 0;
+    int32_t depthHits = 0;
+    int32_t objectClass = 0;
+};
+std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
+
+// Main window actions.
+void EventMarkExecute(TForm1& form);  // event marks
+void ckHide2Click(TForm1& form);      // panel layout
+void rbFullClick(TForm1& form);       // display categories
+void PlaceToolPanel(TForm1& form);    // panel layout
+void RtOkExecute(TForm1& form);       // route bar: store the route
+
+// Route following.
+void UpdateRouteEtaPanel(TForm1& form);
+bool TakeRouteStartRequest();  // false: no route following, no request
+void StartRouteFollowing();
+int32_t AlarmHold();           // 0: no hold without route following
+
+// Targets: the target table's updater and the target and track dialogs.
+int32_t LastUpdatedTarget();   // -1: no updater, no updated target
+int32_t TakeNewArpaSource();   // 0: no new ARPA source port
+int32_t ShownTarget();         // -1: the target dialog shows none
+void UpdateTargetPanel(int32_t index);
+bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
+
+// Anchor watch: the anchor position and radius (nautical miles) when one is set.
+struct AnchorWatch {
+    cmgbase::GeoPoint position;
+    float radius = 0.0f;
+};
+std::optional<AnchorWatch> AnchorPosition();  // marks: none while absent
+
+// Logs, guard zones and the symbol dialog's sounding marks.
+void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
+void WritePositionLog();                              // position log
+int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent
+void CheckGuardZones();                               // guard zones
+int32_t SoundingMarkInterval();                       // symbol dialog: 0, no sounding marks
+
+// Replay.
+bool ReplayPlaying();          // false: nothing is played
+void ReplayTick();             // the replay dialog's step, play and close
+void RecordReplayFrame();
+
+// Sentence parser values the hourly step clears.
+void ClearParserHourlyFlag();
+void ClearHourlySensorValue();
+
+// Seabed file: stores a tile the recorder handed over.
+void FlushSeabedTile(const SeabedTile& tile);
+
+// Automatic import of data set A from a list.
+bool UserDataTransferAvailable();  // false until the import lands
+bool TransferUserData(const std::filesystem::path& list);
+
+// TCP client.
+bool SocketConnected();        // false: no client
+void OpenClientSocket();
+void CloseClientSocket();
+
+// Output thread, radar and sound.
+void SignalComOutThread();
+void RadarSetPos(double longitude, double latitude, double course);
+void PlayAlarmSound();         // "alarm.wav" of the program folder
+
+}  // namespace pending

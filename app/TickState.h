@@ -1,0 +1,103 @@
+#pragma once
+// What the one-second and the 100 ms tick keep between ticks, and the requests that other code
+// leaves for them. Main thread only; memory only (nothing here is saved).
+
+#include "frame/PixelGeometry.h"
+#include "platform/geodesy/GeoTypes.h"
+
+#include <cstdint>
+
+struct OneSecondTickState {
+    int32_t tenSecondCounter = 0;
+    int32_t thirtySecondCounter = 0;
+    int32_t lastMinute = -1;       // -1: the first tick runs the minute step
+    int64_t lastHourlyStep = -1;   // start of the hour (seconds since 1970) of the last hourly step
+    int32_t recentreMargin = 1;    // pixels, at least 1
+    bool movingRecentre = false;   // recentring mode of a vessel under way
+    int32_t routeAutoStoreCountdown = 0;
+    int32_t socketSilentSeconds = 0;
+    float shownWindSpeed = -1.0f;
+    // Seconds without a position fix. The sentence parser's source-switch request travels in
+    // OwnShip.positionTimeoutCounter, so this count is kept apart from it and never lost to a
+    // request.
+    int32_t positionTimeoutCounter = 0;
+    int32_t replayTickCounter = 0;
+    int64_t nextLogTime = 0;                  // when the position log is due next
+    cmgbase::GeoPoint lastLoggedPosition{};   // the position last written to it
+};
+
+// Count-downs in ticks of the one-second tick; each acts when it reaches 0.
+struct MainWindowCountdowns {
+    int32_t chartRedraw = 0;
+    int32_t chartLevelChange = 0;
+    int32_t threeDRefresh = 0;
+    int32_t chartFilterChange = 0;
+    int32_t routeGridChange = 0;
+};
+
+struct HundredMillisecondTickState {
+    int32_t edgePanCounter = -1;  // -1 idle
+    int32_t lastEdgeKey = 0;      // x + y of the pointer at the edge
+    int32_t repaintCountdown = 0;
+    int32_t dynamicOverlayCountdown = 0;
+    int32_t gpsPanelKey = -1;     // satellites + quality + alive + port of the panel shown
+    int32_t lookAheadSkip = 0;    // ticks the look-ahead check waits
+    bool targetBlink = false;     // toggled on every processed fix
+    bool positionChanged = false; // a fix was processed; the overlays read and clear it
+    int64_t lastDeadReckoningMs = -1;  // tick time of the last dead-reckoning step, -1 none
+    int32_t noticeCycle = 0;      // 0..20
+    int32_t pointerMode = 19;
+    int32_t shownPointerMode = -1;  // -1: the notice shows the mode's hint again
+    int32_t nameBaseBlink = 0;
+    bool nameBaseMarkVisible = false;
+    cmgbase::GeoPoint nameBaseMark{};
+    int32_t threeDCounter = 0;
+    bool lightFlashToggle = false;
+    float shownDepth = -2.0f;     // -2: nothing shown yet
+    bool shownDepthAlive = false;
+    bool noticeAlarmLook = false;  // the notice shows the alarm or warning colours
+    cmgbase::GeoPoint lastSoundingMark{};
+};
+
+// Alarm state beside OwnShip.alarmKind and OwnShip.alarmActive.
+struct AlarmFlags {
+    bool acknowledged = false;
+    bool sound = false;            // the alarm sound is wanted
+    bool depthAlarmRaised = false;
+    bool areaWarning = false;
+    int32_t areaWarningClass = 0;  // object class of the area warning
+    bool newWaypoint = false;      // waypoint arrival (route following)
+    bool routeDeviation = false;   // track alarm (route following)
+    bool error = false;
+};
+
+// Requests and positions that chart, route and dialog code leave for the ticks.
+struct TickRequests {
+    bool forceRecentre = false;        // one recentring of the main chart on the own ship
+    bool positionRefresh = false;      // the 100 ms tick processes the known position again
+    int32_t zoomRequest = 0;           // 1: repaint the chart, 2: the chart level follows the ship
+    bool chartRedraw = false;          // chart redraw on the next 100 ms tick
+    bool radarRedraw = false;
+    bool miniRedraw = false;
+    bool fullViewPending = false;      // full presentation on the next chart-redraw count-down
+    bool miniPresentation = false;     // mini presentation on the next chart-redraw count-down
+    ScreenPoint levelChangePoint{};    // the screen point a chart-level change keeps in place
+    ScreenPoint ownShipPixel{};        // reference position in the main chart
+    ScreenPoint ownShipMiniPixel{};    // and in the mini chart
+    float lookAheadDistance = 0.0f;    // nautical miles
+    cmgbase::GeoPoint threeDAreaOrigin{};  // origin of the exported 3D area, chart units
+    float threeDAreaScale = 0.0f;      // its x scale; 0 before any export
+    cmgbase::GeoPoint courseVectorEnd{};  // end of the own ship's course vector (the overlay's)
+    cmgbase::GeoPoint threeDCursor{};  // the 3D view's cursor on the chart
+    bool threeDCursorValid = false;
+    bool threeDViewerActive = false;
+};
+
+extern OneSecondTickState SecondTick;
+extern MainWindowCountdowns Countdowns;
+extern HundredMillisecondTickState FastTick;
+extern AlarmFlags Alarm;
+extern TickRequests TickRequest;
+
+// Every value above back to its start value (start-up and tests).
+void ResetTickState();

@@ -1,0 +1,212 @@
+// The pieces the ticks are made of: target ageing, the area warning names, the COM ports and the
+// alarm relay, and the automatic import of data set A.
+
+#include "AppTestSupport.h"
+
+#include "app/AutomaticImport.h"
+#include "app/DataSets.h"
+#include "app/Startup.h"
+#include "app/TargetAgeing.h"
+#include "app/WarningClassNames.h"
+#include "frame/PortSettings.h"
+#include "frame/SharedTables.h"
+#include "sensors/ComPortControl.h"
+#include "sensors/SensorInput.h"
+#include "sensors/SensorSettings.h"
+#include "userdata/UserDatabase.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+TargetRecord Target(uint8_t kind, int32_t age, uint8_t navigationStatus = 0, float speed = 10.0f,
+                    uint8_t storedMarker = 0)
+{
+    TargetRecord target{};
+    target.kind = kind;
+    target.lostCount = age;
+    target.status = 'T';
+    target.speed = speed;
+    target.dynamic.navigationStatus = navigationStatus;
+    target.staticData.storedMarker = storedMarker;
+    return target;
+}
+
+}  // namespace
+
+TEST(TargetAgeing, EachKindIsLostAndThenRemovedAfterItsOwnSilence)
+{
+    struct Case {
+        const char* what;
+        TargetRecord target;
+        char status;
+    };
+    const Case cases[]{
+        {"ARPA at 60 s", Target(0, 60), 'T'},
+        {"ARPA at 61 s", Target(0, 61), 'L'},
+        {"sonar at 91 s", Target(2, 91), 'X'},
+        {"AIS under way at 121 s", Target(4, 121), 'L'},
+        {"AIS under way at 181 s", Target(4, 181), 'X'},
+        {"AIS at anchor at 181 s", Target(4, 181, 1, 0.2f), 'T'},
+        {"AIS moored at 421 s", Target(4, 421, 5, 0.0f), 'L'},
+        {"AIS aground at 601 s", Target(4, 601, 9, 0.0f), 'X'},
+        {"AIS with stored static data, slow", Target(4, 300, 0, 3.0f, 99), 'T'},
+        {"AIS at anchor but drifting fast", Target(4, 181, 1, 3.5f), 'X'},
+        {"dead-reckoned never lost", Target(3, 100000), 'T'},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AgedTargetStatus(c.target), c.status) << c.what;
+}
+
+TEST(TargetAgeing, ADeadReckonedRunNeverGoesBackwardsWhenTheClockIsSetBack)
+{
+    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'003'600, 1'000'000'000, 10.0f), 10.0);
+    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'000'000, 1'000'000'000, 10.0f), 0.0);
+    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'000'000, 1'000'003'600, 10.0f), 0.0);
+    EXPECT_DOUBLE_EQ(DeadReckonedDistance(0, 4'000'000'000, 10.0f), 0.0);
+}
+
+TEST(WarningClassNames, KnownClassesHaveNamesEveryOtherCodeAsksForChartInfo)
+{
+    EXPECT_STREQ(WarningClassName(4), "Anchorage area");
+    EXPECT_STREQ(WarningClassName(51), "Fairway ");
+    EXPECT_STREQ(WarningClassName(152), "Two-way route");
+    for (const int32_t code : {0, 5, 151, 153, 100000, -1, -2147483647 - 1})
+        EXPECT_STREQ(WarningClassName(code), "Query chart info") << code;
+}
+
+class ComPortControlTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master, 0);
+        ASSERT_EQ(grantpt(master), 0);
+        ASSERT_EQ(unlockpt(master), 0);
+        path = ptsname(master);
+        ComPortError = false;
+    }
+    void TearDown() override
+    {
+        CloseComPorts();
+        SensorSetup = SensorSettings{};
+        WritePortSettings(PortSettings{});
+        for (int port = 0; port < SerialPortCount; ++port)
+            platform::SetSerialDevicePath(port, "");
+        ComPortError = false;
+        close(master);
+    }
+
+    speed_t lineSpeed() const
+    {
+        const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        termios settings{};
+        tcgetattr(fd, &settings);
+        close(fd);
+        return cfgetospeed(&settings);
+    }
+
+    int master = -1;
+    std::string path;
+};
+
+TEST_F(ComPortControlTest, APortOpensAtTheRateOfItsBaudIndex)
+{
+    const std::pair<uint8_t, speed_t> cases[]{{0, B4800}, {1, B9600}, {2, B38400}, {3, B9600}, {4, B19200}, {9, B4800}};
+    for (const auto& [index, speed] : cases) {
+        PortSettings settings;
+        settings.baud[5] = index;
+        WritePortSettings(settings);
+        platform::SetSerialDevicePath(5, path);
+        ASSERT_TRUE(OpenComPort(5)) << int(index);
+        EXPECT_EQ(lineSpeed(), speed) << int(index);
+    }
+    EXPECT_FALSE(ComPortError);
+}
+
+TEST_F(ComPortControlTest, APortThatDoesNotOpenSetsThePortError)
+{
+    platform::SetSerialDevicePath(4, "/nonexistent/ttyS4");
+    EXPECT_FALSE(OpenComPort(4));
+    EXPECT_TRUE(ComPortError);
+    EXPECT_FALSE(OpenComPort(12));
+}
+
+TEST_F(ComPortControlTest, TheRelayIsTheAlarmPortsBreakLineAndClosingThePortsReleasesIt)
+{
+    platform::SetSerialDevicePath(2, path);
+    ASSERT_TRUE(OpenComPort(2));
+    SetAlarmRelay(true);  // no alarm port yet
+    EXPECT_FALSE(AlarmRelayClosed());
+    SensorSetup.alarmPort = 2;
+    SetAlarmRelay(true);
+    EXPECT_TRUE(AlarmRelayClosed());
+    SetAlarmRelay(false);
+    EXPECT_FALSE(AlarmRelayClosed());
+    SetAlarmRelay(true);
+
+    OwnShip.transmitFlags.fill(1);
+    CloseComPorts();
+    EXPECT_FALSE(ComPorts[2].isOpen());
+    EXPECT_FALSE(AlarmRelayClosed());
+    EXPECT_EQ(OwnShip.transmitFlags[2], 0);
+    SetAlarmRelay(true);  // the port is closed
+    EXPECT_FALSE(AlarmRelayClosed());
+}
+
+class AutomaticImportTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        StartupInit();
+        ASSERT_TRUE(SelectUserDatabase(1));
+        ForgetFailedImportList();
+        list = AutomaticImportList();
+    }
+    void TearDown() override
+    {
+        CloseUserDatabase();
+        ForgetFailedImportList();
+        AppTest::TearDown();
+    }
+
+    void writeList(const std::string& text) const { std::ofstream(list, std::ios::binary) << text; }
+
+    std::filesystem::path list;
+    int transfers = 0;
+};
+
+TEST_F(AutomaticImportTest, AListThatNamesNothingLeavesTheDataAndIsSetAside)
+{
+    for (const char* text : {"", " \r\n\t\r\n"}) {
+        writeList(text);
+        const auto result = RunAutomaticImport(list, [this](const std::filesystem::path&) { return ++transfers, true; });
+        EXPECT_EQ(result, AutomaticImportResult::Refused);
+        EXPECT_EQ(transfers, 0);
+        EXPECT_FALSE(std::filesystem::exists(list));
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(list).replace_extension(".bad")));
+        EXPECT_EQ(RunAutomaticImport(list, {}), AutomaticImportResult::NoList);
+    }
+}
+
+TEST_F(AutomaticImportTest, AnImportRunsOnceAndAFailedOneIsNotRepeated)
+{
+    writeList("track1.trk\r\n");
+    const auto ok = [this](const std::filesystem::path& taken) { return ++transfers, taken == list; };
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Imported);
+    EXPECT_FALSE(std::filesystem::exists(list));
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::NoList);
+    EXPECT_EQ(transfers, 1);
+
+    writeList("track2.trk\r\n");
+    const auto failing = [this](const std::filesystem::path&) { return ++transfers, false; };
+    EXPECT_EQ(RunAutomaticImport(list, failing), AutomaticImportResult::Failed);
+    EXPECT_FALSE(std::filesystem::exists(list));
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(list).replace_extension(".bad")));
+    EXPECT_EQ(RunAutomaticImport(list, failing), AutomaticImportResult::NoList);
+    EXPECT_EQ(transfers, 2);
+}

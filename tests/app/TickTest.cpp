@@ -1,0 +1,438 @@
+// The one-second and 100 ms ticks of the main window, driven by a test clock and fed through
+// real pseudo-terminals and the TCP input.
+
+#include "SetupTestSupport.h"
+
+#include "app/EditingState.h"
+#include "app/TForm1.h"
+#include "app/TickClock.h"
+#include "app/TickState.h"
+#include "frame/PortSettings.h"
+#include "frame/SharedTables.h"
+#include "frame/ShipGeometry.h"
+#include "platform/geodesy/GeodesyStatus.h"
+#include "platform/geodesy/NormalisedCoordinates.h"
+#include "platform/geodesy/PositionComputation.h"
+#include "sensors/ComPortControl.h"
+#include "sensors/GpsFix.h"
+#include "sensors/SensorInput.h"
+#include "sensors/SentenceParser.h"
+#include "sensors/SensorSettings.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// "$GPGGA,..." with its checksum and line end.
+std::string Nmea(const std::string& body)
+{
+    uint8_t sum = 0;
+    for (char c : body.substr(1))
+        sum ^= uint8_t(c);
+    char tail[8];
+    std::snprintf(tail, sizeof tail, "*%02X\r\n", sum);
+    return body + tail;
+}
+
+std::string Gga(int quality, const char* latitude = "5400.000", const char* longitude = "01000.000")
+{
+    return Nmea(std::string("$GPGGA,120015,") + latitude + ",N," + longitude + ",E," + std::to_string(quality) +
+                ",08,1.0,10.0,M,40.0,M,,");
+}
+
+std::string Vtg(double knots, double course)
+{
+    char body[64];
+    std::snprintf(body, sizeof body, "$GPVTG,%.1f,T,,M,%.1f,N,%.1f,K", course, knots, knots * 1.852);
+    return Nmea(body);
+}
+
+// A fix as a receiver sends it every second: course and speed, then the position. The sensor side
+// commits the third of a new source (the first two set the source up).
+std::string Fix(int quality, const char* latitude = "5400.000")
+{
+    return Vtg(0.0, 90.0) + Gga(quality, latitude);
+}
+
+std::string Rmc(double knots, double course, const char* longitude = "01000.000")
+{
+    char body[96];
+    std::snprintf(body, sizeof body, "$GPRMC,120015,A,5400.000,N,%s,E,%.1f,%.1f,101226,,", longitude, knots,
+                  course);
+    return Nmea(body);
+}
+
+// A pseudo-terminal: the program opens its slave as a COM port, the test writes to the master as
+// the instrument would.
+class PseudoTerminal {
+public:
+    PseudoTerminal()
+    {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+            throw std::runtime_error("no pseudo-terminal");
+        path_ = ptsname(master_);
+    }
+    ~PseudoTerminal() { close(master_); }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& path() const { return path_; }
+
+    // Writes text and waits until the port has it waiting.
+    void send(int port, const std::string& text) const
+    {
+        ASSERT_EQ(write(master_, text.data(), text.size()), ssize_t(text.size()));
+        const auto deadline = std::chrono::steady_clock::now() + 2s;
+        while (ComPorts[size_t(port)].clearErrors().waiting < int(text.size()) &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(200us);
+    }
+
+private:
+    int master_ = -1;
+    std::string path_;
+};
+
+class TickTest : public SetupTest {
+protected:
+    void SetUp() override
+    {
+        SetupTest::SetUp();
+        previousTz_ = std::getenv("TZ") ? std::getenv("TZ") : "";
+        setenv("TZ", "UTC", 1);
+        tzset();
+        ResetTickState();
+        ResetEditingState();
+        SensorSetup = SensorSettings{};
+        SetupParameters.DepthFactor = 1.0f;
+        SetupParameters.Length = 100;
+        SetupParameters.Beam = 10;
+        SetupParameters.GpsBow = 20;
+        SetupParameters.GpsStbd = 5;
+        SetupParameters.ConningBow = 10;
+        SetupParameters.DepthBow = 50;
+        SetupParameters.RadarBow = 20;
+        SetupParameters.RadarStbd = 5;
+        ComputeShipGeometry();
+        platform::InstallClockReporter([](const std::string&) {});
+        SetTickClock([this] { return now; });
+        form = std::make_unique<TForm1>();
+        AppRunning = true;
+        StartupDone = true;
+    }
+    void TearDown() override
+    {
+        form.reset();
+        CloseComPorts();
+        for (int port = 0; port < SerialPortCount; ++port)
+            platform::SetSerialDevicePath(port, "");
+        while (ReadTcpInput()) {
+        }
+        ComPortError = false;
+        PortInputBuffers = {};
+        ResetGpsDate();
+        platform::ResetClockCorrection();
+        platform::InstallClockReporter({});
+        SetTickClock({});
+        ResetTickState();
+        if (previousTz_.empty())
+            unsetenv("TZ");
+        else
+            setenv("TZ", previousTz_.c_str(), 1);
+        tzset();
+        SetupTest::TearDown();
+    }
+
+    // Opens COM port `port` on a new pseudo-terminal.
+    std::unique_ptr<PseudoTerminal> openPort(int port)
+    {
+        auto terminal = std::make_unique<PseudoTerminal>();
+        platform::SetSerialDevicePath(port, terminal->path());
+        EXPECT_TRUE(OpenComPort(port));
+        return terminal;
+    }
+
+    // One second: the one-second tick, then ten 100 ms ticks.
+    void second()
+    {
+        form->Timer2Timer();
+        for (int i = 0; i < 10; ++i) {
+            now += 100ms;
+            form->Timer1Timer();
+        }
+    }
+
+    static platform::ClockTime At(int hour, int minute, int second)
+    {
+        // 10 December 2026, UTC.
+        return platform::ClockTime(std::chrono::seconds(1796860800 + hour * 3600 + minute * 60 + second));
+    }
+
+    platform::ClockTime now = At(12, 0, 0);
+    std::unique_ptr<TForm1> form;
+
+private:
+    std::string previousTz_;
+};
+
+double MetresBetween(const cmgbase::GeoPoint& from, const cmgbase::GeoPoint& to, double& bearingDegrees)
+{
+    double distance = 0.0;
+    double bearing = 0.0;
+    EXPECT_EQ(cmgbase::InvPosComputation(from, to, &distance, &bearing, 0), cmgbase::kGeoOk);
+    bearingDegrees = std::fmod(bearing * 180.0 / M_PI + 360.0, 360.0);
+    return distance * 1852.0;
+}
+
+}  // namespace
+
+TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
+{
+    const auto gps = openPort(0);
+    gps->send(0, Gga(1) + Rmc(0.0, 90.0) + Gga(1) + Rmc(0.0, 90.0));
+    form->Timer1Timer();
+
+    EXPECT_TRUE(OwnShip.positionKnown);
+    EXPECT_DOUBLE_EQ(OwnShip.gpsLatitude, 54.0);
+    EXPECT_DOUBLE_EQ(OwnShip.gpsLongitude, 10.0);
+    EXPECT_EQ(form->txSOG->text(), "0.0");
+    // Not under way: the antenna is on the GPS position.
+    EXPECT_EQ(OwnShip.antennaPosition.x, cmgbase::deg2nrm(10.0));
+    EXPECT_EQ(OwnShip.antennaPosition.y, cmgbase::deg2nrm(54.0));
+    // Heading east, the conning position 10 m ahead of the antenna, the transducer 30 m astern,
+    // the radar antenna on it.
+    double bearing = 0.0;
+    EXPECT_NEAR(MetresBetween(OwnShip.antennaPosition, OwnShip.referencePosition, bearing), 10.0, 0.1);
+    EXPECT_NEAR(bearing, 90.0, 0.5);
+    EXPECT_NEAR(MetresBetween(OwnShip.antennaPosition, OwnShip.transducerPosition, bearing), 30.0, 0.1);
+    EXPECT_NEAR(bearing, 270.0, 0.5);
+    EXPECT_EQ(OwnShip.radarAntennaPosition.x, OwnShip.antennaPosition.x);
+
+    // Under way the antenna is placed half a second of travel ahead of the fix.
+    gps->send(0, Rmc(10.0, 90.0, "01000.100"));
+    form->Timer1Timer();
+    const cmgbase::GeoPoint fix{cmgbase::deg2nrm(OwnShip.gpsLongitude), cmgbase::deg2nrm(OwnShip.gpsLatitude)};
+    EXPECT_NEAR(MetresBetween(fix, OwnShip.antennaPosition, bearing), 10.0 * 1852.0 * 0.5 / 3600.0, 0.1);
+    EXPECT_NEAR(bearing, 90.0, 0.5);
+}
+
+TEST_F(TickTest, SixSecondsWithoutAFixAreAllowedTheSeventhRaisesNoGpsAndClosesTheRelay)
+{
+    SetupParameters.AlarmGps = 1;
+    const auto gps = openPort(0);
+    const auto alarmPort = openPort(1);
+    SensorSetup.alarmPort = 1;
+    for (int i = 0; i < 3; ++i) {
+        gps->send(0, Fix(1));
+        second();
+    }
+    ASSERT_TRUE(OwnShip.positionKnown);
+    for (int i = 0; i < 6; ++i)
+        second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNone);
+    EXPECT_FALSE(AlarmRelayClosed());
+
+    second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNoGps);
+    EXPECT_TRUE(OwnShip.alarmActive);
+    EXPECT_TRUE(AlarmRelayClosed());
+    EXPECT_EQ(OwnShip.gpsQuality, 0);
+    EXPECT_EQ(OwnShip.gpsPort, -1);
+    EXPECT_FALSE(form->pnDR->isHidden());
+    EXPECT_EQ(form->txLat->text(), "---    ");
+    EXPECT_EQ(form->txSats->text(), "missing");
+    EXPECT_EQ(form->Notice->text(), " No GPS");
+
+    // The alarm stays while the ship is dead-reckoned; a fix ends it and opens the relay.
+    second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNoGps);
+    form->pnDR->hide();
+    for (int i = 0; i < 3; ++i) {
+        gps->send(0, Fix(1));
+        second();
+    }
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNone);
+    EXPECT_FALSE(AlarmRelayClosed());
+}
+
+TEST_F(TickTest, TheHourlyStepRunsOnceAtMinuteZeroAlsoWhenTheProgramStartsInIt)
+{
+    struct Case {
+        const char* what;
+        std::vector<platform::ClockTime> ticks;
+        int saves;
+    };
+    const auto run = [](platform::ClockTime from, int seconds) {
+        std::vector<platform::ClockTime> ticks;
+        for (int i = 0; i < seconds; ++i)
+            ticks.push_back(from + std::chrono::seconds(i));
+        return ticks;
+    };
+    const auto join = [](std::vector<platform::ClockTime> a, const std::vector<platform::ClockTime>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const std::vector<Case> cases{
+        {"through minute 0", run(At(9, 59, 30), 120), 1},
+        {"started in minute 0", run(At(10, 0, 20), 60), 1},
+        {"two hours", join(run(At(9, 59, 50), 20), run(At(10, 59, 50), 20)), 2},
+        {"clock set back into the hour done", join(run(At(10, 0, 0), 30), run(At(9, 59, 50), 30)), 1},
+        {"across midnight", run(At(23, 59, 58), 4), 1},
+    };
+    for (const Case& c : cases) {
+        ResetTickState();
+        int saves = 0;
+        for (platform::ClockTime tick : c.ticks) {
+            now = tick;
+            form->Timer2Timer();
+            if (std::filesystem::remove(folder / "dta.res"))
+                ++saves;
+        }
+        EXPECT_EQ(saves, c.saves) << c.what;
+    }
+}
+
+TEST_F(TickTest, NoHourlyStepWhileAReplayIsShown)
+{
+    form->btnReplay->setCheckable(true);
+    form->btnReplay->setChecked(true);
+    now = At(9, 59, 58);
+    for (int i = 0; i < 5; ++i, now += 1s)
+        form->Timer2Timer();
+    EXPECT_FALSE(std::filesystem::exists(folder / "dta.res"));
+    EXPECT_TRUE(form->TimeLabel->text().isEmpty());
+}
+
+TEST_F(TickTest, TheClockRecordAndTimeLabelFollowTheTickClockThroughADateChange)
+{
+    now = At(23, 59, 59);
+    form->Timer2Timer();
+    EXPECT_EQ(form->TimeLabel->text(), "10.12.26  23:59");
+    now += 1s;
+    form->Timer2Timer();
+    EXPECT_EQ(form->TimeLabel->text(), "11.12.26  00:00");
+    EXPECT_EQ(ClockSeconds, 1796860800 + 86400);
+    EXPECT_EQ(ClockTime->year, 26);
+    EXPECT_EQ(ClockTime->month, 11);
+    EXPECT_EQ(ClockTime->dayOfMonth, 11);
+}
+
+// A better receiver on COM11, COM12 or the TCP connection takes over as GPS source; the no-fix
+// count goes on and no "No GPS" alarm is raised for the switch.
+TEST_F(TickTest, ASourceSwitchIsTakenUpFromEveryPortWithoutDisturbingTheNoFixCount)
+{
+    SetupParameters.AlarmGps = 1;
+    for (const int port : {10, 11, TcpPort}) {
+        ResetTickState();
+        OwnShip = OwnShipState{};
+        const auto gps = openPort(0);
+        std::unique_ptr<PseudoTerminal> better;
+        if (port != TcpPort)
+            better = openPort(port);
+        const auto sendBetter = [&](const std::string& text) {
+            if (better)
+                better->send(port, text);
+            else
+                AppendTcpInput(text.data(), text.size());
+        };
+
+        for (int i = 0; i < 3; ++i) {
+            gps->send(0, Fix(1));
+            second();
+        }
+        ASSERT_EQ(OwnShip.gpsPort, 0) << port;
+        const int32_t count = SecondTick.positionTimeoutCounter;
+
+        sendBetter(Gga(2, "5430.000"));
+        second();
+        EXPECT_EQ(GpsSwitchRequestPort(OwnShip.positionTimeoutCounter), port);
+        second();
+        EXPECT_EQ(OwnShip.gpsPort, port);
+        EXPECT_EQ(OwnShip.positionTimeoutCounter, 0) << port;
+        EXPECT_EQ(SecondTick.positionTimeoutCounter, count + 2) << port;
+        EXPECT_EQ(OwnShip.alarmKind, AlarmNone) << port;
+
+        for (int i = 0; i < 3; ++i) {
+            sendBetter(Fix(2, "5430.000"));
+            second();
+        }
+        EXPECT_DOUBLE_EQ(OwnShip.gpsLatitude, 54.5) << port;
+        EXPECT_EQ(form->txGPS->text(), "DGPS") << port;
+        CloseComPorts();
+    }
+}
+
+TEST_F(TickTest, DeadReckoningRunsAtTheShipsSpeedWhateverTheRateOfRefreshes)
+{
+    OwnShip.positionKnown = true;
+    OwnShip.gpsLatitude = 54.0;
+    OwnShip.gpsLongitude = 10.0;
+    OwnShip.courseOverGround = 0.0f;
+    OwnShip.speedOverGround = 6.0f;
+    form->pnDR->show();
+    const cmgbase::GeoPoint start{cmgbase::deg2nrm(10.0), cmgbase::deg2nrm(54.0)};
+    // A refresh on every 100 ms tick for ten seconds.
+    for (int i = 0; i <= 100; ++i) {
+        TickRequest.positionRefresh = true;
+        form->Timer1Timer();
+        now += 100ms;
+    }
+    double bearing = 0.0;
+    const cmgbase::GeoPoint end{cmgbase::deg2nrm(OwnShip.gpsLongitude), cmgbase::deg2nrm(OwnShip.gpsLatitude)};
+    EXPECT_NEAR(MetresBetween(start, end, bearing), 6.0 * 1852.0 * 10.0 / 3600.0, 0.5);
+}
+
+TEST_F(TickTest, AFixWithoutAUsableLatitudeIsDropped)
+{
+    for (const double latitude : {90.0, -90.0, std::nan(""), 91.0}) {
+        OwnShip.referencePosition = {1, 2};
+        OwnShip.gpsLatitude = latitude;
+        OwnShip.newFix = true;
+        form->Timer1Timer();
+        EXPECT_EQ(OwnShip.referencePosition.x, 1) << latitude;
+        EXPECT_FALSE(OwnShip.newFix) << latitude;
+    }
+}
+
+TEST_F(TickTest, TheThreeDCursorWaitsForTheScaleOfAnExport)
+{
+    ASSERT_TRUE(BindExternalLibraries(std::filesystem::path(OUTSIDE_LIBRARIES_DIR) / "complete"));
+    form->chartLevel = 10;
+    form->Show3DBtn->setCheckable(true);
+    form->Show3DBtn->setChecked(true);
+    TickRequest.threeDViewerActive = true;
+    TickRequest.threeDAreaOrigin = {100, 200};
+    ThreeDExchange.tail[5] = 1000;
+    ThreeDExchange.tail[6] = 50;
+    OwnShip.gpsLatitude = 54.0;
+    for (const float scale : {0.0f, std::numeric_limits<float>::infinity(), std::nanf("")}) {
+        TickRequest.threeDAreaScale = scale;
+        for (int i = 0; i < 3; ++i) {
+            TickRequest.positionRefresh = true;
+            form->Timer1Timer();
+        }
+        EXPECT_FALSE(TickRequest.threeDCursorValid) << scale;
+    }
+    TickRequest.threeDAreaScale = 2.0f;
+    TickRequest.positionRefresh = true;
+    form->Timer1Timer();
+    EXPECT_TRUE(TickRequest.threeDCursorValid);
+    EXPECT_EQ(TickRequest.threeDCursor.x, 600);
+    EXPECT_EQ(TickRequest.threeDCursor.y, 250);
+    EXPECT_EQ(ExternalEntryTable.tGetStatC() & 1, 0);
+    UnbindExternalLibraries();
+}
