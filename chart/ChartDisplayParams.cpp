@@ -1,5 +1,8 @@
 #include "chart/ChartDisplayParams.h"
 
+#include "frame/SetupParameters.h"
+
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -74,4 +77,55 @@ void PutDisplayParams(const ChartDisplayParams& block, chartengine::ParameterLis
             break;
         }
     }
+}
+
+namespace {
+
+void SetFloat(ChartDisplayParams& block, int word, float value) { std::memcpy(&block[word], &value, sizeof value); }
+
+void SetInteger(ChartDisplayParams& block, int word, int32_t value) { block[word] = static_cast<uint32_t>(value); }
+
+// The chart-layer list's items, numbered from 1.
+enum ChartLayer {
+    LayerSoundings = 1,
+    LayerIsolatedDangers = 2,
+    LayerNames = 3,
+    LayerContourLabels = 4,
+    LayerShallowPattern = 5,
+    LayerPaperSymbols = 6,
+    LayerSymbolizedBoundaries = 7,
+    LayerDataQuality = 8,
+};
+
+}  // namespace
+
+ChartDisplayParams DisplayParamsFromSettings(const SetupParametersRecord& settings, PresentationChoice choice)
+{
+    ChartDisplayParams block{};
+    DefaultDisplayParams(block);
+    const auto layer = [&](ChartLayer item) { return settings.ChartLayers[item - 1]; };
+    const bool standard = choice == PresentationChoice::Standard;
+    const int16_t resolution = settings.Resolution;
+    const float factor = settings.DepthFactor;
+    const float metresPer = std::isfinite(factor) && factor > 0 ? factor : 1.0f;
+    const int16_t safety = settings.SafetyContour;
+
+    SetInteger(block, 43, resolution < 2 ? 1 : 0);
+    SetInteger(block, DisplayCategoryWord, choice == PresentationChoice::Base ? 0 : standard ? 1 : 2);
+    SetInteger(block, 30, standard ? 0 : 1);
+    SetInteger(block, 36, factor == 1.0f ? 0 : factor > 1.0f ? 1 : 2);
+    SetFloat(block, 4, static_cast<float>(settings.ShallowContourDepth) / metresPer);
+    SetFloat(block, 5, static_cast<float>(safety) / metresPer);
+    SetFloat(block, 6, static_cast<float>(settings.DeepContourDepth) / metresPer);
+    SetFloat(block, 7, static_cast<float>(safety) / metresPer);
+    SetInteger(block, 29, layer(LayerSoundings) == 0 ? 1 : 0);
+    SetInteger(block, 16, layer(LayerIsolatedDangers) ? 1 : 0);
+    SetInteger(block, 17, layer(LayerNames));
+    SetInteger(block, 26, layer(LayerContourLabels));
+    SetInteger(block, 42, layer(LayerShallowPattern) && standard ? 1 : 0);
+    SetInteger(block, 31, layer(LayerPaperSymbols) == 0 ? 1 : 0);
+    SetInteger(block, 24, layer(LayerSymbolizedBoundaries) == 0 ? 1 : 0);
+    SetInteger(block, 21, layer(LayerDataQuality) ? 1 : 0);
+    SetInteger(block, 28, 1);
+    return block;
 }

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+struct SetupParametersRecord;
+
 using ChartDisplayParams = std::array<uint32_t, 48>;
 
 // Writes the default values into words 0..46; word 47 keeps its value.
@@ -18,3 +20,13 @@ void PutDisplayParams(const ChartDisplayParams& block, chartengine::ParameterLis
 
 // The word of the display category as the engine knows it (0 base, 1 standard, 2 other).
 inline constexpr int DisplayCategoryWord = 18;
+
+// The presentation the display-category buttons choose.
+enum class PresentationChoice { Base, Standard, Other };
+
+// The main view's block from the settings: the defaults, then the text size, the display
+// category, the depth unit and the shallow, safety and deep contours in metres (the settings'
+// depths divided by the depth factor; a factor that is no positive number counts as metres), and
+// the chart-layer choices (soundings, isolated dangers, names, contour labels, shallow pattern,
+// paper-chart symbols, symbolized boundaries, data quality).
+ChartDisplayParams DisplayParamsFromSettings(const SetupParametersRecord& settings, PresentationChoice choice);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <span>
 
 namespace {
 
@@ -31,7 +32,31 @@ int DistanceSquared(const PaletteEntry& entry, uint32_t colour)
     return dr * dr + dg * dg + db * db;
 }
 
+// The first entry of the colour that does not stand for a system palette index, or -1.
+int IndexOfColour(std::span<const PaletteEntry> entries, uint32_t colour)
+{
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!(entries[i].flags & PaletteExplicit) && SameColour(entries[i], colour))
+            return static_cast<int>(i);
+    return -1;
+}
+
+std::span<const PaletteEntry> UsedEntries(const LogicalPalette& palette)
+{
+    return std::span(palette.entries).first(std::min<size_t>(palette.count, PaletteSize));
+}
+
 }  // namespace
+
+bool PaletteHasColour(const LogicalPalette& palette, uint32_t colour)
+{
+    return IndexOfColour(UsedEntries(palette), colour) >= 0;
+}
+
+int PaletteIndexOfColour(const LogicalPalette& palette, uint32_t colour)
+{
+    return IndexOfColour(UsedEntries(palette), colour);
+}
 
 ChartPalette::ChartPalette(const LogicalPalette& logical, int count)
     : entries_(logical.entries.begin(), logical.entries.begin() + std::clamp(count, 0, PaletteSize))
@@ -75,21 +100,21 @@ symb_palette_t StartChartPalette(int32_t scheme)
 
 uint16_t AddPaletteColour(symb_palette_t& palette, uint32_t colour)
 {
-    const int first = palette.reservedEachEnd;
-    int nearest = first;
+    const int found = IndexOfColour(std::span(palette.palette.entries).first(palette.nextFree), colour);
+    if (found >= 0)
+        return static_cast<uint16_t>(found);
+    if (palette.nextFree < PaletteSize - palette.reservedEachEnd) {
+        palette.palette.entries[palette.nextFree] = EntryOf(colour, PaletteReserved);
+        return static_cast<uint16_t>(palette.nextFree++);
+    }
+    int nearest = palette.reservedEachEnd;
     int nearestDistance = std::numeric_limits<int>::max();
-    for (int i = first; i < palette.nextFree; ++i) {
-        if (SameColour(palette.palette.entries[i], colour))
-            return static_cast<uint16_t>(i);
+    for (int i = palette.reservedEachEnd; i < palette.nextFree; ++i) {
         const int distance = DistanceSquared(palette.palette.entries[i], colour);
         if (distance < nearestDistance) {
             nearest = i;
             nearestDistance = distance;
         }
-    }
-    if (palette.nextFree < PaletteSize - palette.reservedEachEnd) {
-        palette.palette.entries[palette.nextFree] = EntryOf(colour, PaletteReserved);
-        return static_cast<uint16_t>(palette.nextFree++);
     }
     return static_cast<uint16_t>(nearest);
 }

@@ -59,6 +59,12 @@ struct symb_palette_t {
     int32_t nextFree = SystemReservedEachEnd;
 };
 
+// Whether one of the first count entries of the palette has the colour (a COLORREF) and is not
+// flagged explicit.
+bool PaletteHasColour(const LogicalPalette& palette, uint32_t colour);
+// The first such entry's index, or -1.
+int PaletteIndexOfColour(const LogicalPalette& palette, uint32_t colour);
+
 // A palette for scheme with the system's static colours in the reserved entries at both ends
 // (flagged explicit) and the first free entry after the low ones.
 symb_palette_t StartChartPalette(int32_t scheme);

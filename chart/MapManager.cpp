@@ -260,7 +260,7 @@ HResult MapManager::CreateChartPalette(int32_t scheme)
             continue;
         shared.symbolizationName = symbolization->Name();
         std::vector<ColourEntry> colours;
-        shared.status = LoadPaletteFiles({scheme, symbolization->Name(), {}}, symbolization, colours);
+        shared.status = LoadPaletteFiles({scheme, symbolization->Name(), {}, registryStoreFile_}, symbolization, colours);
         if (Failed(shared.status))
             continue;
         for (ColourEntry& colour : colours) {

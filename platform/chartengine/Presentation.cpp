@@ -1,10 +1,19 @@
 #include "platform/chartengine/Presentation.h"
 
 #include "platform/chartengine/GeoDatabase.h"
+#include "platform/chartengine/S57Codes.h"
 
 #include <algorithm>
 
 namespace chartengine {
+
+namespace {
+
+// The classes whose objects may belong to the display base by their attributes.
+constexpr int32_t kClassesDecidedByObject[] = {s57class::DEPARE, s57class::DEPCNT, s57class::OBSTRN,
+                                               s57class::UWTROC, s57class::WRECKS};
+
+}  // namespace
 
 Presentation::Presentation(std::string name, DisplayCategory widest) : name_(std::move(name)), widest_(widest) {}
 
@@ -15,7 +24,9 @@ HResult Presentation::IsVisible(const ChartObject* object, int32_t, int32_t* vis
     if (!object || object->isNull())
         return kInvalidArgument;
     const DisplayCategory category = DisplayCategoryOf(object->ClassCode(), object->Kind());
-    *visible = category != kDisplayNever && category <= widest_ ? 1 : 0;
+    const bool decidedByObject = std::find(std::begin(kClassesDecidedByObject), std::end(kClassesDecidedByObject),
+                                           object->ClassCode()) != std::end(kClassesDecidedByObject);
+    *visible = category != kDisplayNever && (category <= widest_ || decidedByObject) ? 1 : 0;
     return kOk;
 }
 

@@ -2,7 +2,10 @@
 // The presentations of the chart: "S52 Base" shows the display base, "S52 Standard" the display
 // base and the standard display, "S52 Other" everything that is ever displayed (other and
 // mariner's objects too). An object's display category follows its class and geometry in the
-// S-52 look-up tables; a class the tables do not know counts as standard.
+// S-52 look-up tables; a class the tables do not know counts as standard. Depth areas and
+// contours, obstructions, rocks and wrecks are shown by every presentation: their conditional
+// procedures put the safety contour and isolated dangers into the display base, so the
+// symbolization decides for each of them (ChartDrawing.h).
 
 #include "platform/chartengine/ChartObject.h"
 #include "platform/chartengine/EngineStatus.h"

@@ -1,5 +1,7 @@
 #include "platform/chartengine/ChartTestSupport.h"
 
+#include "platform/chartengine/CellStore.h"
+#include "platform/chartengine/ChartDictionary.h"
 #include "platform/chartengine/DatabaseManager.h"
 #include "platform/chartengine/EngineRegistry.h"
 #include "platform/chartengine/EngineTopics.h"
@@ -66,6 +68,65 @@ void WriteRegistry(const std::filesystem::path& storeFile, const std::filesystem
     out << "[" << chartengine::kEngineKey << "]\n" << chartengine::kEngineFolderValue << "=" << engineFolder.string() << "\n";
     if (weather)
         out << "[" << chartengine::TopicPresentationsKey(chartengine::kS57ChartTopic) << "\\wthr]\nName=wthr\nPath=\n";
+}
+
+chartengine::SourceObject MadeObject(int32_t classCode, uint8_t kind, std::vector<cmgbase::GeoPoint> points,
+                                     const std::vector<std::pair<std::string, std::string>>& attributes)
+{
+    static uint32_t nextFeature = 1;
+    const chartengine::ChartDictionary* dictionary = chartengine::ChartDictionary::Shared();
+    chartengine::SourceObject object;
+    object.classCode = classCode;
+    object.kind = kind;
+    object.agency = 550;
+    object.featureId = nextFeature++;
+    object.longName = chartengine::LongName(object.agency, object.featureId, object.subdivision);
+    object.parts.push_back(std::move(points));
+    for (const auto& [acronym, value] : attributes) {
+        int32_t code = 0;
+        EXPECT_EQ(dictionary->AttributeCode(acronym, &code), chartengine::kOk) << acronym;
+        object.attributes.push_back({code, dictionary->TypeOfAttribute(code), value});
+    }
+    return object;
+}
+
+std::shared_ptr<const chartengine::LoadedCell> MadeCell(std::vector<chartengine::SourceObject> objects)
+{
+    chartengine::CellBuilder builder;
+    for (chartengine::SourceObject& object : objects)
+        builder.add(std::move(object));
+    auto cell = std::make_shared<chartengine::LoadedCell>();
+    cell->cellId = 1;
+    cell->usageBand = 5;
+    cell->data = builder.finish();
+    return cell;
+}
+
+void WriteMadeDatabase(const std::filesystem::path& engineFolder, const std::string& name,
+                       std::vector<chartengine::SourceObject> objects)
+{
+    constexpr char kCellName[] = "MADE0001";
+    const std::filesystem::path folder = engineFolder / name;
+    std::filesystem::create_directories(folder);
+    chartengine::CellBuilder builder;
+    for (chartengine::SourceObject& object : objects)
+        builder.add(std::move(object));
+    const chartengine::CellData cell = builder.finish();
+    ASSERT_EQ(chartengine::WriteCellFile(chartengine::CellFilePath(folder, kCellName), cell), chartengine::kOk);
+    chartengine::Catalog catalog;
+    catalog.databaseVersion = 20250101;
+    chartengine::CatalogCell entry;
+    entry.name = kCellName;
+    entry.usageBand = 5;
+    entry.intendedUsage = 5;
+    entry.compilationScale = 22000;
+    entry.issueDate = catalog.databaseVersion;
+    entry.bounds = cell.bounds;
+    entry.objectCount = static_cast<uint32_t>(cell.objects.size());
+    catalog.cells.push_back(entry);
+    ASSERT_EQ(chartengine::WriteCatalog(folder, catalog), chartengine::kOk);
+    std::ofstream list(engineFolder / chartengine::kDatabaseListFileName);
+    list << "[Databases]\n" << name << "=" << catalog.databaseVersion << "\n[Current]\nName=" << name << "\n";
 }
 
 void WriteHarmonicsWithoutStations(const std::filesystem::path& file)

@@ -2,7 +2,11 @@
 // Chart databases for the tests: real cells of the fixtures installed into temporary engine
 // folders, and the registry store that points the map manager at them.
 
+#include "platform/chartengine/CellBuilder.h"
+#include "platform/chartengine/ChartObject.h"
+
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,6 +45,19 @@ void LinkTides(const std::filesystem::path& engineFolder);
 
 // Writes a registry store naming engineFolder; with weather, the chart topic offers "wthr".
 void WriteRegistry(const std::filesystem::path& storeFile, const std::filesystem::path& engineFolder, bool weather);
+
+// A chart object made up for a test: class, geometry (one point, one line or one ring) and its
+// attributes as S-57 text ("DRVAL1", "5.4").
+chartengine::SourceObject MadeObject(int32_t classCode, uint8_t kind, std::vector<cmgbase::GeoPoint> points,
+                                     const std::vector<std::pair<std::string, std::string>>& attributes = {});
+
+// The objects as one cell in memory (cell id 1, usage band 5), ready for ChartObject handles.
+std::shared_ptr<const chartengine::LoadedCell> MadeCell(std::vector<chartengine::SourceObject> objects);
+
+// Writes the objects as one cell (usage band 5, 1:22000) of database name in engineFolder and
+// lists it as the current database.
+void WriteMadeDatabase(const std::filesystem::path& engineFolder, const std::string& name,
+                       std::vector<chartengine::SourceObject> objects);
 
 // Writes a harmonics file of one constituent and no station.
 void WriteHarmonicsWithoutStations(const std::filesystem::path& file);
