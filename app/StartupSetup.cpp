@@ -6,6 +6,7 @@
 #include "app/ControlBehaviour.h"
 #include "app/ExternalLibraries.h"
 #include "app/MainIni.h"
+#include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
@@ -311,6 +312,11 @@ void StartupSetup(TForm1& form)
 
     form.chartLevel = 16;
     form.miniChartLevel = 16;
+
+    // The sensor side: its settings and hooks, then the active ports.
+    WireSensors(form);
+    OpenActiveComPorts();
+
     form.Timer1->start();
     form.iThreadTimers1->SetEnabled(2, true);
 }

@@ -4,6 +4,7 @@
 #include "SetupTestSupport.h"
 
 #include "app/EditingState.h"
+#include "app/SensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
@@ -15,6 +16,7 @@
 #include "platform/geodesy/PositionComputation.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/GpsFix.h"
+#include "sensors/SensorHooks.h"
 #include "sensors/SensorInput.h"
 #include "sensors/SentenceParser.h"
 #include "sensors/SensorSettings.h"
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -128,6 +131,9 @@ protected:
         SetupParameters.RadarBow = 20;
         SetupParameters.RadarStbd = 5;
         ComputeShipGeometry();
+        // A GPS date must never reach the machine clock of the test machine.
+        platform::AllowMachineClockSetting(false);
+        platform::InstallMachineClockSetter([](platform::ClockTime) { return EPERM; });
         platform::InstallClockReporter([](const std::string&) {});
         SetTickClock([this] { return now; });
         form = std::make_unique<TForm1>();
@@ -147,6 +153,8 @@ protected:
         ResetGpsDate();
         platform::ResetClockCorrection();
         platform::InstallClockReporter({});
+        platform::InstallMachineClockSetter(nullptr);
+        SensorHook = SensorHooks{};
         SetTickClock({});
         ResetTickState();
         if (previousTz_.empty())
@@ -435,4 +443,25 @@ TEST_F(TickTest, TheThreeDCursorWaitsForTheScaleOfAnExport)
     EXPECT_EQ(TickRequest.threeDCursor.y, 250);
     EXPECT_EQ(ExternalEntryTable.tGetStatC() & 1, 0);
     UnbindExternalLibraries();
+}
+
+TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
+{
+    SetupParameters.AlarmPort = 3;
+    SetupParameters.MagneticVariation = -25;
+    SetupParameters.AutomaticRte = 1;
+    Form1 = form.get();
+    WireSensors(*form);
+    platform::AllowMachineClockSetting(false);
+    EXPECT_EQ(SensorSetup.alarmPort, 3);
+    EXPECT_EQ(SensorSetup.magneticVariation, -25);
+    EXPECT_TRUE(SensorSetup.acceptRoutes);
+
+    // A fix takes the dead-reckoning panel away.
+    form->pnDR->show();
+    const auto gps = openPort(0);
+    gps->send(0, Gga(1) + Rmc(5.0, 90.0) + Gga(1) + Rmc(5.0, 90.0));
+    form->Timer1Timer();
+    EXPECT_TRUE(form->pnDR->isHidden());
+    Form1 = nullptr;
 }

@@ -1,0 +1,78 @@
+#include "app/SensorWiring.h"
+
+#include "app/EditingState.h"
+#include "app/ExternalLibraries.h"
+#include "app/TForm1.h"
+#include "chart/MapView.h"
+#include "frame/PortSettings.h"
+#include "frame/SetupParameters.h"
+#include "platform/system/SystemClock.h"
+#include "sensors/ComPortControl.h"
+#include "sensors/OwnShipState.h"
+#include "sensors/SensorHooks.h"
+#include "sensors/SensorSettings.h"
+#include "userdata/RouteTable.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QSpinBox>
+
+void RefreshSensorSettings()
+{
+    const SetupParametersRecord& s = SetupParameters;
+    SensorSetup.magneticVariation = s.MagneticVariation;
+    SensorSetup.depthSurface = s.DepthSurf;
+    SensorSetup.acceptRoutes = s.AutomaticRte != 0;
+    SensorSetup.aisWarnings = s.AisWarnings != 0;
+    SensorSetup.trueRadar = s.TrueRadar != 0;
+    SensorSetup.depthRecordingMode = s.DepthSaveChoice;
+    SensorSetup.depthFrom = s.ThreeDDepthFrom;
+    SensorSetup.depthTo = s.ThreeDDepthTo;
+    SensorSetup.alarmPort = s.AlarmPort;
+}
+
+// The hooks reach the main window through Form1, which is null once the window is gone.
+void WireSensors(TForm1&)
+{
+    RefreshSensorSettings();
+    platform::AllowMachineClockSetting(true);
+    SensorHooks& h = SensorHook;
+    h.putSensorRecord = [](int32_t counter, const void* record, int32_t length) {
+        if (ExternalEntryTable.BLPutRx)
+            ExternalEntryTable.BLPutRx(counter, record, length);
+    };
+    h.hideDeadReckoningPanel = [] {
+        if (Form1)
+            Form1->pnDR->hide();
+    };
+    h.showDeadReckoningCourse = [](int32_t degrees) {
+        if (Form1)
+            Form1->csDRcrs->setValue(degrees);
+    };
+    h.showDeadReckoningSpeed = [](int32_t knots) {
+        if (Form1)
+            Form1->csDRspd->setValue(knots);
+    };
+    h.replayPlaying = [] { return Form1 && Form1->btnReplay->isChecked(); };
+    h.routeEditing = [] { return EditingActive || RouteEditMode >= RouteDrawing; };
+    h.chartRotation = [] { return MainMapView ? float(MainMapView->rotation) : 0.0f; };
+    h.storeRouteEntry = [](int32_t n, cmgbase::GeoPoint position) { SetRouteEntryPosition(n, position); };
+    h.receivedRoute = [](const std::vector<ReceivedWaypoint>& waypoints) {
+        ClearRouteTable();
+        for (const ReceivedWaypoint& received : waypoints) {
+            WP_typ entry;
+            entry.position = received.position;
+            AppendRouteEntry(entry);
+        }
+    };
+    h.beep = [](int32_t, int32_t) { QApplication::beep(); };
+}
+
+void OpenActiveComPorts()
+{
+    const PortSettings ports = ReadPortSettings();
+    for (int port = 0; port < SerialPortCount; ++port)
+        if (ports.active[size_t(port)])
+            OpenComPort(port);
+}

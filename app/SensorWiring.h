@@ -1,0 +1,16 @@
+#pragma once
+// What the start-up gives the sensor side: its settings from the settings record, its hooks into
+// the main window, the route table and the sensor-feed library, and the open COM ports.
+
+class TForm1;
+
+// Copies the settings the sensor handlers read from SetupParameters; run again after a settings
+// dialog changed them.
+void RefreshSensorSettings();
+
+// Fills SensorSetup and the sensor hooks (which reach the window through Form1), and lets a GPS
+// date set the PC clock.
+void WireSensors(TForm1& form);
+
+// Opens every active COM port at its baud index; a port that does not open sets ComPortError.
+void OpenActiveComPorts();
