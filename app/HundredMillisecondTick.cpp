@@ -7,6 +7,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
+#include "app/ProgramCursors.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
@@ -33,6 +34,7 @@
 #include "userdata/TReplayDlg.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -645,41 +647,51 @@ void ShowNotice(TForm1& f)
     }
 }
 
+constexpr int32_t UnchangedCursor = -1;
+
 struct PointerChoice {
     int32_t mode;
-    std::optional<Qt::CursorShape> cursor;  // nothing: the cursor stays as it is
+    int32_t cursor;
 };
 
-// The program's own pointer pictures (numbers 4 to 9) are drawn by the start-up; until they are,
-// the cross stands in for them.
-constexpr Qt::CursorShape ProgramCursor = Qt::CrossCursor;
+constexpr int32_t Own(ProgramCursorNumber number)
+{
+    return ProgramCursorBase + number;
+}
+
+// Item 2 ("delete") of the data tab's function group is chosen.
+bool DeletingDataArea(const TForm1& f)
+{
+    const QList<QRadioButton*> items = f.rgDataData->findChildren<QRadioButton*>();
+    return items.size() > 2 && items[2]->isChecked();
+}
 
 PointerChoice ChoosePointerMode(const TForm1& f)
 {
     if (DataAreaSelection)
-        return {15, Qt::ClosedHandCursor};
+        return {15, DeletingDataArea(f) ? Own(CursorDeleteArea) : Qt::ClosedHandCursor};
     if (Down(f.QueryBtn))
         return {2, Qt::WhatsThisCursor};
     if (PickMode == 1 || PickMode == 3)
-        return {9, ProgramCursor};
+        return {9, Own(CursorDelete)};
     if (PickMode == 2)
-        return {14, ProgramCursor};
+        return {14, Own(CursorHook)};
     if (PickMode == 5)
-        return {4, ProgramCursor};
+        return {4, Own(CursorDelete)};
     if (CutMode)
-        return {10, ProgramCursor};
+        return {10, Own(CursorCut)};
     if (SymbolPlaceMode)
         return {3, Qt::ArrowCursor};
     if (SymbolMoveMode)
         return {5, SymbolHeld ? Qt::ClosedHandCursor : Qt::ArrowCursor};
     if (LineEditPhase == 1 || LineEditPhase == 3)
-        return {7, ProgramCursor};
+        return {7, Own(CursorHook)};
     if (LineEditPhase == 2 && Down(f.btnPickRt))
-        return {11, ProgramCursor};
+        return {11, Own(CursorHook)};
     if (LineEditPhase == 2 && Down(f.btnAddRt))
-        return {12, ProgramCursor};
+        return {12, Own(CursorHook)};
     if (Down(f.BearingBtn))
-        return {BearingLineStarted ? 13 : 1, std::nullopt};
+        return {BearingLineStarted ? 13 : 1, UnchangedCursor};
     if (Down(f.btnDrawRt))
         return {6, Qt::ArrowCursor};
     if (Down(f.btnChangeRt) || Down(f.btnLiEdit))
@@ -688,15 +700,18 @@ PointerChoice ChoosePointerMode(const TForm1& f)
         return {6, Qt::ArrowCursor};
     if (WeatherDlg && WeatherDlg->isVisible())
         return {16, Qt::CrossCursor};
-    return {19, ProgramCursor};
+    return {19, Own(CursorEcs)};
 }
 
 void ChoosePointer(TForm1& f)
 {
     const PointerChoice choice = ChoosePointerMode(f);
     FastTick.pointerMode = choice.mode;
-    if (choice.cursor && f.CM93->cursor().shape() != *choice.cursor)
-        f.CM93->setCursor(*choice.cursor);
+    if (choice.cursor != UnchangedCursor && choice.cursor != FastTick.chartCursor) {
+        FastTick.chartCursor = choice.cursor;
+        f.CM93->setCursor(choice.cursor >= ProgramCursorBase ? ProgramCursor(choice.cursor - ProgramCursorBase)
+                                                             : QCursor(Qt::CursorShape(choice.cursor)));
+    }
     if (choice.mode == FastTick.shownPointerMode || OwnShip.alarmActive || Alarm.areaWarning || Alarm.error)
         return;
     const std::string& hint = MessageTexts[size_t(choice.mode == 13 ? 32 : 19)];

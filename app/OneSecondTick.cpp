@@ -8,6 +8,7 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/PendingServices.h"
+#include "app/ProgramCursors.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
 #include "app/TargetAgeing.h"
@@ -603,7 +604,7 @@ void TForm1::Timer2Timer()
         pending::UpdateRouteEtaPanel(*this);
     EnableZoomButtons(*this);
     EnableQueryButton(*this);
-    if (CutMode && CM93->cursor().shape() != Qt::BitmapCursor)
+    if (CutMode && FastTick.chartCursor != ProgramCursorBase + CursorCut)
         CutMode = false;
     EnableRouteBar(*this);
     EnableDrawingBars(*this);

@@ -35,6 +35,8 @@ struct MainWindowCountdowns {
     int32_t routeGridChange = 0;
 };
 
+constexpr int32_t ProgramCursorBase = 100;
+
 struct HundredMillisecondTickState {
     int32_t edgePanCounter = -1;  // -1 idle
     int32_t lastEdgeKey = 0;      // x + y of the pointer at the edge
@@ -48,6 +50,8 @@ struct HundredMillisecondTickState {
     int32_t noticeCycle = 0;      // 0..20
     int32_t pointerMode = 19;
     int32_t shownPointerMode = -1;  // -1: the notice shows the mode's hint again
+    int32_t chartCursor = -1;     // the pointer last given to CM93: a Qt::CursorShape, or
+                                  // ProgramCursorBase + a program cursor number
     int32_t nameBaseBlink = 0;
     bool nameBaseMarkVisible = false;
     cmgbase::GeoPoint nameBaseMark{};
