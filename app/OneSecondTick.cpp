@@ -17,6 +17,7 @@
 #include "app/TickState.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartPresentation.h"
+#include "chart/TCM93Inspector.h"
 #include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
@@ -110,6 +111,8 @@ void EnableQueryButton(TForm1& f)
     f.QueryBtn->setEnabled(!EditingActive);
     if (EditingActive && Down(f.QueryBtn)) {
         f.QueryBtn->setChecked(false);
+        if (CM93Inspector)
+            CM93Inspector->hide();
         ChartPickKind = 0;
     }
 }

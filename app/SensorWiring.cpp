@@ -3,6 +3,7 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TForm1.h"
+#include "app/TickState.h"
 #include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
@@ -11,6 +12,7 @@
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorSettings.h"
+#include "userdata/RouteHooks.h"
 #include "userdata/RouteTable.h"
 
 #include <QApplication>
@@ -67,6 +69,16 @@ void WireSensors(TForm1&)
         }
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
+}
+
+void WireRouteHooks()
+{
+    RouteHook.cursorChartPoint = [] { return Form1 ? Form1->cursorChartPoint : cmgbase::GeoPoint{}; };
+    RouteHook.setCursorChartPoint = [](const cmgbase::GeoPoint& point) {
+        if (Form1)
+            Form1->cursorChartPoint = point;
+    };
+    RouteHook.requestRedraw = [] { TickRequest.chartRedraw = true; };
 }
 
 void OpenActiveComPorts()

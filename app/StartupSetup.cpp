@@ -313,9 +313,10 @@ void StartupSetup(TForm1& form)
     form.chartLevel = 16;
     form.miniChartLevel = 16;
 
-    // The sensor side: its settings and hooks, then the active ports.
+    // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
     WireSensors(form);
     OpenActiveComPorts();
+    WireRouteHooks();
 
     form.Timer1->start();
     form.iThreadTimers1->SetEnabled(2, true);

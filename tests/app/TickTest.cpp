@@ -20,6 +20,7 @@
 #include "sensors/SensorInput.h"
 #include "sensors/SentenceParser.h"
 #include "sensors/SensorSettings.h"
+#include "userdata/RouteHooks.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -301,6 +302,8 @@ TEST_F(TickTest, TheHourlyStepRunsOnceAtMinuteZeroAlsoWhenTheProgramStartsInIt)
         {"clock set back into the hour done", join(run(At(10, 0, 0), 30), run(At(9, 59, 50), 30)), 1},
         {"across midnight", run(At(23, 59, 58), 4), 1},
     };
+    const QString tideShown = form->txTide->text();
+    const QString tidePort = form->btn3DTide->text();
     for (const Case& c : cases) {
         ResetTickState();
         int saves = 0;
@@ -312,6 +315,10 @@ TEST_F(TickTest, TheHourlyStepRunsOnceAtMinuteZeroAlsoWhenTheProgramStartsInIt)
         }
         EXPECT_EQ(saves, c.saves) << c.what;
     }
+    // No tide port is known: the tide readout keeps what it showed.
+    EXPECT_EQ(form->txTide->text(), tideShown);
+    EXPECT_EQ(form->btn3DTide->text(), tidePort);
+    EXPECT_DOUBLE_EQ(OwnShip.depthCorrection, 0.0);
 }
 
 TEST_F(TickTest, NoHourlyStepWhileAReplayIsShown)
@@ -463,5 +470,12 @@ TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
     gps->send(0, Gga(1) + Rmc(5.0, 90.0) + Gga(1) + Rmc(5.0, 90.0));
     form->Timer1Timer();
     EXPECT_TRUE(form->pnDR->isHidden());
+
+    WireRouteHooks();
+    RouteHook.setCursorChartPoint({7, 8});
+    EXPECT_EQ(form->cursorChartPoint.x, 7);
+    RouteHook.requestRedraw();
+    EXPECT_TRUE(TickRequest.chartRedraw);
+    RouteHook = RouteHooks{};
     Form1 = nullptr;
 }
