@@ -19,6 +19,7 @@
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorInput.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 #include "sensors/SensorSettings.h"
 #include "userdata/RouteHooks.h"
 
@@ -478,4 +479,28 @@ TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
     EXPECT_TRUE(TickRequest.chartRedraw);
     RouteHook = RouteHooks{};
     Form1 = nullptr;
+}
+
+TEST_F(TickTest, AnUnreportedTargetIsLostThenRemovedButNotWhileAReplayIsHeld)
+{
+    TargetRecord& target = TargetTable[5];
+    target.id = 211000001;
+    target.kind = 4;
+    target.status = 'T';
+    target.speed = 12.0f;
+    target.lostCount = 119;
+    form->Timer2Timer();
+    EXPECT_EQ(target.status, 'T');
+    form->Timer2Timer();
+    EXPECT_EQ(target.status, 'L');
+
+    form->btnReplay->setCheckable(true);
+    form->btnReplay->setChecked(true);
+    form->Timer2Timer();
+    EXPECT_EQ(target.lostCount, 0);
+    form->btnReplay->setChecked(false);
+
+    target.lostCount = 180;
+    form->Timer2Timer();
+    EXPECT_EQ(target.id, -1);
 }
