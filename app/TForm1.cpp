@@ -39,6 +39,7 @@ TForm1::TForm1(QWidget* owner)
     setObjectName(QStringLiteral("Form1"));
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
+    ConnectChartHandlers();
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);

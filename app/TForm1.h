@@ -11,6 +11,7 @@
 
 #include <array>
 
+class QPainter;
 class QTimer;
 class TiThreadTimers;
 
@@ -31,6 +32,23 @@ public slots:
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
     void ckDbAClick();
+
+public:
+    // Chart levels, zoom and the chart paint boxes (ChartHandlers.cpp).
+    void ConnectChartHandlers();
+    void ZoomInExecute();
+    void ZoomOutExecute();
+    void GlobalExecute();
+    void WorldExecute();
+    void OverviewExecute();
+    void CrossingExecute();
+    void CoastalExecute();
+    void ApproachExecute();
+    void HarbourExecute();
+    void PlanExecute();
+    void AutoExecute();
+    void CM93Paint(QPainter& canvas);
+    void CM93miniPaint(QPainter& canvas);
 
 private:
     void RunStartup();

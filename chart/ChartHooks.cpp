@@ -1,0 +1,3 @@
+#include "chart/ChartHooks.h"
+
+ChartHooks ChartHook;

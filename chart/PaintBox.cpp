@@ -1,0 +1,29 @@
+#include "chart/PaintBox.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QWidget>
+
+PaintBox::PaintBox(QWidget* box, std::function<void(QPainter&)> paint, std::function<void()> resized)
+    : QObject(box), paint_(std::move(paint)), resized_(std::move(resized))
+{
+    box->installEventFilter(this);
+}
+
+void PaintBox::Install(QWidget* box, std::function<void(QPainter&)> paint, std::function<void()> resized)
+{
+    new PaintBox(box, std::move(paint), std::move(resized));
+}
+
+bool PaintBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && paint_) {
+        // The widget is inside its paint event here, so a painter may work on it.
+        QPainter painter(static_cast<QWidget*>(watched));
+        paint_(painter);
+        return true;
+    }
+    if (event->type() == QEvent::Resize && resized_)
+        resized_();
+    return false;
+}
