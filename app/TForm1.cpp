@@ -4,6 +4,7 @@
 #include "app/ControlBehaviour.h"
 #include "app/DataSets.h"
 #include "app/LanguageLoader.h"
+#include "app/ProgramCursors.h"
 #include "app/Startup.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
@@ -107,6 +108,7 @@ void TForm1::RunStartup()
     if (MainMapView)
         MainMapView->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);
+    LoadProgramCursors();
     FillLanguageList();
     for (MapView* view : {MainMapView, MiniMapView})
         if (view)
