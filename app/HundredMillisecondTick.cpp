@@ -13,6 +13,7 @@
 #include "app/TickState.h"
 #include "app/WarningClassNames.h"
 #include "chart/ChartPresentation.h"
+#include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "frame/PortSettings.h"
@@ -44,6 +45,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -119,28 +121,28 @@ void EdgePan(TForm1& f)
         return;
     FastTick.edgePanCounter = -1;
     f.AutoBtn->setChecked(false);
-    pending::PaintOverlayBitmap(f);
+    f.CM93->repaint();
     const QPoint over = f.CM93->mapFromGlobal(pointer);
     if (MainMapView && MainMapView->CentreAtScreenPoint(ChartRect(f), {over.x(), over.y()}))
-        pending::RedrawChart(f, true);
+        RedrawChart(f, true);
     QCursor::setPos(f.CM93->mapToGlobal(QPoint((f.CM93->width() + 1) / 2, (f.CM93->height() + 1) / 2)));
 }
 
 void ServeRedrawRequests(TForm1& f)
 {
-    if (TickRequest.chartRedraw || (TickRequest.radarRedraw && Down(f.RadarBtn))) {
-        pending::RedrawChart(f, true);
-        TickRequest.chartRedraw = false;
+    if (f.chartRedrawRequest || (TickRequest.radarRedraw && Down(f.RadarBtn))) {
+        RedrawChart(f, true);
+        f.chartRedrawRequest = false;
         TickRequest.radarRedraw = false;
     }
-    if (FastTick.repaintCountdown > 0 && --FastTick.repaintCountdown == 0)
-        pending::CM93Paint(f);
+    if (f.redrawCountdown > 0 && --f.redrawCountdown == 0) {
+        f.paintCopyPending = true;
+        f.CM93->update();
+    }
     if (FastTick.dynamicOverlayCountdown > 0 && --FastTick.dynamicOverlayCountdown == 0)
         pending::PaintDynamicOverlay(f, false);
-    if (TickRequest.miniRedraw) {
-        TickRequest.miniRedraw = false;
-        pending::RedrawMiniChart(f);
-    }
+    if (f.miniLayoutPending)
+        RedrawMiniChart(f);
 }
 
 void StartRequestedRoute(TForm1& f)
@@ -153,7 +155,7 @@ void StartRequestedRoute(TForm1& f)
         ApplyPresentation(f, 0, 1, 2);
     }
     pending::StartRouteFollowing();
-    FastTick.repaintCountdown = 1;
+    f.redrawCountdown = 1;
 }
 
 void SetTextColour(QLabel* label, const QColor& colour)
@@ -232,7 +234,7 @@ void RaiseDepthAlarm(TForm1& f)
     if (Alarm.areaWarning)
         FastTick.noticeAlarmLook = false;
     f.AutoBtn->setChecked(true);
-    pending::AutoExecute(f);
+    f.AutoExecute();
 }
 
 void LookAheadCheck(TForm1& f)
@@ -762,8 +764,11 @@ void TakeReliefPicture(TForm1& f)
     const QImage picture = QGuiApplication::clipboard()->image();
     if (picture.isNull())
         return;
-    pending::DrawReliefPicture(f, picture);
-    pending::RedrawChart(f, false);
+    if (f.MainChartBitmap.isNull())
+        return;
+    QPainter(&f.MainChartBitmap).drawImage(0, 0, picture);  // clipped to the chart bitmap
+    f.reliefBackground = true;
+    RedrawChart(f, false);
 }
 
 void FlashLights(TForm1& f)

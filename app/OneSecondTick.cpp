@@ -16,6 +16,7 @@
 #include "app/TickClock.h"
 #include "app/TickState.h"
 #include "chart/ChartLevels.h"
+#include "chart/ChartRedraw.h"
 #include "chart/ChartPresentation.h"
 #include "chart/TCM93Inspector.h"
 #include "chart/MapView.h"
@@ -222,7 +223,7 @@ void RecentreMainChart(TForm1& f)
         SecondTick.movingRecentre = true;
     if (speed <= 0.8f || f.chartLevel >= 13)
         SecondTick.movingRecentre = false;
-    const float rotation = float(MainMapView->rotation);
+    const float rotation = f.viewRotation;
 
     if (SecondTick.movingRecentre) {
         SecondTick.recentreMargin =
@@ -236,7 +237,7 @@ void RecentreMainChart(TForm1& f)
             const int32_t dx = f.DispMode->currentIndex() != 0 ? dy : int32_t((offset + 1) * width * 0.04);
             const ScreenPoint target{own.x + int32_t(std::sin(a) * dx), own.y - int32_t(std::cos(a) * dy)};
             if (MainMapView->CentreAtScreenPoint(rect, target))
-                pending::RedrawChart(f, true);
+                RedrawChart(f, true);
         }
         MouseFollowsChartPoint(f);
         return;
@@ -245,7 +246,7 @@ void RecentreMainChart(TForm1& f)
     if (TickRequest.forceRecentre || std::abs(own.x - centre.x) > int32_t(width * 0.02 * (11 - s)) ||
         std::abs(own.y - centre.y) > int32_t(height * 0.02 * (11 - s))) {
         if (MainMapView->SetCentre(OwnShip.referencePosition))
-            pending::RedrawChart(f, true);
+            RedrawChart(f, true);
     }
     if (!DialogVisible(SymbDlg) && !DialogVisible(TrackDlg))
         MouseFollowsChartPoint(f);
@@ -257,7 +258,7 @@ void RecentreMiniChart(TForm1& f)
     if (!Down(f.btnMiniAuto) || !MiniMapView || height <= 10 || f.cursor().shape() == Qt::WaitCursor)
         return;
     const float course = OwnShip.courseOverGround;
-    const float rotation = float(MiniMapView->rotation);
+    const float rotation = f.miniViewRotation;
     float d = std::abs(rotation - course);
     if (d > 180.0f)
         d = 360.0f - d;
@@ -270,7 +271,7 @@ void RecentreMiniChart(TForm1& f)
     const double a = (course - rotation) * RadiansPerDegree;
     const ScreenPoint target{own.x + int32_t(std::sin(a) * r), own.y - int32_t(std::cos(a) * r)};
     if (MiniMapView->CentreAtScreenPoint(MiniRect(f), target))
-        pending::RedrawMiniChart(f);
+        RedrawMiniChart(f);
 }
 
 // Counts down; true when it has just reached 0.
@@ -295,12 +296,12 @@ void RunCountdowns(TForm1& f)
     }
     if (CountedOut(Countdowns.chartLevelChange)) {
         if (Down(f.AutoBtn)) {
-            TickRequest.zoomRequest = 2;
+            f.autoFollowState = 2;
         } else if (MainMapView) {
             MainMapView->CentreAtScreenPoint(ChartRect(f), TickRequest.levelChangePoint);
             QCursor::setPos(f.CM93->mapToGlobal(f.CM93->rect().center()));
         }
-        pending::SetChartLevel(f);
+        SetChartLevel(f);
     }
     if (CountedOut(Countdowns.threeDRefresh) && (Down(f.Show2DBtn) || Down(f.Show3DBtn))) {
         pending::Sync3DViewStatus(f);
@@ -308,11 +309,11 @@ void RunCountdowns(TForm1& f)
             ExternalEntryTable.tPutStatA(ExternalEntryTable.tGetStatA() | 4);
     }
     if (CountedOut(Countdowns.chartFilterChange))
-        TickRequest.chartRedraw = true;
+        f.chartRedrawRequest = true;
     if (CountedOut(Countdowns.routeGridChange)) {
         if (DialogVisible(WpDlg))
             RecalcRouteTable(*WpDlg);
-        TickRequest.chartRedraw = true;
+        f.chartRedrawRequest = true;
     }
 }
 
@@ -333,10 +334,10 @@ void TenSecondStep(TForm1& f)
         frmSplash->btnOKClick();
         f.repaint();
         f.AutoBtn->setChecked(true);
-        pending::AutoExecute(f);
+        f.AutoExecute();
     }
     if (Down(f.AutoBtn))
-        pending::UpdateChartLevelButtons(f, OwnShip.referencePosition);
+        UpdateChartLevelButtons(f, OwnShip.referencePosition);
 }
 
 void KeepTcpClient()
@@ -365,8 +366,8 @@ void AutomaticImport(TForm1& f)
     f.SymbolBtn->setChecked(true);
     f.TrackBtn->setChecked(true);
     if (RunAutomaticImport(list, pending::TransferUserData) == AutomaticImportResult::Imported) {
-        TickRequest.chartRedraw = true;
-        pending::CM93Paint(f);
+        f.chartRedrawRequest = true;
+        f.CM93->update();
     }
 }
 
@@ -407,8 +408,8 @@ void RemoveTarget(TForm1& f, int32_t index)
     if (pending::ShownTarget() == index && ArpaDlg)
         ArpaDlg->hide();
     if (f.ckAisTracks->isChecked() && f.cmbAisRange->currentIndex() != 7) {
-        TickRequest.chartRedraw = true;
-        pending::CM93Paint(f);
+        f.chartRedrawRequest = true;
+        f.CM93->update();
     }
 }
 
@@ -616,9 +617,9 @@ void TForm1::Timer2Timer()
     RecentreMainChart(*this);
     TickRequest.forceRecentre = false;
     RecentreMiniChart(*this);
-    if (TickRequest.zoomRequest == 1) {
-        TickRequest.zoomRequest = 0;
-        pending::CM93Paint(*this);
+    if (autoFollowState == 1) {
+        autoFollowState = 0;
+        CM93->update();
     }
     RunCountdowns(*this);
     DropAlarmPortMark(*this);

@@ -5,13 +5,6 @@
 // Each body below is empty until the work named for it in the header lands.
 namespace pending {
 
-void RedrawChart(TForm1&, bool) {}
-void RedrawMiniChart(TForm1&) {}
-void CM93Paint(TForm1&) {}
-void PaintOverlayBitmap(TForm1&) {}
-void SetChartLevel(TForm1&) {}
-void UpdateChartLevelButtons(TForm1&, const cmgbase::GeoPoint&) {}
-void AutoExecute(TForm1&) {}
 void UpdateRouteLegGeometry(TForm1&) {}
 void PaintDynamicOverlay(TForm1&, bool) {}
 void PaintMiniChartMarkers(TForm1&) {}
@@ -19,7 +12,6 @@ void DrawTargetTrackSegment(TForm1&, const cmgbase::GeoPoint&, const cmgbase::Ge
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
 void Sync3DViewStatus(TForm1&) {}
-void DrawReliefPicture(TForm1&, const QImage&) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }

@@ -6,8 +6,6 @@
 
 #include "platform/geodesy/GeoTypes.h"
 
-#include <QImage>
-
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -18,14 +16,7 @@ struct SeabedTile;
 
 namespace pending {
 
-// Chart redraw, chart levels and painting.
-void RedrawChart(TForm1& form, bool full);            // chart redraw
-void RedrawMiniChart(TForm1& form);                   // chart redraw
-void CM93Paint(TForm1& form);                         // chart redraw
-void PaintOverlayBitmap(TForm1& form);                // chart redraw: the overlay bitmap on CM93
-void SetChartLevel(TForm1& form);                     // chart levels and zoom
-void UpdateChartLevelButtons(TForm1& form, const cmgbase::GeoPoint& position);  // chart levels
-void AutoExecute(TForm1& form);                       // chart levels: the Auto zone rule
+// Chart overlays and painting.
 void UpdateRouteLegGeometry(TForm1& form);            // chart overlays
 void PaintDynamicOverlay(TForm1& form, bool full);    // chart overlays
 void PaintMiniChartMarkers(TForm1& form);             // chart overlays
@@ -34,7 +25,6 @@ void DrawTargetTrackSegment(TForm1& form, const cmgbase::GeoPoint& from,
 void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 void Sync3DViewStatus(TForm1& form);                  // 3D export
-void DrawReliefPicture(TForm1& form, const QImage& picture);  // 3D export: relief into the chart
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {

@@ -3,8 +3,6 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TForm1.h"
-#include "app/TickState.h"
-#include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
@@ -58,7 +56,7 @@ void WireSensors(TForm1&)
     };
     h.replayPlaying = [] { return Form1 && Form1->btnReplay->isChecked(); };
     h.routeEditing = [] { return EditingActive || RouteEditMode >= RouteDrawing; };
-    h.chartRotation = [] { return MainMapView ? float(MainMapView->rotation) : 0.0f; };
+    h.chartRotation = [] { return Form1 ? Form1->viewRotation : 0.0f; };
     h.storeRouteEntry = [](int32_t n, cmgbase::GeoPoint position) { SetRouteEntryPosition(n, position); };
     h.receivedRoute = [](const std::vector<ReceivedWaypoint>& waypoints) {
         ClearRouteTable();
@@ -78,7 +76,10 @@ void WireRouteHooks()
         if (Form1)
             Form1->cursorChartPoint = point;
     };
-    RouteHook.requestRedraw = [] { TickRequest.chartRedraw = true; };
+    RouteHook.requestRedraw = [] {
+        if (Form1)
+            Form1->chartRedrawRequest = true;
+    };
 }
 
 void OpenActiveComPorts()

@@ -40,7 +40,6 @@ constexpr int32_t ProgramCursorBase = 100;
 struct HundredMillisecondTickState {
     int32_t edgePanCounter = -1;  // -1 idle
     int32_t lastEdgeKey = 0;      // x + y of the pointer at the edge
-    int32_t repaintCountdown = 0;
     int32_t dynamicOverlayCountdown = 0;
     int32_t gpsPanelKey = -1;     // satellites + quality + alive + port of the panel shown
     int32_t lookAheadSkip = 0;    // ticks the look-ahead check waits
@@ -79,10 +78,7 @@ struct AlarmFlags {
 struct TickRequests {
     bool forceRecentre = false;        // one recentring of the main chart on the own ship
     bool positionRefresh = false;      // the 100 ms tick processes the known position again
-    int32_t zoomRequest = 0;           // 1: repaint the chart, 2: the chart level follows the ship
-    bool chartRedraw = false;          // chart redraw on the next 100 ms tick
-    bool radarRedraw = false;
-    bool miniRedraw = false;
+    bool radarRedraw = false;          // the radar picture changed: redraw while RadarBtn is down
     bool fullViewPending = false;      // full presentation on the next chart-redraw count-down
     bool miniPresentation = false;     // mini presentation on the next chart-redraw count-down
     ScreenPoint levelChangePoint{};    // the screen point a chart-level change keeps in place

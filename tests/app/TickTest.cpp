@@ -476,7 +476,7 @@ TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
     RouteHook.setCursorChartPoint({7, 8});
     EXPECT_EQ(form->cursorChartPoint.x, 7);
     RouteHook.requestRedraw();
-    EXPECT_TRUE(TickRequest.chartRedraw);
+    EXPECT_TRUE(form->chartRedrawRequest);
     RouteHook = RouteHooks{};
     Form1 = nullptr;
 }
