@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace chartengine {
 
@@ -12,6 +13,10 @@ namespace {
 
 // S-52 line widths are in units of 0.32 mm.
 constexpr double kLineUnitMm = 0.32;
+// Lines and area outlines keep points that lie at least this far (pixels, along both axes
+// together) from the point before; points beyond the window are judged with this margin.
+constexpr double kMinimumStep = 0.75;
+constexpr double kOutsideMargin = 32.0;
 
 struct PatternStyle {
     std::string_view prefix;
@@ -56,6 +61,12 @@ ChartCanvas::ChartCanvas(QPainter& painter, const ViewMapping& mapping, const st
                          double pixelsPerMm, const QRectF& window)
     : painter_(painter), mapping_(mapping), colours_(colours), pixelsPerMm_(pixelsPerMm), window_(window)
 {
+    // FNV-1a over the colours.
+    colourKey_ = 14695981039346656037ull;
+    for (const QColor& c : colours_) {
+        colourKey_ ^= c.rgba();
+        colourKey_ *= 1099511628211ull;
+    }
 }
 
 QColor ChartCanvas::colour(int token, int transparency) const
@@ -68,10 +79,35 @@ QColor ChartCanvas::colour(int token, int transparency) const
 
 QPolygonF ChartCanvas::polyline(Ring ring) const
 {
+    // A point is left out when it lies within a fraction of a pixel of the one before, and when
+    // it and its neighbours lie on the same outer side of the window (widened by a margin): the
+    // shortcut between the neighbours stays on that side, so nothing visible changes.
+    const QRectF limits = window_.adjusted(-kOutsideMargin, -kOutsideMargin, kOutsideMargin, kOutsideMargin);
+    const auto sideOf = [&](const QPointF& p) {
+        return (p.x() < limits.left() ? 1 : 0) | (p.x() > limits.right() ? 2 : 0) | (p.y() < limits.top() ? 4 : 0) |
+               (p.y() > limits.bottom() ? 8 : 0);
+    };
     QPolygonF points;
     points.reserve(static_cast<int>(ring.size()));
-    for (const cmgbase::GeoPoint& p : ring)
-        points.append(mapping_.Map(p));
+    std::vector<int> sides;
+    sides.reserve(ring.size());
+    for (size_t i = 0; i < ring.size(); ++i) {
+        const QPointF p = mapping_.Map(ring[i]);
+        const int side = sideOf(p);
+        const bool last = i + 1 == ring.size();
+        if (!points.isEmpty() && !last) {
+            const QPointF step = p - points.back();
+            if (std::abs(step.x()) + std::abs(step.y()) < kMinimumStep)
+                continue;
+        }
+        if (points.size() >= 2 && (sides[sides.size() - 2] & sides.back() & side) != 0) {
+            points.back() = p;
+            sides.back() = side;
+            continue;
+        }
+        points.append(p);
+        sides.push_back(side);
+    }
     return points;
 }
 
@@ -100,8 +136,10 @@ void ChartCanvas::pattern(const QPainterPath& area, std::string_view name)
 void ChartCanvas::stroke(const std::vector<QPolygonF>& lines, S52LineStyle style, int width, int colour,
                          bool closed)
 {
-    const double pixels = std::max(1.0, width * kLineUnitMm * pixelsPerMm_);
-    QPen pen(this->colour(colour), pixels, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin);
+    // Lines of a pixel are drawn with a cosmetic pen, which the raster engine draws directly.
+    const double pixels = std::max(1.0, std::round(width * kLineUnitMm * pixelsPerMm_));
+    QPen pen(this->colour(colour), pixels, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
+    pen.setCosmetic(pixels <= 1.0);
     // Dashes of 3.6 mm with gaps of 1.8 mm, dots of 0.6 mm every 1.8 mm, in units of the width.
     if (style == S52LineStyle::Dashed)
         pen.setDashPattern({mm(3.6) / pixels, mm(1.8) / pixels});

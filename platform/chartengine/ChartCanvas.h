@@ -14,6 +14,7 @@
 #include <QRectF>
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,9 @@ public:
     const QRectF& window() const { return window_; }
     double mm(double millimetres) const { return millimetres * pixelsPerMm_; }
     double pixelsPerMm() const { return pixelsPerMm_; }
+    const std::array<QColor, 63>& colours() const { return colours_; }
+    // Differs between two sets of colours (a hash of them).
+    uint64_t colourKey() const { return colourKey_; }
     // The colour of a token, 0 opaque to 3 (a quarter left) transparency.
     QColor colour(int token, int transparency = 0) const;
 
@@ -50,6 +54,7 @@ private:
     std::array<QColor, 63> colours_;
     double pixelsPerMm_;
     QRectF window_;
+    uint64_t colourKey_ = 0;
 };
 
 }  // namespace chartengine

@@ -5,7 +5,6 @@
 #include "platform/chartengine/S52ColourTokens.h"
 #include "platform/chartengine/S52Lookup.h"
 #include "platform/chartengine/S52Procedures.h"
-#include "platform/chartengine/S52Symbols.h"
 #include "platform/chartengine/S52Text.h"
 #include "platform/chartengine/S57Codes.h"
 
@@ -22,6 +21,8 @@ namespace {
 
 constexpr double kSectorRadiusMm = 20.0;
 constexpr double kSectorLegMm = 25.0;
+// How far beyond its position an object's drawing may reach: a light's sector legs.
+constexpr double kSymbolReachMm = kSectorLegMm + 5.0;
 constexpr double kSmallTextFactor = 0.8;
 constexpr uint8_t kSoundingBodySize = 9;
 constexpr uint8_t kSoundingFractionSize = 7;
@@ -99,6 +100,23 @@ struct DrawItem {
     ObjectPortrayal portrayal;
 };
 
+// Whether the object may show within the pixels: the pixel box of its bounds meets them. Bounds
+// wider than a quarter of the earth are always taken.
+bool MayShow(const ChartObject& object, const ViewMapping& mapping, const QRectF& pixels)
+{
+    const cmgbase::GeoRect b = object.Bounds();
+    if (std::abs(int64_t(b.x2) - b.x1) >= (int64_t(1) << 30) || int64_t(b.y2) - b.y1 >= (int64_t(1) << 29))
+        return true;
+    double left = INFINITY, top = INFINITY, right = -INFINITY, bottom = -INFINITY;
+    for (const cmgbase::GeoPoint corner : {cmgbase::GeoPoint{b.x1, b.y1}, cmgbase::GeoPoint{b.x2, b.y1},
+                                           cmgbase::GeoPoint{b.x1, b.y2}, cmgbase::GeoPoint{b.x2, b.y2}}) {
+        const QPointF p = mapping.Map(corner);
+        left = std::min(left, p.x()), right = std::max(right, p.x());
+        top = std::min(top, p.y()), bottom = std::max(bottom, p.y());
+    }
+    return left <= pixels.right() && right >= pixels.left() && top <= pixels.bottom() && bottom >= pixels.top();
+}
+
 // Whether a text of the S-52 display group is shown.
 bool TextShown(uint8_t group, const PortrayalSettings& settings)
 {
@@ -112,9 +130,10 @@ bool TextShown(uint8_t group, const PortrayalSettings& settings)
 // Draws the instructions of one object, working out its pixel geometry when first needed.
 class ObjectPainter {
 public:
-    ObjectPainter(ChartCanvas& canvas, const DrawBlock& block, const PortrayalSettings& settings, TextPainter& texts,
-                  const ChartObject& object)
-        : canvas_(canvas), block_(block), settings_(settings), texts_(texts), object_(object)
+    ObjectPainter(ChartCanvas& canvas, const DrawBlock& block, const PortrayalSettings& settings,
+                  DrawingCaches& caches, const ChartObject& object)
+        : canvas_(canvas), block_(block), settings_(settings), texts_(caches.texts), symbols_(caches.symbols),
+          object_(object)
     {
     }
 
@@ -137,20 +156,20 @@ public:
             break;
         case S52InstructionKind::SimpleLine:
             if (object_.Kind() == kGeometryLine || area) {
-                p.setRenderHint(QPainter::Antialiasing, true);
+                p.setRenderHint(QPainter::Antialiasing, false);
                 canvas_.stroke(Lines(), instruction.lineStyle, instruction.width, instruction.colour, area);
             }
             break;
         case S52InstructionKind::ComplexLine:
             if (object_.Kind() == kGeometryLine || area) {
-                p.setRenderHint(QPainter::Antialiasing, true);
+                p.setRenderHint(QPainter::Antialiasing, false);
                 canvas_.complexLine(Lines(), instruction.name, area);
             }
             break;
         case S52InstructionKind::Symbol:
             p.setRenderHint(QPainter::Antialiasing, true);
             for (const QPointF& at : Anchors())
-                DrawS52Symbol(canvas_, instruction.name, at, SymbolAngle(instruction), object_);
+                symbols_.Draw(canvas_, instruction.name, at, SymbolAngle(instruction), object_);
             break;
         case S52InstructionKind::Text:
             if (TextShown(instruction.text.group, settings_))
@@ -210,11 +229,13 @@ private:
             if (const std::optional<QPointF> inside = InsidePoint())
                 anchors_->push_back(*inside);
             break;
-        default:
-            for (const QPolygonF& part : Lines())
-                for (const QPointF& point : part)
-                    anchors_->push_back(point);
+        default: {
+            const RingSet parts = object_.Geometry();
+            for (size_t i = 0; i < parts.size(); ++i)
+                for (const cmgbase::GeoPoint& point : parts[i])
+                    anchors_->push_back(canvas_.mapping().Map(point));
             break;
+        }
         }
         return *anchors_;
     }
@@ -352,6 +373,7 @@ private:
     const DrawBlock& block_;
     const PortrayalSettings& settings_;
     TextPainter& texts_;
+    SymbolPainter& symbols_;
     const ChartObject& object_;
     std::optional<QPainterPath> areaPath_;
     std::optional<std::vector<QPolygonF>> lines_;
@@ -361,8 +383,8 @@ private:
 }  // namespace
 
 ChartDrawing::ChartDrawing(const DrawBlock& block, const ParameterList& parameters,
-                           const std::array<QColor, 63>& colours, double pixelsPerMm, TextPainter& texts)
-    : block_(block), parameters_(parameters), colours_(colours), pixelsPerMm_(pixelsPerMm), texts_(texts)
+                           const std::array<QColor, 63>& colours, double pixelsPerMm, DrawingCaches& caches)
+    : block_(block), parameters_(parameters), colours_(colours), pixelsPerMm_(pixelsPerMm), caches_(caches)
 {
 }
 
@@ -430,8 +452,12 @@ HResult ChartDrawing::Draw(ObjectEnumerator& objects)
     painter.save();
     painter.resetTransform();
     ChartCanvas canvas(painter, ViewMapping(*block_.projection, deviceToPixel), colours_, pixelsPerMm_, window);
+    const double reach = canvas.mm(kSymbolReachMm);
+    const QRectF visible = window.adjusted(-reach, -reach, reach, reach);
     for (const DrawItem& item : items) {
-        ObjectPainter objectPainter(canvas, block_, settings, texts_, item.object);
+        if (!MayShow(item.object, canvas.mapping(), visible))
+            continue;
+        ObjectPainter objectPainter(canvas, block_, settings, caches_, item.object);
         for (const S52Instruction& instruction : item.portrayal.instructions)
             objectPainter.Draw(instruction);
     }

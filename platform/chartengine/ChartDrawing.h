@@ -10,6 +10,7 @@
 #include "platform/chartengine/DrawBlock.h"
 #include "platform/chartengine/ObjectEnumerator.h"
 #include "platform/chartengine/ParameterList.h"
+#include "platform/chartengine/SymbolPainter.h"
 #include "platform/chartengine/TextPainter.h"
 
 #include <array>
@@ -18,11 +19,17 @@
 
 namespace chartengine {
 
+// The texts and symbols drawn so far, kept from one draw to the next.
+struct DrawingCaches {
+    TextPainter texts;
+    SymbolPainter symbols;
+};
+
 class ChartDrawing {
 public:
     // colours: the 63 colours as the painter shows them; pixelsPerMm: the symbology's millimetre.
     ChartDrawing(const DrawBlock& block, const ParameterList& parameters, const std::array<QColor, 63>& colours,
-                 double pixelsPerMm, TextPainter& texts);
+                 double pixelsPerMm, DrawingCaches& caches);
 
     // kInvalidArgument without a painter or a projection.
     HResult Draw(ObjectEnumerator& objects);
@@ -32,7 +39,7 @@ private:
     const ParameterList& parameters_;
     std::array<QColor, 63> colours_;
     double pixelsPerMm_;
-    TextPainter& texts_;
+    DrawingCaches& caches_;
 };
 
 }  // namespace chartengine

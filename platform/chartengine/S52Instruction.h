@@ -40,6 +40,8 @@ struct S52TextStyle {
     bool bold = false;
     bool italic = false;
     uint8_t group = 0;  // S-52 text group: below 20 important text, 21 and 26 names, the rest other
+
+    friend bool operator==(const S52TextStyle&, const S52TextStyle&) = default;
 };
 
 struct S52Instruction {

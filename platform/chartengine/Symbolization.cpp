@@ -1,7 +1,5 @@
 #include "platform/chartengine/Symbolization.h"
 
-#include "platform/chartengine/ChartDrawing.h"
-
 namespace chartengine {
 
 Symbolization::Symbolization(const Guid& topic, std::string name, int32_t resolutionWidth, int32_t resolutionHeight,
@@ -65,7 +63,7 @@ HResult Symbolization::Draw(GeoDatabaseQuery& query, const DrawBlock& block, con
         colours[i] = indexed ? QColor::fromRgb(block.palette[paletteIndices_[i]]) : QColor(own.r, own.g, own.b);
     }
     constexpr double kMillimetresPerMetre = 1000.0;
-    return ChartDrawing(block, parameters, colours, resolutionWidth_ / kMillimetresPerMetre, texts_).Draw(*objects);
+    return ChartDrawing(block, parameters, colours, resolutionWidth_ / kMillimetresPerMetre, caches_).Draw(*objects);
 }
 
 }  // namespace chartengine

@@ -10,7 +10,7 @@
 #include "platform/chartengine/ObjectEnumerator.h"
 #include "platform/chartengine/ParameterList.h"
 #include "platform/chartengine/S52Tables.h"
-#include "platform/chartengine/TextPainter.h"
+#include "platform/chartengine/ChartDrawing.h"
 
 #include <array>
 #include <memory>
@@ -68,7 +68,7 @@ private:
     int32_t resolutionHeight_;
     SchemeColourTables colours_;
     std::vector<uint16_t> paletteIndices_;
-    mutable TextPainter texts_;  // keeps the drawn figures from one draw to the next
+    mutable DrawingCaches caches_;
 };
 
 // A COLORREF of red, green and blue.

@@ -25,17 +25,20 @@ QFont FontOf(const TextItem& item)
 
 }  // namespace
 
+size_t qHash(const TextPainter::Key& key, size_t seed)
+{
+    const S52TextStyle& s = key.style;
+    const uint64_t packed = (uint64_t(uint8_t(s.hjust)) << 56) | (uint64_t(uint8_t(s.vjust)) << 48) |
+                            (uint64_t(uint8_t(s.xOffset)) << 40) | (uint64_t(uint8_t(s.yOffset)) << 32) |
+                            (uint64_t(s.bodySize) << 24) | (uint64_t(s.bold) << 17) | (uint64_t(s.italic) << 16) |
+                            (uint64_t(key.underline) << 8) | s.group;
+    return qHashMulti(seed, key.text, key.colour, key.pixelsPerMm, packed);
+}
+
 const TextPainter::Rendered& TextPainter::Render(const TextItem& item)
 {
     const S52TextStyle& s = item.style;
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8|%9")
-                            .arg(item.text)
-                            .arg(s.bodySize)
-                            .arg(int(s.hjust) * 10 + s.vjust)
-                            .arg(int(s.xOffset) * 1000 + s.yOffset)
-                            .arg(int(s.bold) + 2 * int(s.italic) + 4 * int(item.underline))
-                            .arg(item.colour.rgba())
-                            .arg(item.pixelsPerMm);
+    const Key key{item.text, item.colour.rgba(), static_cast<float>(item.pixelsPerMm), s, item.underline};
     const auto found = cache_.constFind(key);
     if (found != cache_.constEnd())
         return *found;

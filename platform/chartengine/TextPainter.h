@@ -30,6 +30,16 @@ public:
     QRectF Bounds(const TextItem& item);
     void Draw(QPainter& painter, const TextItem& item);
 
+    // What tells two rendered texts apart.
+    struct Key {
+        QString text;
+        QRgb colour;
+        float pixelsPerMm;
+        S52TextStyle style;
+        bool underline;
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+
 private:
     struct Rendered {
         QImage image;
@@ -37,7 +47,9 @@ private:
     };
     const Rendered& Render(const TextItem& item);
 
-    QHash<QString, Rendered> cache_;
+    QHash<Key, Rendered> cache_;
 };
+
+size_t qHash(const TextPainter::Key& key, size_t seed = 0);
 
 }  // namespace chartengine
