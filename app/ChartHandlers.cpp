@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -137,23 +138,20 @@ void TForm1::AutoExecute()
 // timers, and while the engine is rebuilt, the picture on screen stays as it is.
 void TForm1::CM93Paint(QPainter& canvas)
 {
-    if (!StartupDone || MainChartBitmap.isNull()) {
+    if (StartupDone && autoFollowState <= 0 && !ChartRestartInProgress && !MainChartBitmap.isNull()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        if (paintCopyPending) {
+            paintCopyPending = false;
+            ChartBackBitmap = MainChartBitmap;
+        }
+        ChartWorkBitmap = ChartBackBitmap;
+        btn3DCheck->setVisible(chartLevel < 16 && Show2DBtn->isChecked() && MainMapView && MainMapView->centre.x > 0);
+        QApplication::restoreOverrideCursor();
+    }
+    if (ChartWorkBitmap.isNull())
         canvas.fillRect(CM93->rect(), palette().color(QPalette::Button));
-        return;
-    }
-    if (autoFollowState > 0 || ChartRestartInProgress) {
+    else
         canvas.drawImage(0, 0, ChartWorkBitmap);
-        return;
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (paintCopyPending) {
-        paintCopyPending = false;
-        ChartBackBitmap = MainChartBitmap;
-    }
-    ChartWorkBitmap = ChartBackBitmap;
-    canvas.drawImage(0, 0, ChartWorkBitmap);
-    btn3DCheck->setVisible(chartLevel < 16 && Show2DBtn->isChecked() && MainMapView && MainMapView->centre.x > 0);
-    QApplication::restoreOverrideCursor();
 }
 
 void TForm1::CM93miniPaint(QPainter& canvas)

@@ -51,6 +51,5 @@ void ZoomChartOut(ChartWindow& window);
 // A band button: the band's level, then the band in use.
 void SelectUsageBand(ChartWindow& window, int32_t band);
 // The Auto rule: the finest band at the own ship's position, only towards more detail; band 0
-// always goes to the global level. Nothing while AutoBtn is up. Returns the band that was chosen,
-// -1 when the level stayed.
-int32_t ApplyAutoZoneRule(ChartWindow& window, const cmgbase::GeoPoint& ownShip);
+// always goes to the global level. Nothing while AutoBtn is up.
+void ApplyAutoZoneRule(ChartWindow& window, const cmgbase::GeoPoint& ownShip);

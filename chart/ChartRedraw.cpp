@@ -27,7 +27,6 @@ float PixelsPerMile = 0.0f;
 
 namespace {
 
-constexpr int32_t LightLevelLimit = 13;   // lights only at finer levels
 constexpr int32_t MiniNoticeTop = 400;    // the mini chart needs the message line this far down
 constexpr int32_t MiniMinimumHeight = 11;
 constexpr int32_t NameBaseMinimumLimit = 50000;
