@@ -24,8 +24,6 @@ public:
     // Ends the draw: the texts are dropped.
     HResult Close();
 
-    size_t PendingTexts() const { return texts_.size(); }
-
 private:
     std::vector<TextItem> texts_;
     TextPainter painter_;

@@ -17,7 +17,6 @@ inline constexpr std::array<std::string_view, 63> kS52ColourTokens = {
 
 // The tokens the drawing names itself.
 enum S52Colour : int {
-    kNODTA = 0,
     kCHBLK = 2,
     kCHGRD = 3,
     kCHGRF = 4,

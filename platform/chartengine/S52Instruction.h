@@ -58,11 +58,10 @@ struct S52Instruction {
     std::string format;
     std::vector<int32_t> textAttributes;
     S52TextStyle text;
-    // Soundings, contour labels and light sectors: the depth (metres) or the sector's bearings
-    // from seaward (degrees), and the drawing's own flags.
+    // Soundings, contour labels and light sectors: the depth (metres), or the sector's limits as
+    // bearings from seaward (degrees).
     double value = 0.0;
     double value2 = 0.0;
-    bool flag = false;
 };
 
 // Parses an instruction text ("AC(DEPVS);LS(DASH,1,CHGRD)"). Unknown instructions, colours that

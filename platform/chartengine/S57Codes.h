@@ -9,7 +9,6 @@ namespace chartengine::s57class {
 
 inline constexpr int32_t BRIDGE = 11;
 inline constexpr int32_t CBLOHD = 21;
-inline constexpr int32_t COALNE = 30;
 inline constexpr int32_t CONVYR = 34;
 inline constexpr int32_t DEPARE = 42;
 inline constexpr int32_t DEPCNT = 43;
@@ -30,9 +29,6 @@ namespace chartengine::s57attribute {
 
 inline constexpr int32_t BOYSHP = 4;
 inline constexpr int32_t CATCOV = 18;
-inline constexpr int32_t CATLIT = 37;
-inline constexpr int32_t CATOBS = 42;
-inline constexpr int32_t CATREA = 56;
 inline constexpr int32_t CATSLC = 60;
 inline constexpr int32_t CATWRK = 71;
 inline constexpr int32_t COLOUR = 75;
@@ -41,10 +37,7 @@ inline constexpr int32_t CONDTN = 81;
 inline constexpr int32_t CONRAD = 82;
 inline constexpr int32_t DRVAL1 = 87;
 inline constexpr int32_t DRVAL2 = 88;
-inline constexpr int32_t HEIGHT = 95;
 inline constexpr int32_t LITCHR = 107;
-inline constexpr int32_t OBJNAM = 116;
-inline constexpr int32_t ORIENT = 117;
 inline constexpr int32_t RESTRN = 131;
 inline constexpr int32_t SCAMIN = 133;
 inline constexpr int32_t SECTR1 = 136;
@@ -53,7 +46,6 @@ inline constexpr int32_t SIGGRP = 141;
 inline constexpr int32_t SIGPER = 142;
 inline constexpr int32_t TOPSHP = 171;
 inline constexpr int32_t VALDCO = 174;
-inline constexpr int32_t VALNMR = 178;
 inline constexpr int32_t VALSOU = 179;
 inline constexpr int32_t VERCLR = 181;
 inline constexpr int32_t VERCCL = 182;

@@ -97,7 +97,9 @@ TEST(S52Instructions, ParseIntoKindsAndFields)
 
     const std::vector<S52Instruction> turned = ParseS52Instructions("SY(FAIRWY51,ORIENT);SY(LIGHTS11,135)", Dictionary());
     ASSERT_EQ(turned.size(), 2u);
-    EXPECT_EQ(turned[0].rotationAttribute, s57attribute::ORIENT);
+    int32_t orient = 0;
+    ASSERT_EQ(Dictionary().AttributeCode("ORIENT", &orient), kOk);
+    EXPECT_EQ(turned[0].rotationAttribute, orient);
     EXPECT_EQ(turned[1].rotationAttribute, 0);
     EXPECT_EQ(turned[1].rotation, 135.0);
 
