@@ -11,6 +11,8 @@
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
+#include "chart/ChartLevels.h"
+#include "chart/MapView.h"
 #include "frame/DateConversion.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -311,7 +313,10 @@ void StartupSetup(TForm1& form)
         return;
 
     form.chartLevel = 16;
+    SetChartLevel(form);
     form.miniChartLevel = 16;
+    if (MiniMapView)
+        SetMiniChartLevel(form);
 
     // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
     WireSensors(form);
