@@ -136,10 +136,11 @@ void ChartCanvas::pattern(const QPainterPath& area, std::string_view name)
 void ChartCanvas::stroke(const std::vector<QPolygonF>& lines, S52LineStyle style, int width, int colour,
                          bool closed)
 {
-    // Lines of a pixel are drawn with a cosmetic pen, which the raster engine draws directly.
+    // The painter draws in pixels, so a cosmetic pen has the same width; the raster engine draws
+    // cosmetic pens without building their outlines first.
     const double pixels = std::max(1.0, std::round(width * kLineUnitMm * pixelsPerMm_));
     QPen pen(this->colour(colour), pixels, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin);
-    pen.setCosmetic(pixels <= 1.0);
+    pen.setCosmetic(true);
     // Dashes of 3.6 mm with gaps of 1.8 mm, dots of 0.6 mm every 1.8 mm, in units of the width.
     if (style == S52LineStyle::Dashed)
         pen.setDashPattern({mm(3.6) / pixels, mm(1.8) / pixels});
