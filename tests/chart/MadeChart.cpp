@@ -32,6 +32,8 @@ void MadeChartTest::SetUpTestSuite()
                     {{"DRVAL1", "20"}, {"DRVAL2", "30"}}),
          MadeObject(pile, kGeometryPoint, {Degrees(kCentreLongitude, kCentreLatitude)}),
          MadeObject(s57class::LNDARE, kGeometryPoint, {Degrees(kCentreLongitude + kIslandEast, kCentreLatitude)}),
+         MadeObject(pile, kGeometryPoint, {Degrees(kCentreLongitude - kIslandEast, kCentreLatitude)},
+                    {{"SCAMIN", "10000"}}),
          MadeObject(navigationLine, kGeometryLine, {{-INT32_MAX, 1 << 30}, {INT32_MAX, 1 << 30}})});
     LinkTides(engine());
     WriteRegistry(registry(), engine(), false);

@@ -1,8 +1,9 @@
 #pragma once
 // A chart database made for the drawing tests, with a started map manager and a main view on
 // it: around the centre (76.45 W, 38.97 N) a deep depth area (20 to 30 m), a pile at the centre,
-// a small island 0.002 degrees east of it, and far away a navigation line along 90 N from -180
-// to 180 degrees. The cell is of usage band 5.
+// a small island 0.002 degrees east of it, a pile shown only at 1:10000 and larger scales
+// (SCAMIN) 0.002 degrees west of it, and far away a navigation line along 90 N from -180 to 180
+// degrees. The cell is of usage band 5.
 
 #include "chart/MapManager.h"
 #include "chart/MapView.h"

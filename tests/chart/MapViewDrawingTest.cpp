@@ -16,16 +16,15 @@ namespace {
 
 class MapViewDrawing : public charttest::MadeChartTest {
 protected:
-    // The pixel of the island east of the centre.
-    QPoint IslandPixel()
+    QPoint PixelOf(double longitude)
     {
         DevicePoint device;
-        EXPECT_EQ(view_.GeoToDevice(Degrees(charttest::kCentreLongitude + charttest::kIslandEast,
-                                            charttest::kCentreLatitude),
-                                    device),
-                  1);
+        EXPECT_EQ(view_.GeoToDevice(Degrees(longitude, charttest::kCentreLatitude), device), 1);
         return {charttest::kImageWidth / 2 + device.x, charttest::kImageHeight / 2 - device.y};
     }
+    // The island east of the centre and the pile of the large scales west of it.
+    QPoint IslandPixel() { return PixelOf(charttest::kCentreLongitude + charttest::kIslandEast); }
+    QPoint LargeScalePilePixel() { return PixelOf(charttest::kCentreLongitude - charttest::kIslandEast); }
     static QPoint Centre() { return {charttest::kImageWidth / 2, charttest::kImageHeight / 2}; }
     // A pixel of open water, away from the pile and the island.
     static QPoint Water() { return {40, 40}; }
@@ -38,6 +37,13 @@ TEST_F(MapViewDrawing, PointAtTheViewCentreIsDrawnOnTheCentrePixel)
     EXPECT_EQ(image.pixel(Water()), TableColour(view_, kDEPDW));
     EXPECT_EQ(image.pixel(IslandPixel()), TableColour(view_, kLANDA));
     EXPECT_EQ(view_.drawn, 1);
+}
+
+TEST_F(MapViewDrawing, ObjectsAreLeftOutBeyondTheirMinimumScale)
+{
+    EXPECT_EQ(Draw(view_).pixel(LargeScalePilePixel()), TableColour(view_, kDEPDW));
+    ASSERT_EQ(view_.SetScale(10000), 1);
+    EXPECT_EQ(Draw(view_).pixel(LargeScalePilePixel()), TableColour(view_, kCHBLK));
 }
 
 TEST_F(MapViewDrawing, WindowDiagonalGivesTheVisibleArea)
