@@ -13,6 +13,8 @@ namespace {
 
 // Every symbol fits within this distance of its pivot.
 constexpr double kSymbolReachMm = 9.0;
+// The program runs all watch long over ever new charts: the images kept are bounded.
+constexpr qsizetype kMostSymbols = 4096;
 
 // What a symbol takes from its object.
 constexpr int32_t kShapingAttributes[] = {s57attribute::COLOUR, s57attribute::COLPAT, s57attribute::BOYSHP,
@@ -47,6 +49,8 @@ void SymbolPainter::Draw(ChartCanvas& canvas, std::string_view name, QPointF at,
         ChartCanvas symbolCanvas(painter, canvas.mapping(), canvas.colours(), canvas.pixelsPerMm(), image.rect());
         DrawS52Symbol(symbolCanvas, name, QPointF(half, half), degrees, object);
         painter.end();
+        if (cache_.size() >= kMostSymbols)
+            cache_.clear();
         found = cache_.insert(key, std::move(image));
     }
     const double half = found->width() / 2.0;

@@ -11,6 +11,8 @@ namespace chartengine {
 namespace {
 
 constexpr double kMillimetresPerPoint = 25.4 / 72.0;
+// The program runs all watch long over ever new charts: the images kept are bounded.
+constexpr qsizetype kMostTexts = 8192;
 
 QFont FontOf(const TextItem& item)
 {
@@ -63,6 +65,8 @@ const TextPainter::Rendered& TextPainter::Render(const TextItem& item)
         painter.drawText(QPointF(1, 1 + metrics.ascent()), item.text);
     }
     rendered.origin = QPointF(1 - left, 1 - top);
+    if (cache_.size() >= kMostTexts)
+        cache_.clear();
     return *cache_.insert(key, std::move(rendered));
 }
 
