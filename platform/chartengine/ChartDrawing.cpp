@@ -139,35 +139,25 @@ public:
 
     void Draw(const S52Instruction& instruction)
     {
-        QPainter& p = canvas_.painter();
         const bool area = object_.Kind() == kGeometryArea;
         switch (instruction.kind) {
         case S52InstructionKind::AreaColour:
-            if (area) {
-                p.setRenderHint(QPainter::Antialiasing, false);
+            if (area)
                 canvas_.fill(AreaPath(), instruction.colour, instruction.transparency);
-            }
             break;
         case S52InstructionKind::AreaPattern:
-            if (area) {
-                p.setRenderHint(QPainter::Antialiasing, false);
+            if (area)
                 canvas_.pattern(AreaPath(), instruction.name);
-            }
             break;
         case S52InstructionKind::SimpleLine:
-            if (object_.Kind() == kGeometryLine || area) {
-                p.setRenderHint(QPainter::Antialiasing, false);
+            if (object_.Kind() == kGeometryLine || area)
                 canvas_.stroke(Lines(), instruction.lineStyle, instruction.width, instruction.colour, area);
-            }
             break;
         case S52InstructionKind::ComplexLine:
-            if (object_.Kind() == kGeometryLine || area) {
-                p.setRenderHint(QPainter::Antialiasing, false);
+            if (object_.Kind() == kGeometryLine || area)
                 canvas_.complexLine(Lines(), instruction.name, area);
-            }
             break;
         case S52InstructionKind::Symbol:
-            p.setRenderHint(QPainter::Antialiasing, true);
             for (const QPointF& at : Anchors())
                 symbols_.Draw(canvas_, instruction.name, at, SymbolAngle(instruction), object_);
             break;
@@ -182,7 +172,6 @@ public:
                 Sounding(at, instruction.value, instruction.colour);
             break;
         case S52InstructionKind::LightSector:
-            p.setRenderHint(QPainter::Antialiasing, true);
             for (const QPointF& at : Anchors())
                 Sector(at, instruction);
             break;
@@ -343,6 +332,8 @@ private:
             const double radians = screenAngle * std::numbers::pi / 180;
             return at + QPointF(std::sin(radians), -std::cos(radians)) * canvas_.mm(kSectorLegMm);
         };
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, true);
         QPen leg(canvas_.colour(kCHBLK), std::max(1.0, canvas_.mm(0.32)), Qt::DashLine);
         p.setPen(leg);
         p.drawLine(at, legEnd(from));
@@ -354,6 +345,7 @@ private:
         p.drawArc(circle, start, length);
         p.setPen(QPen(canvas_.colour(sector.colour), canvas_.mm(2 * 0.32), Qt::SolidLine, Qt::FlatCap));
         p.drawArc(circle, start, length);
+        p.restore();
     }
 
     void ContourLabel(const S52Instruction& label)
@@ -451,6 +443,9 @@ HResult ChartDrawing::Draw(ObjectEnumerator& objects)
                               .normalized();
     painter.save();
     painter.resetTransform();
+    // Areas tile without seams and lines stay fast when drawn unsmoothed; symbols and texts come
+    // smoothed from their images.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     ChartCanvas canvas(painter, ViewMapping(*block_.projection, deviceToPixel), colours_, pixelsPerMm_, window);
     const double reach = canvas.mm(kSymbolReachMm);
     const QRectF visible = window.adjusted(-reach, -reach, reach, reach);
