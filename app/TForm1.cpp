@@ -56,7 +56,8 @@ TForm1::TForm1(QWidget* owner)
     StartupDone = false;
     if (frmSplash)
         resize(frmSplash->size());
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The chart paint box covers itself whole on every paint; the window's own background stays
+    // erased, or the panels' uncovered parts would show stale pixels.
     CM93->setAttribute(Qt::WA_OpaquePaintEvent);
     Timer2->start();
     SplashSetStatus(frmSplash, QStringLiteral("Building UI"));
