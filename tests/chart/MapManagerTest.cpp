@@ -33,24 +33,16 @@ std::vector<std::string> SymbolizationNames(const MapManager& manager)
 // tide harmonics, and a registry store naming it.
 class MapManagerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        folder_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(folder_->path() / "sources",
-                                                         {"s58/AA500001.000", "world/ne_110m_land.geojson"});
-        charttest::InstallDatabase(sources, engine(), "Harbour");
-        charttest::LinkTides(engine());
-        charttest::WriteRegistry(registry(), engine(), true);
-    }
-    static void TearDownTestSuite() { delete folder_; }
+    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(true); }
+    static void TearDownTestSuite() { delete harbour_; }
 
-    static std::filesystem::path engine() { return folder_->path() / "engine"; }
-    static std::filesystem::path registry() { return folder_->path() / "registry.ini"; }
+    static std::filesystem::path engine() { return harbour_->engine(); }
+    static std::filesystem::path registry() { return harbour_->registry(); }
 
-    static charttest::TemporaryFolder* folder_;
+    static charttest::HarbourEngine* harbour_;
 };
 
-charttest::TemporaryFolder* MapManagerTest::folder_ = nullptr;
+charttest::HarbourEngine* MapManagerTest::harbour_ = nullptr;
 
 TEST_F(MapManagerTest, InitWithoutOpeningADatabaseFails)
 {
@@ -118,7 +110,7 @@ TEST_F(MapManagerTest, ShutdownReleasesEverythingAndMayRunAgain)
 
 TEST_F(MapManagerTest, TopicWithoutPresentationsStillGetsTheDefaultSymbolization)
 {
-    const std::filesystem::path plain = folder_->path() / "plain.ini";
+    const std::filesystem::path plain = harbour_->folder() / "plain.ini";
     charttest::WriteRegistry(plain, engine(), false);
     MapManager manager(plain);
     ASSERT_EQ(manager.Init(1), 1);
@@ -235,7 +227,7 @@ TEST_F(MapManagerTest, TidesFolderIsJoinedToTheEngineFolder)
 {
     const std::string engineFolder = engine().string();
     for (const std::string& keyPath : {engineFolder, engineFolder + "/", std::string("engine")}) {
-        const std::filesystem::path store = folder_->path() / "keypath.ini";
+        const std::filesystem::path store = harbour_->folder() / "keypath.ini";
         std::ofstream(store) << "[" << kEngineKey << "]\nKeyPath=" << keyPath << "\n";
         MapManager manager(store);
         EXPECT_EQ(manager.Init(1), 1) << keyPath;
@@ -261,7 +253,7 @@ TEST_F(MapManagerTest, MissingTidesFailTheStartAndReleaseEverything)
 
 TEST_F(MapManagerTest, MissingEngineFolderOpensNoDatabase)
 {
-    const std::filesystem::path empty = folder_->path() / "empty.ini";
+    const std::filesystem::path empty = harbour_->folder() / "empty.ini";
     std::ofstream(empty) << "\n";
     MapManager manager(empty);
     EXPECT_FALSE(manager.EngineFolder());

@@ -41,19 +41,11 @@ constexpr WindowRect kWindow{0, 0, 600, 400};
 // each test has a started manager and a main view on it.
 class MapViewTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        folder_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(folder_->path() / "sources",
-                                                         {"s58/AA500001.000", "world/ne_110m_land.geojson"});
-        charttest::InstallDatabase(sources, engine(), "Harbour");
-        charttest::LinkTides(engine());
-        charttest::WriteRegistry(registry(), engine(), false);
-    }
-    static void TearDownTestSuite() { delete folder_; }
+    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(false); }
+    static void TearDownTestSuite() { delete harbour_; }
 
-    static std::filesystem::path engine() { return folder_->path() / "engine"; }
-    static std::filesystem::path registry() { return folder_->path() / "registry.ini"; }
+    static std::filesystem::path engine() { return harbour_->engine(); }
+    static std::filesystem::path registry() { return harbour_->registry(); }
 
     void SetUp() override
     {
@@ -69,12 +61,12 @@ protected:
         ASSERT_EQ(view_.SetRotation(rotation), 1);
     }
 
-    static charttest::TemporaryFolder* folder_;
+    static charttest::HarbourEngine* harbour_;
     MapManager manager_{registry()};
     MapView view_;
 };
 
-charttest::TemporaryFolder* MapViewTest::folder_ = nullptr;
+charttest::HarbourEngine* MapViewTest::harbour_ = nullptr;
 
 TEST_F(MapViewTest, TheCentreLandsOnTheCentrePixelOfAnyWindow)
 {

@@ -144,4 +144,13 @@ void WriteHarmonicsWithoutStations(const std::filesystem::path& file)
     close_tide_db();
 }
 
+HarbourEngine::HarbourEngine(bool weather)
+{
+    const auto sources = LinkChartSources(folder_.path() / "sources",
+                                          {"s58/AA500001.000", "world/ne_110m_land.geojson"});
+    InstallDatabase(sources, engine(), "Harbour");
+    LinkTides(engine());
+    WriteRegistry(registry(), engine(), weather);
+}
+
 }  // namespace charttest

@@ -26,6 +26,21 @@ private:
     std::filesystem::path path_;
 };
 
+// A temporary engine folder with the harbour cell AA500001 and the world base installed as the
+// database "Harbour", the tide harmonics linked, and a registry store naming it (with the weather
+// symbolization when asked).
+class HarbourEngine {
+public:
+    explicit HarbourEngine(bool weather);
+
+    const std::filesystem::path& folder() const { return folder_.path(); }
+    std::filesystem::path engine() const { return folder_.path() / "engine"; }
+    std::filesystem::path registry() const { return folder_.path() / "registry.ini"; }
+
+private:
+    TemporaryFolder folder_;
+};
+
 // A fixture file of tests/fixtures/charts ("US4MD81M/US4MD81M.000").
 std::filesystem::path FixtureChart(const std::string& relative);
 
