@@ -101,10 +101,8 @@ void KeepMaximised(TForm1& f)
 
 void EnableZoomButtons(TForm1& f)
 {
-    if (!MainMapView)
-        return;
-    f.ZoomOutBtn->setEnabled(MainMapView->zoomX <= 2.0);
-    f.ZoomInBtn->setEnabled(MainMapView->zoomX > 0.3 && MainMapView->scale > int32_t(ChartLevelTable[0]));
+    f.ZoomOutBtn->setEnabled(f.zoomFactor <= 2.0);
+    f.ZoomInBtn->setEnabled(f.zoomFactor > 0.3 && f.mainScale > int32_t(ChartLevelTable[0]));
 }
 
 void EnableQueryButton(TForm1& f)
