@@ -3,6 +3,7 @@
 
 #include "platform/isam/IsamLibrary.h"
 #include "platform/isam/Sqlite.h"
+#include "userdata/UserRecords.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,19 +19,6 @@ using namespace platform::isam;
 
 namespace {
 
-#pragma pack(push, 1)
-struct PointRecord {
-    uint8_t reserved[2] = {0, 0};
-    int32_t id = 0;
-    uint16_t sequence = 0;
-    int32_t latitude = 0;
-    int32_t longitude = 0;
-    uint32_t time = 0;
-    uint16_t words[9] = {};
-};
-#pragma pack(pop)
-static_assert(sizeof(PointRecord) == 38);
-
 constexpr int PointFile = 4;
 constexpr int PointKey = 5;
 constexpr int32_t Objects = 10000;
@@ -45,7 +33,7 @@ PointRecord MakePoint(int32_t id, uint16_t sequence)
     point.latitude = -id * 60;
     point.longitude = sequence * 600;
     point.time = 1700000000u + sequence;
-    point.words[0] = 123;
+    point.attributes[0] = 123;
     return point;
 }
 

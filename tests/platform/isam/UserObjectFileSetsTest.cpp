@@ -3,6 +3,7 @@
 
 #include "platform/isam/IsamLibrary.h"
 #include "platform/system/TempFolder.h"
+#include "userdata/UserRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -13,58 +14,6 @@
 using namespace platform::isam;
 
 namespace {
-
-#pragma pack(push, 1)
-struct IdRecord {
-    uint8_t reserved[2] = {0, 0};
-    int16_t objectType = 0;
-    int32_t id = 0;
-    int32_t latitude = 0;
-    int32_t longitude = 0;
-    int32_t secondLatitude = 0;
-    int32_t secondLongitude = 0;
-    uint32_t time = 0;
-    uint16_t colour = 0;
-    uint16_t value = 0;
-    uint16_t points = 0;
-    char name[30] = {};
-};
-struct PointRecord {
-    uint8_t reserved[2] = {0, 0};
-    int32_t id = 0;
-    uint16_t sequence = 0;
-    int32_t latitude = 0;
-    int32_t longitude = 0;
-    uint32_t time = 0;
-    uint16_t words[9] = {};
-};
-struct AisStaticRecord {
-    uint8_t reserved[2] = {0, 0};
-    uint32_t mmsi = 0;
-    uint32_t imo = 0;
-    char callSign[8] = {};
-    char name[21] = {};
-    char destination[21] = {};
-    uint8_t shipType = 0;
-    uint8_t eta[4] = {};
-    uint8_t zero1 = 0;
-    uint16_t toBow = 0;
-    uint16_t toStern = 0;
-    uint8_t toPort = 0;
-    uint8_t toStarboard = 0;
-    uint8_t draught = 0;
-    uint8_t always99 = 99;
-    uint32_t stored = 0;
-    uint8_t dataTerminal = 0;
-    uint8_t zero2 = 0;
-    uint8_t navigationStatus = 0;
-    uint8_t zero3 = 0;
-    uint16_t imoLow = 0;
-};
-#pragma pack(pop)
-static_assert(sizeof(IdRecord) == 64);
-static_assert(sizeof(PointRecord) == 38);
-static_assert(sizeof(AisStaticRecord) == 84);
 
 constexpr int IdFile = 0, PointFile = 4, InfoFile = 6, SeabedFile = 8, AisFile = 10;
 constexpr uint32_t InfoHead = 8, InfoMaximum = 4808, SeabedHead = 6, SeabedMaximum = 393222;
@@ -145,7 +94,7 @@ protected:
     Status addObject(int16_t type, int32_t id, int32_t latitude, int32_t longitude)
     {
         IdRecord record;
-        record.objectType = type;
+        record.objectType = ObjectType(type);
         record.id = id;
         record.latitude = latitude;
         record.longitude = longitude;
@@ -184,7 +133,7 @@ TEST_F(UserObjectFileSetsTest, IdKeysOrderSouthernLatitudesFirstAndHoldOneObject
     std::vector<int32_t> ids;
     do
         ids.push_back(int32_t{record.id});
-    while (isam.readNext(2, bytesOf(record)) == Status::Ok && record.objectType == Track);
+    while (isam.readNext(2, bytesOf(record)) == Status::Ok && int16_t(record.objectType) == Track);
     EXPECT_EQ(ids, (std::vector<int32_t>{1002, 1004, 1003, 1005, 1001}));
 
     ASSERT_EQ(isam.readEqual(1, (KeyBuilder() << Route << int32_t{1}).preparedFor(isam, 1),
