@@ -8,7 +8,6 @@
 #include "platform/system/SingleInstance.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <algorithm>
 #include <cctype>
@@ -40,8 +39,7 @@ void MoveSettingsAside()
 int RunApplication(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    application.setApplicationName(QString::fromLatin1(ApplicationTitle));
-    application.setApplicationDisplayName(QString::fromLatin1(ApplicationTitle));
+    NameApplication(application);
 
     if (!SplashSuppressed(JoinedCommandLine(argc, argv))) {
         frmSplash = new TfrmSplash;
@@ -49,11 +47,11 @@ int RunApplication(int argc, char** argv)
         QApplication::processEvents();
     }
 
+    // The main window opens at the splash window's size; the first tick after the start-up
+    // maximises it and places its panels.
     CreateForms();
     Form1->setWindowTitle(QString::fromLatin1(ApplicationTitle));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        Form1->setGeometry(screen->availableGeometry());
-    Form1->showMaximized();
+    Form1->show();
     if (frmSplash)
         frmSplash->raise();  // stays in front without a window manager's help too
     AppRunning = true;
@@ -73,6 +71,11 @@ int RunApplication(int argc, char** argv)
 }
 
 }  // namespace
+
+void NameApplication(QCoreApplication& application)
+{
+    application.setApplicationName(QString::fromLatin1(ApplicationTitle));
+}
 
 bool SplashSuppressed(const std::string& commandLine)
 {

@@ -3,8 +3,14 @@
 
 #include <string>
 
+class QCoreApplication;
+
 // Runs the program and returns its exit code.
 int VarnikMain(int argc, char** argv);
+
+// Gives the application its name and no display name: the window system would append a display
+// name to every window's title, and the dialogs and message boxes keep their own captions.
+void NameApplication(QCoreApplication& application);
 
 // True when the command line asks for no splash window ("/NOSPLASH" in any case, anywhere).
 bool SplashSuppressed(const std::string& commandLine);

@@ -60,10 +60,23 @@ TfrmSplash::TfrmSplash(QWidget* owner)
     connect(btnOK, &QPushButton::clicked, this, &TfrmSplash::btnOKClick);
 }
 
+TfrmSplash::~TfrmSplash()
+{
+    if (frmSplash == this)
+        frmSplash = nullptr;
+}
+
 void TfrmSplash::btnOKClick()
 {
-    frmSplash = nullptr;
     close();
+}
+
+// Every way of closing the dialog ends here; it deletes itself afterwards.
+void TfrmSplash::done(int result)
+{
+    if (frmSplash == this)
+        frmSplash = nullptr;
+    QDialog::done(result);
 }
 
 void SplashSetStatus(TfrmSplash* splash, const QString& text)

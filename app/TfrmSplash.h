@@ -1,6 +1,7 @@
 #pragma once
 // The splash window: picture, version, the status of each start-up step, the notice, and an OK
-// button that appears when the start-up is done.
+// button that appears when the start-up is done. However it closes (OK, Escape, the window
+// manager), frmSplash is cleared with it, so the start-up and the ticks never reach a closed one.
 
 #include <QDialog>
 
@@ -12,6 +13,7 @@ class TfrmSplash : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmSplash(QWidget* owner = nullptr);
+    ~TfrmSplash() override;
 
     QLabel* picture;
     QLabel* txVer;
@@ -21,6 +23,7 @@ public:
 
 public slots:
     void btnOKClick();
+    void done(int result) override;
 };
 
 extern TfrmSplash* frmSplash;

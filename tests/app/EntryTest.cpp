@@ -5,6 +5,7 @@
 #include "app/TForm1.h"
 #include "frame/SharedTables.h"
 
+#include <QApplication>
 #include <QTimer>
 
 #include <fstream>
@@ -76,4 +77,28 @@ TEST_F(EntryTest, AnyOtherExceptionLeavesTheSettingsFileAlone)
     EXPECT_EQ(boxes.shown[0].text, "disk on fire");
     EXPECT_TRUE(std::filesystem::exists(folder / "dta.res"));
     EXPECT_FALSE(std::filesystem::exists(folder / "dta.res.bad"));
+}
+
+TEST(ApplicationName, WindowsKeepTheirOwnCaptions)
+{
+    const QString previousName = QCoreApplication::applicationName();
+    NameApplication(*QCoreApplication::instance());
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Varnik V3"));
+    // No display name of its own, which the window system would append to every caption: the
+    // display name merely follows the application's name.
+    QCoreApplication::setApplicationName(QStringLiteral("another"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("another"));
+
+    QString title;
+    QTimer::singleShot(0, [&title] {
+        QWidget* box = QApplication::activeModalWidget();
+        title = box->windowTitle();
+        box->close();
+    });
+    platform::MessageBoxRequest request;
+    request.caption = "Radar Error";
+    request.text = "<RadarManager::Start()> Provided hWnd was NULL.";
+    platform::QtMessageBoxService().show(request);
+    EXPECT_EQ(title, QStringLiteral("Radar Error"));
+    QCoreApplication::setApplicationName(previousName);
 }

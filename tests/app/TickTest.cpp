@@ -6,6 +6,7 @@
 #include "app/EditingState.h"
 #include "app/SensorWiring.h"
 #include "app/TForm1.h"
+#include "app/TfrmSplash.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
 #include "frame/PortSettings.h"
@@ -23,9 +24,13 @@
 #include "sensors/SensorSettings.h"
 #include "userdata/RouteHooks.h"
 
+#include <QApplication>
+#include <QDockWidget>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <cerrno>
@@ -33,6 +38,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <unistd.h>
@@ -503,4 +509,63 @@ TEST_F(TickTest, AnUnreportedTargetIsLostThenRemovedButNotWhileAReplayIsHeld)
     target.lostCount = 180;
     form->Timer2Timer();
     EXPECT_EQ(target.id, -1);
+}
+
+TEST_F(TickTest, TheMainWindowTakesTheSplashSizeAndTheFirstTickAfterTheStartUpMaximisesIt)
+{
+    form.reset();
+    frmSplash = new TfrmSplash;
+    frmSplash->show();
+    form = std::make_unique<TForm1>();
+    form->show();
+    EXPECT_EQ(form->size(), frmSplash->size());
+    EXPECT_FALSE(form->isMaximized());
+
+    StartupDone = true;  // the start-up branch has run
+    form->Timer2Timer();
+    EXPECT_TRUE(form->isMaximized());
+    // The panels are brought in front of the chart, the tool bar last.
+    const QObjectList& stack = form->children();
+    EXPECT_LT(stack.indexOf(form->MainPanel), stack.indexOf(form->ToolBar1));
+    EXPECT_GT(stack.indexOf(form->MainPanel), stack.indexOf(form->centralWidget()));
+    delete frmSplash;
+}
+
+TEST_F(TickTest, TheSplashClosedAnyWayIsForgottenByTheStartUpAndTheTicks)
+{
+    const struct {
+        const char* how;
+        std::function<void(TfrmSplash&)> close;
+        bool autoAtFix;  // the splash was still open when the fix came: it closes and Auto goes on
+    } cases[] = {
+        {"Escape", [](TfrmSplash& s) {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(&s, &escape);
+         }, false},
+        {"window manager", [](TfrmSplash& s) { s.close(); }, false},
+        {"OK", [](TfrmSplash& s) { s.btnOK->click(); }, false},
+        {"still open", [](TfrmSplash&) {}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        form->AutoBtn->setChecked(false);
+        OwnShip.positionKnown = false;
+        frmSplash = new TfrmSplash;
+        frmSplash->show();
+        SplashSetStatus(frmSplash, QStringLiteral("StartUp"));
+        c.close(*frmSplash);
+        // The closed splash is really gone before the start-up and the ticks look at it again.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(frmSplash == nullptr, !c.autoAtFix);
+        SplashSetStatus(frmSplash, QStringLiteral("Ready"));
+
+        OwnShip.positionKnown = true;
+        for (int i = 0; i < 10; ++i)
+            form->Timer2Timer();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(frmSplash, nullptr);
+        EXPECT_EQ(form->AutoBtn->isChecked(), c.autoAtFix);
+        // What the entry does at the end.
+        delete frmSplash;
+    }
 }
