@@ -59,12 +59,11 @@ void WireSensors(TForm1&)
     h.chartRotation = [] { return Form1 ? Form1->viewRotation : 0.0f; };
     h.storeRouteEntry = [](int32_t n, cmgbase::GeoPoint position) { SetRouteEntryPosition(n, position); };
     h.receivedRoute = [](const std::vector<ReceivedWaypoint>& waypoints) {
-        ClearRouteTable();
-        for (const ReceivedWaypoint& received : waypoints) {
-            WP_typ entry;
-            entry.position = received.position;
-            AppendRouteEntry(entry);
-        }
+        std::vector<cmgbase::GeoPoint> positions;
+        positions.reserve(waypoints.size());
+        for (const ReceivedWaypoint& received : waypoints)
+            positions.push_back(received.position);
+        TakeReceivedRoute(positions);
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
 }

@@ -3,8 +3,9 @@
 #include "frame/SetupParameters.h"
 
 #include <algorithm>
+#include <mutex>
 
-std::mutex ComOutStateLock;
+CheckedMutex ComOutStateLock("ComOutStateLock");
 
 PortSettings ReadPortSettings()
 {

@@ -2,15 +2,40 @@
 // The port fields of the settings record, which the output thread reads while the main thread
 // may change them. Both sides take ComOutStateLock around these fields.
 
+#include "frame/CheckedMutex.h"
+
 #include <array>
 #include <cstdint>
-#include <mutex>
 #include <string>
 
 // Guards what the output thread reads of the main thread's state: the port fields and the
 // magnetic variation of the settings record, the own-ship state, the clock, the route table and
-// the route-following values. Never held across a message box or a file operation.
-extern std::mutex ComOutStateLock;
+// the route-following values. Never held across a message box or a file operation, and never
+// taken by a thread that holds it already (a Debug build stops the program when that happens).
+//
+// This is the one list of who takes the lock and who expects it held.
+//
+// Take it (call them with the lock NOT held):
+//   frame      ReadPortSettings, WritePortSettings
+//   userdata   ClearRouteTable, InsertRouteEntry, AppendRouteEntry, RemoveRouteEntry,
+//              InsertOwnPosition, RemoveOwnPosition, SetRouteEntryPosition, TakeReceivedRoute
+//              (RouteTable); ComputeRouteLeg, FillRouteGridRow and whatever calls them
+//              (RouteLegs); StoreRouteToDatabase, LoadRouteIntoTable (RouteStore)
+//   sensors    ParseSensorInput and the readers that call it (ReadComPort, ReadTcpInput),
+//              CloseComPorts
+//   app        LoadSetupParameters, LoadMainIni, UpdateClockRecord, the 100 ms tick's dead
+//              reckoning and fix processing, the one-second tick's GPS source switch and
+//              position time-out
+//
+// Expect it held (run only inside ParseSensorInput, which holds it for a whole chunk):
+//   sensors    DispatchSentence and every sentence handler it calls (SentenceHandlers.h),
+//              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid, and
+//              the sensor hooks that SensorHooks.h marks as called under the lock.
+//
+// Work that needs one of the takers is queued while the lock is held and done once it is
+// released: the route-table work of received waypoints and routes runs at the end of
+// ParseSensorInput; notices and the fix hand-over run in the readers after the chunk.
+extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection
 constexpr uint8_t NoAlarmPort = 255;

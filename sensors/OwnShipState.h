@@ -95,7 +95,7 @@ struct OwnShipState {
     float markerBearing = 0.0f;
     int32_t markerRange = 0;  // nautical miles x 100
     float radarRangeScale = 0.0f;
-    char radarRotation = 'H';
+    char radarRotation = 'H';  // of the last RSD as read: 'H' head-up, 'N' north-up, 'C' course-up
     float courseUpReference = 0.0f;
     bool radarDisplayChanged = false;  // a new range scale or rotation arrived
     int16_t finderBearing = 0;

@@ -72,16 +72,16 @@ int32_t HandleRsd(const SentenceContext& s)
     float bearing = cursorUnset ? ebl : cursorBearing;
     if (!(range >= 0.0f && range <= MaximumMarkerRange) || !ValidBearing(bearing))
         return 0;
-    const bool knownRotation = rotation == 'H' || rotation == 'N' || rotation == 'C';
-    if (scale != OwnShip.radarRangeScale || (knownRotation && rotation != OwnShip.radarRotation)) {
+    // The rotation letter is taken as read: an empty field reads as "0" (or as the checksum's
+    // star when it is the last field), a missing one as nothing, and neither is head-up.
+    if (scale != OwnShip.radarRangeScale || rotation != OwnShip.radarRotation) {
         OwnShip.radarDisplayChanged = true;
         if (rotation == 'C' && OwnShip.radarRotation != 'C')
             OwnShip.courseUpReference = OwnShip.displayCourse;
         OwnShip.radarRangeScale = scale;
-        if (knownRotation)
-            OwnShip.radarRotation = rotation;
+        OwnShip.radarRotation = rotation;
     }
-    if (!SensorSetup.trueRadar && OwnShip.radarRotation == 'H') {
+    if (!SensorSetup.trueRadar && rotation == 'H') {
         bearing += OwnShip.displayCourse + 0.0001f;
         if (bearing >= 360.0f)
             bearing -= 360.0f;

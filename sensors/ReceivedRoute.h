@@ -24,6 +24,12 @@ struct ReceivedRouteState {
 
 extern ReceivedRouteState ReceivedRoutes;
 
-// Keeps waypoint n (1..499) at the position of `fields` and hands it to the route table; a
+// Keeps waypoint n (1..499) at the position of `fields` and queues it for the route table; a
 // latitude of 0 or beyond 85 degrees is not taken.
 void StoreReceivedWaypoint(int32_t n, const PositionFields& fields);
+
+// Hands the waypoints and routes queued by the WPL and RTE handlers to the storeRouteEntry and
+// receivedRoute hooks, in the order they arrived. The handlers run under ComOutStateLock and
+// the route table takes it, so ParseSensorInput calls this after the chunk, with the lock
+// released.
+void RunReceivedRouteWork();

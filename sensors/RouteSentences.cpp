@@ -14,6 +14,15 @@ ReceivedRouteState ReceivedRoutes;
 
 namespace {
 
+// Route-table work of one sentence: a received waypoint (WPL) or the route so far (RTE).
+struct RouteWork {
+    bool route = false;
+    ReceivedWaypoint waypoint;
+    std::vector<ReceivedWaypoint> waypoints;
+};
+
+std::vector<RouteWork> pendingWork;
+
 constexpr int RteWaypointFields = 10;
 
 bool RoutesAccepted()
@@ -50,8 +59,7 @@ void StoreReceivedWaypoint(int32_t n, const PositionFields& fields)
     const cmgbase::GeoPoint point{cmgbase::deg2nrm(longitude), cmgbase::deg2nrm(latitude)};
     ReceivedRoutes.waypoints[size_t(n)] = point;
     ReceivedRoutes.received[size_t(n)] = true;
-    if (SensorHook.storeRouteEntry)
-        SensorHook.storeRouteEntry(n, point);
+    pendingWork.push_back({false, {n, point}, {}});
 }
 
 int32_t HandleWpl(const SentenceContext& s)
@@ -112,7 +120,21 @@ int32_t HandleRte(const SentenceContext& s)
         if (r.received[size_t(id)] && r.route.size() < size_t(ReceivedWaypointLimit))
             r.route.push_back({id, r.waypoints[size_t(id)]});
     }
-    if (SensorHook.receivedRoute)
-        SensorHook.receivedRoute(r.route);
+    pendingWork.push_back({true, {}, r.route});
     return 0;
+}
+
+void RunReceivedRouteWork()
+{
+    if (pendingWork.empty())
+        return;
+    // Taken out first, so that work queued meanwhile waits for the next call.
+    std::vector<RouteWork> work;
+    work.swap(pendingWork);
+    for (const RouteWork& w : work) {
+        if (!w.route && SensorHook.storeRouteEntry)
+            SensorHook.storeRouteEntry(w.waypoint.id, w.waypoint.position);
+        else if (w.route && SensorHook.receivedRoute)
+            SensorHook.receivedRoute(w.waypoints);
+    }
 }

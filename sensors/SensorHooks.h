@@ -1,9 +1,15 @@
 #pragma once
 // What the sensor side asks of the layers above it (the frame, the chart, the route table, the
 // target table and AIS work). The frame fills these at start-up; an empty hook is skipped (or
-// answers as noted), so the sensor library runs on its own in tests. Hooks called while a chunk
-// is parsed run on the main thread under ComOutStateLock and must not take it; putSensorRecord,
-// hideDeadReckoningPanel and showNotice run after the chunk, with no lock held.
+// answers as noted), so the sensor library runs on its own in tests. All run on the main thread.
+//
+// Under ComOutStateLock (called while a chunk is parsed; they must not take the lock, nor call
+// anything that does, nor wait for the user): showMonitorLine, replayPlaying, routeEditing,
+// chartRotation, showDeadReckoningCourse, showDeadReckoningSpeed, updateTargetTable,
+// targetSentence, beep, showAisAlarm, loadSeabedTile.
+// After the lock is released: storeRouteEntry and receivedRoute at the end of ParseSensorInput
+// (the route table takes the lock); putSensorRecord and hideDeadReckoningPanel when a reader acts
+// on the chunk's result; showNotice when a reader has read all its chunks.
 
 #include "platform/geodesy/GeoTypes.h"
 #include "platform/system/MessageBox.h"
@@ -49,9 +55,10 @@ struct SensorHooks {
     // The ARPA and AIS sentences: case 5 TTM, 19 TGT, 99 fixed-column target, 22 VDM, 23 VDO.
     // Returns the handler result (0, 1 fix, 2 or 3 target); 0 when unset.
     std::function<int32_t(int caseNumber, const SentenceContext&)> targetSentence;
-    // A received WPL waypoint for route table entry n (1..499).
+    // A received WPL waypoint for route table entry n (1..499). After the chunk, no lock held.
     std::function<void(int32_t n, cmgbase::GeoPoint position)> storeRouteEntry;
-    // A received RTE route (so far, for a route sent in several sentences), in order.
+    // A received RTE route (so far, for a route sent in several sentences), in order. After the
+    // chunk, no lock held.
     std::function<void(const std::vector<ReceivedWaypoint>&)> receivedRoute;
     std::function<void(int32_t hertz, int32_t milliseconds)> beep;
     // An AIS alarm text for the target dialog's message panel.

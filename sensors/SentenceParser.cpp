@@ -2,6 +2,7 @@
 
 #include "frame/PortSettings.h"
 #include "platform/system/SerialPort.h"
+#include "sensors/ReceivedRoute.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SentenceHandlers.h"
 
@@ -343,15 +344,15 @@ int32_t FindSentenceCase(const char* header)
     return caseNumber;
 }
 
-int32_t ParseSensorInput(int port, const char* data, size_t size)
+namespace {
+
+// The chunk under the output lock, taken once for all its sentences.
+int32_t ParseChunk(int port, const char* data, size_t size)
 {
-    if (port < 0 || port >= InputPortCount)
-        return 0;
     PortInputBuffer& b = PortInputBuffers[size_t(port)];
     const bool monitored = port == OwnShip.monitorPort;
     int32_t result = 0;
-    // The handlers run under the output lock; one lock for the chunk.
-    std::lock_guard lock(ComOutStateLock);
+    const std::lock_guard lock(ComOutStateLock);
 
     // The line state is kept in a local while the chunk is read: stores into the line could
     // otherwise alias it and force every field through memory for every character.
@@ -476,5 +477,17 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
 
     if ((result & ParseFix) && port == OwnShip.gpsPort)
         OwnShip.transmitFlags[size_t(port)] = 1;
+    return result;
+}
+
+}  // namespace
+
+int32_t ParseSensorInput(int port, const char* data, size_t size)
+{
+    if (port < 0 || port >= InputPortCount)
+        return 0;
+    const int32_t result = ParseChunk(port, data, size);
+    // The route table takes the lock itself: its work waited for the end of the chunk.
+    RunReceivedRouteWork();
     return result;
 }

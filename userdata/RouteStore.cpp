@@ -335,8 +335,10 @@ int32_t LoadRouteIntoTable(int32_t routeId)
             break;
     }
     const int32_t end = RouteEntryCount();
+    const std::lock_guard lock(ComOutStateLock);
+    if (end > first)
+        RouteFromOutside = 0;  // a route of our own is in the table now
     if (!RouteForward) {
-        const std::lock_guard lock(ComOutStateLock);
         std::reverse(RouteTable.begin() + first, RouteTable.begin() + end);
         for (int32_t i = std::max(first, int32_t{1}); i < end; ++i) {
             WP_typ& before = RouteTable[size_t(i) - 1];

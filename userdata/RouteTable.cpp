@@ -19,6 +19,7 @@ uint8_t OwnPositionInserted = 0;
 uint8_t RouteForward = 1;
 uint8_t TurnMisfitSeen = 0;
 float DistanceToGo = 0;
+uint8_t RouteFromOutside = 0;
 
 // Every field zero and no name; the fields are copied as bytes, the name as its own string.
 WP_typ::WP_typ()
@@ -77,6 +78,7 @@ void ClearRouteTable()
     const std::lock_guard lock(ComOutStateLock);
     std::fill(RouteTable.begin(), RouteTable.end(), WP_typ());
     WaypointCount = 0;
+    RouteFromOutside = 0;
 }
 
 void ClearUnusedRouteEntries()
@@ -165,6 +167,19 @@ bool SetRouteEntryPosition(int32_t index, const cmgbase::GeoPoint& position)
     const std::lock_guard lock(ComOutStateLock);
     RouteTable[size_t(index)].position = position;
     return true;
+}
+
+void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints)
+{
+    const size_t count = std::min(waypoints.size(), size_t(MaxRouteWaypoints));
+    const std::lock_guard lock(ComOutStateLock);
+    std::fill(RouteTable.begin(), RouteTable.end(), WP_typ());
+    for (size_t i = 0; i < count; ++i)
+        RouteTable[i].position = waypoints[i];
+    WaypointCount = int32_t(count);
+    OwnPositionInserted = 0;
+    RouteId = RouteNotStored;
+    RouteFromOutside = 1;
 }
 
 int32_t NextActiveWaypoint()

@@ -2,7 +2,7 @@
 // The route table: the one route that the program shows, edits, draws or follows, with the
 // state kept beside it. Main thread only; the output thread reads the count, the positions and
 // the leg bearings, so the operations here that change them take ComOutStateLock (never call
-// them with that lock held).
+// them with that lock held; frame/PortSettings.h lists who takes it).
 //
 // Capacity: a stored route has at most MaxRouteWaypoints points; the own position inserted at
 // route start may take the table one entry further (MaxRouteEntries). The entry at index
@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -102,11 +103,15 @@ extern uint8_t OwnPositionInserted;          // as waypoint 0, at route start
 extern uint8_t RouteForward;                 // 1: stored order, 0: reversed
 extern uint8_t TurnMisfitSeen;               // a turn was found not to fit
 extern float DistanceToGo;  // nm to the current waypoint, written by route following
+// The table holds a route received from another navigator (RouteId is then RouteNotStored): no
+// RMB or APB is sent for it. Written by the main thread under ComOutStateLock; read by the
+// output thread and by route following.
+extern uint8_t RouteFromOutside;
 
 // The number of entries in use, held to 0..MaxRouteEntries whatever WaypointCount holds.
 int32_t RouteEntryCount();
 
-// Empties every entry (names included) and sets the count to 0.
+// Empties every entry (names included), sets the count to 0 and clears RouteFromOutside.
 void ClearRouteTable();
 // Empties the entries from the count on: the scratch entry and whatever lies beyond.
 void ClearUnusedRouteEntries();
@@ -128,6 +133,10 @@ void RemoveOwnPosition();
 // A waypoint received from another navigator goes to entry `index`; false beyond the last
 // waypoint a route may have.
 bool SetRouteEntryPosition(int32_t index, const cmgbase::GeoPoint& position);
+// A route received from another navigator replaces the table in one step (the output thread
+// never sees half of it): its waypoints in order, at most MaxRouteWaypoints, no own position;
+// RouteId becomes RouteNotStored and RouteFromOutside is set.
+void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints);
 
 // The first waypoint from CurrentWaypoint on with a stop; the last waypoint when none has one.
 int32_t NextActiveWaypoint();

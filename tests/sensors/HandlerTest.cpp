@@ -1,6 +1,7 @@
 // The own-ship handlers: the fix chain and its checks, source rules, the clock, heading, depth,
 // wind, datum, AIS notices and received routes.
 
+#include "frame/PortSettings.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/SystemClock.h"
 #include "sensors/OwnShipState.h"
@@ -311,6 +312,83 @@ TEST_F(HandlerTest, ReceivedRouteKeepsItsWaypointOrderAndParts)
     SensorHook.routeEditing = [] { return true; };
     Feed(0, Nmea("$GPRTE,1,1,c,R1,2,3,1"));
     EXPECT_TRUE(route.empty());
+}
+
+// The route table takes the output lock, so the route work of a chunk waits until the parser has
+// released it; the hooks read while a sentence is handled run under it.
+TEST_F(HandlerTest, ReceivedRouteWorkRunsAfterTheChunkWithTheLockReleased)
+{
+    SensorSetup.acceptRoutes = true;
+    std::vector<std::string> calls;
+    const auto record = [&calls](const std::string& call) {
+        EXPECT_FALSE(ComOutStateLock.heldByThisThread()) << call;
+        const std::lock_guard lock(ComOutStateLock);  // as the route table does
+        calls.push_back(call);
+    };
+    SensorHook.storeRouteEntry = [&record](int32_t n, cmgbase::GeoPoint) {
+        record("waypoint " + std::to_string(n));
+    };
+    SensorHook.receivedRoute = [&record](const std::vector<ReceivedWaypoint>& route) {
+        record("route of " + std::to_string(route.size()));
+    };
+    int gateReads = 0;
+    SensorHook.routeEditing = [&gateReads] {
+        EXPECT_TRUE(ComOutStateLock.heldByThisThread());
+        ++gateReads;
+        return false;
+    };
+
+    Feed(0, Nmea("$GPWPL,5411.000,N,01010.000,E,1") + Nmea("$GPWPL,5412.000,N,01010.000,E,2") +
+                Nmea("$GPRTE,2,1,c,R1,2") + Nmea("$GPRTE,2,2,c,R1,1") +
+                Nmea("$GPWPL,5413.000,N,01010.000,E,3"));
+    EXPECT_EQ(gateReads, 5);
+    EXPECT_EQ(calls, (std::vector<std::string>{"waypoint 1", "waypoint 2", "route of 1",
+                                               "route of 2", "waypoint 3"}));
+    EXPECT_FALSE(ComOutStateLock.heldByThisThread());
+}
+
+// Only the letter 'H' of the sentence itself makes the marker bearing relative to the heading;
+// an empty or missing rotation field is no letter the radar knows, and is a change of rotation.
+TEST_F(HandlerTest, RadarMarkerIsHeadUpOnlyWhenTheSentenceSaysH)
+{
+    const struct {
+        const char* name;
+        std::string sentence;
+        char rotation;
+        float bearing;
+        bool changed;
+    } cases[] = {
+        {"head-up", Nmea("$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,H"), 'H',
+         150.0001f, false},
+        {"north-up", Nmea("$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,N"), 'N',
+         120.0f, true},
+        {"course-up", Nmea("$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,C"), 'C',
+         120.0f, true},
+        {"empty before the checksum",
+         Nmea("$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,"), '*', 120.0f, true},
+        {"empty, reading 0", Nmea("$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,,"),
+         '0', 120.0f, true},
+        {"empty without checksum",
+         "$RARSD,0.0,0.0,1.5,45.0,0.0,0.0,0.0,0.0,2.0,120.0,6.0,N,\r\n", '\0', 120.0f, true},
+    };
+    for (const auto& c : cases) {
+        OwnShip = OwnShipState{};
+        OwnShip.radarRangeScale = 6.0f;
+        OwnShip.displayCourse = 30.0f;
+        Feed(3, c.sentence);
+        EXPECT_EQ(OwnShip.radarRotation, c.rotation) << c.name;
+        EXPECT_FLOAT_EQ(OwnShip.markerBearing, c.bearing) << c.name;
+        EXPECT_EQ(OwnShip.markerRange, 200) << c.name;
+        EXPECT_EQ(OwnShip.radarDisplayChanged, c.changed) << c.name;
+        EXPECT_FLOAT_EQ(OwnShip.courseUpReference, c.rotation == 'C' ? 30.0f : 0.0f) << c.name;
+    }
+
+    // The true-radar setting keeps even a head-up bearing as it is.
+    OwnShip = OwnShipState{};
+    OwnShip.displayCourse = 30.0f;
+    SensorSetup.trueRadar = true;
+    Feed(3, cases[0].sentence);
+    EXPECT_FLOAT_EQ(OwnShip.markerBearing, 120.0f);
 }
 
 TEST_F(HandlerTest, ClockIsSetFromGpsTime)

@@ -85,6 +85,7 @@ void ResetSensorSide()
     PortInputBuffers = {};
     PortLineErrors = {};
     PortSentenceStatistics = {};
+    RunReceivedRouteWork();
     ReceivedRoutes = ReceivedRouteState{};
     DepthRecorder = DepthRecorderState{};
     CurrentSeabedTile.valid = false;

@@ -204,6 +204,15 @@ TEST_F(RouteStoreTest, EditedRouteComesBackFromTheDatabase)
     }
 }
 
+TEST_F(RouteStoreTest, ALoadedRouteIsNoLongerARouteFromOutside)
+{
+    storeRoute(Kattegat);
+    TakeReceivedRoute(std::vector<cmgbase::GeoPoint>{At(57, 11)});
+    ASSERT_EQ(RouteFromOutside, 1);
+    EXPECT_EQ(LoadRouteIntoTable(Route), int32_t(Kattegat.size()));
+    EXPECT_EQ(RouteFromOutside, 0);
+}
+
 // A table with the own position inserted and a great-circle leg divided into steps: each edit
 // goes into the waypoint's own stored point, and entries that are no stored point change the
 // table only.

@@ -94,6 +94,40 @@ TEST_F(RouteTest, ReceivedWaypointsGoNoFurtherThanTheLastWaypoint)
     EXPECT_EQ(received, At(1, 2));
 }
 
+TEST_F(RouteTest, AReceivedRouteReplacesTheTableAndIsMarkedFromOutside)
+{
+    for (int i = 0; i < 3; ++i) {
+        WP_typ entry = Waypoint(At(50 + i, 3));
+        entry.setName("stored");
+        entry.objectId = 7;
+        ASSERT_TRUE(AppendRouteEntry(entry));
+    }
+    ASSERT_TRUE(InsertOwnPosition(At(49, 3)));
+    RouteId = 7;
+
+    const std::vector<cmgbase::GeoPoint> received{At(55, 11), At(56, 12)};
+    TakeReceivedRoute(received);
+    EXPECT_EQ(WaypointCount, 2);
+    cmgbase::GeoPoint position = RouteTable[0].position;
+    EXPECT_EQ(position, At(55, 11));
+    position = RouteTable[1].position;
+    EXPECT_EQ(position, At(56, 12));
+    EXPECT_EQ(RouteTable[1].name(), "") << "nothing of the stored route is left";
+    EXPECT_FALSE(RouteTable[1].isStoredPoint());
+    position = RouteTable[2].position;
+    EXPECT_EQ(position, cmgbase::GeoPoint{});
+    EXPECT_EQ(OwnPositionInserted, 0);
+    EXPECT_EQ(RouteId, RouteNotStored);
+    EXPECT_EQ(RouteFromOutside, 1);
+
+    // A longer one keeps the waypoints a route may have.
+    TakeReceivedRoute(std::vector<cmgbase::GeoPoint>(MaxRouteWaypoints + 20, At(54, 10)));
+    EXPECT_EQ(WaypointCount, MaxRouteWaypoints);
+
+    ClearRouteTable();
+    EXPECT_EQ(RouteFromOutside, 0);
+}
+
 TEST_F(RouteTest, NextActiveWaypointIsTheNextStopOrTheLastWaypoint)
 {
     EXPECT_EQ(NextActiveWaypoint(), -1) << "no route";
