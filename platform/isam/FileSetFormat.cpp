@@ -160,8 +160,8 @@ Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition
         return openFailure(begun);
     }
     SqliteStatement select;
-    int rc = select.prepare(db.handle(), "SELECT set_id, generation, record_length, variable_length,"
-                                     " format FROM main.fileset");
+    int rc = select.prepare(db.handle(), "SELECT set_id, generation, record_length,"
+                                         " variable_length, format FROM main.fileset");
     if (rc == SQLITE_OK)
         rc = select.step();
     if (rc != SQLITE_ROW)

@@ -63,7 +63,7 @@ Status openDataFile(SqliteConnection& db, const std::filesystem::path& stem, boo
 Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition,
                           bool exclusive, DataFileHeader& header);
 
-// Whether the data file could be held exclusively now (no other connection has it open): Ok, or
+// Whether the set could be held exclusively now (no other opener has it open): Ok, or
 // FileLocked, or the open statuses of a data file that cannot be opened.
 Status probeExclusiveAccess(const std::filesystem::path& stem);
 
