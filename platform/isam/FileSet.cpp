@@ -8,7 +8,8 @@ namespace platform::isam {
 
 namespace {
 
-// Shared mode: how long a change waits for another program's write to end.
+// Shared mode: how long a change waits for another program's write to end, and an opener for
+// another one's check of the set.
 constexpr int SharedBusyMilliseconds = 5000;
 
 Status failure(int sqliteResult)
@@ -70,17 +71,30 @@ FileSet::~FileSet()
 Status FileSet::open(const FileDefinition& definition, std::unique_ptr<FileSet>& fileSet)
 {
     const bool exclusive = (definition.mode & FileMode::Shared) == 0;
-    // Probed before this opener's own connection holds the file.
-    const bool alone = exclusive || probeExclusiveAccess(definition.path) == Status::Ok;
     std::unique_ptr<FileSet> opened(new FileSet(definition));
+    // A shared opener alone with the set keeps newcomers out while it checks the index and
+    // changes the journal mode.
+    bool alone = exclusive;
+    if (!exclusive) {
+        const Status locked = opened->sharedLock_.acquire(definition.path, SharedBusyMilliseconds);
+        if (locked != Status::Ok)
+            return locked;
+        alone = opened->sharedLock_.holdAlone();
+    }
     Status status = openDataFile(opened->db_, definition.path, exclusive);
     if (status == Status::Ok)
         status = opened->attachAndCheckIndex(alone);
+    for (const char* schema : {"main", "idx"}) {
+        if (status == Status::Ok)
+            status = useJournal(opened->db_, schema, exclusive);
+    }
     if (status != Status::Ok)
         return status;
+    opened->sharedLock_.share();
 
-    const bool writeThrough = (definition.mode & FileMode::WriteThrough) != 0;
-    const std::string synchronous = writeThrough ? "FULL" : "NORMAL";
+    // The rollback journal survives a power failure only with full syncs; WAL does with fewer.
+    const bool fullSync = (definition.mode & FileMode::WriteThrough) != 0 || !exclusive;
+    const std::string synchronous = fullSync ? "FULL" : "NORMAL";
     if (opened->db_.exec("PRAGMA main.synchronous=" + synchronous
                          + "; PRAGMA idx.synchronous=" + synchronous)
         != SQLITE_OK)
@@ -158,6 +172,7 @@ Status FileSet::close()
     keys_.clear();
     statements_ = {};
     db_.close();
+    sharedLock_.release();
     return committed;
 }
 

@@ -7,7 +7,7 @@
 // it was deleted or rewritten with another key value.
 //
 // Changes: with write-through or in shared mode each change is a transaction of its own (shared:
-// so that other programs see it and may write too); write-through commits synchronously. An
+// so that other programs see it and may write too), committed with full syncs. An
 // exclusive set without write-through gathers changes in one transaction, committed every
 // BatchCommitEvery changes and when the set closes. The first change marks the files as written
 // by this opener, the close unmarks them (FileSetFormat.h).
@@ -16,6 +16,7 @@
 #include "platform/isam/FileDefinition.h"
 #include "platform/isam/IsamStatus.h"
 #include "platform/isam/KeyIndex.h"
+#include "platform/isam/SharedOpenLock.h"
 #include "platform/isam/Sqlite.h"
 
 #include <memory>
@@ -104,6 +105,7 @@ private:
 
     FileDefinition definition_;
     bool batching_;
+    SharedOpenLock sharedLock_;  // shared mode; released after the connection closes
     SqliteConnection db_;
     std::vector<std::unique_ptr<KeyIndex>> keys_;
     std::array<SqliteStatement, static_cast<size_t>(RecordQuery::MarkIndexWritten) + 1>

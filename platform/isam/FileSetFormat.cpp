@@ -1,5 +1,6 @@
 #include "platform/isam/FileSetFormat.h"
 
+#include "platform/isam/SharedOpenLock.h"
 #include "platform/isam/Sqlite.h"
 
 #include <fcntl.h>
@@ -31,6 +32,21 @@ bool syncPath(const std::filesystem::path& path, int flags)
     return synced;
 }
 
+// Takes the write lock of every attached file at once; with the exclusive locking mode of an
+// exclusive opener it is kept until the close. Shared openers hold no lock between their
+// operations, so their mark is checked too, after the lock keeps newcomers out.
+Status beginExclusive(SqliteConnection& db, const std::filesystem::path& stem)
+{
+    const int rc = db.exec("BEGIN EXCLUSIVE");
+    if (rc != SQLITE_OK)
+        return openFailure(rc);
+    if (sharedOpenersPresent(stem)) {
+        db.exec("ROLLBACK");
+        return Status::FileLocked;
+    }
+    return Status::Ok;
+}
+
 int64_t newSetId()
 {
     std::random_device device;
@@ -48,6 +64,11 @@ std::filesystem::path dataPath(const std::filesystem::path& stem)
 std::filesystem::path indexPath(const std::filesystem::path& stem)
 {
     return withSuffix(stem, ".idx");
+}
+
+std::filesystem::path lockPath(const std::filesystem::path& stem)
+{
+    return withSuffix(stem, ".lck");
 }
 
 std::string keyTableName(size_t keyOrdinal)
@@ -95,8 +116,22 @@ Status probeExclusiveAccess(const std::filesystem::path& stem)
     const Status status = openDataFile(db, stem, true);
     if (status != Status::Ok)
         return status;
-    const int rc = db.exec("BEGIN IMMEDIATE");
-    return rc == SQLITE_OK ? Status::Ok : openFailure(rc);
+    return beginExclusive(db, stem);
+}
+
+Status useJournal(SqliteConnection& db, const std::string& schema, bool exclusive)
+{
+    const std::string wanted = exclusive ? "wal" : "delete";
+    SqliteStatement pragma;
+    int rc = pragma.prepare(db.handle(), "PRAGMA " + schema + ".journal_mode=" + wanted);
+    if (rc == SQLITE_OK)
+        rc = pragma.step();
+    if (rc != SQLITE_ROW)
+        return openFailure(rc);
+    const std::span<const std::byte> mode = pragma.columnBlob(0);
+    const bool switched = std::string(reinterpret_cast<const char*>(mode.data()), mode.size())
+                          == wanted;
+    return switched ? Status::Ok : Status::FileLocked;
 }
 
 Status openFailure(int sqliteResult)
@@ -117,12 +152,16 @@ Status openFailure(int sqliteResult)
 Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition,
                           bool exclusive, DataFileHeader& header)
 {
-    int rc = db.exec(exclusive ? "BEGIN IMMEDIATE" : "BEGIN");
-    if (rc != SQLITE_OK)
-        return openFailure(rc);
+    if (exclusive) {
+        const Status begun = beginExclusive(db, definition.path);
+        if (begun != Status::Ok)
+            return begun;
+    } else if (const int begun = db.exec("BEGIN"); begun != SQLITE_OK) {
+        return openFailure(begun);
+    }
     SqliteStatement select;
-    rc = select.prepare(db.handle(), "SELECT set_id, generation, record_length, variable_length,"
-                                     " format FROM main.fileset");
+    int rc = select.prepare(db.handle(), "SELECT set_id, generation, record_length,"
+                                         " variable_length, format FROM main.fileset");
     if (rc == SQLITE_OK)
         rc = select.step();
     if (rc != SQLITE_ROW)
@@ -161,11 +200,10 @@ Status createDataFile(const FileDefinition& definition)
         "INSERT INTO fileset VALUES(" + std::to_string(newSetId()) + ", 1, "
         + std::to_string(definition.recordLength) + ", "
         + (isVariableLength(definition) ? "1" : "0") + ", " + std::to_string(FormatVersion) + ");"
-        "COMMIT;"
-        "PRAGMA journal_mode=WAL;";
+        "COMMIT;";
     const bool written = db.exec(schema) == SQLITE_OK;
     db.close();
-    // A WAL left by an earlier data file of the same name would be replayed into the new one.
+    // A journal left by an earlier data file of the same name would be replayed into the new one.
     removeCompanionFiles(target);
     if (!written || !replaceFile(building, target)) {
         removeDatabaseFile(building);

@@ -1,5 +1,5 @@
 #pragma once
-// The files of a file set. Both are SQLite databases in WAL mode:
+// The files of a file set. Both are SQLite databases:
 //
 //   <stem>.dat  fileset(set_id, generation, record_length, variable_length, format)  one row
 //               records(pos INTEGER PRIMARY KEY AUTOINCREMENT, data BLOB NOT NULL)
@@ -10,13 +10,19 @@
 // table per key in definition order, so (key, pos) order is key order with duplicates by
 // position.
 //
-// The two files commit one after the other, so a crash can leave the .idx behind the .dat. An
-// opener that writes marks both files in its first write transaction: generation rises in both
-// and writers in the .idx, which a clean close lowers again. The .idx belongs to the .dat when
-// set_id (drawn when the data file is created) and generation agree, its keys text equals the
-// definition's, and writers is 0 whenever no other program has the set open: a crash while
-// writing, an index of another set or of an older state, or changed key definitions make it
-// stale, and it is rebuilt from the .dat.
+// Journals: an exclusive opener keeps both files in WAL mode; a shared opener puts them in
+// rollback-journal mode, because WAL relies on shared memory that a network file system does
+// not share between stations, while the rollback journal needs only byte-range locks. The mode
+// is stored in the file and changes only while nobody else has the set open. Shared openers
+// mark their presence in <stem>.lck (SharedOpenLock.h).
+//
+// The two files commit one after the other in WAL mode, so a crash can leave the .idx behind
+// the .dat. An opener that writes marks both files in its first write transaction: generation
+// rises in both and writers in the .idx, which a clean close lowers again. The .idx belongs to
+// the .dat when set_id (drawn when the data file is created) and generation agree, its keys
+// text equals the definition's, and writers is 0 whenever no other program has the set open: a
+// crash while writing, an index of another set or of an older state, or changed key definitions
+// make it stale, and it is rebuilt from the .dat.
 
 #include "platform/isam/FileDefinition.h"
 #include "platform/isam/IsamStatus.h"
@@ -31,6 +37,7 @@ inline constexpr int FormatVersion = 1;
 
 std::filesystem::path dataPath(const std::filesystem::path& stem);
 std::filesystem::path indexPath(const std::filesystem::path& stem);
+std::filesystem::path lockPath(const std::filesystem::path& stem);
 
 std::string keyTableName(size_t keyOrdinal);
 
@@ -50,14 +57,20 @@ struct DataFileHeader {
 // which holds the file from the first access to the close. DataFileMissing, AccessDenied.
 Status openDataFile(SqliteConnection& db, const std::filesystem::path& stem, bool exclusive);
 
-// Starts a transaction (exclusive: taking the write lock at once) and reads the data file's
-// header in it; the transaction stays open. FileLocked, NotAFileSet, DefinitionMismatch.
+// Starts a transaction and reads the data file's header in it; the transaction stays open.
+// Exclusive: takes the write lock of every attached file at once (kept until the close) and
+// fails when a shared opener has the set open. FileLocked, NotAFileSet, DefinitionMismatch.
 Status beginAndReadHeader(SqliteConnection& db, const FileDefinition& definition,
                           bool exclusive, DataFileHeader& header);
 
-// Whether the data file could be held exclusively now (no other connection has it open): Ok, or
+// Whether the set could be held exclusively now (no other opener has it open): Ok, or
 // FileLocked, or the open statuses of a data file that cannot be opened.
 Status probeExclusiveAccess(const std::filesystem::path& stem);
+
+// Puts one database of an open set ("main", "idx") in its opener's journal mode: WAL when
+// exclusive, else the rollback journal, deleted after each commit. FileLocked when another
+// connection keeps the file in the other mode.
+Status useJournal(SqliteConnection& db, const std::string& schema, bool exclusive);
 
 // Status of an SQLite result code met while opening: busy or locked is FileLocked, a file that
 // is no database NotAFileSet, the rest IoError.

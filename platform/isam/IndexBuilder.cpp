@@ -118,7 +118,7 @@ Status writeIndexFile(const std::filesystem::path& path, const FileDefinition& d
             insert.reset();
         }
     }
-    if (db.exec("COMMIT; PRAGMA journal_mode=WAL;") != SQLITE_OK)
+    if (db.exec("COMMIT") != SQLITE_OK)
         return Status::IndexWriteFailed;
     return Status::Ok;
 }
@@ -150,7 +150,7 @@ Status rebuildIndex(const FileDefinition& definition)
     std::filesystem::path building = target;
     building += ".new";
     status = writeIndexFile(building, definition, header, entries);
-    // The old index's WAL must not be replayed into the new index.
+    // The old index's journal must not be replayed into the new index.
     if (status == Status::Ok) {
         removeCompanionFiles(target);
         if (!replaceFile(building, target))

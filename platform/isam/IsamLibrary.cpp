@@ -4,6 +4,7 @@
 #include "platform/isam/FileSetFormat.h"
 #include "platform/isam/IndexBuilder.h"
 #include "platform/isam/KeyValue.h"
+#include "platform/isam/SharedOpenLock.h"
 
 #include <filesystem>
 
@@ -129,6 +130,7 @@ Status IsamLibrary::deleteFileSet(const FileDefinition& definition)
         return Status::FileLocked;
     const bool dataExisted = removeDatabaseFile(dataPath(definition.path));
     removeDatabaseFile(indexPath(definition.path));
+    removeUnusedLockFile(definition.path);
     return dataExisted ? Status::Ok : Status::DataFileMissing;
 }
 

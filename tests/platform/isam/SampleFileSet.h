@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,15 @@ inline platform::isam::FileDefinition SampleDefinition(const std::filesystem::pa
             {{ByIdKey, false,
               {{0, 4, SegmentKind::SignedInteger}, {4, 2, SegmentKind::SignedInteger}}},
              {ByTagKey, true, {{8, 8, SegmentKind::UpperCaseText}}}}};
+}
+
+// The names of the files in a folder.
+inline std::set<std::string> FilesIn(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 class SampleFileSetTest : public testing::Test {
