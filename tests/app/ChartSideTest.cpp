@@ -205,3 +205,48 @@ TEST_F(ChartSideTest, AUserDatabaseThatCannotBeMadeStopsWithTheLanguageMessageOf
     EXPECT_TRUE(StartupAbort);
     EXPECT_EQ(programEndRequests, 1);
 }
+
+TEST_F(ChartSideTest, TheWeatherServiceAsksForTheAreaTheMainChartShows)
+{
+    // No weather service is installed yet: the start-up reported it and runs without one.
+    EXPECT_EQ(WeatherService, nullptr);
+    EXPECT_FALSE(form->WeatherBtn->isEnabled());
+
+    // A service that runs takes the area of the chart as it is now, before any redraw of it.
+    WeatherService = new WeatherManager;
+    MainMapView->SetCentre(HarbourCell);
+    form->chartLevel = 10;
+    SetChartLevel(*form);
+    form->CM93->resize(640, 480);
+    GiveWeatherTheChartArea(*form);
+    RedrawChart(*form, true);
+    EXPECT_EQ(WeatherService->requestArea, ViewGeoRect);
+}
+
+TEST_F(ChartSideTest, TheChartRedrawCountDownSetsTheOverlayFontByTheTextSize)
+{
+    const struct {
+        int16_t textSize;
+        const char* family;
+        int pointSize;
+    } cases[] = {
+        {0, "SmallFonts", 5},
+        {3, "SmallFonts", 8},
+        {4, "MS Sans Serif", 7},
+        {12, "MS Sans Serif", 15},
+    };
+    const QStringList installed = QFontDatabase::families();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.textSize);
+        SetupParameters.Resolution = c.textSize;
+        Countdowns.chartRedraw = 1;
+        form->Timer2Timer();
+
+        EXPECT_EQ(form->overlayFont.family(), QLatin1String(c.family));
+        EXPECT_EQ(form->overlayFont.pointSize(), c.pointSize);
+        // Drawn in a face of this system, at the size asked for.
+        const QFontInfo drawn(form->overlayFont);
+        EXPECT_TRUE(installed.contains(drawn.family())) << drawn.family().toStdString();
+        EXPECT_EQ(drawn.pointSize(), c.pointSize);
+    }
+}
