@@ -250,3 +250,33 @@ TEST_F(ChartSideTest, TheChartRedrawCountDownSetsTheOverlayFontByTheTextSize)
         EXPECT_EQ(drawn.pointSize(), c.pointSize);
     }
 }
+
+// The look-ahead button and its minimum speed on a bare main window.
+TEST(MiniChartCorner, TheLookButtonAndItsSpeedLieOverTheMiniChartsTopLeftCorner)
+{
+    QMainWindow window;
+    MainWindowControls c;
+    BuildMainWindowControls(window, c);
+    window.resize(1024, 768);
+    c.MainPanel->show();
+    c.edMiniSpeed->show();
+    c.udMiniSpeed->show();
+    window.show();
+    QApplication::processEvents();
+
+    for (QWidget* control : {static_cast<QWidget*>(c.pnMiniAuto), static_cast<QWidget*>(c.edMiniSpeed),
+                             static_cast<QWidget*>(c.udMiniSpeed)}) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_EQ(control->parentWidget(), c.CM93mini);
+        EXPECT_TRUE(control->isVisible());
+        EXPECT_LT(control->geometry().right(), c.CM93mini->width()) << "within the mini chart's width";
+    }
+    EXPECT_EQ(c.pnMiniAuto->pos(), QPoint(1, 1));
+    EXPECT_EQ(c.btnMiniAuto->parentWidget(), c.pnMiniAuto);
+    EXPECT_EQ(c.edMiniSpeed->pos(), QPoint(126, 1));
+    EXPECT_EQ(c.udMiniSpeed->pos(), QPoint(141, 1));
+    EXPECT_LT(c.pnMiniAuto->geometry().right(), c.edMiniSpeed->x());
+    EXPECT_LT(c.edMiniSpeed->geometry().right(), c.udMiniSpeed->x());
+    // The mini chart has the top of the side panel to itself.
+    EXPECT_LE(c.CM93mini->y(), 4);
+}
