@@ -30,6 +30,8 @@ namespace {
 
 // The bands from Crossing on recentre the chart on the own ship at the next one-second tick.
 constexpr int32_t FirstRecentringBand = 3;
+// The name-base blink count that shows the mark at the next 100 ms tick.
+constexpr int32_t NameBaseRefreshCount = 9;
 
 }  // namespace
 
@@ -96,9 +98,11 @@ void TForm1::ConnectChartHandlers()
 
     ChartHook.showMapMessage = [](int32_t number, uint32_t flags) { return ShowLngMessage("C-Map", number, flags); };
     ChartHook.startChartEngine = [this](const std::string& reason) { StartChartEngine(*this, reason); };
-    ChartHook.nameBaseLimit = [](int32_t north, int32_t south, int32_t west, int32_t east, int32_t) {
+    ChartHook.nameBaseLimit = [](int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit) {
         if (ExternalEntryTable.TPutLimit)
-            ExternalEntryTable.TPutLimit(west, south, east, north);
+            ExternalEntryTable.TPutLimit(north, south, west, east, limit);
+        // The name-base mark is placed and shown again on the new chart at the next 100 ms tick.
+        FastTick.nameBaseBlink = NameBaseRefreshCount;
     };
 }
 

@@ -27,7 +27,8 @@ static_assert(offsetof(ThreeDExchangeRecord, windowWidth) == 80);
 
 extern "C" {
 using BLPutRxEntry = void (*)(int32_t counter, const void* record, int32_t length);
-using TPutLimitEntry = void (*)(int32_t west, int32_t south, int32_t east, int32_t north);
+// The visible area in degrees x 600000 and the largest scale denominator the name base shows.
+using TPutLimitEntry = void (*)(int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit);
 using TPutCursorEntry = void (*)(int32_t x, int32_t y);
 using TPutWPosEntry = void (*)(int32_t a, int32_t b);
 using TGetMarkEntry = int32_t (*)(int32_t* x, int32_t* y);

@@ -32,6 +32,13 @@ constexpr int DrawingBarWidth = 32;
 constexpr QSize DrawingButtonSize(28, 26);
 constexpr int MainPanelWidth = 160;
 constexpr QSize SlavePanelSize(160, 73);
+// The look-ahead controls in the mini chart: the button's panel at the corner, the minimum
+// speed's edit and up-down further right on the same line.
+constexpr int MiniCornerInset = 1;
+constexpr int MiniSpeedEditLeft = 126;
+constexpr int MiniSpeedUpDownLeft = 141;
+constexpr int MiniSpeedUpDownWidth = 15;
+constexpr int MiniSpeedHeight = 21;
 constexpr QSize LoranPanelSize(113, 89);
 constexpr QSize ChainPanelSize(220, 54);
 constexpr QSize CheckPanelSize(248, 48);
@@ -784,23 +791,29 @@ void BuildReadoutPanels(QWidget* parent, QVBoxLayout* column, MainWindowControls
     column->addWidget(c.WindBevel);
     c.WindPanel->hide();  // both appear with the first wind reading
     c.WindBevel->hide();
+}
 
-    auto* antiGrounding = new QHBoxLayout;
-    c.udMiniSpeed = UpDown(parent, "udMiniSpeed", 0, 6);
-    c.edMiniSpeed = ValueEdit(parent, "edMiniSpeed");
-    c.udMiniSpeed->hide();  // shown while the look-ahead runs
-    c.edMiniSpeed->hide();
-    c.pnMiniAuto = Panel(parent, "pnMiniAuto");
+// The look-ahead button and its minimum speed lie over the mini chart's top-left corner: children
+// of the paint box, drawn over its chart.
+void BuildMiniChartCorner(MainWindowControls& c)
+{
+    QWidget* mini = c.CM93mini;
+    c.pnMiniAuto = Panel(mini, "pnMiniAuto");
     c.btnMiniAuto = Named<QToolButton>(c.pnMiniAuto, "btnMiniAuto");
     c.btnMiniAuto->setText(Text("Look"));
     c.btnMiniAuto->setCheckable(true);
     c.btnMiniAuto->setEnabled(false);
     Column(c.pnMiniAuto)->addWidget(c.btnMiniAuto);
-    antiGrounding->addWidget(c.edMiniSpeed);
-    antiGrounding->addWidget(c.udMiniSpeed);
-    antiGrounding->addStretch();
-    antiGrounding->addWidget(c.pnMiniAuto);
-    column->addLayout(antiGrounding);
+    c.pnMiniAuto->adjustSize();
+    c.pnMiniAuto->move(MiniCornerInset, MiniCornerInset);
+    c.edMiniSpeed = ValueEdit(mini, "edMiniSpeed");
+    c.edMiniSpeed->setGeometry(MiniSpeedEditLeft, MiniCornerInset, MiniSpeedUpDownLeft - MiniSpeedEditLeft,
+                               MiniSpeedHeight);
+    c.udMiniSpeed = UpDown(mini, "udMiniSpeed", 0, 6);
+    c.udMiniSpeed->setFixedWidth(MiniSpeedUpDownWidth);
+    c.udMiniSpeed->setGeometry(MiniSpeedUpDownLeft, MiniCornerInset, MiniSpeedUpDownWidth, MiniSpeedHeight);
+    c.udMiniSpeed->hide();  // shown while the look-ahead runs
+    c.edMiniSpeed->hide();
 }
 
 void BuildMainPanel(QMainWindow& window, MainWindowControls& c)
@@ -814,6 +827,7 @@ void BuildMainPanel(QMainWindow& window, MainWindowControls& c)
 
     c.CM93mini = Named<QWidget>(content, "CM93mini");
     column->addWidget(c.CM93mini, 1);
+    BuildMiniChartCorner(c);
     c.TimeLabel = Label(content, "TimeLabel", "");
     c.TimeLabel->setAlignment(Qt::AlignCenter);
     column->addWidget(c.TimeLabel);

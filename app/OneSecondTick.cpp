@@ -20,6 +20,7 @@
 #include "chart/ChartPresentation.h"
 #include "chart/TCM93Inspector.h"
 #include "chart/MapView.h"
+#include "chart/OverlayFont.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -281,6 +282,7 @@ bool CountedOut(int32_t& countdown)
 void RunCountdowns(TForm1& f)
 {
     if (CountedOut(Countdowns.chartRedraw)) {
+        f.overlayFont = ChartOverlayFont(SetupParameters.Resolution);
         if (TickRequest.fullViewPending) {
             TickRequest.fullViewPending = false;
             pending::rbFullClick(f);

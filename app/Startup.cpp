@@ -107,21 +107,22 @@ void Release(T*& pointer)
     pointer = nullptr;
 }
 
-// Starts a service of the main view. One that fails shows its own error text; the program then
-// runs on without it, its tool button disabled.
+// Starts a service of the main view; true when it runs. One that fails shows its own error text;
+// the program then runs on without it, its tool button disabled.
 template <typename Manager>
-void StartService(Manager*& service, const char* errorCaption, bool& available,
+bool StartService(Manager*& service, const char* errorCaption, bool& available,
                   QToolButton* button, void (*statusCallback)(int32_t))
 {
     service = new Manager;
     if (service->Init(MainMapView) == 0) {
         service->statusCallback = statusCallback;
-        return;
+        return true;
     }
     ShowWarning(service->ErrorText(), errorCaption);
     available = false;
     button->setEnabled(false);
     Release(service);
+    return false;
 }
 
 }  // namespace
@@ -245,6 +246,14 @@ void StartChartEngine(TForm1& form, const std::string& reason)
         StartService(RadarService, "Radar Error", RadarAvailable, form.RadarBtn, ShowRadarStatus);
     }
     SplashSetStatus(frmSplash, QStringLiteral("Weather"));
-    StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn,
-                 ShowWeatherStatus);
+    if (StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn, ShowWeatherStatus))
+        GiveWeatherTheChartArea(form);
+}
+
+void GiveWeatherTheChartArea(const TForm1& form)
+{
+    cmgbase::GeoRect shown;
+    if (WeatherService && MainMapView &&
+        MainMapView->VisibleGeoRect({0, 0, form.CM93->width(), form.CM93->height()}, shown))
+        WeatherService->requestArea = shown;
 }

@@ -17,6 +17,9 @@ void StartupSetup(TForm1& form);
 // reason shows the restart notice first.
 void StartChartEngine(TForm1& form, const std::string& reason);
 
+// The weather service takes the area the main chart shows now as its request area.
+void GiveWeatherTheChartArea(const TForm1& form);
+
 // Gives a chart view the pixel size of this screen for true-scale display, from the monitor
 // diagonal of the settings.
 void ApplyMonitorGeometry(MapView& view);

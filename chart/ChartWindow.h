@@ -6,6 +6,7 @@
 #include "chart/WindowCoordinates.h"
 #include "platform/geodesy/GeoTypes.h"
 
+#include <QFont>
 #include <QImage>
 
 #include <array>
@@ -75,6 +76,9 @@ struct ChartWindow {
     QImage RadarBitmap;
     QImage WeatherBitmap;
     QImage MiniChartBitmap;  // the size of CM93mini
+    // The font of the overlays' text on MainChartBitmap and on its copy ChartBackBitmap
+    // (OverlayFont.h), set by the text-size setting.
+    QFont overlayFont;
     WindowRect chartRect;    // client rectangle of CM93
     int32_t chartCentreX = 0;  // its centre pixel, the origin of the chart's device points
     int32_t chartCentreY = 0;

@@ -11,7 +11,9 @@ public:
     // Binds the manager to the weather service of view; 0 on success.
     int Init(MapView* view);
 
-    cmgbase::GeoRect requestArea{};
+    // The area of the weather data (west, south, east, north): 16.4 W 50.2 N to 41.9 E 75.1 N
+    // until the main window gives the main chart's area.
+    cmgbase::GeoRect requestArea{-195786347, 599496227, 500185907, 896433057};
 };
 
 // The weather service of the program (null while it is not started).

@@ -1,0 +1,37 @@
+#include "chart/OverlayFont.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr int32_t FirstLargeTextSize = 4;
+constexpr int32_t SmallFontExtraPoints = 5;
+constexpr int32_t LargeFontExtraPoints = 3;
+
+const QString SmallFamily = QStringLiteral("SmallFonts");
+const QString LargeFamily = QStringLiteral("MS Sans Serif");
+
+// Neither family exists outside Windows: the first of these faces that is installed is drawn
+// instead, for both.
+void SubstituteFamilies()
+{
+    static const bool substituted = [] {
+        const QStringList standIns = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                      QStringLiteral("Noto Sans"), QStringLiteral("FreeSans"),
+                                      QStringLiteral("Sans Serif")};
+        QFont::insertSubstitutions(SmallFamily, standIns);
+        QFont::insertSubstitutions(LargeFamily, standIns);
+        return true;
+    }();
+    (void)substituted;
+}
+
+}  // namespace
+
+QFont ChartOverlayFont(int32_t textSize)
+{
+    SubstituteFamilies();
+    if (textSize < FirstLargeTextSize)
+        return QFont(SmallFamily, textSize + SmallFontExtraPoints);
+    return QFont(LargeFamily, textSize + LargeFontExtraPoints);
+}
