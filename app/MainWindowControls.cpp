@@ -1,5 +1,7 @@
 #include "app/MainWindowControls.h"
 
+#include "platform/system/TextCodec.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -44,7 +46,7 @@ enum class Press { Once, Toggle };
 
 QString Text(const char* text)
 {
-    return QString::fromUtf8(text);
+    return platform::FromCp1252(text);
 }
 
 template <typename T>
