@@ -283,6 +283,10 @@ void BuildToolBar(QMainWindow& window, MainWindowControls& c)
     c.ZoomPanel->setAlignment(Qt::AlignCenter);
     c.ZoomPanel->setMinimumWidth(80);
     c.ZoomPanel->setAutoFillBackground(true);
+    QFont scaleFont = c.ZoomPanel->font();
+    scaleFont.setBold(true);
+    scaleFont.setPixelSize(13);
+    c.ZoomPanel->setFont(scaleFont);
     bar->addWidget(c.ZoomPanel);
     c.ZoomOutBtn = once("ZoomOutBtn", "-");
     c.Wbtn = toggle("Wbtn", "Global", "Global");
