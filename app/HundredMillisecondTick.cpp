@@ -23,6 +23,7 @@
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/TextCodec.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/TWeatherDlg.h"
 #include "sensors/ComPortControl.h"
@@ -202,8 +203,8 @@ QString Degrees(const char* format, float value)
 
 void ShowFixReadouts(TForm1& f)
 {
-    f.txLat->setText(QString::fromStdString(FormatLatLon(ClampToInt(OwnShip.gpsLatitude * 600000.0), false)));
-    f.txLon->setText(QString::fromStdString(FormatLatLon(ClampToInt(OwnShip.gpsLongitude * 600000.0), true)));
+    f.txLat->setText(platform::FromCp1252(FormatLatLon(ClampToInt(OwnShip.gpsLatitude * 600000.0), false)));
+    f.txLon->setText(platform::FromCp1252(FormatLatLon(ClampToInt(OwnShip.gpsLongitude * 600000.0), true)));
     f.txCOG->setText(OwnShip.courseOverGround == -1.0f ? QStringLiteral("--- ")
                                                        : Degrees("%05.1f ", OwnShip.courseOverGround));
     f.txSOG->setText(OwnShip.speedOverGround == -1.0f
@@ -599,8 +600,8 @@ QString AlarmText()
     if (Alarm.routeDeviation)
         return QStringLiteral(" TRACK");
     if (Alarm.depthAlarmRaised)
-        return QString::fromStdString(MessageTexts[30]);
-    return QString::fromStdString(MessageTexts[31]) + ' ' + QString::fromLatin1(WarningClassName(Alarm.areaWarningClass)) +
+        return platform::FromCp1252(MessageTexts[30]);
+    return platform::FromCp1252(MessageTexts[31] + ' ' + WarningClassName(Alarm.areaWarningClass)) +
            QString::asprintf(" (%d)", Alarm.areaWarningClass);
 }
 
@@ -717,8 +718,7 @@ void ChoosePointer(TForm1& f)
     if (choice.mode == FastTick.shownPointerMode || OwnShip.alarmActive || Alarm.areaWarning || Alarm.error)
         return;
     const std::string& hint = MessageTexts[size_t(choice.mode == 13 ? 32 : 19)];
-    f.Notice->setText(' ' + QString::fromStdString(MessageTexts[size_t(choice.mode - 1)]) +
-                      QString::fromStdString(hint));
+    f.Notice->setText(platform::FromCp1252(' ' + MessageTexts[size_t(choice.mode - 1)] + hint));
     FastTick.shownPointerMode = choice.mode;
 }
 

@@ -1,6 +1,7 @@
 #include "app/LanguageLoader.h"
 
 #include "app/LanguageTable.h"
+#include "app/TickState.h"
 #include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "platform/system/TextCodec.h"
@@ -132,8 +133,7 @@ void FillKeyboardHelp(const platform::IniFile& language)
     auto put = [&](const QString& text) { SetEntry(list, position++, text); };
     for (const KeyboardHelpButton& help : KeyboardHelpButtons()) {
         auto* button = qobject_cast<QWidget*>(FindFormControl(help.button));
-        put(QString::fromLatin1(help.digit) + QStringLiteral("   ") +
-            (button ? button->toolTip() : QString()));
+        put(platform::FromCp1252(std::string(help.digit) + "   ") + (button ? button->toolTip() : QString()));
     }
     auto keys = [&](int first, int last) {
         for (int key = first; key <= last; ++key)
@@ -192,4 +192,6 @@ void LoadLanguage(const std::filesystem::path& file)
     FillKeyboardHelp(language);
     for (std::string& text : MessageTexts)
         text = ExpandLineBreaks(text);
+    // The status line shows the pointer mode's hint again, in this language.
+    FastTick.shownPointerMode = -1;
 }

@@ -13,7 +13,8 @@ class QObject;
 std::vector<std::string> FindLanguages(const std::filesystem::path& folder);
 
 // Writes the texts of file into every control of the language table that exists and fills
-// MessageTexts; a missing file, section or key gives "!".
+// MessageTexts; a missing file, section or key gives "!". The next 100 ms tick shows the pointer
+// mode's hint in the new language.
 void LoadLanguage(const std::filesystem::path& file);
 
 // The control that a language-table name stands for ("name" on the main window, "Form.name" on

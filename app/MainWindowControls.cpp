@@ -1,5 +1,7 @@
 #include "app/MainWindowControls.h"
 
+#include "platform/system/TextCodec.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -51,7 +53,7 @@ enum class Press { Once, Toggle };
 
 QString Text(const char* text)
 {
-    return QString::fromUtf8(text);
+    return platform::FromCp1252(text);
 }
 
 template <typename T>
@@ -288,6 +290,10 @@ void BuildToolBar(QMainWindow& window, MainWindowControls& c)
     c.ZoomPanel->setAlignment(Qt::AlignCenter);
     c.ZoomPanel->setMinimumWidth(80);
     c.ZoomPanel->setAutoFillBackground(true);
+    QFont scaleFont = c.ZoomPanel->font();
+    scaleFont.setBold(true);
+    scaleFont.setPixelSize(13);
+    c.ZoomPanel->setFont(scaleFont);
     bar->addWidget(c.ZoomPanel);
     c.ZoomOutBtn = once("ZoomOutBtn", "-");
     c.Wbtn = toggle("Wbtn", "Global", "Global");

@@ -26,6 +26,7 @@
 #include "frame/SharedTables.h"
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/TextCodec.h"
 #include "radarweather/TRadar.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/OwnShipState.h"
@@ -460,7 +461,7 @@ void HourlyStep(TForm1& f)
         f.txTide->setText(QString::asprintf(format, tide->heightMetres * factor));
         // The depth recording takes the correction in metres, whatever unit is shown.
         OwnShip.depthCorrection = tide->heightMetres + SetupParameters.ThreeDTide * 0.1;
-        f.btn3DTide->setText(QString::fromStdString(tide->name));
+        f.btn3DTide->setText(platform::FromCp1252(tide->name));
     }
     if (!DialogVisible(SetupSensor))
         pending::ClearHourlySensorValue();

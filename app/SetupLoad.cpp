@@ -1,11 +1,15 @@
 #include "app/SetupLoad.h"
 
 #include "app/ExternalLibraries.h"
+#include "app/PickerDate.h"
+#include "app/TForm1.h"
 #include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupField.h"
 #include "frame/SharedTables.h"
 #include "sensors/OwnShipState.h"
+
+#include <QDateEdit>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -257,6 +261,8 @@ bool SaveSetupParameters(bool restoreColours)
         return false;
     NoteTrackEnd(SetupParameters);
     NoteThreeDWindow(SetupParameters);
+    if (Form1)
+        SetupParameters.CopyFromDate = DaysFromDate(Form1->dtCopyFrom->date());
     const bool saved = ReplaceFile(SetupFilePath(), &SetupParameters, sizeof SetupParameters);
     if (restoreColours && RestoreSystemColours)
         RestoreSystemColours();

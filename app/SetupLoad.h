@@ -34,8 +34,8 @@ void ClampSetupParameters();
 
 // Writes SetupParameters to dta.res: into dta.res.tmp, flushed to disk, then renamed over it, so
 // an interrupted save leaves the previous file whole. Before that it notes the chart centre in an
-// empty track sample at the ring's end, and stores the 3D window kept within the screen. Does
-// nothing before start-up has finished. Returns false when the file could not be written; the
+// empty track sample at the ring's end, stores the 3D window kept within the screen and the
+// copy-from date of the main window's data page. Does nothing before start-up has finished. Returns false when the file could not be written; the
 // colours are restored when asked in every case.
 bool SaveSetupParameters(bool restoreColours);
 

@@ -3,9 +3,11 @@
 
 #include "app/Startup.h"
 
+#include "app/ApplicationHints.h"
 #include "app/ControlBehaviour.h"
 #include "app/ExternalLibraries.h"
 #include "app/MainIni.h"
+#include "app/PickerDate.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -45,11 +47,6 @@ namespace {
 
 const SetupParametersRecord& Setup = SetupParameters;
 
-QDate DateFromDays(double days)
-{
-    return QDate(1899, 12, 30).addDays(static_cast<qint64>(days));
-}
-
 int Bit(int32_t bits, int bit)
 {
     return (bits >> bit) & 1;
@@ -83,6 +80,7 @@ void SetControlsFromSetup(TForm1& f)
     f.ckAisMsgs->setChecked(Setup.AisMessages);
     f.ckRouteLeg->setChecked(Setup.RouteLegs);
     f.ckHints->setChecked(Setup.Hints);
+    SetApplicationHints(f.ckHints->isChecked());
     f.ckAltNight->setChecked(Setup.AltNightColours);
     f.ckScreenKeyb->setChecked(Setup.ScreenKeyboard);
     f.ckAlarmGps->setChecked(Setup.AlarmGps);
@@ -128,16 +126,17 @@ void SetControlsFromSetup(TForm1& f)
     f.rb3DDot10->setChecked(Setup.ThreeDDotSize == 10);
     f.rb3DDot20->setChecked(Setup.ThreeDDotSize == 20);
 
-    // The data set in use opens as its button is checked.
+    // The data set in use opens as its button is checked. Its click handler clears the boxes of
+    // the sets drawn too, so the boxes follow the buttons.
     QRadioButton* dataSets[] = {f.ckDbA, f.ckDbB, f.ckDbC, f.ckDbD, f.ckDbE, f.ckDbF};
     QCheckBox* exchanged[] = {f.ckDbxA, f.ckDbxB, f.ckDbxC, f.ckDbxD, f.ckDbxE, f.ckDbxF};
     const int32_t shown = Setup.DataSetsShown;
     const int32_t exchangedBits = Setup.DataSetsExchanged;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 6; ++i)
         if (Bit(shown, i))
             dataSets[i]->setChecked(true);
+    for (int i = 0; i < 6; ++i)
         exchanged[i]->setChecked(Bit(exchangedBits, i));
-    }
     SetupParameters.DataChoice = 1;
     SetRadioGroupItem(f.rgDataData, 1);
 

@@ -8,6 +8,7 @@
 #include "chart/SelectedChartObject.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/TextCodec.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,7 +98,7 @@ void ZoomBeyondBand(ChartWindow& window, int32_t previousLevel)
     }
     window.mainScale = shown;
     window.zoomFactor = zoom;
-    window.controls.ZoomPanel->setText(QString::fromStdString(ZoomCaption(level, shown)));
+    window.controls.ZoomPanel->setText(platform::FromCp1252(ZoomCaption(level, shown)));
     ShowZoomPanelWarning(window, bandScale > shown);
     ScaleChanged();
     RedrawChart(window, true);
@@ -143,7 +144,7 @@ void ShowZoomPanelWarning(ChartWindow& window, bool warning)
 void UpdateScaleButtons(ChartWindow& window, int64_t shownScale, int64_t engineScale)
 {
     ChartControls& c = window.controls;
-    c.ZoomPanel->setText(QString::fromStdString(ScaleCaption(shownScale)));
+    c.ZoomPanel->setText(platform::FromCp1252(ScaleCaption(shownScale)));
     // The finest band whose button is enabled and whose scale range holds the engine scale.
     constexpr struct {
         int64_t upTo;

@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 
+#include "app/ApplicationHints.h"
 #include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 
@@ -21,6 +22,7 @@ void AppTest::SetUp()
 
 void AppTest::TearDown()
 {
+    SetApplicationHints(true);
     platform::SetProgramEndHandler({});
     platform::InstallMessageBoxService(nullptr);
     InitSharedTables();

@@ -14,8 +14,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolBar>
 #include <QToolButton>
 
 using LanguageFilesTest = AppTest;
@@ -210,4 +212,32 @@ TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInTheMainWindow)
     EXPECT_GT(checked, 300);
     for (int slot = 0; slot < 40; ++slot)
         EXPECT_NE(MessageTexts[slot], "!") << slot;
+}
+
+// Hints whose wording is fixed, as the shipped English file gives them.
+TEST_F(LanguageFilesTest, TheEnglishFileGivesTheQuotedHints)
+{
+    TForm1 form;
+    Form1 = &form;
+    LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
+    Form1 = nullptr;
+
+    const struct {
+        const QWidget* control;
+        const char* hint;
+    } quoted[] = {
+        {form.ZoomPanel, "Displayed scale"},
+        {form.Daylight, "Day/Night mode"},
+        {form.DispMode, "Chart orientation"},
+        {form.cmbDepthSave, "Saving 3D depths"},
+        {form.cklDataCopy, "Select objects"},
+        {form.AutoBtn, "Auto"},
+        {form.btnMiniAuto, "AntiGrounding"},
+        {form.btnTrack, "Realtime saving track"},
+        {form.btnPrintRt, "Make, edit and print waypoint list"},
+        {form.SymbBar, "Select symbol and colour"},
+        {form.LineBar, "Select type and colour"},
+    };
+    for (const auto& [control, hint] : quoted)
+        EXPECT_EQ(control->toolTip().toStdString(), hint) << control->objectName().toStdString();
 }

@@ -303,6 +303,8 @@ TEST_F(MainWindowControlsTest, DesignStateHidesWhatTheStartUpAndTheToolsShow)
         EXPECT_FALSE(dataSet->isChecked());
 
     EXPECT_EQ(c.ZoomPanel->text(), "1:30000");
+    EXPECT_TRUE(c.ZoomPanel->font().bold());
+    EXPECT_EQ(c.ZoomPanel->font().pixelSize(), 13);
     EXPECT_EQ(c.ckHide->text(), "Hide");
     EXPECT_EQ(c.ckHide2->text(), "Hide");
     EXPECT_EQ(c.AutoBtn->toolTip(), "Auto");

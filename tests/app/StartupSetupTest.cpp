@@ -1,5 +1,7 @@
 #include "SetupTestSupport.h"
 
+#include "app/ApplicationHints.h"
+#include "app/SetupLoad.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "chart/MapManager.h"
@@ -8,11 +10,16 @@
 #include "sensors/LoranConverter.h"
 #include "userdata/UserDatabase.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QHelpEvent>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -115,4 +122,59 @@ TEST_F(StartupSetupTest, AChartEngineThatDoesNotStartLeavesTheTimersOff)
     EXPECT_EQ(boxes.shown[0].caption, "C-Map");
     EXPECT_TRUE(StartupAbort);
     EXPECT_FALSE(form->Timer1->isActive());
+}
+
+TEST_F(StartupSetupTest, TheSetsDrawnTooKeepTheirBoxesBesideTheSetInUse)
+{
+    shipPictures();
+    SetupImage()
+        .at<int32_t>(18362, 0b000100)    // data set C in use
+        .at<int32_t>(18366, 0b001011)    // A, B and D drawn too
+        .writeTo(folder / "dta.res");
+
+    StartupSetup(*form);
+
+    EXPECT_TRUE(form->ckDbC->isChecked());
+    const QCheckBox* drawnToo[] = {form->ckDbxA, form->ckDbxB, form->ckDbxC,
+                                   form->ckDbxD, form->ckDbxE, form->ckDbxF};
+    const bool expected[] = {true, true, false, true, false, false};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(drawnToo[i]->isChecked(), expected[i]) << "data set " << char('A' + i);
+}
+
+TEST_F(StartupSetupTest, StoredHintsSwitchTheToolTipsOfTheProgram)
+{
+    shipPictures();
+    form->ExitBtn->setToolTip(QStringLiteral("Exit"));
+    for (const uint8_t hints : {0, 1}) {
+        SCOPED_TRACE(int(hints));
+        SetupImage().at<uint8_t>(18240, hints).writeTo(folder / "dta.res");
+        StartupAbort = false;  // the chart engine, missing here, stopped the previous start
+        StartupSetup(*form);
+
+        EXPECT_EQ(form->ckHints->isChecked(), hints == 1);
+        EXPECT_EQ(ApplicationHintsShown(), hints == 1);
+        form->show();
+        QToolTip::hideText();
+        QHelpEvent request(QEvent::ToolTip, QPoint(2, 2), form->ExitBtn->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(form->ExitBtn, &request);
+        EXPECT_EQ(QToolTip::isVisible(), hints == 1);
+        QToolTip::hideText();
+        form->hide();
+    }
+}
+
+TEST_F(StartupSetupTest, TheCopyFromDateIsSavedFromItsPicker)
+{
+    shipPictures();
+    SetupImage().at<double>(18532, 45000.0).writeTo(folder / "dta.res");  // 15 March 2023
+    StartupSetup(*form);
+    ASSERT_EQ(form->dtCopyFrom->date(), QDate(2023, 3, 15));
+
+    form->dtCopyFrom->setDate(QDate(2024, 2, 29));
+    StartupDone = true;
+    ASSERT_TRUE(SaveSetupParameters(false));
+
+    ASSERT_TRUE(LoadSetupParameters());
+    EXPECT_EQ(Value(SetupParameters.CopyFromDate), 45351.0);
 }

@@ -25,6 +25,8 @@
 #include "userdata/RouteHooks.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QFrame>
 #include <QKeyEvent>
@@ -225,6 +227,8 @@ TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
     EXPECT_TRUE(OwnShip.positionKnown);
     EXPECT_DOUBLE_EQ(OwnShip.gpsLatitude, 54.0);
     EXPECT_DOUBLE_EQ(OwnShip.gpsLongitude, 10.0);
+    EXPECT_EQ(form->txLat->text(), QString::fromUtf8(" 54\u00B0 00.000' N"));
+    EXPECT_EQ(form->txLon->text(), QString::fromUtf8(" 10\u00B0 00.000' E"));
     EXPECT_EQ(form->txSOG->text(), "0.0");
     // Not under way: the antenna is on the GPS position.
     EXPECT_EQ(OwnShip.antennaPosition.x, cmgbase::deg2nrm(10.0));
@@ -244,6 +248,26 @@ TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
     const cmgbase::GeoPoint fix{cmgbase::deg2nrm(OwnShip.gpsLongitude), cmgbase::deg2nrm(OwnShip.gpsLatitude)};
     EXPECT_NEAR(MetresBetween(fix, OwnShip.antennaPosition, bearing), 10.0 * 1852.0 * 0.5 / 3600.0, 0.1);
     EXPECT_NEAR(bearing, 90.0, 0.5);
+}
+
+// Language files hold Windows-1252 bytes; 0xE9 is an e with an acute accent.
+TEST_F(TickTest, ALanguageSwitchShowsThePointerHintAndTheCaptionsOfTheNewLanguage)
+{
+    writeFile("english.lng", "[Notice]\r\n19=Chart\r\n20=: ready\r\n[Labels]\r\n10=Hints\r\n");
+    writeFile("francais.lng",
+              "[Notice]\r\n19=Carte\r\n20=: pr\xEAte\r\n[Labels]\r\n10=Bulles d'aide \xE9tendues\r\n");
+    form->cmbLanguage->addItems({"english", "francais"});
+    form->cmbLanguage->setCurrentIndex(0);
+    form->cmbLanguageChange();
+    form->Timer1Timer();
+    ASSERT_EQ(form->Notice->text(), " Chart: ready");
+
+    form->cmbLanguage->setCurrentIndex(1);
+    form->cmbLanguageChange();
+    form->Timer1Timer();
+
+    EXPECT_EQ(form->Notice->text(), QString::fromUtf8(" Carte: pr\u00EAte"));
+    EXPECT_EQ(form->ckHints->text(), QString::fromUtf8("Bulles d'aide \u00E9tendues"));
 }
 
 TEST_F(TickTest, SixSecondsWithoutAFixAreAllowedTheSeventhRaisesNoGpsAndClosesTheRelay)
