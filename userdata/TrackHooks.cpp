@@ -1,0 +1,3 @@
+#include "userdata/TrackHooks.h"
+
+TrackHooks TrackHook;

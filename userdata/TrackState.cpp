@@ -1,0 +1,6 @@
+#include "userdata/TrackState.h"
+
+LastTrackSample TrackLastSample;
+bool TrackSaveRequest = false;
+int32_t DatabaseTrackId = 0;
+int32_t DatabaseTrackPoints = 0;
