@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QAbstractButton;
@@ -105,4 +106,9 @@ struct ChartWindow {
     cmgbase::GeoPoint cursorChartPoint{};
     // The symbol images of the overlays: 17-pixel cells, row 0 the masks, rows 1.. the colours.
     QImage SymbolStrip;
+
+    // Overlay primitives (OverlayPrimitives.h).
+    std::optional<ScreenPoint> lastDepthLabel;  // the last depth mark that got its value; none yet
+    // The last field's screen corners, the first repeated at the end, for the mouse input's hit test.
+    std::array<ScreenPoint, 5> fieldCorners{};
 };

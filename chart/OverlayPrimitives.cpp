@@ -1,0 +1,105 @@
+#include "chart/OverlayPrimitives.h"
+
+#include "chart/ChartWindow.h"
+#include "chart/OverlayColours.h"
+#include "chart/OverlayFont.h"
+#include "frame/SetupParameters.h"
+#include "platform/system/TextCodec.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The symbol strip: 16 x 16 cells 17 px apart, row 0 the masks (black on white), rows 1.. the
+// colours (colour on black).
+constexpr int32_t StripCellPitch = 17;
+constexpr int32_t StripCellSize = 16;
+
+// The label box's rounded corners: an ellipse of 6 x 4 px.
+constexpr qreal LabelCornerRadiusX = 3.0;
+constexpr qreal LabelCornerRadiusY = 2.0;
+constexpr int32_t LabelTextColour = 6;
+
+// A depth mark gets its value when it lies more than this from the last labelled one in x or y.
+constexpr int64_t DepthLabelSpacing = 50;
+constexpr float SmallestLabelledDepth = 0.1f;
+
+// Copies a cell of the strip onto target combined with what lies there by the raster operation.
+void CopyStripCell(QPainter& canvas, const QImage& strip, const QRect& cell, const QRect& target,
+                   QPainter::CompositionMode operation)
+{
+    canvas.setCompositionMode(operation);
+    canvas.drawImage(target, strip, cell);
+}
+
+}  // namespace
+
+void DrawLineSegment(ChartWindow&, QPainter& canvas, uint32_t colour, int32_t x1, int32_t y1, int32_t x2, int32_t y2,
+                     int32_t width)
+{
+    if (x1 == x2 && y1 == y2)
+        return;
+    canvas.setPen(OverlayPen(WindowsColour(colour), width));
+    canvas.drawLine(x1, y1, x2, y2);
+}
+
+int32_t DrawLabelBox(ChartWindow&, QPainter& canvas, int32_t x, const std::string& text, const QColor& colour,
+                     int32_t y)
+{
+    canvas.setFont(ChartOverlayFont(SetupParameters.Resolution));
+    const QString shown = platform::FromCp1252(text);
+    const QFontMetrics metrics = canvas.fontMetrics();
+    const int32_t width = metrics.horizontalAdvance(shown);
+    canvas.setPen(OverlayPen(WindowTextColour(), 1));
+    canvas.setBrush(colour);
+    // Outline from (x, y) to (x + width + 3, y + height - 1): 2 px of margin on either side.
+    canvas.drawRoundedRect(QRect(x, y, width + 3, metrics.height() - 1), LabelCornerRadiusX, LabelCornerRadiusY);
+    canvas.setPen(UserColour(LabelTextColour));
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawText(x + 2, y + metrics.ascent(), shown);
+    return width;
+}
+
+void DrawMaskedIcon(ChartWindow& window, QPainter& canvas, int32_t icon, int32_t row, int32_t x, int32_t y)
+{
+    const QRect mask(icon * StripCellPitch, 0, StripCellSize, StripCellSize);
+    const QRect colour(icon * StripCellPitch, row * StripCellPitch, StripCellSize, StripCellSize);
+    if (icon < 0 || row < 0 || !window.SymbolStrip.rect().contains(colour) || !window.SymbolStrip.rect().contains(mask))
+        return;
+    // The strip as loaded is a palette image; in the canvas's own format each copy is a plain
+    // combination of pixels.
+    if (window.SymbolStrip.format() != QImage::Format_RGB32)
+        window.SymbolStrip = window.SymbolStrip.convertToFormat(QImage::Format_RGB32);
+    const QRect target(x - StripCellSize / 2, y - StripCellSize / 2, StripCellSize, StripCellSize);
+    CopyStripCell(canvas, window.SymbolStrip, mask, target, QPainter::RasterOp_SourceAndDestination);
+    CopyStripCell(canvas, window.SymbolStrip, colour, target, QPainter::RasterOp_SourceOrDestination);
+    canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x, int32_t y)
+{
+    const float value = depth * SetupParameters.DepthFactor;
+    DrawHandleSquare(canvas, x, y);
+    const std::optional<ScreenPoint>& last = window.lastDepthLabel;
+    const bool apart = !last || std::abs(int64_t(x) - last->x) > DepthLabelSpacing ||
+                       std::abs(int64_t(y) - last->y) > DepthLabelSpacing;
+    if (!apart || !(value > SmallestLabelledDepth))
+        return;
+    char text[48];
+    std::snprintf(text, sizeof text, value < 10.0f ? " %.1f" : " %.0f", double(value));
+    // The value in the text colour of the overlay bitmaps, the pen of the caller kept.
+    const QPen pen = canvas.pen();
+    canvas.setPen(WindowTextColour());
+    canvas.drawText(x, y + canvas.fontMetrics().ascent(), QString::fromLatin1(text));
+    canvas.setPen(pen);
+    window.lastDepthLabel = ScreenPoint{x, y};
+}
+
+void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)
+{
+    canvas.drawRect(QRect(x - 2, y - 2, 3, 3));
+}
