@@ -20,6 +20,7 @@
 #include "chart/ChartPresentation.h"
 #include "chart/TCM93Inspector.h"
 #include "chart/MapView.h"
+#include "chart/OverlayColours.h"
 #include "chart/OverlayFont.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
@@ -524,8 +525,7 @@ void PositionTimedOut(TForm1& f)
         SetAlarmRelay(true);
     if (OwnShip.fixAlive && !DialogVisible(ReplayDlg)) {
         QPalette orange = f.pnDR->palette();
-        const uint32_t c = UserColourTable[7];
-        orange.setColor(QPalette::Window, QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+        orange.setColor(QPalette::Window, UserColour(7));
         f.pnDR->setAutoFillBackground(true);
         f.pnDR->setPalette(orange);
         f.pnDR->show();

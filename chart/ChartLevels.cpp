@@ -1,10 +1,13 @@
 #include "chart/ChartLevels.h"
 
+#include "chart/OverlayColours.h"
+
 #include "chart/ChartHooks.h"
 #include "chart/ChartRedraw.h"
 #include "chart/ChartWindow.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
+#include "chart/OverlayColours.h"
 #include "chart/SelectedChartObject.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/PositionComputation.h"
@@ -134,10 +137,9 @@ void ShowZoomPanelWarning(ChartWindow& window, bool warning)
     QLabel* panel = window.controls.ZoomPanel;
     if (!panel)
         return;
-    const uint32_t orange = UserColourTable[7];  // 0x00BBGGRR
     QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, warning ? QColor(orange & 0xFF, (orange >> 8) & 0xFF, (orange >> 16) & 0xFF)
-                                               : QApplication::palette().color(QPalette::Button));
+    palette.setColor(QPalette::Window,
+                     warning ? UserColour(7) : QApplication::palette().color(QPalette::Button));
     panel->setPalette(palette);
 }
 
