@@ -11,11 +11,15 @@
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "app/TargetTrackPictures.h"
+#include "app/DynamicOverlay.h"
+#include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
 #include "chart/ChartPresentation.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
+#include "chart/OverlayPrimitives.h"
 #include "frame/PortSettings.h"
 #include "frame/PositionText.h"
 #include "frame/SetupParameters.h"
@@ -141,7 +145,7 @@ void ServeRedrawRequests(TForm1& f)
         f.CM93->update();
     }
     if (FastTick.dynamicOverlayCountdown > 0 && --FastTick.dynamicOverlayCountdown == 0)
-        pending::PaintDynamicOverlay(f, false);
+        PaintDynamicOverlay(f, false);
     if (f.miniLayoutPending)
         RedrawMiniChart(f);
 }
@@ -262,6 +266,7 @@ void LookAheadCheck(TForm1& f)
         MoveAlong(reference, cog + sector, reach),
         reference,
     };
+    TickRequest.lookAheadSector = polygon;
     if (ChartEngine)
         ChartEngine->SetCheckPolygon(polygon.data(), int32_t(polygon.size()));
     QElapsedTimer watch;
@@ -416,11 +421,11 @@ void ProcessFix(TForm1& f)
     TickRequest.lookAheadDistance = float(SetupParameters.LookAheadTime) * OwnShip.speedOverGround / 60.0f;
     LookAheadCheck(f);
     AnchorWatch();
-    pending::PaintDynamicOverlay(f, true);
+    PaintDynamicOverlay(f, true);
     MoveTargets(f);
     DeadReckonOwnShip(f);
     if (f.CM93mini->height() > 10)
-        pending::PaintMiniChartMarkers(f);
+        PaintMiniChartMarkers(f);
     if (StartupDone)
         pending::SignalComOutThread();
     if (OwnShip.alarmKind == AlarmNoGps && !Shown(f.pnDR)) {
@@ -434,6 +439,22 @@ void ProcessFix(TForm1& f)
     ExchangeWithThreeD(f);
 }
 
+// The newest piece of a target's track, drawn into the static picture so that it stays there
+// until the next redraw redraws the whole track, and shown at once.
+void DrawTargetTrackSegment(TForm1& f, const ScreenPoint& from, const ScreenPoint& to, uint8_t colour)
+{
+    if (f.ChartBackBitmap.isNull())
+        return;
+    const uint32_t windowsColour = UserColourTable[std::min<size_t>(colour, UserColourTable.size() - 1)];
+    for (QImage* bitmap : {&f.ChartBackBitmap, &f.ChartWorkBitmap}) {
+        QPainter canvas(bitmap);
+        DrawLineSegment(f, canvas, windowsColour, from.x, from.y, to.x, to.y, 1);
+    }
+    f.CM93->update(QRect(QPoint(std::min(from.x, to.x), std::min(from.y, to.y)),
+                         QPoint(std::max(from.x, to.x), std::max(from.y, to.y)))
+                       .adjusted(-1, -1, 1, 1));
+}
+
 void SampleTargetTrack(TForm1& f, TargetRecord& target)
 {
     const int32_t count = std::clamp<int32_t>(target.count, 0, TargetRecord::TrackPoints);
@@ -443,17 +464,20 @@ void SampleTargetTrack(TForm1& f, TargetRecord& target)
     const cmgbase::GeoPoint position{target.positionX, target.positionY};
     const bool shown = target.kind > 3 ? Down(f.AisBtn) && SetupParameters.AisTracks
                                        : Down(f.Arpa1Btn) || Down(f.Arpa2Btn);
+    TargetTrackPicture& picture = TargetTrackPictures[size_t(&target - TargetTable.data())];
+    ScreenPoint pixel{target.screenX, target.screenY};
     if (count > 0 && shown)
-        pending::DrawTargetTrackSegment(f, {target.track[count - 1][0], target.track[count - 1][1]}, position,
-                                        UserColourTable[std::min<size_t>(target.colour, 7)]);
+        DrawTargetTrackSegment(f, picture.points[size_t(count - 1)], pixel, target.colour);
     int32_t slot = count;
     if (slot == TargetRecord::TrackPoints) {
+        std::move(picture.points.begin() + 1, picture.points.end(), picture.points.begin());
         std::memmove(target.track, target.track + 1, sizeof target.track - sizeof target.track[0]);
         std::move(&target.cogHistory[1], &target.cogHistory[slot], &target.cogHistory[0]);
         std::move(&target.sogHistory[1], &target.sogHistory[slot], &target.sogHistory[0]);
         std::move(&target.timeHistory[1], &target.timeHistory[slot], &target.timeHistory[0]);
         --slot;
     }
+    picture.points[size_t(slot)] = pixel;
     target.track[slot][0] = position.x;
     target.track[slot][1] = position.y;
     target.cogHistory[slot] = uint16_t(std::clamp(target.course * 10.0f, 0.0f, 65535.0f));
@@ -731,10 +755,10 @@ void BlinkNameBaseMark(TForm1& f)
         if (++FastTick.nameBaseBlink > 9) {
             FastTick.nameBaseBlink = 0;
             FastTick.nameBaseMarkVisible = true;
-            pending::PaintDynamicOverlay(f, false);
+            PaintDynamicOverlay(f, false);
         } else if (FastTick.nameBaseBlink == 7) {
             FastTick.nameBaseMarkVisible = false;
-            pending::PaintDynamicOverlay(f, false);
+            PaintDynamicOverlay(f, false);
         }
     } else {
         FastTick.nameBaseMarkVisible = false;

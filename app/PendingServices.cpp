@@ -6,11 +6,26 @@
 namespace pending {
 
 void UpdateRouteLegGeometry(TForm1&) {}
-void PaintDynamicOverlay(TForm1&, bool) {}
-void PaintMiniChartMarkers(TForm1&) {}
-void DrawTargetTrackSegment(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&, uint32_t) {}
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
+void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
+
+bool SweepObjects(TForm1&, int32_t) { return false; }
+void LoadObject(TForm1&, int32_t, int32_t) {}
+FoundObjectName FoundObject() { return {}; }
+void ExportSeabed(TForm1&, int32_t) {}
+
+void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
+bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
+
+void PaintChartLights(TForm1&, QPainter&) {}
+void PaintLightFlashes(TForm1&, QPainter&, bool) {}
+void DrawHoverLightLabel(TForm1&, QPainter&, int32_t) {}
+void PaintSelectedObjects(TForm1&, QPainter&) {}
+void DrawBorderGraduation(TForm1&, QPainter&) {}
+
+void PaintWeatherLayer(TForm1&) {}
+void PaintWeatherReadout(TForm1&, QPainter&) {}
 void Sync3DViewStatus(TForm1&) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }

@@ -11,19 +11,47 @@
 #include <optional>
 #include <string>
 
+class QPainter;
 class TForm1;
 struct SeabedTile;
 
 namespace pending {
 
 // Chart overlays and painting.
-void UpdateRouteLegGeometry(TForm1& form);            // chart overlays
-void PaintDynamicOverlay(TForm1& form, bool full);    // chart overlays
-void PaintMiniChartMarkers(TForm1& form);             // chart overlays
-void DrawTargetTrackSegment(TForm1& form, const cmgbase::GeoPoint& from,
-                            const cmgbase::GeoPoint& to, uint32_t colour);  // chart overlays
+void UpdateRouteLegGeometry(TForm1& form);            // route legs
 void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
+// The range and bearing readout of the cursor panel, from one point to the other.
+void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
+                               const cmgbase::GeoPoint& to);                // cursor readout
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
+
+// The user-object store's sweeps and loads, which draw into ChartBackBitmap (stored objects).
+// A sweep's code is 100 x action + object type; false: nothing found under the cursor.
+bool SweepObjects(TForm1& form, int32_t code);
+void LoadObject(TForm1& form, int32_t mode, int32_t id);
+// The object the last sweep found under the cursor: its name, else its id.
+struct FoundObjectName {
+    std::string name;
+    int32_t id = 0;
+};
+FoundObjectName FoundObject();
+void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
+
+// Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
+// it was not drawn.
+void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check);
+bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t width);
+
+// Chart lights and the border graduation.
+void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes
+void PaintLightFlashes(TForm1& form, QPainter& canvas, bool full);   // lights: blinking
+void DrawHoverLightLabel(TForm1& form, QPainter& canvas, int32_t marker);  // lights
+void PaintSelectedObjects(TForm1& form, QPainter& canvas);           // lights: chosen objects
+void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduation
+
+// Weather: the ticked layer over the chart and the readout at the cursor.
+void PaintWeatherLayer(TForm1& form);                  // weather
+void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 void Sync3DViewStatus(TForm1& form);                  // 3D export
 
 // Chart engine services not in the map manager yet.

@@ -5,6 +5,7 @@
 #include "frame/PixelGeometry.h"
 #include "platform/geodesy/GeoTypes.h"
 
+#include <array>
 #include <cstdint>
 
 struct OneSecondTickState {
@@ -85,6 +86,9 @@ struct TickRequests {
     ScreenPoint ownShipPixel{};        // reference position in the main chart
     ScreenPoint ownShipMiniPixel{};    // and in the mini chart
     float lookAheadDistance = 0.0f;    // nautical miles
+    // The look-ahead sector of the last check: own ship, five points on the arc, own ship; the
+    // overlays draw it. Kept apart from the check polygon, which route-leg checks replace.
+    std::array<cmgbase::GeoPoint, 7> lookAheadSector{};
     cmgbase::GeoPoint threeDAreaOrigin{};  // origin of the exported 3D area, chart units
     float threeDAreaScale = 0.0f;      // its x scale; 0 before any export
     cmgbase::GeoPoint courseVectorEnd{};  // end of the own ship's course vector (the overlay's)

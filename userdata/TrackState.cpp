@@ -4,3 +4,4 @@ LastTrackSample TrackLastSample;
 bool TrackSaveRequest = false;
 int32_t DatabaseTrackId = 0;
 int32_t DatabaseTrackPoints = 0;
+TrackPixelList TrackPixels;

@@ -4,8 +4,10 @@
 // dialog and the database track being recorded point by point. Main thread only; none of it is
 // stored.
 
+#include "frame/PixelGeometry.h"
 #include "platform/geodesy/GeoTypes.h"
 
+#include <array>
 #include <cstdint>
 
 struct LastTrackSample {
@@ -23,3 +25,16 @@ extern bool TrackSaveRequest;
 // also the sequence number of its next point.
 extern int32_t DatabaseTrackId;
 extern int32_t DatabaseTrackPoints;
+
+// The recorded track as the static overlay last drew it, oldest sample first: the points the
+// chart input and the object-information dialog pick a track sample by.
+struct TrackPixel {
+    ScreenPoint point;
+    float depth;          // metres
+    int32_t sampleIndex;  // slot of the track ring
+};
+struct TrackPixelList {
+    std::array<TrackPixel, 500> pixels{};
+    int32_t count = 0;
+};
+extern TrackPixelList TrackPixels;

@@ -1,0 +1,3 @@
+#include "app/DynamicOverlay.h"
+
+void PaintDynamicOverlay(TForm1&, bool) {}

@@ -1,0 +1,3 @@
+#include "app/MiniChartMarkers.h"
+
+void PaintMiniChartMarkers(TForm1&) {}

@@ -1,0 +1,3 @@
+#include "app/StaticOverlay.h"
+
+void PaintChartOverlay(TForm1&) {}

@@ -1,0 +1,3 @@
+#include "app/TargetPainting.h"
+
+void PaintTargets(TForm1&, QPainter&, int32_t) {}

@@ -1,0 +1,3 @@
+#include "app/TargetTrackPictures.h"
+
+std::array<TargetTrackPicture, TargetCount + 1> TargetTrackPictures{};
