@@ -199,6 +199,17 @@ void ComputeRouteLeg(int32_t n)
     entry.legBearing = degrees;
 }
 
+bool RouteLegGeometryPending = false;
+double RouteLength = 0;
+
+void ComputeRouteLegs()
+{
+    const int32_t legs = RouteEntryCount() - 1;
+    for (int32_t n = 0; n < legs; ++n)
+        ComputeRouteLeg(n);
+    RouteLength = SumRouteLegs(0, legs).distance;
+}
+
 void FillRouteGridRow(TWpDlg& dialog, int32_t n)
 {
     const int32_t count = RouteEntryCount();

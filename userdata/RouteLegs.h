@@ -27,6 +27,16 @@ RouteTotals SumRouteLegs(int32_t from, int32_t to);
 // table's waypoints.
 void ComputeRouteLeg(int32_t n);
 
+// The legs' turns and area checks are to be redone when the route is next painted.
+extern bool RouteLegGeometryPending;
+
+// The route's length in nautical miles: the sum of its legs as ComputeRouteLegs last found it.
+extern double RouteLength;
+
+// Every leg between the route's waypoints (ComputeRouteLeg) and their sum into RouteLength; the
+// leg to the cursor of a route being drawn is left out.
+void ComputeRouteLegs();
+
 // Computes leg n and writes its row of the route grid (position, distance, bearing). While a
 // route is drawn, entry n + 1 first takes the cursor's position, so the last leg follows the
 // mouse. Nothing while an edit is pending or for n < 0.

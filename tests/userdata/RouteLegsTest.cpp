@@ -99,6 +99,26 @@ TEST_F(RouteTest, LastWaypointHasNoLegUnlessARouteIsDrawn)
     }
 }
 
+// Every leg between waypoints is computed afresh and summed into the route's length; the leg a
+// route being drawn runs on to the cursor is no part of it.
+TEST_F(RouteTest, RouteLengthIsTheSumOfTheLegsBetweenWaypoints)
+{
+    MakeRoute({At(54, 10), At(54, 11), At(55, 11)});
+    RouteTable[3].position = At(0, 0);
+    for (const int32_t mode : {RouteShown, RouteDrawing}) {
+        RouteEditMode = mode;
+        RouteTable[0].legDistance = RouteTable[1].legDistance = RouteTable[2].legDistance = 999;
+        ComputeRouteLegs();
+        EXPECT_NEAR(RouteTable[0].legDistance, 35.4, 0.1) << mode;
+        EXPECT_NEAR(RouteTable[1].legDistance, 60.1, 0.1) << mode;
+        EXPECT_EQ(RouteTable[2].legDistance, 999) << mode;
+        EXPECT_NEAR(RouteLength, RouteTable[0].legDistance + RouteTable[1].legDistance, 1e-4) << mode;
+    }
+    ClearRouteTable();
+    ComputeRouteLegs();
+    EXPECT_EQ(RouteLength, 0);
+}
+
 // Three waypoints with a course change at the middle one; the arc of the turn radius must touch
 // both legs: wheel-over points at R tan(change / 2) from the waypoint, the centre R from both.
 TEST_F(RouteTest, TurnGeometry)
