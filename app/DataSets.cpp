@@ -3,8 +3,15 @@
 #include "frame/SharedTables.h"
 #include "userdata/UserDatabase.h"
 
+namespace {
+
+int openSet = 0;
+
+}  // namespace
+
 bool SelectUserDatabase(int set)
 {
+    openSet = 0;
     CloseUserDatabase();
     UserDatabaseLocation location;
     location.objectFolder = DataPaths[DataPathSetA + set - 1];
@@ -13,7 +20,15 @@ bool SelectUserDatabase(int set)
     location.sharedObjects = ShareData[set - 1];
     location.sharedSeabed = false;
     location.sharedAis = ShareReplay;
-    return OpenUserDatabase(location);
+    if (!OpenUserDatabase(location))
+        return false;
+    openSet = set;
+    return true;
+}
+
+int OpenDataSet()
+{
+    return UserIsam.isStarted() ? openSet : 0;
 }
 
 int DataSetInUse(int shown)

@@ -5,5 +5,9 @@
 // a fatal numbered message.
 bool SelectUserDatabase(int set);
 
+// The data set SelectUserDatabase opened last (1..6); 0 while none is open, also after a failed
+// open.
+int OpenDataSet();
+
 // The data set of the highest set bit of `shown` (bits 0..5 for A..F), 1 when none is set.
 int DataSetInUse(int shown);

@@ -11,6 +11,7 @@ bool SymbolMoveMode = false;
 bool SymbolHeld = false;
 int32_t LineEditPhase = 0;
 int32_t LinePointCount = 0;
+int32_t LineId = 0;
 int32_t ChartPickKind = 0;
 bool DataAreaSelection = false;
 bool BearingLineStarted = false;
@@ -29,6 +30,7 @@ void ResetEditingState()
     SymbolHeld = false;
     LineEditPhase = 0;
     LinePointCount = 0;
+    LineId = 0;
     ChartPickKind = 0;
     DataAreaSelection = false;
     BearingLineStarted = false;

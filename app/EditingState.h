@@ -16,6 +16,7 @@ extern bool SymbolMoveMode;
 extern bool SymbolHeld;           // a symbol is being moved
 extern int32_t LineEditPhase;     // 1..3 while a line is drawn or edited
 extern int32_t LinePointCount;    // points of the line being edited
+extern int32_t LineId;            // the line object picked or being edited; 0 none
 extern int32_t ChartPickKind;     // the object kind a chart click picks; 0 none
 extern bool DataAreaSelection;    // the data tab's area is being chosen on the chart
 extern bool BearingLineStarted;   // the bearing tool has its first point

@@ -1,6 +1,7 @@
 #include "app/ExternalLibraries.h"
 
 #include "frame/SharedTables.h"
+#include "platform/geodesy/NormalisedCoordinates.h"
 
 ExternalEntries ExternalEntryTable;
 ThreeDExchangeRecord ThreeDExchange{};
@@ -96,4 +97,13 @@ void UnbindExternalLibraries()
     ThreeDLibrary.unload();
     NameBaseAvailable = false;
     ThreeDAvailable = false;
+}
+
+std::optional<cmgbase::GeoPoint> NameBaseMark()
+{
+    int32_t latitude = 0;
+    int32_t longitude = 0;
+    if (!ExternalEntryTable.TGetMark || ExternalEntryTable.TGetMark(&latitude, &longitude) <= 0)
+        return std::nullopt;
+    return cmgbase::GeoPoint{cmgbase::deg2nrm(longitude / 600000.0), cmgbase::deg2nrm(latitude / 600000.0)};
 }

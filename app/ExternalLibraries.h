@@ -2,10 +2,12 @@
 // The outside libraries bound by name at start-up: the sensor feed (Brolund), the name base
 // (Vestrin) and the 2D/3D exchange (Halvmark). Each entry is called only while it is bound.
 
+#include "platform/geodesy/GeoTypes.h"
 #include "platform/system/SharedLibrary.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #pragma pack(push, 1)
 // The record exchanged with the 3D programs (124 bytes; the first 56 make the short form).
@@ -70,3 +72,7 @@ bool BindExternalLibraries(const std::filesystem::path& folder);
 
 // Unbinds every entry and unloads the libraries.
 void UnbindExternalLibraries();
+
+// The chart position of the mark the name base wants shown; none while it has none or is not
+// bound. TGetMark gives the latitude, then the longitude, in degrees x 600000.
+std::optional<cmgbase::GeoPoint> NameBaseMark();

@@ -18,6 +18,9 @@ void ExportSeabed(TForm1&, int32_t) {}
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
 
+bool ChartUpdateWindowVisible() { return false; }
+void TakeUpdateFrame(TForm1&) {}
+
 void PaintChartLights(TForm1&, QPainter&) {}
 void PaintLightFlashes(TForm1&, QPainter&, bool) {}
 void DrawHoverLightLabel(TForm1&, QPainter&, int32_t) {}

@@ -42,6 +42,11 @@ void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws 
 void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check);
 bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t width);
 
+// The chart update window: whether it is shown, and its move of the chart to an update frame
+// taken up (the scale buttons and the chart level follow the frame).
+bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
+void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
+
 // Chart lights and the border graduation.
 void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes
 void PaintLightFlashes(TForm1& form, QPainter& canvas, bool full);   // lights: blinking

@@ -55,6 +55,7 @@ struct HundredMillisecondTickState {
     int32_t nameBaseBlink = 0;
     bool nameBaseMarkVisible = false;
     cmgbase::GeoPoint nameBaseMark{};
+    ScreenPoint nameBaseMarkPixel{};  // where the static overlay last placed the mark
     int32_t threeDCounter = 0;
     bool lightFlashToggle = false;
     float shownDepth = -2.0f;     // -2: nothing shown yet

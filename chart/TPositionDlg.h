@@ -1,6 +1,8 @@
 #pragma once
 // The position dialog.
 
+#include "platform/geodesy/GeoTypes.h"
+
 #include <QDialog>
 
 class TPositionDlg : public QDialog {
@@ -9,3 +11,5 @@ public:
 };
 
 inline TPositionDlg* PositionDlg = nullptr;
+// The position the dialog shows or was given; the static overlay marks it while the dialog is shown.
+inline cmgbase::GeoPoint TypedPosition{};
