@@ -14,12 +14,6 @@
 
 namespace {
 
-// Sweep code of the plain drawing of every stored object of a type.
-int32_t Plain(ObjectType type)
-{
-    return 100 + int32_t(type);
-}
-
 bool Down(const QAbstractButton* button)
 {
     return button->isChecked();
@@ -30,13 +24,13 @@ bool Down(const QAbstractButton* button)
 void SweepDataSet(TForm1& form)
 {
     if (PickMode != int32_t(ObjectType::TRACK))
-        pending::SweepObjects(form, Plain(ObjectType::TRACK));
+        pending::SweepObjects(form, PlainSweep(ObjectType::TRACK));
     if (!Down(form.btnLiDel) && !Down(form.btnLiEdit)) {
         for (const ObjectType type : {ObjectType::LINE, ObjectType::ZONE, ObjectType::FIELD})
-            pending::SweepObjects(form, Plain(type));
+            pending::SweepObjects(form, PlainSweep(type));
     }
     if (!Down(form.btnSyDel) && !Down(form.btnSyEdit))
-        pending::SweepObjects(form, Plain(ObjectType::SYMBOL));
+        pending::SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
 }
 
 }  // namespace

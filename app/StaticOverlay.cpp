@@ -59,13 +59,6 @@ int32_t Type(ObjectType type)
     return int32_t(type);
 }
 
-// Sweep code of the plain drawing of every stored object of a type; the type alone draws them
-// as the pick mode of that type shows them, with handles.
-int32_t Plain(ObjectType type)
-{
-    return 100 + Type(type);
-}
-
 bool Down(const QAbstractButton* button)
 {
     return button->isChecked();
@@ -133,10 +126,10 @@ void DrawSelectedLine(TForm1& form)
 // Areas, tracks and lines of the set in use; tracks and lines with handles while one is picked.
 void PaintStoredObjects(TForm1& form)
 {
-    pending::SweepObjects(form, Plain(ObjectType::ZONE));
-    pending::SweepObjects(form, Plain(ObjectType::FIELD));
+    pending::SweepObjects(form, PlainSweep(ObjectType::ZONE));
+    pending::SweepObjects(form, PlainSweep(ObjectType::FIELD));
     for (const ObjectType type : {ObjectType::TRACK, ObjectType::LINE})
-        pending::SweepObjects(form, PickMode == Type(type) ? Type(type) : Plain(type));
+        pending::SweepObjects(form, PickMode == Type(type) ? PickSweep(type) : PlainSweep(type));
     DrawSelectedLine(form);
 }
 
@@ -167,7 +160,7 @@ void ComputeRouteValues(TForm1& form)
 void PaintRoutes(TForm1& form)
 {
     if (PickMode == Type(ObjectType::ROUTE) || RouteEditMode >= RouteDrawing)
-        pending::SweepObjects(form, Type(ObjectType::ROUTE));
+        pending::SweepObjects(form, PickSweep(ObjectType::ROUTE));
     else if (RouteId != 0)
         pending::LoadObject(form, Type(ObjectType::ROUTE), RouteId);
 }
@@ -380,7 +373,7 @@ void PaintChartOverlay(TForm1& form)
     PaintRecordedTrack(form);
     PaintTargetTracks(form);
     PaintStoredBearingLines(form);
-    pending::SweepObjects(form, Plain(ObjectType::SYMBOL));
+    pending::SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
     if (!Down(form.QueryBtn) && PaintOtherDataSets(form))
         DrawSelectedLine(form);
     PaintThreeDMarks(form);

@@ -19,6 +19,17 @@ enum class ObjectType : int16_t {
     FIELD = 7,   // rectangle of the line tool: two corners
 };
 
+// Codes of the object store's sweeps over the stored objects of a type: 100 x action + type.
+// The type alone draws them as its pick mode shows them, with handles; PlainSweep plainly.
+constexpr int32_t PickSweep(ObjectType type)
+{
+    return int32_t(type);
+}
+constexpr int32_t PlainSweep(ObjectType type)
+{
+    return 100 + int32_t(type);
+}
+
 constexpr int32_t PositionUnitsPerDegree = 600000;
 
 constexpr uint32_t InfoHeadLength = 8;
