@@ -3,9 +3,18 @@
 // ChartWorkBitmap: its symbol, vector, the rest of its track, its label and CPA marks. Its CPA
 // and TCPA are computed here into the target record.
 
+#include "platform/geodesy/GeoTypes.h"
+#include "sensors/TargetRecord.h"
+
 #include <cstdint>
 
 class QPainter;
 class TForm1;
 
+// Where the target is shown: its reported position run on along its course at its speed for the
+// seconds since the report (a speed below 0, none known, runs nowhere).
+cmgbase::GeoPoint ShownTargetPosition(const TargetRecord& target);
+
+// Draws target index (0..1999) of the TargetTable with canvas on form.ChartWorkBitmap; its
+// screen point is taken anew on the main view first. Everything drawn grows the painted area.
 void PaintTargets(TForm1& form, QPainter& canvas, int32_t index);
