@@ -8,6 +8,7 @@
 #include "app/ChartCursor.h"
 #include "app/DynamicOverlay.h"
 #include "app/EditingState.h"
+#include "app/MiniChartMarkers.h"
 #include "app/OverlayArea.h"
 #include "app/RubberBand.h"
 #include "app/Startup.h"
@@ -36,6 +37,7 @@
 #include "userdata/UserDatabase.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QRegion>
@@ -163,6 +165,8 @@ protected:
     static void PlaceShip(const cmgbase::GeoPoint& position, float course, float speed)
     {
         OwnShip.positionKnown = true;
+        OwnShip.gpsLongitude = cmgbase::nrm2deg(position.x);
+        OwnShip.gpsLatitude = cmgbase::nrm2deg(position.y);
         OwnShip.referencePosition = position;
         OwnShip.antennaPosition = position;
         OwnShip.radarAntennaPosition = position;
@@ -475,4 +479,48 @@ TEST(RubberBandLegs, OnlyLegsBetweenTwoEntriesOfTheTableAreRedrawn)
         EXPECT_EQ(legs.first, c.first);
         EXPECT_EQ(legs.last, c.last);
     }
+}
+
+TEST_F(DynamicOverlayTest, ASampledTrackSegmentGoesIntoTheStaticPictureAndTheLengthIntoTxTrack)
+{
+    SetupParameters.TrackMode = 1;
+    SetupParameters.TrackColour = 5;
+    PlaceShip(Bay, 90.0f, 10.0f);
+    ShowChart(8);
+    PaintDynamicOverlay(*form, true);  // the first sample of the run
+    EXPECT_EQ(form->txTrack->text(), QStringLiteral("0.0"));
+
+    const cmgbase::GeoPoint moved = Along(Bay, 90.0, 1.0);
+    const ScreenPoint from = Pixel(Bay);
+    const ScreenPoint to = Pixel(moved);
+    ASSERT_GT(to.x - from.x, 80) << "far enough on screen for a sample on a straight course";
+    PlaceShip(moved, 90.0f, 10.0f);
+    PaintDynamicOverlay(*form, true);
+    EXPECT_EQ(form->txTrack->text(), QStringLiteral("1.0"));
+    const int midX = (from.x + to.x) / 2;
+    const int midY = (from.y + to.y) / 2;
+    EXPECT_TRUE(form->ChartBackBitmap.pixelColor(midX, midY) == UserColour(5) ||
+                form->ChartBackBitmap.pixelColor(midX, midY + 1) == UserColour(5));
+    // Restored frames keep it: it lies in the static picture.
+    PlaceShip(Along(moved, 90.0, 0.1), 90.0f, 10.0f);
+    PaintDynamicOverlay(*form, false);
+    EXPECT_EQ(Work(midX, midY), Back(midX, midY));
+}
+
+TEST_F(DynamicOverlayTest, TheMiniChartShowsTheOwnShipOverItsPictureInItsPaintEvents)
+{
+    form->CM93mini->setMinimumHeight(150);  // the side panel of this small window gives it no room
+    QApplication::processEvents();
+    PlaceShip(Bay, 0.0f, 0.0f);
+    MiniMapView->SetCentre(Bay);
+    RedrawMiniChart(*form);
+    ASSERT_FALSE(form->MiniChartBitmap.isNull());
+    ScreenPoint ship{};
+    ASSERT_TRUE(MiniMapView->GeoToScreen(form->miniRect, Bay, ship));
+
+    PaintMiniChartMarkers(*form);
+    const QImage shown = form->CM93mini->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(ship.x + 8, ship.y), UserColour(1));
+    EXPECT_EQ(shown.pixelColor(ship.x + 6, ship.y), UserColour(1));
+    EXPECT_NE(form->MiniChartBitmap.pixelColor(ship.x + 8, ship.y), UserColour(1)) << "the bitmap stays the chart";
 }
