@@ -1,8 +1,12 @@
 // The main window's chart handlers: the zoom and band buttons, Auto, and the two chart paint
 // boxes, with the chart side's controls and hooks.
 
+#include "app/DynamicOverlay.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
+#include "app/MiniChartMarkers.h"
+#include "app/PendingServices.h"
+#include "app/StaticOverlay.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
@@ -12,19 +16,24 @@
 #include "chart/MapView.h"
 #include "chart/PaintBox.h"
 #include "frame/SharedTables.h"
+#include "radarweather/TWeatherDlg.h"
 #include "sensors/OwnShipState.h"
+#include "sensors/TargetTable.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+
+#include <span>
 
 namespace {
 
@@ -75,7 +84,7 @@ void TForm1::ConnectChartHandlers()
 
     // A paint box that changed its size is drawn anew as soon as the event loop is free.
     PaintBox::Install(
-        CM93, [this](QPainter& canvas) { CM93Paint(canvas); },
+        CM93, [this](QPainter& canvas, const QRect& exposed) { CM93Exposed(canvas, exposed); },
         [this] {
             mainResizePending = true;
             chartRedrawRequest = true;
@@ -87,7 +96,7 @@ void TForm1::ConnectChartHandlers()
             });
         });
     PaintBox::Install(
-        CM93mini, [this](QPainter& canvas) { CM93miniPaint(canvas); },
+        CM93mini, [this](QPainter& canvas, const QRect& exposed) { CM93miniPaint(canvas, exposed); },
         [this] {
             miniLayoutPending = true;
             QTimer::singleShot(0, this, [this] {
@@ -97,6 +106,7 @@ void TForm1::ConnectChartHandlers()
         });
 
     ChartHook.showMapMessage = [](int32_t number, uint32_t flags) { return ShowLngMessage("C-Map", number, flags); };
+    ChartHook.paintChart = [this] { CM93Paint(); };
     ChartHook.startChartEngine = [this](const std::string& reason) { StartChartEngine(*this, reason); };
     ChartHook.nameBaseLimit = [](int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit) {
         if (ExternalEntryTable.TPutLimit)
@@ -138,30 +148,105 @@ void TForm1::AutoExecute()
     ApplyAutoZoneRule(*this, OwnShip.referencePosition);
 }
 
-// The chart as the last redraw left it, with its overlays. While an automatic zoom waits for the
-// timers, and while the engine is rebuilt, the picture on screen stays as it is.
-void TForm1::CM93Paint(QPainter& canvas)
+namespace {
+
+// The weather dialog's layers 0 and 2 to 5 are painted over the chart (layer 1, temperature,
+// only gives readouts).
+bool WeatherLayerTicked()
 {
-    if (StartupDone && autoFollowState <= 0 && !ChartRestartInProgress && !MainChartBitmap.isNull()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        if (paintCopyPending) {
-            paintCopyPending = false;
-            ChartBackBitmap = MainChartBitmap;
-        }
-        ChartWorkBitmap = ChartBackBitmap;
-        btn3DCheck->setVisible(chartLevel < 16 && Show2DBtn->isChecked() && MainMapView && MainMapView->centre.x > 0);
-        QApplication::restoreOverrideCursor();
+    if (!WeatherDlg || !WeatherDlg->isVisible())
+        return false;
+    const auto* layers = WeatherDlg->findChild<QListWidget*>(QStringLiteral("cklItem"));
+    if (!layers)
+        return false;
+    for (const int item : {0, 2, 3, 4, 5}) {
+        const QListWidgetItem* layer = layers->item(item);
+        if (layer && layer->checkState() == Qt::Checked)
+            return true;
     }
-    if (ChartWorkBitmap.isNull())
-        canvas.fillRect(CM93->rect(), palette().color(QPalette::Button));
-    else
-        canvas.drawImage(0, 0, ChartWorkBitmap);
+    return false;
 }
 
-void TForm1::CM93miniPaint(QPainter& canvas)
+// WeatherBitmap over the chart picture: its black is transparent.
+void LayWeatherOverChart(TForm1& form)
 {
-    if (MiniChartBitmap.isNull())
-        canvas.fillRect(CM93mini->rect(), palette().color(QPalette::Button));
-    else
-        canvas.drawImage(0, 0, MiniChartBitmap);
+    if (form.WeatherBitmap.size() != form.ChartBackBitmap.size())
+        return;
+    QImage layer = form.WeatherBitmap.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < layer.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(layer.scanLine(y));
+        for (int x = 0; x < layer.width(); ++x)
+            if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0)
+                line[x] = qRgba(0, 0, 0, 0);
+    }
+    QPainter(&form.ChartBackBitmap).drawImage(0, 0, layer);
+}
+
+// The own ship's and the targets' pixels on the chart as it is now drawn.
+void RefreshScreenPoints(TForm1& form)
+{
+    MainMapView->GeoToScreen(form.chartRect, OwnShip.referencePosition, TickRequest.ownShipPixel);
+    for (TargetRecord& target : std::span(TargetTable).first(TargetCount)) {
+        if (target.id == -1)
+            continue;
+        ScreenPoint pixel{};
+        if (MainMapView->GeoToScreen(form.chartRect, {target.positionX, target.positionY}, pixel)) {
+            target.screenX = pixel.x;
+            target.screenY = pixel.y;
+        }
+    }
+}
+
+}  // namespace
+
+// While an automatic zoom waits for its redraw, and while the engine is rebuilt, the picture on
+// screen stays as it is. The static overlay starts each time from a fresh copy of MainChartBitmap
+// (after the light flashes went into it), so it is neither drawn twice nor lost; the copy here
+// only makes a new chart picture the base when no static overlay is drawn over it.
+void TForm1::CM93Paint()
+{
+    if (!StartupDone || autoFollowState > 0 || ChartRestartInProgress || !MainMapView || MainChartBitmap.isNull())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (paintCopyPending) {
+        paintCopyPending = false;
+        ChartBackBitmap = MainChartBitmap;
+    }
+    RefreshScreenPoints(*this);
+    PaintChartOverlay(*this);
+    if (WeatherLayerTicked()) {
+        pending::PaintWeatherLayer(*this);
+        LayWeatherOverChart(*this);
+    }
+    ChartWorkBitmap = ChartBackBitmap;
+    PaintDynamicOverlay(*this, false);
+    CM93->update();
+    btn3DCheck->setVisible(chartLevel < 16 && Show2DBtn->isChecked() && MainMapView->centre.x > 0);
+    QApplication::restoreOverrideCursor();
+}
+
+namespace {
+
+// The exposed part of a bitmap on a paint box; what the bitmap does not cover in button face.
+void ShowBitmap(QPainter& canvas, const QImage& bitmap, const QRect& exposed, const QColor& background)
+{
+    const QRect shown = exposed & bitmap.rect();
+    if (shown != exposed)
+        canvas.fillRect(exposed, background);
+    if (!shown.isEmpty())
+        canvas.drawImage(shown, bitmap, shown);
+}
+
+}  // namespace
+
+void TForm1::CM93Exposed(QPainter& canvas, const QRect& exposed)
+{
+    ShowBitmap(canvas, ChartWorkBitmap, exposed, palette().color(QPalette::Button));
+}
+
+void TForm1::CM93miniPaint(QPainter& canvas, const QRect& exposed)
+{
+    ShowBitmap(canvas, MiniChartBitmap, exposed, palette().color(QPalette::Button));
+    if (!MiniChartBitmap.isNull())
+        DrawMiniChartMarkers(*this, canvas);
 }

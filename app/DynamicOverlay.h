@@ -1,11 +1,14 @@
 #pragma once
 // The dynamic overlay: what moves between two chart redraws (own ship, track, bearing line,
 // rubber bands, targets, readouts), drawn on ChartWorkBitmap over the static picture. Each call
-// first restores the rectangle the previous one drew from ChartBackBitmap, then repaints only
-// the union of the old and the new rectangle.
+// first restores the rectangle the previous one drew from ChartBackBitmap, then asks CM93 to
+// repaint only the union of the old and the new rectangle; the paint box shows ChartWorkBitmap
+// in its paint events.
 
 class TForm1;
 
-// full: the 100 ms tick's call after a fix, which also samples the track; false repaints the
-// same picture. Nothing until the start-up has finished.
+// full: the 100 ms tick's call after a fix, which also samples the track and draws the heading
+// line and the name of the object under the cursor; false draws the same picture again.
+// Nothing until the start-up has finished, and nothing but the restore while an automatic zoom
+// waits for its redraw.
 void PaintDynamicOverlay(TForm1& form, bool full);

@@ -142,7 +142,7 @@ void ServeRedrawRequests(TForm1& f)
     }
     if (f.redrawCountdown > 0 && --f.redrawCountdown == 0) {
         f.paintCopyPending = true;
-        f.CM93->update();
+        f.CM93Paint();
     }
     if (FastTick.dynamicOverlayCountdown > 0 && --FastTick.dynamicOverlayCountdown == 0)
         PaintDynamicOverlay(f, false);

@@ -620,7 +620,7 @@ void TForm1::Timer2Timer()
     RecentreMiniChart(*this);
     if (autoFollowState == 1) {
         autoFollowState = 0;
-        CM93->update();
+        CM93Paint();
     }
     RunCountdowns(*this);
     DropAlarmPortMark(*this);

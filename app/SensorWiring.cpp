@@ -56,7 +56,6 @@ void WireSensors(TForm1&)
     };
     h.replayPlaying = [] { return Form1 && Form1->btnReplay->isChecked(); };
     h.routeEditing = [] { return EditingActive || RouteEditMode >= RouteDrawing; };
-    h.chartRotation = [] { return Form1 ? Form1->viewRotation : 0.0f; };
     h.storeRouteEntry = [](int32_t n, cmgbase::GeoPoint position) { SetRouteEntryPosition(n, position); };
     h.receivedRoute = [](const std::vector<ReceivedWaypoint>& waypoints) {
         std::vector<cmgbase::GeoPoint> positions;

@@ -12,6 +12,7 @@
 #include <array>
 
 class QPainter;
+class QRect;
 class QTimer;
 class TiThreadTimers;
 
@@ -47,8 +48,14 @@ public:
     void HarbourExecute();
     void PlanExecute();
     void AutoExecute();
-    void CM93Paint(QPainter& canvas);
-    void CM93miniPaint(QPainter& canvas);
+    // Composes the chart picture: the chart with its static overlay (and the weather layer) into
+    // ChartBackBitmap, that with the dynamic overlay into ChartWorkBitmap, then CM93 shows it.
+    // Run whenever the program asks for the picture anew: after a chart redraw, when
+    // redrawCountdown runs out, and when an automatic zoom has been redrawn.
+    void CM93Paint();
+    // The paint events of the two paint boxes: they only show their bitmaps' exposed rectangle.
+    void CM93Exposed(QPainter& canvas, const QRect& exposed);
+    void CM93miniPaint(QPainter& canvas, const QRect& exposed);
 
 private:
     void RunStartup();

@@ -24,6 +24,9 @@ struct ChartHooks {
     std::function<void()> closeThreeDView;
     // The user colours and the other day / night colours of a palette index 0..4.
     std::function<void(int32_t paletteIndex)> applyColourScheme;
+    // A new chart picture is ready: the main window composes it with its overlays and shows it.
+    // Unset, CM93 only shows the bitmaps again.
+    std::function<void()> paintChart;
     // The name-base library learns the visible area (degrees x 600000) and the scale limit.
     std::function<void(int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit)> nameBaseLimit;
 };

@@ -209,8 +209,10 @@ std::string DrawMainChart(ChartWindow& window, bool full)
 
     if (window.autoFollowState > 0)
         window.autoFollowState = 1;  // the timers show the new picture
+    else if (ChartHook.paintChart)
+        ChartHook.paintChart();
     else
-        c.CM93->repaint();
+        c.CM93->update();
     PublishVisibleArea(window);
     UpdateChartLevelButtons(window, MainMapView->centre);
     window.redrawCountdown = 0;

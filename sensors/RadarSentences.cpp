@@ -135,10 +135,9 @@ int32_t HandleBrg(const SentenceContext& s)
     in.letter(reference);
     if (!ValidBearing(bearing))
         return 0;
+    // Kept as a true bearing: the chart applies its own rotation when it draws the bearing.
     if (reference == 'R')
         bearing += OwnShip.heading;
-    if (SensorHook.chartRotation)
-        bearing -= SensorHook.chartRotation();
     StoreFinderBearing(Wrapped(bearing));
     return 0;
 }

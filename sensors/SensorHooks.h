@@ -5,8 +5,8 @@
 //
 // Under ComOutStateLock (called while a chunk is parsed; they must not take the lock, nor call
 // anything that does, nor wait for the user): showMonitorLine, replayPlaying, routeEditing,
-// chartRotation, showDeadReckoningCourse, showDeadReckoningSpeed, updateTargetTable,
-// targetSentence, beep, showAisAlarm, loadSeabedTile.
+// showDeadReckoningCourse, showDeadReckoningSpeed, updateTargetTable, targetSentence, beep,
+// showAisAlarm, loadSeabedTile.
 // After the lock is released: storeRouteEntry and receivedRoute at the end of ParseSensorInput
 // (the route table takes the lock); putSensorRecord and hideDeadReckoningPanel when a reader acts
 // on the chunk's result; showNotice when a reader has read all its chunks.
@@ -47,9 +47,6 @@ struct SensorHooks {
     std::function<bool()> replayPlaying;
     // True while a route or object is drawn or edited: WPL / RTE are ignored (false when unset).
     std::function<bool()> routeEditing;
-    // The chart's display rotation in degrees: 0 north up, else the display course or the
-    // course-up course (0 when unset).
-    std::function<float()> chartRotation;
     // The target table's update from the staged target (0 when unset).
     std::function<int32_t(int port, int kind)> updateTargetTable;
     // The ARPA and AIS sentences: case 5 TTM, 19 TGT, 99 fixed-column target, 22 VDM, 23 VDO.

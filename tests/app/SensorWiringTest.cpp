@@ -207,8 +207,6 @@ TEST_F(SensorWiringTest, EveryOtherHookOfTheStartUpReachesTheWindowOrTheSensorFe
              EXPECT_EQ(form->csDRcrs->value(), 123);
              form->btnReplay->setChecked(false);
          }},
-        {"chartRotation", [this] { form->viewRotation = 30.0f; }, "$RABRG,1,2,3,100.0,T*23\r\n",
-         [] { EXPECT_EQ(OwnShip.finderBearing, 70); }},
         {"beep",
          [] {
              SetupParameters.AisWarnings = 1;

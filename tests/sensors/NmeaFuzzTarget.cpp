@@ -44,7 +44,6 @@ void InstallHooks()
     SensorHook.targetSentence = [](int caseNumber, const SentenceContext& s) {
         return int32_t(std::strlen(s.line) + size_t(caseNumber)) % 4;
     };
-    SensorHook.chartRotation = [] { return 90.0f; };
 }
 
 }  // namespace
