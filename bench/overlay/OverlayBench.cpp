@@ -227,6 +227,7 @@ public:
     {
         previousFolder_ = std::filesystem::current_path();
         std::filesystem::current_path(home_.path());
+        // The folder's own registry store, whatever the environment names.
         setenv("VARNIK_REGISTRY", (home_.path() / "registry.ini").c_str(), 1);
         platform::InstallMessageBoxService(&boxes_);
         platform::SetProgramEndHandler([] {});
