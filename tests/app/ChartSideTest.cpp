@@ -3,6 +3,7 @@
 // fills the chart's and the user database's hooks; the tests then work the chart through them.
 
 #include "SetupTestSupport.h"
+#include "StartedProgram.h"
 
 #include "app/ExternalLibraries.h"
 #include "app/MainWindowControls.h"
@@ -41,8 +42,6 @@
 
 namespace {
 
-const std::filesystem::path OutsideLibraries = OUTSIDE_LIBRARIES_DIR;
-const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
 
 int32_t Degrees600000(int32_t normalised) { return int32_t(cmgbase::nrm2deg(normalised) * 600000.0); }
 
@@ -59,23 +58,8 @@ protected:
     {
         SetupTest::SetUp();
         ResetTickState();
-        charttest::WriteRegistry(platform::DefaultRegistryStoreFile(folder), harbour_->engine(), false);
-        for (const auto& entry : std::filesystem::directory_iterator(OutsideLibraries / "complete"))
-            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-        for (const char* picture : {"symbols.bmp", "IdPic.bmp"})
-            std::filesystem::copy_file(ShippedData / picture, folder / picture);
-        writeFile("Startup.ini", "[Programs]\nThreeDGenerator=\n");
-        writeFile("english.lng", "[C-Map]\n10=No mini scale\n13=Chart engine restarted\n");
-        // Half past twelve: no hourly work in the first tick.
-        SetTickClock([] { return platform::ClockTime(std::chrono::seconds(1796860800 + 12 * 3600 + 30 * 60)); });
-
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->CM93->resize(400, 300);
-        AppRunning = true;
-        form->Timer2Timer();  // the first tick: the whole start-up
-        form->Timer1->stop();
-        form->Timer2->stop();
+        LayOutProgramFolder(folder, harbour_->engine(), "[C-Map]\n10=No mini scale\n13=Chart engine restarted\n");
+        form = StartProgram(QSize(400, 300));
         ASSERT_TRUE(StartupDone);
         ASSERT_NE(MainMapView, nullptr);
         ASSERT_TRUE(NameBaseAvailable);
@@ -84,25 +68,8 @@ protected:
 
     void TearDown() override
     {
-        form.reset();
-        Form1 = nullptr;
-        ChartHook = {};
-        SensorHook = {};
-        RouteHook = {};
-        CloseUserDatabase();
-        UnbindExternalLibraries();
+        StopProgram(form);
         nameBase_.unload();
-        delete WeatherService;
-        delete RadarService;
-        delete MiniMapView;
-        delete MainMapView;
-        delete ChartEngine;
-        WeatherService = nullptr;
-        RadarService = nullptr;
-        MiniMapView = MainMapView = nullptr;
-        ChartEngine = nullptr;
-        SetTickClock({});
-        ResetTickState();
         SetupTest::TearDown();
     }
 

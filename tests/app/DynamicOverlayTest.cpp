@@ -3,6 +3,7 @@
 // the static picture in ChartBackBitmap, and the paint events CM93 receives.
 
 #include "SetupTestSupport.h"
+#include "StartedProgram.h"
 
 #include "app/BearingLine.h"
 #include "app/ChartCursor.h"
@@ -50,8 +51,6 @@
 
 namespace {
 
-const std::filesystem::path OutsideLibraries = OUTSIDE_LIBRARIES_DIR;
-const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
 
 cmgbase::GeoPoint Degrees(double longitude, double latitude)
 {
@@ -111,21 +110,8 @@ protected:
         ResetRubberBand();
         TrackLastSample = {};
         OverlayDirtyRect = {};
-        charttest::WriteRegistry(platform::DefaultRegistryStoreFile(folder), engine(), false);
-        for (const auto& entry : std::filesystem::directory_iterator(OutsideLibraries / "complete"))
-            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-        for (const char* picture : {"symbols.bmp", "IdPic.bmp"})
-            std::filesystem::copy_file(ShippedData / picture, folder / picture);
-        writeFile("Startup.ini", "[Programs]\nThreeDGenerator=\n");
-        writeFile("english.lng", "[C-Map]\n13=Chart engine restarted\n");
-        SetTickClock([] { return platform::ClockTime(std::chrono::seconds(1796860800 + 12 * 3600 + 30 * 60)); });
-
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        AppRunning = true;
-        form->Timer2Timer();  // the whole start-up
-        form->Timer1->stop();
-        form->Timer2->stop();
+        LayOutProgramFolder(folder, engine(), "[C-Map]\n13=Chart engine restarted\n");
+        form = StartProgram();
         ASSERT_TRUE(StartupDone);
         ASSERT_NE(MainMapView, nullptr);
         form->resize(ScreenWidth, ScreenHeight);  // the overlay's areas are held to the screen
@@ -136,24 +122,7 @@ protected:
 
     void TearDown() override
     {
-        form.reset();
-        Form1 = nullptr;
-        ChartHook = {};
-        SensorHook = {};
-        RouteHook = {};
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete WeatherService;
-        delete RadarService;
-        delete MiniMapView;
-        delete MainMapView;
-        delete ChartEngine;
-        WeatherService = nullptr;
-        RadarService = nullptr;
-        MiniMapView = MainMapView = nullptr;
-        ChartEngine = nullptr;
-        SetTickClock({});
-        ResetTickState();
+        StopProgram(form);
         ResetChartCursor();
         ResetRubberBand();
         TrackLastSample = {};

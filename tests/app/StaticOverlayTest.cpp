@@ -3,6 +3,7 @@
 // the route values and the other data sets drawn from real ISAM file sets.
 
 #include "SetupTestSupport.h"
+#include "StartedProgram.h"
 
 #include "app/ChartCursor.h"
 #include "app/DataSets.h"
@@ -50,8 +51,6 @@
 
 namespace {
 
-const std::filesystem::path OutsideLibraries = OUTSIDE_LIBRARIES_DIR;
-const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
 const cmgbase::GeoPoint HarbourCell = {cmgbase::deg2nrm(60.915), cmgbase::deg2nrm(-32.485)};
 const QRgb Blank = qRgb(255, 255, 255);
 
@@ -68,22 +67,8 @@ protected:
     {
         SetupTest::SetUp();
         ResetTickState();
-        charttest::WriteRegistry(platform::DefaultRegistryStoreFile(folder), harbour_->engine(), false);
-        for (const auto& entry : std::filesystem::directory_iterator(OutsideLibraries / "complete"))
-            std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
-        for (const char* picture : {"symbols.bmp", "IdPic.bmp"})
-            std::filesystem::copy_file(ShippedData / picture, folder / picture);
-        writeFile("Startup.ini", "[Programs]\nThreeDGenerator=\n");
-        writeFile("english.lng", "[C-Map]\n13=Chart engine restarted\n");
-        SetTickClock([] { return platform::ClockTime(std::chrono::seconds(1796860800 + 12 * 3600 + 30 * 60)); });
-
-        form = std::make_unique<TForm1>();
-        Form1 = form.get();
-        form->CM93->resize(640, 480);
-        AppRunning = true;
-        form->Timer2Timer();  // the first tick: the whole start-up
-        form->Timer1->stop();
-        form->Timer2->stop();
+        LayOutProgramFolder(folder, harbour_->engine(), "[C-Map]\n13=Chart engine restarted\n");
+        form = StartProgram(QSize(640, 480));
         ASSERT_TRUE(StartupDone);
         ASSERT_NE(MainMapView, nullptr);
         MainMapView->SetCentre(HarbourCell);
@@ -102,27 +87,10 @@ protected:
 
     void TearDown() override
     {
-        form.reset();
-        Form1 = nullptr;
-        ChartHook = {};
-        SensorHook = {};
-        RouteHook = {};
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete WeatherService;
-        delete RadarService;
-        delete MiniMapView;
-        delete MainMapView;
-        delete ChartEngine;
-        WeatherService = nullptr;
-        RadarService = nullptr;
-        MiniMapView = MainMapView = nullptr;
-        ChartEngine = nullptr;
+        StopProgram(form);
         ClearRouteTable();
         TrackPixels = {};
         ResetChartCursor();
-        SetTickClock({});
-        ResetTickState();
         SetupTest::TearDown();
     }
 

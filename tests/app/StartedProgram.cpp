@@ -1,0 +1,79 @@
+#include "StartedProgram.h"
+
+#include "app/ExternalLibraries.h"
+#include "app/Startup.h"
+#include "app/TForm1.h"
+#include "app/TickClock.h"
+#include "app/TickState.h"
+#include "chart/ChartHooks.h"
+#include "chart/MapManager.h"
+#include "chart/MapView.h"
+#include "frame/SharedTables.h"
+#include "platform/chartengine/ChartTestSupport.h"
+#include "platform/system/RegistryStore.h"
+#include "radarweather/RadarManager.h"
+#include "radarweather/WeatherManager.h"
+#include "sensors/SensorHooks.h"
+#include "userdata/RouteHooks.h"
+#include "userdata/UserDatabase.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <fstream>
+
+namespace {
+
+const std::filesystem::path OutsideLibraries = OUTSIDE_LIBRARIES_DIR;
+const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
+
+}  // namespace
+
+void LayOutProgramFolder(const std::filesystem::path& folder, const std::filesystem::path& engine,
+                         const std::string& language)
+{
+    charttest::WriteRegistry(platform::DefaultRegistryStoreFile(folder), engine, false);
+    for (const auto& entry : std::filesystem::directory_iterator(OutsideLibraries / "complete"))
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    for (const char* picture : {"symbols.bmp", "IdPic.bmp"})
+        std::filesystem::copy_file(ShippedData / picture, folder / picture);
+    std::ofstream(folder / "Startup.ini") << "[Programs]\nThreeDGenerator=\n";
+    std::ofstream(folder / "english.lng") << language;
+}
+
+std::unique_ptr<TForm1> StartProgram(QSize chartSize)
+{
+    SetTickClock([] { return platform::ClockTime(std::chrono::seconds(1796860800 + 12 * 3600 + 30 * 60)); });
+    auto form = std::make_unique<TForm1>();
+    Form1 = form.get();
+    if (chartSize.isValid())
+        form->CM93->resize(chartSize);
+    AppRunning = true;
+    form->Timer2Timer();
+    form->Timer1->stop();
+    form->Timer2->stop();
+    return form;
+}
+
+void StopProgram(std::unique_ptr<TForm1>& form)
+{
+    form.reset();
+    Form1 = nullptr;
+    ChartHook = {};
+    SensorHook = {};
+    RouteHook = {};
+    CloseUserDatabase();
+    UnbindExternalLibraries();
+    delete WeatherService;
+    delete RadarService;
+    delete MiniMapView;
+    delete MainMapView;
+    delete ChartEngine;
+    WeatherService = nullptr;
+    RadarService = nullptr;
+    MiniMapView = MainMapView = nullptr;
+    ChartEngine = nullptr;
+    SetTickClock({});
+    ResetTickState();
+}
