@@ -493,3 +493,39 @@ TEST_F(DynamicOverlayTest, TheMiniChartShowsTheOwnShipOverItsPictureInItsPaintEv
     EXPECT_EQ(shown.pixelColor(ship.x + 6, ship.y), UserColour(1));
     EXPECT_NE(form->MiniChartBitmap.pixelColor(ship.x + 8, ship.y), UserColour(1)) << "the bitmap stays the chart";
 }
+
+TEST_F(DynamicOverlayTest, TheMiniChartShowsTheLookAheadSectorWhileTheCheckRuns)
+{
+    form->CM93mini->setMinimumHeight(150);
+    QApplication::processEvents();
+    PlaceShip(Bay, 0.0f, 10.0f);
+    MiniMapView->SetCentre(Bay);
+    form->miniChartLevel = 9;
+    SetMiniChartLevel(*form);
+    ASSERT_FALSE(form->MiniChartBitmap.isNull());
+    SetupParameters.AlarmSafety = 1;
+    form->btnMiniAuto->setEnabled(true);
+    form->btnMiniAuto->setChecked(true);
+    auto& sector = TickRequest.lookAheadSector;
+    sector = {Bay, Along(Bay, -20.0, 1.0), Along(Bay, -10.0, 1.0), Along(Bay, 0.0, 1.0), Along(Bay, 10.0, 1.0),
+              Along(Bay, 20.0, 1.0), Bay};
+    ScreenPoint ship{};
+    ScreenPoint ahead{};
+    ASSERT_TRUE(MiniMapView->GeoToScreen(form->miniRect, Bay, ship));
+    ASSERT_TRUE(MiniMapView->GeoToScreen(form->miniRect, sector[3], ahead));
+    ASSERT_LT(ahead.y, ship.y - 20) << "the sector reaches well ahead at this level";
+
+    // The arc between the points 10 degrees either side of the course, above the vector's end.
+    const auto sectorPixels = [&] {
+        PaintMiniChartMarkers(*form);
+        const QImage shown = form->CM93mini->grab().toImage();
+        int count = 0;
+        for (int x = ahead.x - 8; x <= ahead.x + 8; ++x)
+            for (int y = ahead.y - 2; y <= ahead.y + 2; ++y)
+                count += shown.pixelColor(x, y) == UserColour(1);
+        return count;
+    };
+    EXPECT_GT(sectorPixels(), 3);
+    SetupParameters.AlarmSafety = 0;
+    EXPECT_EQ(sectorPixels(), 0) << "no alarm setting on: no check and no sector";
+}
