@@ -24,5 +24,5 @@ QColor WindowTextColour()
 
 QPen OverlayPen(const QColor& colour, int32_t width, Qt::PenStyle style)
 {
-    return QPen(colour, width, style, Qt::RoundCap, Qt::RoundJoin);
+    return QPen(colour, width, style, Qt::SquareCap, Qt::MiterJoin);
 }

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace {
 
 constexpr int32_t FirstLargeTextSize = 4;
@@ -31,7 +33,13 @@ void SubstituteFamilies()
 QFont ChartOverlayFont(int32_t textSize)
 {
     SubstituteFamilies();
-    if (textSize < FirstLargeTextSize)
-        return QFont(SmallFamily, textSize + SmallFontExtraPoints);
-    return QFont(LargeFamily, textSize + LargeFontExtraPoints);
+    // Every label asks for the font: the last one made is kept.
+    static std::optional<int32_t> madeFor;
+    static QFont made;
+    if (madeFor != textSize) {
+        made = textSize < FirstLargeTextSize ? QFont(SmallFamily, textSize + SmallFontExtraPoints)
+                                             : QFont(LargeFamily, textSize + LargeFontExtraPoints);
+        madeFor = textSize;
+    }
+    return made;
 }

@@ -7,6 +7,7 @@
 #include "platform/system/TextCodec.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 #include <cstdio>
@@ -47,21 +48,52 @@ void DrawLineSegment(ChartWindow&, QPainter& canvas, uint32_t colour, int32_t x1
     canvas.drawLine(x1, y1, x2, y2);
 }
 
+namespace {
+
+// A label box as drawn once: its picture (transparent around the rounded corners) and the width
+// of its text.
+struct LabelPicture {
+    QImage image;
+    int32_t width = 0;
+};
+
+// The boxes of the labels drawn lately, by text, colour and font: a chart full of targets
+// repeats the same labels on every frame, and drawing a picture is far cheaper than shaping the
+// text again. Emptied when it is full.
+const LabelPicture& CachedLabel(const QString& text, const QColor& colour, const QFont& font)
+{
+    constexpr qsizetype MostLabels = 4096;
+    static QHash<QString, LabelPicture> pictures;
+    const QString key = text + QChar(0) + QString::number(colour.rgba()) + QChar(0) + font.key();
+    if (const auto found = pictures.constFind(key); found != pictures.cend())
+        return *found;
+    if (pictures.size() >= MostLabels)
+        pictures.clear();
+
+    const QFontMetrics metrics(font);
+    const int32_t width = metrics.horizontalAdvance(text);
+    // Outline from (0, 0) to (width + 3, height - 1): 2 px of margin on either side.
+    LabelPicture picture{QImage(width + 4, metrics.height(), QImage::Format_ARGB32_Premultiplied), width};
+    picture.image.fill(Qt::transparent);
+    QPainter canvas(&picture.image);
+    canvas.setFont(font);
+    canvas.setPen(OverlayPen(WindowTextColour(), 1));
+    canvas.setBrush(colour);
+    canvas.drawRoundedRect(QRect(0, 0, width + 3, metrics.height() - 1), LabelCornerRadiusX, LabelCornerRadiusY);
+    canvas.setPen(UserColour(LabelTextColour));
+    canvas.drawText(2, metrics.ascent(), text);
+    return *pictures.insert(key, std::move(picture));
+}
+
+}  // namespace
+
 int32_t DrawLabelBox(ChartWindow&, QPainter& canvas, int32_t x, const std::string& text, const QColor& colour,
                      int32_t y)
 {
     canvas.setFont(ChartOverlayFont(SetupParameters.Resolution));
-    const QString shown = platform::FromCp1252(text);
-    const QFontMetrics metrics = canvas.fontMetrics();
-    const int32_t width = metrics.horizontalAdvance(shown);
-    canvas.setPen(OverlayPen(WindowTextColour(), 1));
-    canvas.setBrush(colour);
-    // Outline from (x, y) to (x + width + 3, y + height - 1): 2 px of margin on either side.
-    canvas.drawRoundedRect(QRect(x, y, width + 3, metrics.height() - 1), LabelCornerRadiusX, LabelCornerRadiusY);
-    canvas.setPen(UserColour(LabelTextColour));
-    canvas.setBrush(Qt::NoBrush);
-    canvas.drawText(x + 2, y + metrics.ascent(), shown);
-    return width;
+    const LabelPicture& picture = CachedLabel(platform::FromCp1252(text), colour, canvas.font());
+    canvas.drawImage(x, y, picture.image);
+    return picture.width;
 }
 
 void DrawMaskedIcon(ChartWindow& window, QPainter& canvas, int32_t icon, int32_t row, int32_t x, int32_t y)
