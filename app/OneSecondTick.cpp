@@ -11,6 +11,7 @@
 #include "app/ProgramCursors.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
+#include "app/TcpClient.h"
 #include "app/TargetAgeing.h"
 #include "app/TfrmSplash.h"
 #include "app/TickClock.h"
@@ -342,17 +343,17 @@ void TenSecondStep(TForm1& f)
         UpdateChartLevelButtons(f, OwnShip.referencePosition);
 }
 
-void KeepTcpClient()
+void KeepTcpClient(TForm1& f)
 {
     const bool tcpActive = ReadPortSettings().active[TcpPort] != 0;
     if (SecondTick.thirtySecondCounter > 30) {
         SecondTick.thirtySecondCounter = 0;
-        if (tcpActive && !pending::SocketConnected())
-            pending::OpenClientSocket();
+        if (tcpActive && !f.SocketConnected)
+            OpenClientSocket(f);
     }
-    if (tcpActive && pending::SocketConnected()) {
+    if (tcpActive && f.SocketConnected) {
         if (++SecondTick.socketSilentSeconds > 60)
-            pending::CloseClientSocket();
+            CloseClientSocket(f);
     } else {
         SecondTick.socketSilentSeconds = 0;
     }
@@ -625,7 +626,7 @@ void TForm1::Timer2Timer()
     RunCountdowns(*this);
     DropAlarmPortMark(*this);
     TenSecondStep(*this);
-    KeepTcpClient();
+    KeepTcpClient(*this);
     AutomaticImport(*this);
     ShowWind(*this);
     AgeTargets(*this);

@@ -72,10 +72,6 @@ void FlushSeabedTile(const SeabedTile&) {}
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }
 
-bool SocketConnected() { return false; }
-void OpenClientSocket() {}
-void CloseClientSocket() {}
-
 void SignalComOutThread() {}
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}

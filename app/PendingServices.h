@@ -123,11 +123,6 @@ void FlushSeabedTile(const SeabedTile& tile);
 bool UserDataTransferAvailable();  // false until the import lands
 bool TransferUserData(const std::filesystem::path& list);
 
-// TCP client.
-bool SocketConnected();        // false: no client
-void OpenClientSocket();
-void CloseClientSocket();
-
 // Output thread, radar and sound.
 void SignalComOutThread();
 void RadarSetPos(double longitude, double latitude, double course);

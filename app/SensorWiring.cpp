@@ -3,10 +3,8 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TForm1.h"
-#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
-#include "sensors/ComPortControl.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorSettings.h"
@@ -78,12 +76,4 @@ void WireRouteHooks()
         if (Form1)
             Form1->chartRedrawRequest = true;
     };
-}
-
-void OpenActiveComPorts()
-{
-    const PortSettings ports = ReadPortSettings();
-    for (int port = 0; port < SerialPortCount; ++port)
-        if (ports.active[size_t(port)])
-            OpenComPort(port);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the start-up gives the sensor side (its settings from the settings record, its hooks into
-// the main window, the route table and the sensor-feed library, the open COM ports) and the route
+// the main window, the route table and the sensor-feed library) and the route
 // code (its hooks into the main window).
 
 class TForm1;
@@ -16,6 +16,3 @@ void WireSensors(TForm1& form);
 // Hooks the route code to the main window: the chart point under the pointer and the redraw
 // request of the next 100 ms tick.
 void WireRouteHooks();
-
-// Opens every active COM port at its baud index; a port that does not open sets ComPortError.
-void OpenActiveComPorts();

@@ -22,6 +22,7 @@
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
+#include "sensors/ComPortControl.h"
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
 
@@ -319,7 +320,7 @@ void StartupSetup(TForm1& form)
 
     // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
     WireSensors(form);
-    OpenActiveComPorts();
+    OpenComPortsAtStart();
     WireRouteHooks();
 
     form.Timer1->start();

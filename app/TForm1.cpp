@@ -6,11 +6,13 @@
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
 #include "app/Startup.h"
+#include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
 #include "frame/PhaseCounters.h"
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
@@ -26,6 +28,7 @@
 #include <QCursor>
 #include <QPalette>
 #include <QPushButton>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QToolBar>
 
@@ -35,12 +38,14 @@ TForm1::TForm1(QWidget* owner)
     : QMainWindow(owner),
       Timer1(new QTimer(this)),
       Timer2(new QTimer(this)),
-      iThreadTimers1(new TiThreadTimers(this))
+      iThreadTimers1(new TiThreadTimers(this)),
+      ClientSocket1(new QTcpSocket(this))
 {
     setObjectName(QStringLiteral("Form1"));
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
+    ConnectClientSocket(*this);
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);
@@ -67,6 +72,8 @@ TForm1::TForm1(QWidget* owner)
 TForm1::~TForm1()
 {
     delete iThreadTimers1;
+    // The socket closes with the window's children; its last events must not reach the window.
+    QObject::disconnect(ClientSocket1, nullptr, this, nullptr);
     delete Decca;
     Decca = nullptr;
     delete Loran;
@@ -128,6 +135,8 @@ void TForm1::RunStartup()
     }
     SplashSetStatus(frmSplash, QStringLiteral("Ready"));
     AppRunning = true;
+    if (ReadPortSettings().active[TcpPort])
+        OpenClientSocket(*this);
 }
 
 // Lists the language files of the program folder, corrects the stored choice and loads it.

@@ -6,6 +6,7 @@
 #include "chart/ChartWindow.h"
 #include "platform/geodesy/GeoTypes.h"
 
+#include <QAbstractSocket>
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -13,6 +14,7 @@
 
 class QPainter;
 class QRect;
+class QTcpSocket;
 class QTimer;
 class TiThreadTimers;
 
@@ -26,6 +28,10 @@ public:
     QTimer* Timer2;  // one second
     TiThreadTimers* iThreadTimers1;  // timer 2 at 200 ms steps the phase counters
     QPixmap IdPic;  // shown when the program runs as a slave display
+    // The TCP sensor connection (TcpClient.cpp) and whether it is up: set by its connect event,
+    // cleared by a disconnect, an error or the silence time-out.
+    QTcpSocket* ClientSocket1;
+    bool SocketConnected = false;
 
 public slots:
     void Timer1Timer();
@@ -33,6 +39,10 @@ public slots:
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
     void ckDbAClick();
+    void ClientSocket1Connect();
+    void ClientSocket1Read();
+    void ClientSocket1Disconnect();
+    void ClientSocket1Error(QAbstractSocket::SocketError error);
 
 public:
     // Chart levels, zoom and the chart paint boxes (ChartHandlers.cpp).

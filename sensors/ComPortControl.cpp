@@ -9,6 +9,8 @@
 #include <thread>
 
 bool ComPortError = false;
+std::array<bool, SerialPortCount> ComPortOpenedAtStart{};
+bool ComPortLostCheckPending = false;
 
 namespace {
 
@@ -40,6 +42,14 @@ bool OpenComPort(int port)
     if (!opened)
         ComPortError = true;
     return opened;
+}
+
+void OpenComPortsAtStart()
+{
+    const PortSettings ports = ReadPortSettings();
+    for (int port = 0; port < SerialPortCount; ++port)
+        ComPortOpenedAtStart[size_t(port)] = ports.active[size_t(port)] == 0 || OpenComPort(port);
+    ComPortLostCheckPending = true;
 }
 
 void CloseComPorts()

@@ -81,6 +81,15 @@ void ReadComPort(int port)
 
 void AppendTcpInput(const char* data, size_t size)
 {
+    if (size >= TcpInputLimit) {
+        data += size - TcpInputLimit;
+        size = TcpInputLimit;
+    }
+    // What was read goes first, then the oldest unread text beyond the limit.
+    tcpText.erase(0, tcpReadOffset);
+    tcpReadOffset = 0;
+    if (tcpText.size() > TcpInputLimit - size)
+        tcpText.erase(0, tcpText.size() - (TcpInputLimit - size));
     tcpText.append(data, size);
 }
 

@@ -29,7 +29,12 @@ extern std::array<platform::SerialPort, SerialPortCount> ComPorts;
 // is parsed: any input or line error there is a press of the event-mark button.
 void ReadComPort(int port);
 
-// Appends text received on the TCP connection (the client socket's read handler).
+// The unread TCP text kept at most: a peer that sends faster than the ticks read loses its
+// oldest text, never the newest.
+constexpr size_t TcpInputLimit = 64 * 1024;
+
+// Appends text received on the TCP connection (the client socket's read handler), every byte
+// as it came (NUL included), dropping the oldest unread text beyond TcpInputLimit.
 void AppendTcpInput(const char* data, size_t size);
 
 // Feeds the next chunk of TCP text to the parser as port 12; true while text is left. The text

@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -70,11 +71,13 @@ bool SerialPort::open(const std::string& path, int baud)
     const speed_t speed = SpeedOf(baud);
     if (speed == B0)
         return false;
+    // An existing device only (no O_CREAT), and not shared: the flock refuses a second opener,
+    // root included; TIOCEXCL keeps out other programs that do not take the lock.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     termios settings{};
-    if (tcgetattr(fd, &settings) != 0) {
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0 || tcgetattr(fd, &settings) != 0 || ioctl(fd, TIOCEXCL) != 0) {
         ::close(fd);
         return false;
     }
@@ -102,6 +105,7 @@ void SerialPort::close()
 {
     if (fd_ < 0)
         return;
+    ioctl(fd_, TIOCNXCL);  // a pseudo-terminal keeps the flag while its master stays open
     ::close(fd_);
     fd_ = -1;
 }

@@ -38,8 +38,9 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    // Opens the device at `baud` (300..115200); false when the path does not open or the rate is
-    // not a standard one. An open port is closed first.
+    // Opens the existing device at `baud` (300..115200) for this port alone; false when the path
+    // does not open, another opener holds it (root included) or the rate is not a standard one.
+    // An open port is closed first.
     bool open(const std::string& path, int baud);
     bool openCom(int port, int baud) { return open(SerialDevicePath(port), baud); }
     void close();

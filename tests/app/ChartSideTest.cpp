@@ -16,6 +16,7 @@
 #include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
+#include "frame/PortSettings.h"
 #include "frame/SharedTables.h"
 #include "platform/chartengine/ChartTestSupport.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
@@ -28,12 +29,15 @@
 #include "userdata/UserDatabase.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QDockWidget>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSpinBox>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QToolButton>
 
@@ -59,6 +63,7 @@ protected:
         SetupTest::SetUp();
         ResetTickState();
         LayOutProgramFolder(folder, harbour_->engine(), "[C-Map]\n10=No mini scale\n13=Chart engine restarted\n");
+        beforeStartup();
         form = StartProgram(QSize(400, 300));
         ASSERT_TRUE(StartupDone);
         ASSERT_NE(MainMapView, nullptr);
@@ -72,6 +77,9 @@ protected:
         nameBase_.unload();
         SetupTest::TearDown();
     }
+
+    // Files of the program folder a test wants the start-up to read.
+    virtual void beforeStartup() {}
 
     // The last arguments the name-base library received: north, south, west, east, limit.
     std::array<int32_t, 5> nameBaseLimits() const
@@ -247,3 +255,36 @@ TEST(MiniChartCorner, TheLookButtonAndItsSpeedLieOverTheMiniChartsTopLeftCorner)
     // The mini chart has the top of the side panel to itself.
     EXPECT_LE(c.CM93mini->y(), 4);
 }
+
+namespace {
+
+// The TCP connection the installation's VarnikV3.ini sets up (read after dta.res) is opened at
+// the end of the first tick, to that file's address and port.
+class StartupTcpTest : public ChartSideTest {
+protected:
+    void beforeStartup() override
+    {
+        ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+        writeFile("VarnikV3.ini", "[PortActive]\nIP=1\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
+                                      std::to_string(server.serverPort()) + "\n");
+    }
+    void TearDown() override
+    {
+        ChartSideTest::TearDown();
+        WritePortSettings(PortSettings{});
+    }
+
+    QTcpServer server;
+};
+
+TEST_F(StartupTcpTest, TheFirstTickOpensTheConnectionTheMainIniFileSetsUp)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!form->SocketConnected && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_TRUE(form->SocketConnected);
+    EXPECT_TRUE(server.hasPendingConnections());
+}
+
+}  // namespace

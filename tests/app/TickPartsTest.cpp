@@ -97,23 +97,24 @@ protected:
         for (int port = 0; port < SerialPortCount; ++port)
             platform::SetSerialDevicePath(port, "");
         ComPortError = false;
+        ComPortOpenedAtStart = {};
+        ComPortLostCheckPending = false;
         close(master);
     }
 
-    speed_t lineSpeed() const
+    // The line settings of the port's device, as the master of the pseudo-terminal reports them.
+    termios lineSettings() const
     {
-        const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
         termios settings{};
-        tcgetattr(fd, &settings);
-        close(fd);
-        return cfgetospeed(&settings);
+        tcgetattr(master, &settings);
+        return settings;
     }
 
     int master = -1;
     std::string path;
 };
 
-TEST_F(ComPortControlTest, APortOpensAtTheRateOfItsBaudIndex)
+TEST_F(ComPortControlTest, APortOpensAtTheRateOfItsBaudIndexEightBitsNoParityOneStopBitRaw)
 {
     const std::pair<uint8_t, speed_t> cases[]{{0, B4800}, {1, B9600}, {2, B38400}, {3, B9600}, {4, B19200}, {9, B4800}};
     for (const auto& [index, speed] : cases) {
@@ -122,9 +123,51 @@ TEST_F(ComPortControlTest, APortOpensAtTheRateOfItsBaudIndex)
         WritePortSettings(settings);
         platform::SetSerialDevicePath(5, path);
         ASSERT_TRUE(OpenComPort(5)) << int(index);
-        EXPECT_EQ(lineSpeed(), speed) << int(index);
+        const termios line = lineSettings();
+        EXPECT_EQ(cfgetospeed(&line), speed) << int(index);
+        EXPECT_EQ(cfgetispeed(&line), speed) << int(index);
+        EXPECT_EQ(line.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), tcflag_t(CS8)) << int(index);
+        EXPECT_EQ(line.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u) << int(index);
+        EXPECT_EQ(line.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP | IXON | IXOFF), 0u) << int(index);
+        EXPECT_EQ(line.c_oflag & OPOST, 0u) << int(index);
     }
     EXPECT_FALSE(ComPortError);
+}
+
+// The tests run as root, whom the terminal's exclusive mode lets through; the port stays refused.
+TEST_F(ComPortControlTest, APortIsNotSharedASecondOpenerIsRefused)
+{
+    platform::SetSerialDevicePath(3, path);
+    platform::SetSerialDevicePath(7, path);
+    ASSERT_TRUE(OpenComPort(3));
+    EXPECT_FALSE(OpenComPort(7));
+    EXPECT_TRUE(ComPortError);
+    platform::SerialPort other;
+    EXPECT_FALSE(other.open(path, 4800));
+
+    CloseComPorts();
+    EXPECT_TRUE(OpenComPort(7));
+}
+
+TEST_F(ComPortControlTest, ThePortsOpenedAtStartAreNotedAnInactivePortCountsAsOpened)
+{
+    PortSettings settings;
+    settings.active[0] = 1;  // opens
+    settings.active[1] = 1;  // missing
+    WritePortSettings(settings);
+    platform::SetSerialDevicePath(0, path);
+    platform::SetSerialDevicePath(1, "/nonexistent/ttyS1");
+    ComPortLostCheckPending = false;
+
+    OpenComPortsAtStart();
+
+    EXPECT_TRUE(ComPortOpenedAtStart[0]);
+    EXPECT_FALSE(ComPortOpenedAtStart[1]);
+    EXPECT_TRUE(ComPortOpenedAtStart[2]);
+    EXPECT_TRUE(ComPorts[0].isOpen());
+    EXPECT_FALSE(ComPorts[2].isOpen());
+    EXPECT_TRUE(ComPortError);
+    EXPECT_TRUE(ComPortLostCheckPending);
 }
 
 TEST_F(ComPortControlTest, APortThatDoesNotOpenSetsThePortError)

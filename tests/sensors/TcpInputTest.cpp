@@ -12,6 +12,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <vector>
+
 namespace {
 
 class TcpInputTest : public SensorTest {};
@@ -59,6 +61,36 @@ TEST_F(TcpInputTest, LineFeedTerminatedSentencesFromAServer)
     EXPECT_EQ(PortSentenceStatistics[TcpPort].dispatched, 60u);
     EXPECT_DOUBLE_EQ(OwnShip.gpsLatitude, 54.0 + 22.19f / 60.0);
     EXPECT_FLOAT_EQ(OwnShip.heading, 25.0f);
+}
+
+// Unread text is kept up to the limit, NUL bytes as data; beyond it the oldest goes, and text
+// already read never counts against it.
+TEST_F(TcpInputTest, UnreadTextIsHeldWithinTheLimitDroppingTheOldest)
+{
+    struct Case {
+        const char* what;
+        std::vector<size_t> appends;
+        size_t readFirst;  // chunks read after the first append
+        size_t pending;
+    };
+    const Case cases[]{
+        {"NUL bytes are data", {3}, 0, 3},
+        {"one append above the limit", {TcpInputLimit + 100}, 0, TcpInputLimit},
+        {"appends that pass the limit", {TcpInputLimit - 10, 100}, 0, TcpInputLimit},
+        {"read text makes room", {TcpInputLimit, InputChunkSize}, 1, TcpInputLimit},
+    };
+    for (const Case& c : cases) {
+        while (ReadTcpInput()) {
+        }
+        for (size_t i = 0; i < c.appends.size(); ++i) {
+            const std::string text(c.appends[i], '\0');
+            AppendTcpInput(text.data(), text.size());
+            if (i == 0)
+                for (size_t chunk = 0; chunk < c.readFirst; ++chunk)
+                    ReadTcpInput();
+        }
+        EXPECT_EQ(PendingTcpInput(), c.pending) << c.what;
+    }
 }
 
 }  // namespace

@@ -97,6 +97,18 @@ TEST_F(SerialPortTest, RefusesWhatCannotBeOpened)
     EXPECT_EQ(port.read(&c, 1), 0);
 }
 
+// Not shared: a second opener is refused (root too, as the tests run) until the first closes.
+TEST_F(SerialPortTest, ADeviceOpenedIsRefusedToASecondOpenerUntilItCloses)
+{
+    SerialPort first;
+    SerialPort second;
+    ASSERT_TRUE(first.open(path, 4800));
+    EXPECT_FALSE(second.open(path, 4800));
+    EXPECT_FALSE(second.isOpen());
+    first.close();
+    EXPECT_TRUE(second.open(path, 4800));
+}
+
 TEST(SerialDevicePath, ComNumbersMapToDevices)
 {
     EXPECT_EQ(platform::SerialDevicePath(0), "/dev/ttyS0");
