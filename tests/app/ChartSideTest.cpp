@@ -21,10 +21,14 @@
 #include "platform/chartengine/ChartTestSupport.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/RegistryStore.h"
+#include "platform/system/SerialPort.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
+#include "sensors/ComPortControl.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TSetupPort.h"
 #include "app/DataSets.h"
+#include "app/EditingState.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -41,6 +45,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -285,6 +290,46 @@ TEST_F(StartupTcpTest, TheFirstTickOpensTheConnectionTheMainIniFileSetsUp)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(form->SocketConnected);
     EXPECT_TRUE(server.hasPendingConnections());
+}
+
+// An active COM port whose device is missing at the start brings the port set-up up at the end
+// of the first tick, which reports the port once; the dialog is not brought up again.
+class StartupLostPortTest : public ChartSideTest {
+protected:
+    void beforeStartup() override
+    {
+        platform::SetSerialDevicePath(1, (folder / "ttyMissing").string());
+        writeFile("VarnikV3.ini", "[PortActive]\n2=1\n");
+        SetupPort = new TSetupPort;
+    }
+    void TearDown() override
+    {
+        delete SetupPort;
+        SetupPort = nullptr;
+        ChartSideTest::TearDown();
+        platform::SetSerialDevicePath(1, "");
+        WritePortSettings(PortSettings{});
+        ComPortError = false;
+        ComPortOpenedAtStart = {};
+        ComPortLostCheckPending = false;
+        PortDialogRequested = false;
+    }
+};
+
+TEST_F(StartupLostPortTest, TheFirstTickShowsThePortSetupWhichReportsTheLostPortOnce)
+{
+    EXPECT_TRUE(SetupPort->isVisible());
+    EXPECT_FALSE(PortDialogRequested);
+    const auto lost = [this] {
+        return std::count_if(boxes.shown.begin(), boxes.shown.end(),
+                             [](const platform::MessageBoxRequest& box) { return box.text == "Port COM2 lost."; });
+    };
+    EXPECT_EQ(lost(), 1);
+
+    SetupPort->hide();
+    form->Timer2Timer();
+    EXPECT_FALSE(SetupPort->isVisible());
+    EXPECT_EQ(lost(), 1);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TSetupPort.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -63,6 +64,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     ChartHook = {};
     SensorHook = {};
     RouteHook = {};
+    SetupPortHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();
     delete WeatherService;
