@@ -164,6 +164,7 @@ TSetupPort::TSetupPort(QWidget* owner) : QDialog(owner)
     white.setColor(QPalette::Window, Qt::white);
     monitor->setPalette(white);
     auto* rows = new QVBoxLayout(monitor);
+    rows->setSpacing(2);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (int row = 0; row < MonitorRows; ++row) {
         QLabel*& label = Tx[size_t(row)];
@@ -180,7 +181,11 @@ TSetupPort::TSetupPort(QWidget* owner) : QDialog(owner)
     portColumn->addWidget(txUse, 0, 1, Qt::AlignTop);
     portColumn->addWidget(cklXmit, 1, 0);
     portColumn->addWidget(txTransmit, 1, 1, Qt::AlignTop);
-    cklXmit->setMaximumHeight(cklXmit->sizeHintForRow(0) * (OutputCount + 1));
+    // Both lists show every entry without scrolling.
+    for (QListWidget* list : {cklPorts, cklXmit}) {
+        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
+        list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+    }
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(gbTest);
     settingsColumn->addWidget(ckAutoRTE);
