@@ -323,11 +323,13 @@ bool TSetupPort::tcpChecked() const
     return cklPorts->item(TcpItem)->checkState() == Qt::Checked;
 }
 
-void TSetupPort::setTcpChecked(bool checked)
+void TSetupPort::dropTcpConnection()
 {
+    if (SetupPortHook.setClientSocketActive)
+        SetupPortHook.setClientSocketActive(false);
     {
         const QSignalBlocker blocker(cklPorts);
-        cklPorts->item(TcpItem)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+        cklPorts->item(TcpItem)->setCheckState(Qt::Unchecked);
     }
     storeControls();
 }
@@ -455,12 +457,9 @@ void TSetupPort::ckAutoRTEClick()
     RunHook(SetupPortHook.settingsChanged);
 }
 
-// A changed address or port takes effect when "TCP/IP" is checked again.
 void TSetupPort::edTcpAdrChange()
 {
-    if (SetupPortHook.setClientSocketActive)
-        SetupPortHook.setClientSocketActive(false);
-    setTcpChecked(false);
+    dropTcpConnection();
     PortSettings ports = ReadPortSettings();
     ports.tcpAddress = edTcpAdr->text().toLatin1().toStdString();
     WritePortSettings(ports);
@@ -470,9 +469,7 @@ void TSetupPort::edTcpAdrChange()
 // dialog opened with, and the OK button refuses the text.
 void TSetupPort::edTcpPortChange()
 {
-    if (SetupPortHook.setClientSocketActive)
-        SetupPortHook.setClientSocketActive(false);
-    setTcpChecked(false);
+    dropTcpConnection();
     PortSettings ports = ReadPortSettings();
     if (!TcpPortOf(edTcpPort->text(), ports.tcpPort))
         ports.tcpPort = shownTcpPort_;

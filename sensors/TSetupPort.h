@@ -93,7 +93,9 @@ private:
     void showSettings();
     void storeControls();
     bool tcpChecked() const;
-    void setTcpChecked(bool checked);
+    // Closes the TCP client and unchecks "TCP/IP", so that a changed address or port is used
+    // once it is checked again.
+    void dropTcpConnection();
     void reopenMonitoredPort();
     void clearMonitor();
     void placeMonitorLine(const std::string& line);
