@@ -181,11 +181,6 @@ TSetupPort::TSetupPort(QWidget* owner) : QDialog(owner)
     portColumn->addWidget(txUse, 0, 1, Qt::AlignTop);
     portColumn->addWidget(cklXmit, 1, 0);
     portColumn->addWidget(txTransmit, 1, 1, Qt::AlignTop);
-    // Both lists show every entry without scrolling.
-    for (QListWidget* list : {cklPorts, cklXmit}) {
-        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
-        list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-    }
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(gbTest);
     settingsColumn->addWidget(ckAutoRTE);
@@ -222,9 +217,19 @@ TSetupPort::~TSetupPort()
 
 void TSetupPort::showEvent(QShowEvent* event)
 {
+    fitCheckLists();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+// Both lists show every entry without scrolling, in the font they have when shown.
+void TSetupPort::fitCheckLists()
+{
+    for (QListWidget* list : {cklPorts, cklXmit}) {
+        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
+        list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+    }
 }
 
 void TSetupPort::hideEvent(QHideEvent* event)
@@ -346,8 +351,9 @@ void TSetupPort::cmbPortChange()
 {
     const int port = cmbPort->currentIndex();
     SetMonitorPort(port);
-    const uint8_t baud = ReadPortSettings().baud[size_t(port)];
-    cmbBaud->setCurrentIndex(baud < BaudChoices ? baud : 0);
+    const PortSettings ports = ReadPortSettings();
+    const uint8_t baud = ports.baud[size_t(port)];
+    cmbBaud->setCurrentIndex(port == ports.alarmPort ? AlarmBaudIndex : baud < BaudChoices ? baud : 0);
     cmbBaud->setEnabled(port < SerialPortCount);  // the TCP connection has no line to set
     reopenMonitoredPort();
     clearMonitor();

@@ -90,6 +90,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void fitCheckLists();
     void showSettings();
     void storeControls();
     bool tcpChecked() const;

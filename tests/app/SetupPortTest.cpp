@@ -305,10 +305,15 @@ TEST_F(SetupPortTest, AMonitorLogThatCannotBeWrittenIsReportedAndStopped)
     EXPECT_EQ(rows()[0], "$GPHDT,12.0,T");
 }
 
-// The monitored port's rate is set where it is watched; "alarm" puts the relay on it.
+// The monitored port's rate is set where it is watched; "alarm" puts the relay on it, and the
+// relay port shows "alarm" whatever rate it was left with.
 TEST_F(SetupPortTest, AlarmMakesTheMonitoredPortTheAlarmPortAndAnotherRateUndoesIt)
 {
+    SetupParameters.AlarmPort = Com5;
     ShowSetupPort();
+    dialog().cmbPort->setCurrentIndex(Com5);
+    dialog().cmbPortChange();
+    EXPECT_EQ(dialog().cmbBaud->currentText(), "alarm");
     dialog().cmbPort->setCurrentIndex(Com3);
     dialog().cmbPortChange();
     EXPECT_EQ(dialog().cmbBaud->currentText(), "9600");
