@@ -31,6 +31,7 @@
 #include <iterator>
 #include <mutex>
 #include <span>
+#include <vector>
 
 SetupPortHooks SetupPortHook;
 
@@ -77,6 +78,17 @@ bool TcpPortOf(const QString& text, int32_t& port)
     return true;
 }
 
+// The active COM ports that did not open as the program started.
+std::vector<int> PortsLostSinceStart()
+{
+    const PortSettings ports = ReadPortSettings();
+    std::vector<int> lost;
+    for (int port = 0; port < SerialPortCount; ++port)
+        if (ports.active[size_t(port)] != 0 && !ComPortOpenedAtStart[size_t(port)])
+            lost.push_back(port);
+    return lost;
+}
+
 void SetMonitorPort(int32_t port)
 {
     const std::lock_guard lock(ComOutStateLock);
@@ -93,6 +105,11 @@ QListWidget* CheckList(QWidget* owner, const char* name, std::span<const char* c
 {
     auto* list = new QListWidget(owner);
     list->setObjectName(QString::fromLatin1(name));
+    // Every entry shows without scrolling, whatever font the list is given.
+    list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const char* text : items) {
         auto* item = new QListWidgetItem(QString::fromLatin1(text), list);
         item->setFlags(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -217,19 +234,9 @@ TSetupPort::~TSetupPort()
 
 void TSetupPort::showEvent(QShowEvent* event)
 {
-    fitCheckLists();
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
-}
-
-// Both lists show every entry without scrolling, in the font they have when shown.
-void TSetupPort::fitCheckLists()
-{
-    for (QListWidget* list : {cklPorts, cklXmit}) {
-        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
-        list->setFixedWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
-    }
 }
 
 void TSetupPort::hideEvent(QHideEvent* event)
@@ -258,13 +265,14 @@ void TSetupPort::FormShow()
 
     if (ComPortLostCheckPending) {
         ComPortLostCheckPending = false;
-        const PortSettings ports = ReadPortSettings();
-        for (int port = 0; port < SerialPortCount; ++port) {
-            if (ports.active[size_t(port)] == 0 || ComPortOpenedAtStart[size_t(port)])
-                continue;
-            RunHook(SetupPortHook.closeSplash);
-            ShowMessage(this, "Port COM" + std::to_string(port + 1) + " lost.");
-        }
+        // Reported once the dialog is up: a message box's own event loop must not run while the
+        // dialog is still being shown.
+        QTimer::singleShot(0, this, [this, lost = PortsLostSinceStart()] {
+            for (const int port : lost) {
+                RunHook(SetupPortHook.closeSplash);
+                ShowMessage(this, "Port COM" + std::to_string(port + 1) + " lost.");
+            }
+        });
     }
 
     showSettings();
@@ -491,10 +499,12 @@ void TSetupPort::cklPortsClick()
         SetupPortHook.setClientSocketActive(tcpChecked());
 }
 
+// A TCP port typed outside 1..65535 is refused; one left as shown (0 while no TCP connection
+// was ever set up) is not.
 void TSetupPort::Button1Click()
 {
     int32_t port = 0;
-    if (!TcpPortOf(edTcpPort->text(), port)) {
+    if (edTcpPort->isModified() && !TcpPortOf(edTcpPort->text(), port)) {
         ShowMessage(this, "The TCP port must be a number from 1 to 65535.");
         edTcpPort->setFocus();
         return;

@@ -90,7 +90,6 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void fitCheckLists();
     void showSettings();
     void storeControls();
     bool tcpChecked() const;

@@ -324,10 +324,12 @@ TEST_F(StartupLostPortTest, TheFirstTickShowsThePortSetupWhichReportsTheLostPort
         return std::count_if(boxes.shown.begin(), boxes.shown.end(),
                              [](const platform::MessageBoxRequest& box) { return box.text == "Port COM2 lost."; });
     };
+    QCoreApplication::processEvents();
     EXPECT_EQ(lost(), 1);
 
     SetupPort->hide();
     form->Timer2Timer();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(SetupPort->isVisible());
     EXPECT_EQ(lost(), 1);
 }

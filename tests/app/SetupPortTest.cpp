@@ -122,6 +122,13 @@ protected:
 
     TSetupPort& dialog() const { return *SetupPort; }
 
+    // Shows the dialog as the main window does and lets the lost-port report through.
+    static void showDialog()
+    {
+        ShowSetupPort();
+        QCoreApplication::processEvents();
+    }
+
     static bool itemEnabled(int port) { return SetupPort->cklPorts->item(port)->flags() & Qt::ItemIsEnabled; }
     static bool itemChecked(QListWidget* list, int row) { return list->item(row)->checkState() == Qt::Checked; }
     static std::vector<bool> openPorts()
@@ -167,7 +174,7 @@ TEST_F(SetupPortTest, OpeningShowsThePortsThereAndKeepsOnlyTheMonitoredOneOpen)
 {
     ASSERT_EQ(openPorts(), (std::vector<bool>{true, false, true, false, false, false, false, false,
                                               false, false, false, false}));
-    ShowSetupPort();
+    showDialog();
 
     for (int port = 0; port < PortCount; ++port)
         EXPECT_EQ(itemEnabled(port), port == Com1 || port == Com3 || port == Com5 || port == TcpPort) << port;
@@ -192,7 +199,7 @@ TEST_F(SetupPortTest, AnActivePortMissingAtStartIsReportedOnceAndKeepsItsFlag)
 {
     frmSplash = new TfrmSplash;
     frmSplash->show();
-    ShowSetupPort();
+    showDialog();
 
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Port COM2 lost.");
@@ -206,7 +213,7 @@ TEST_F(SetupPortTest, AnActivePortMissingAtStartIsReportedOnceAndKeepsItsFlag)
     EXPECT_EQ(Value(SetupParameters.PortActive[Com2]), 1);
     EXPECT_TRUE(platform::IniFile(MainIniPath()).readBool("PortActive", "2", false));
 
-    ShowSetupPort();
+    showDialog();
     EXPECT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(itemChecked(dialog().cklPorts, Com2));
     EXPECT_FALSE(itemEnabled(Com2));
@@ -214,13 +221,13 @@ TEST_F(SetupPortTest, AnActivePortMissingAtStartIsReportedOnceAndKeepsItsFlag)
 
     PseudoTerminal com2;
     platform::SetSerialDevicePath(Com2, com2.path());
-    ShowSetupPort();
+    showDialog();
     EXPECT_TRUE(itemEnabled(Com2));
     dialog().hide();
     EXPECT_TRUE(ComPorts[Com2].isOpen());
 
     platform::SetSerialDevicePath(Com2, (folder / "ttyMissing1").string());
-    ShowSetupPort();
+    showDialog();
     dialog().btnClear->click();
     EXPECT_FALSE(itemChecked(dialog().cklPorts, Com2));
     EXPECT_TRUE(itemChecked(dialog().cklPorts, Com1));
@@ -231,7 +238,7 @@ TEST_F(SetupPortTest, AnActivePortMissingAtStartIsReportedOnceAndKeepsItsFlag)
 
 TEST_F(SetupPortTest, SixteenSentenceKindsTakeFourteenRowsAndTakeTurnsInTheLast)
 {
-    ShowSetupPort();
+    showDialog();
     auto kind = [](int k, const std::string& value = "1") {
         return "$YXQA" + std::string(1, char('A' + k)) + "," + value;
     };
@@ -258,7 +265,7 @@ TEST_F(SetupPortTest, SixteenSentenceKindsTakeFourteenRowsAndTakeTurnsInTheLast)
 
 TEST_F(SetupPortTest, TheMonitorLogHasAHeaderForEachPortAndEveryLineShown)
 {
-    ShowSetupPort();
+    showDialog();
     const std::filesystem::path log = folder / "monitor.log";
     chooseLogFile(log.string());
     dialog().ckSave->click();
@@ -287,12 +294,12 @@ TEST_F(SetupPortTest, TheMonitorLogHasAHeaderForEachPortAndEveryLineShown)
     EXPECT_EQ(logged[1], "$GPHDT,12.0,T");
     EXPECT_EQ(logged[2], "$GPHDT,13.0,T");
     EXPECT_TRUE(isHeader(logged[3], 3)) << logged[3];
-    EXPECT_EQ(boxes.shown.size(), 1u);  // only the lost COM2
+    EXPECT_EQ(boxes.shown.size(), 1u);  // the lost COM2 only
 }
 
 TEST_F(SetupPortTest, AMonitorLogThatCannotBeWrittenIsReportedAndStopped)
 {
-    ShowSetupPort();
+    showDialog();
     boxes.shown.clear();
     chooseLogFile("/dev/full");
     dialog().ckSave->click();
@@ -310,7 +317,7 @@ TEST_F(SetupPortTest, AMonitorLogThatCannotBeWrittenIsReportedAndStopped)
 TEST_F(SetupPortTest, AlarmMakesTheMonitoredPortTheAlarmPortAndAnotherRateUndoesIt)
 {
     SetupParameters.AlarmPort = Com5;
-    ShowSetupPort();
+    showDialog();
     dialog().cmbPort->setCurrentIndex(Com5);
     dialog().cmbPortChange();
     EXPECT_EQ(dialog().cmbBaud->currentText(), "alarm");
@@ -351,7 +358,8 @@ TEST_F(SetupPortTest, OkStoresTheControlsReopensTheActivePortsAndWritesBothFiles
         OwnShip.gpsPort = Com1;
         OwnShip.lastFixLatitude = 54.0;
     }
-    ShowSetupPort();
+    SetupParameters.TcpPort = 0;  // no TCP connection set up: the port edit shows 0
+    showDialog();
     QListWidget* ports = dialog().cklPorts;
     ports->item(Com1)->setCheckState(Qt::Unchecked);
     ports->item(Com5)->setCheckState(Qt::Checked);
@@ -362,6 +370,7 @@ TEST_F(SetupPortTest, OkStoresTheControlsReopensTheActivePortsAndWritesBothFiles
     dialog().Button1->click();
 
     EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(boxes.shown.size(), 1u);  // the lost COM2 only
     const std::vector<char> saved = FileBytes(folder / "dta.res");
     ASSERT_EQ(saved.size(), SetupImage::Size);
     EXPECT_EQ(std::vector<char>(saved.begin() + 18008, saved.begin() + 18021),
@@ -385,7 +394,7 @@ TEST_F(SetupPortTest, OkStoresTheControlsReopensTheActivePortsAndWritesBothFiles
     EXPECT_EQ(read.outputSentences, 12);
     EXPECT_EQ(read.baud[Com3], 1);
     EXPECT_EQ(read.tcpAddress, "10.0.0.7");
-    EXPECT_EQ(read.tcpPort, 4001);
+    EXPECT_EQ(read.tcpPort, 0);
 }
 
 // The address and port take effect when "TCP/IP" is checked again; the port must be 1..65535.
@@ -393,7 +402,7 @@ TEST_F(SetupPortTest, TheTcpAddressAndPortAreCheckedAndUsedWhenTcpIsCheckedAgain
 {
     QTcpServer server;
     ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
-    ShowSetupPort();
+    showDialog();
     QListWidgetItem* tcp = dialog().cklPorts->item(TcpPort);
     tcp->setCheckState(Qt::Checked);
     EXPECT_EQ(Value(SetupParameters.PortActive[TcpPort]), 1);
