@@ -4,6 +4,9 @@
 #include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <fstream>
 #include <random>
 
@@ -33,4 +36,13 @@ void AppTest::TearDown()
 void AppTest::writeFile(const std::string& name, const std::string& text) const
 {
     std::ofstream(folder / name, std::ios::binary) << text;
+}
+
+bool EventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 class AppTest : public testing::Test {
@@ -24,3 +25,6 @@ protected:
 private:
     std::filesystem::path previousFolder_;
 };
+
+// Runs the event loop until `done` holds (at most five seconds); whether it holds.
+bool EventsUntil(const std::function<bool()>& done);

@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHostAddress>
 #include <QKeyEvent>
@@ -43,16 +42,6 @@
 namespace {
 
 constexpr int Com1 = 0, Com2 = 1, Com3 = 2, Com5 = 4;
-
-// Runs the event loop until `done` holds (at most five seconds); whether it holds.
-bool EventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 // Types text into an edit as the keyboard would, replacing what it holds.
 void Type(QLineEdit* edit, const QString& text)
