@@ -1,6 +1,7 @@
 #include "sensors/TSetupSensor.h"
 
 #include "frame/PortSettings.h"
+#include "frame/SetupField.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
 #include "platform/system/MessageBox.h"
@@ -21,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <mutex>
 #include <optional>
@@ -121,6 +123,28 @@ std::optional<uint32_t> MmsiFromText(const QString& text)
             return std::nullopt;
     return text.toUInt();
 }
+
+// Each spin edit and the field it shows. Draught and transducer depth are taken only when the
+// dialog closes; the others as they change.
+struct ShownField {
+    QSpinBox* TSetupSensor::*spin;
+    SetupField field;
+    bool storedOnChange;
+};
+const std::array ShownFields{
+    ShownField{&TSetupSensor::csLength, SETUP_FIELD(Length), true},
+    ShownField{&TSetupSensor::csWidth, SETUP_FIELD(Beam), true},
+    ShownField{&TSetupSensor::csDepth, SETUP_FIELD(Draught), false},
+    ShownField{&TSetupSensor::csHeight, SETUP_FIELD(Height), true},
+    ShownField{&TSetupSensor::csGpsBow, SETUP_FIELD(GpsBow), true},
+    ShownField{&TSetupSensor::csGpsStbd, SETUP_FIELD(GpsStbd), true},
+    ShownField{&TSetupSensor::csDptBow, SETUP_FIELD(DepthBow), true},
+    ShownField{&TSetupSensor::csDptDpt, SETUP_FIELD(DepthSurf), false},
+    ShownField{&TSetupSensor::csRadarBow, SETUP_FIELD(RadarBow), true},
+    ShownField{&TSetupSensor::csRadarStbd, SETUP_FIELD(RadarStbd), true},
+    ShownField{&TSetupSensor::csConning, SETUP_FIELD(ConningBow), true},
+    ShownField{&TSetupSensor::csConnHgt, SETUP_FIELD(ConningHeight), true},
+};
 
 std::optional<int32_t> WholeNumber(const QLineEdit* edit)
 {
@@ -312,26 +336,16 @@ void TSetupSensor::FormShow()
 {
     const SetupParametersRecord& ship = SetupParameters;
     {
-        const std::vector<QSpinBox*> spins{csLength,  csWidth,   csDepth,    csHeight,
-                                           csGpsBow,  csGpsStbd, csDptBow,   csDptDpt,
-                                           csRadarBow, csRadarStbd, csConning, csConnHgt};
         std::vector<QSignalBlocker> blockers;
-        blockers.reserve(spins.size());
-        for (QSpinBox* spin : spins)
-            blockers.emplace_back(spin);
+        blockers.reserve(ShownFields.size());
+        for (const ShownField& shown : ShownFields)
+            blockers.emplace_back(this->*shown.spin);
+        // The hull first, so that the positions on it get their ranges before their values.
         csLength->setValue(ship.Length);
         csWidth->setValue(ship.Beam);
         boundSensorPositions();
-        csDepth->setValue(ship.Draught);
-        csHeight->setValue(ship.Height);
-        csGpsBow->setValue(ship.GpsBow);
-        csGpsStbd->setValue(ship.GpsStbd);
-        csDptBow->setValue(ship.DepthBow);
-        csDptDpt->setValue(ship.DepthSurf);
-        csRadarBow->setValue(ship.RadarBow);
-        csRadarStbd->setValue(ship.RadarStbd);
-        csConning->setValue(ship.ConningBow);
-        csConnHgt->setValue(ship.ConningHeight);
+        for (const ShownField& shown : ShownFields)
+            (this->*shown.spin)->setValue(int(shown.field.read(ship)));
     }
     storeShownValues();
     edMmsi->setText(QString::number(ship.Mmsi));
@@ -355,17 +369,9 @@ void TSetupSensor::boundSensorPositions()
 
 void TSetupSensor::storeShownValues()
 {
-    SetupParametersRecord& ship = SetupParameters;
-    ship.Length = int16_t(csLength->value());
-    ship.Beam = int16_t(csWidth->value());
-    ship.Height = int16_t(csHeight->value());
-    ship.GpsBow = int16_t(csGpsBow->value());
-    ship.GpsStbd = int16_t(csGpsStbd->value());
-    ship.DepthBow = int16_t(csDptBow->value());
-    ship.RadarBow = int16_t(csRadarBow->value());
-    ship.RadarStbd = int16_t(csRadarStbd->value());
-    ship.ConningBow = int16_t(csConning->value());
-    ship.ConningHeight = int16_t(csConnHgt->value());
+    for (const ShownField& shown : ShownFields)
+        if (shown.storedOnChange)
+            shown.field.write(SetupParameters, (this->*shown.spin)->value());
 }
 
 void TSetupSensor::FormHide()

@@ -16,7 +16,6 @@
 #include "sensors/SetupSensorHooks.h"
 #include "sensors/TSetupSensor.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -143,14 +142,7 @@ TEST_F(SetupSensorWindowTest, TheLanguageFileReachesTheControlsAndLeavesNoTextMi
     EXPECT_EQ(SetupSensor->gbConning->title(), "Conning");
     int checked = 0;
     for (QWidget* widget : SetupSensor->findChildren<QWidget*>()) {
-        QStringList shown{widget->toolTip()};
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            shown << button->text();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            shown << label->text();
-        if (auto* group = qobject_cast<QGroupBox*>(widget))
-            shown << group->title();
-        for (const QString& text : shown)
+        for (const QString& text : ShownTexts(widget))
             EXPECT_NE(text, "!") << widget->objectName().toStdString();
         ++checked;
     }
