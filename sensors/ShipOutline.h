@@ -21,7 +21,7 @@ using SensorPictures = std::array<QImage, SensorPictureCount>;
 // the radar antenna a bar, the conning position a dot. Their centre pixel (5, 5) is opaque.
 SensorPictures MakeSensorPictures();
 
-// The sketch of ship's hull with the GPS antenna, depth transducer, radar antenna and conning
+// The sketch of the ship's hull with the GPS antenna, depth transducer, radar antenna and conning
 // position centred on their places: b metres from the bow lies b * 145 / Length pixels from the
 // hull's top, s metres from starboard 58 - s * 58 / Beam from its left; the depth transducer and
 // the conning position lie on the centre line. With a zero length or beam only the background.
