@@ -592,25 +592,25 @@ void TSetupSensor::ckScalesClick()
 void TSetupSensor::btnIniSaveClick()
 {
     const std::string caption = "Values in rp.ini file";
-    const std::optional<int32_t> strobe = WholeNumber(edStrobe);
-    const std::optional<int32_t> distance = WholeNumber(edDistance);
-    const std::optional<int32_t> azimuth = WholeNumber(edAzimuth);
-    if (!strobe || *strobe < 0) {
-        ShowWarning(this, "ADCStrobDelay must be a whole number of 0 or more.", caption);
+    std::optional<int32_t> strobe = WholeNumber(edStrobe);
+    std::optional<int32_t> distance = WholeNumber(edDistance);
+    std::optional<int32_t> azimuth = WholeNumber(edAzimuth);
+    if (!strobe || !distance || !azimuth) {
+        ShowWarning(this, "The rp.ini values must be whole numbers.", caption);
         return;
     }
-    if (!distance || *distance < 0) {
-        ShowWarning(this, "DistanceCorrection must be a whole number of 0 or more.", caption);
-        return;
-    }
-    if (!azimuth || *azimuth < 0 || *azimuth > MaxAzimuthCorrection) {
+    if (*azimuth > MaxAzimuthCorrection) {
         ShowWarning(this, "AzimuthCorrection must be a whole number from 0 to 65535.", caption);
         return;
     }
-    if (*strobe > 0 && *distance > 0) {
-        ShowWarning(this, "With an ADCStrobDelay above 0 the DistanceCorrection must be 0.", caption);
-        return;
-    }
+    // Negative values mean nothing to the radar: they are shown and stored as 0. A strobe delay
+    // replaces the distance correction, which is then reset.
+    strobe = std::max(*strobe, 0);
+    distance = *strobe > 0 ? 0 : std::max(*distance, 0);
+    azimuth = std::max(*azimuth, 0);
+    edStrobe->setText(QString::number(*strobe));
+    edDistance->setText(QString::number(*distance));
+    edAzimuth->setText(QString::number(*azimuth));
 
     std::vector<int32_t> levels;
     if (ckScales->isChecked()) {

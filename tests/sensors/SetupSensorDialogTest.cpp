@@ -480,18 +480,22 @@ TEST_F(RadarPanelTest, EachScaleShowsItsValuesAndBecomesTheRadarsScale)
     EXPECT_TRUE(d.pnRadar->isVisible());
 }
 
-TEST_F(RadarPanelTest, ValuesAreWrittenAsTypedOrRefusedWithAMessage)
+TEST_F(RadarPanelTest, NegativeValuesAreStoredAsZeroAndAStrobeDelayResetsTheDistance)
 {
     const struct {
         const char* strobe;
         const char* distance;
         const char* azimuth;
-        bool written;
+        int32_t storedStrobe;  // -1: refused with a message, nothing stored
+        int32_t storedDistance;
+        int32_t storedAzimuth;
     } cases[] = {
-        {"5", "0", "1200", true},    {"0", "6", "0", true},       {"0", "0", "65535", true},
-        {" 7 ", "0", "1", true},     {"-5", "0", "1200", false},  {"0", "-6", "1200", false},
-        {"0", "0", "-100", false},   {"0", "0", "65536", false},  {"5", "6", "1200", false},
-        {"x", "0", "1200", false},   {"0", "", "1200", false},    {"0", "0", "1.5", false},
+        {"5", "0", "1200", 5, 0, 1200},    {"0", "6", "0", 0, 6, 0},
+        {"0", "0", "65535", 0, 0, 65535},  {" 7 ", "0", "1", 7, 0, 1},
+        {"-5", "3", "1200", 0, 3, 1200},   {"0", "-6", "1200", 0, 0, 1200},
+        {"0", "0", "-100", 0, 0, 0},       {"5", "6", "1200", 5, 0, 1200},
+        {"0", "0", "65536", -1, 0, 0},     {"x", "0", "1200", -1, 0, 0},
+        {"0", "", "1200", -1, 0, 0},       {"0", "0", "1.5", -1, 0, 0},
     };
     OpenPanels();
     TSetupSensor& d = *dialog;
@@ -505,16 +509,21 @@ TEST_F(RadarPanelTest, ValuesAreWrittenAsTypedOrRefusedWithAMessage)
         d.edAzimuth->setText(c.azimuth);
         d.btnIniSave->click();
         const std::string row = std::string(c.strobe) + "/" + c.distance + "/" + c.azimuth;
-        EXPECT_EQ(boxes.shown.size(), c.written ? 0u : 1u) << row;
-        EXPECT_EQ(restarts, c.written ? 1 : 0) << row;
-        if (c.written) {
-            EXPECT_EQ(scales[1].strobe, d.edStrobe->text().trimmed().toInt()) << row;
-            EXPECT_EQ(scales[1].azimuth, d.edAzimuth->text().toInt()) << row;
-        } else {
+        const bool refused = c.storedStrobe < 0;
+        EXPECT_EQ(boxes.shown.size(), refused ? 1u : 0u) << row;
+        EXPECT_EQ(restarts, refused ? 0 : 1) << row;
+        if (refused) {
             EXPECT_EQ(scales[1].strobe, 0) << row;
             EXPECT_EQ(scales[1].distance, 4) << row;
             EXPECT_EQ(scales[1].azimuth, 200) << row;
             EXPECT_EQ(d.edStrobe->text(), c.strobe) << row;  // left for the user to mend
+        } else {
+            EXPECT_EQ(scales[1].strobe, c.storedStrobe) << row;
+            EXPECT_EQ(scales[1].distance, c.storedDistance) << row;
+            EXPECT_EQ(scales[1].azimuth, c.storedAzimuth) << row;
+            EXPECT_EQ(d.edStrobe->text().toInt(), c.storedStrobe) << row;  // shown as stored
+            EXPECT_EQ(d.edDistance->text().toInt(), c.storedDistance) << row;
+            EXPECT_EQ(d.edAzimuth->text().toInt(), c.storedAzimuth) << row;
         }
     }
     EXPECT_EQ(scales[0].azimuth, 100);  // the other scales keep theirs
