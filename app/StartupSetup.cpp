@@ -12,6 +12,7 @@
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
+#include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
@@ -320,10 +321,12 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
-    // An active port that did not open brings up the port set-up, which reports it.
+    // The sensor side: its settings and hooks and the set-up dialogs', then the active ports; the
+    // route code's hooks. An active port that did not open brings up the port set-up, which
+    // reports it.
     WireSensors(form);
     WireSetupPort();
+    WireSetupSensor();
     OpenComPortsAtStart();
     PortDialogRequested = ComPortError;
     WireRouteHooks();

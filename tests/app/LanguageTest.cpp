@@ -177,32 +177,6 @@ TEST(EnglishLanguageFile, HoldsEverySectionAndKeyTheProgramReads)
         expectKey("C-Map", key);
 }
 
-namespace {
-
-// What a control shows: its hint, title, caption and the entries of its lists.
-QStringList ShownTexts(QWidget* widget)
-{
-    QStringList shown{widget->toolTip(), widget->windowTitle()};
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        shown << button->text();
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        shown << label->text();
-    if (auto* group = qobject_cast<QGroupBox*>(widget))
-        shown << group->title();
-    if (auto* combo = qobject_cast<QComboBox*>(widget))
-        for (int i = 0; i < combo->count(); ++i)
-            shown << combo->itemText(i);
-    if (auto* list = qobject_cast<QListWidget*>(widget))
-        for (int i = 0; i < list->count(); ++i)
-            shown << list->item(i)->text();
-    if (auto* tabs = qobject_cast<QTabWidget*>(widget))
-        for (int i = 0; i < tabs->count(); ++i)
-            shown << tabs->tabText(i);
-    return shown;
-}
-
-}  // namespace
-
 // Every text of the main window and its controls comes from the shipped English file.
 TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInTheMainWindow)
 {

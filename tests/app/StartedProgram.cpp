@@ -15,6 +15,7 @@
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/TSetupPort.h"
+#include "sensors/SetupSensorHooks.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -63,6 +64,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     Form1 = nullptr;
     ChartHook = {};
     SensorHook = {};
+    SetupSensorHook = {};
     RouteHook = {};
     SetupPortHook = {};
     CloseUserDatabase();
