@@ -232,6 +232,7 @@ TSetupPort::~TSetupPort()
     closeLog();
 }
 
+// A window manager's minimise and restore are not the dialog opening or closing.
 void TSetupPort::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
