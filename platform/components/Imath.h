@@ -81,8 +81,10 @@ long double PolynomialInterpolation(std::span<const long double> x,
                                     std::span<const long double> y, long double at,
                                     long double& error);
 // The value at `at` of the diagonal rational function through all points (Bulirsch-Stoer);
-// `error` as above. At a point of the table its y value, error 0. A pole of the rational
-// function at `at` gives NaN with an infinite error. Table requirements as above.
+// `error` as above. At a point of the table its y value, error 0. Where the scheme divides by
+// zero, at a pole of the function or of one of the lower-order functions it passes through,
+// the value is NaN and the error infinite; next to a pole both are huge. Table requirements
+// as above.
 long double RationalInterpolation(std::span<const long double> x,
                                   std::span<const long double> y, long double at,
                                   long double& error);
