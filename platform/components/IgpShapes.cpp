@@ -2,10 +2,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygon>
-#include <qdrawutil.h>
+#include <QPolygonF>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace Igpfunctions {
 
@@ -41,8 +41,17 @@ void LineBevel(QPainter& painter, int x1, int y1, int x2, int y2, Itypes::TiBeve
         Line(painter, x1, y1, x2, y2);
         return;
     }
-    qDrawShadeLine(&painter, x1, y1, x2, y2, palette, style == Itypes::TiBevelStyle::Lowered, 1,
-                   0);
+    const QColor light = palette.color(QPalette::Light);
+    const QColor dark = palette.color(QPalette::Dark);
+    const bool raised = style == Itypes::TiBevelStyle::Raised;
+    // The second line one pixel below, or to the right of a line steeper than 45 degrees.
+    const QPoint beside = std::abs(x2 - x1) >= std::abs(y2 - y1) ? QPoint(0, 1) : QPoint(1, 0);
+    painter.save();
+    painter.setPen(QPen(raised ? light : dark, 0));
+    Line(painter, x1, y1, x2, y2);
+    painter.setPen(QPen(raised ? dark : light, 0));
+    Line(painter, x1 + beside.x(), y1 + beside.y(), x2 + beside.x(), y2 + beside.y());
+    painter.restore();
 }
 
 void ArcSegment(QPainter& painter, QPointF centre, double innerRadius, double outerRadius,
@@ -71,30 +80,28 @@ void iRectangle(QPainter& painter, const QRect& rect)
 void iDrawTriangle(QPainter& painter, const QRect& rect, TiDirection direction,
                    const QColor& color)
 {
-    const int left = rect.left();
-    const int right = rect.right();
-    const int top = rect.top();
-    const int bottom = rect.bottom();
-    const int middleX = left + (rect.width() - 1) / 2;
-    const int middleY = top + (rect.height() - 1) / 2;
-    QPolygon corners;
+    // Corners on the pixel edges, filled without a pen: a pixel is filled when its centre lies
+    // inside, so the base spans the whole side and the tip is the middle pixel.
+    const QRectF area(rect);
+    const QPointF middle = area.center();
+    QPolygonF corners;
     switch (direction) {
     case TiDirection::Up:
-        corners << QPoint(middleX, top) << QPoint(right, bottom) << QPoint(left, bottom);
+        corners << QPointF(middle.x(), area.top()) << area.bottomRight() << area.bottomLeft();
         break;
     case TiDirection::Down:
-        corners << QPoint(left, top) << QPoint(right, top) << QPoint(middleX, bottom);
+        corners << area.topLeft() << area.topRight() << QPointF(middle.x(), area.bottom());
         break;
     case TiDirection::Left:
-        corners << QPoint(left, middleY) << QPoint(right, top) << QPoint(right, bottom);
+        corners << QPointF(area.left(), middle.y()) << area.topRight() << area.bottomRight();
         break;
     case TiDirection::Right:
-        corners << QPoint(left, top) << QPoint(right, middleY) << QPoint(left, bottom);
+        corners << area.topLeft() << QPointF(area.right(), middle.y()) << area.bottomLeft();
         break;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(color);
+    painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     painter.drawPolygon(corners);
     painter.restore();

@@ -15,9 +15,9 @@ namespace Igpfunctions {
 
 // From (x1, y1) to (x2, y2), both end pixels included.
 void Line(QPainter& painter, int x1, int y1, int x2, int y2);
-// A horizontal (y1 equal to y2) or vertical line of two pixels' width, the palette's light
-// colour beside its dark one: light first for a raised line, dark first for a lowered one;
-// TiBevelStyle::None draws a plain Line.
+// The Line from (x1, y1) to (x2, y2) and beside it a second one pixel below (to the right of a
+// line steeper than 45 degrees): the palette's light colour, then its dark one for a raised
+// line, dark then light for a lowered one. TiBevelStyle::None draws the plain Line.
 void LineBevel(QPainter& painter, int x1, int y1, int x2, int y2, Itypes::TiBevelStyle style,
                const QPalette& palette = QGuiApplication::palette());
 // The part of the ring between two radii around `centre` from `startDegrees` over
