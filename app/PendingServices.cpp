@@ -20,6 +20,8 @@ bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
+void ShowChartDatabaseWindow() {}
+void ShowChartUpdateWindow() {}
 
 void PaintChartLights(TForm1&, QPainter&) {}
 void PaintLightFlashes(TForm1&, QPainter&, bool) {}

@@ -46,6 +46,8 @@ bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t wid
 // taken up (the scale buttons and the chart level follow the frame).
 bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
+void ShowChartDatabaseWindow();                       // chart database dialogs
+void ShowChartUpdateWindow();                         // chart database dialogs
 
 // Chart lights and the border graduation.
 void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes

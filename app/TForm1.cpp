@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget* owner)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
+    connect(cmbSetup, &QComboBox::activated, this, &TForm1::cmbSetupChange);
     for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
         ConnectClick(dataSet, [this] { ckDbAClick(); });
 

@@ -38,6 +38,7 @@ public slots:
     void Timer2Timer();
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
+    void cmbSetupChange();
     void ckDbAClick();
     void ClientSocket1Connect();
     void ClientSocket1Read();
