@@ -10,6 +10,7 @@
 #include "app/PickerDate.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
+#include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
@@ -318,8 +319,10 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
+    // The sensor side: its settings and hooks and the sensor dialog's, then the active ports; the
+    // route code's hooks.
     WireSensors(form);
+    WireSetupSensor();
     OpenComPortsAtStart();
     WireRouteHooks();
 

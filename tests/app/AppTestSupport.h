@@ -4,10 +4,14 @@
 
 #include "platform/system/MessageBox.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+
+class QWidget;
 
 class AppTest : public testing::Test {
 protected:
@@ -24,3 +28,7 @@ protected:
 private:
     std::filesystem::path previousFolder_;
 };
+
+// Every text a control shows: tool tip, window title, caption or title, and list entries and tab
+// titles; for the check that no text is missing ("!").
+QStringList ShownTexts(QWidget* widget);

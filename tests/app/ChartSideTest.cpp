@@ -24,6 +24,8 @@
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/SensorSettings.h"
+#include "sensors/TSetupSensor.h"
 #include "app/DataSets.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
@@ -35,6 +37,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -254,6 +257,21 @@ TEST(MiniChartCorner, TheLookButtonAndItsSpeedLieOverTheMiniChartsTopLeftCorner)
     EXPECT_LT(c.edMiniSpeed->geometry().right(), c.udMiniSpeed->x());
     // The mini chart has the top of the side panel to itself.
     EXPECT_LE(c.CM93mini->y(), 4);
+}
+
+// The sensor set-up dialog saves and hands its settings on through what the start-up wired.
+TEST_F(ChartSideTest, TheSensorDialogSavesThroughTheStartUpsHooks)
+{
+    SetupSensor = new TSetupSensor;
+    SetupSensor->show();
+    SetupSensor->csDptDpt->setValue(4);
+    SetupSensor->OKBtn->click();
+    delete SetupSensor;
+    SetupSensor = nullptr;
+
+    EXPECT_EQ(SensorSetup.depthSurface, 4);
+    EXPECT_TRUE(std::filesystem::exists(folder / "dta.res"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "VarnikV3.ini"));
 }
 
 namespace {

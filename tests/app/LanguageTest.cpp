@@ -184,28 +184,9 @@ TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInTheMainWindow)
     LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
     Form1 = nullptr;
 
-    auto texts = [](QWidget* widget) {
-        QStringList shown{widget->toolTip(), widget->windowTitle()};
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            shown << button->text();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            shown << label->text();
-        if (auto* group = qobject_cast<QGroupBox*>(widget))
-            shown << group->title();
-        if (auto* combo = qobject_cast<QComboBox*>(widget))
-            for (int i = 0; i < combo->count(); ++i)
-                shown << combo->itemText(i);
-        if (auto* list = qobject_cast<QListWidget*>(widget))
-            for (int i = 0; i < list->count(); ++i)
-                shown << list->item(i)->text();
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
-            for (int i = 0; i < tabs->count(); ++i)
-                shown << tabs->tabText(i);
-        return shown;
-    };
     int checked = 0;
     for (QWidget* widget : form.findChildren<QWidget*>()) {
-        for (const QString& text : texts(widget))
+        for (const QString& text : ShownTexts(widget))
             EXPECT_NE(text, "!") << widget->objectName().toStdString();
         ++checked;
     }

@@ -14,6 +14,7 @@
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/SetupSensorHooks.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -62,6 +63,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     Form1 = nullptr;
     ChartHook = {};
     SensorHook = {};
+    SetupSensorHook = {};
     RouteHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();
