@@ -235,7 +235,7 @@ void TSimDlg::OKBtnClick()
         index = NewSimulatedTarget();
     if (index >= 0) {
         TargetRecord& target = TargetTable[size_t(index)];
-        target.course = float(edCourse->text().toInt());
+        target.course = float(udCourse->value());
         target.speed = float(speed);
         const int64_t start = ClockSeconds - int64_t(udHour->value()) * 3600 - int64_t(udMinute->value()) * 60;
         target.reportTime = uint32_t(std::max<int64_t>(start, 0));

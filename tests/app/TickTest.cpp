@@ -488,12 +488,14 @@ TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
     SetupParameters.AlarmPort = 3;
     SetupParameters.MagneticVariation = -25;
     SetupParameters.AutomaticRte = 1;
+    SetupParameters.Mmsi = 244123456;
     Form1 = form.get();
     WireSensors(*form);
     platform::AllowMachineClockSetting(false);
     EXPECT_EQ(SensorSetup.alarmPort, 3);
     EXPECT_EQ(SensorSetup.magneticVariation, -25);
     EXPECT_TRUE(SensorSetup.acceptRoutes);
+    EXPECT_EQ(SensorSetup.ownMmsi, 244123456u);  // its own AIS reports are no target
 
     // A fix takes the dead-reckoning panel away.
     form->pnDR->show();
