@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstring>
 #include <numbers>
-#include <span>
 
 std::array<TargetRecord, TargetCount + 1> TargetTable{};
 int32_t ShownTarget = -1;
