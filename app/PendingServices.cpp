@@ -47,9 +47,6 @@ bool TakeRouteStartRequest() { return false; }
 void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
-int32_t LastUpdatedTarget() { return -1; }
-int32_t TakeNewArpaSource() { return 0; }
-int32_t ShownTarget() { return -1; }
 bool ShownTargetCpaBox() { return false; }
 void UpdateTargetPanel(int32_t) {}
 bool KeepLostArpaTargets() { return false; }

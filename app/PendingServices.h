@@ -87,10 +87,7 @@ bool TakeRouteStartRequest();  // false: no route following, no request
 void StartRouteFollowing();
 int32_t AlarmHold();           // 0: no hold without route following
 
-// Targets: the target table's updater and the target and track dialogs.
-int32_t LastUpdatedTarget();   // -1: no updater, no updated target
-int32_t TakeNewArpaSource();   // 0: no new ARPA source port
-int32_t ShownTarget();         // -1: the target dialog shows none
+// Targets: the target and track dialogs.
 bool ShownTargetCpaBox();      // target dialog: its CPA box, off while absent
 void UpdateTargetPanel(int32_t index);
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent

@@ -2,6 +2,7 @@
 
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
@@ -28,6 +29,7 @@ void RefreshSensorSettings()
     SensorSetup.depthFrom = s.ThreeDDepthFrom;
     SensorSetup.depthTo = s.ThreeDDepthTo;
     SensorSetup.alarmPort = s.AlarmPort;
+    SensorSetup.ownMmsi = s.Mmsi;
 }
 
 // The hooks reach the main window through Form1, which is null once the window is gone.
@@ -63,6 +65,7 @@ void WireSensors(TForm1&)
         TakeReceivedRoute(positions);
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
+    WireTargetTable();
 }
 
 void WireRouteHooks()

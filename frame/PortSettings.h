@@ -32,9 +32,10 @@
 //              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid, and
 //              the sensor hooks that SensorHooks.h marks as called under the lock.
 //
-// Work that needs one of the takers is queued while the lock is held and done once it is
-// released: the route-table work of received waypoints and routes runs at the end of
-// ParseSensorInput; notices and the fix hand-over run in the readers after the chunk.
+// Work that needs one of the takers, or a file, is queued while the lock is held and done once
+// it is released: the route-table work of received waypoints and routes and the target table's
+// ais5 look-ups and writes (RunTargetFileWork) run at the end of ParseSensorInput; notices and
+// the fix hand-over run in the readers after the chunk.
 extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection

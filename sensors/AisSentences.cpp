@@ -1,13 +1,12 @@
 #include "sensors/SentenceHandlers.h"
-#include "sensors/SentenceParser.h"
 
-// The AIS sentences reach the target table through the sensor hook until they are decoded here.
-int32_t HandleVdm(const SentenceContext& s)
+// AIS messages are not decoded yet.
+int32_t HandleVdm(const SentenceContext&)
 {
-    return SensorHook.targetSentence ? SensorHook.targetSentence(CaseVdm, s) : 0;
+    return 0;
 }
 
-int32_t HandleVdo(const SentenceContext& s)
+int32_t HandleVdo(const SentenceContext&)
 {
-    return SensorHook.targetSentence ? SensorHook.targetSentence(CaseVdo, s) : 0;
+    return 0;
 }

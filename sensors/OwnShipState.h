@@ -135,6 +135,7 @@ struct OwnShipState {
 
     SensorRecord sensorRecord{};  // staged-target block and sequence bytes live only here
     char stagedTargetName[33] = {};
+    StagedAisTarget stagedAis{};
 };
 
 extern OwnShipState OwnShip;

@@ -14,6 +14,7 @@ struct SensorSettings {
     int32_t depthFrom = 0;           // metres; recording only from this depth
     int32_t depthTo = 0;             // metres; 0 no upper limit
     uint8_t alarmPort = 255;         // COM port index of the alarm relay / event button, 255 none
+    uint32_t ownMmsi = 0;            // the own ship's MMSI: AIS reports of it are not targets
 };
 
 extern SensorSettings SensorSetup;

@@ -11,11 +11,11 @@
 #include "sensors/SensorNotices.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -31,6 +31,7 @@ void ResetSensorSide()
     CurrentSeabedTile.valid = false;
     CurrentSeabedTile.changed = false;
     SensorSetup = SensorSettings{};
+    ResetTargetTable();
 }
 
 void InstallHooks()
@@ -40,10 +41,6 @@ void InstallHooks()
     platform::InstallClockReporter([](const std::string&) {});
     SensorHook = SensorHooks{};
     SensorHook.showNotice = [](const platform::MessageBoxRequest&) {};
-    SensorHook.updateTargetTable = [](int, int) { return 2; };
-    SensorHook.targetSentence = [](int caseNumber, const SentenceContext& s) {
-        return int32_t(std::strlen(s.line) + size_t(caseNumber)) % 4;
-    };
 }
 
 }  // namespace

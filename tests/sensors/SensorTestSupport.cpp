@@ -9,6 +9,7 @@
 #include "sensors/SensorNotices.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -94,6 +95,7 @@ void ResetSensorSide()
     SeabedFlushTile.changed = false;
     SensorSetup = SensorSettings{};
     SensorHook = SensorHooks{};
+    ResetTargetTable();
     ResetGpsDate();
     for (platform::SerialPort& port : ComPorts)
         port.close();
