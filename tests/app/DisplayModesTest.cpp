@@ -277,6 +277,23 @@ TEST_F(DisplayModesTest, TheDeccaReadoutsFollowTheSchemeOnlyWhileShown)
     EXPECT_EQ(TextColour(form->txLnVal4), UserColourTable[5]);
 }
 
+// A live GPS shows in the text colour of the program, which follows the display mode; a missing
+// one in red.
+TEST_F(DisplayModesTest, TheGpsReadoutKeepsNoTextColourOfItsOwnWhileTheFixIsGood)
+{
+    for (const bool alive : {false, true, false}) {
+        OwnShip.fixAlive = alive;
+        OwnShip.gpsQuality = 1;
+        OwnShip.satellites = 7;
+        form->Timer1Timer();
+        for (const QLabel* label : {form->txGPS, form->txSats}) {
+            EXPECT_EQ(label->testAttribute(Qt::WA_SetPalette), !alive) << alive;
+            if (!alive)
+                EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+        }
+    }
+}
+
 TEST_F(DisplayModesTest, TheZoomPanelKeepsItsWarningInTheNewScheme)
 {
     for (const bool warning : {false, true}) {
