@@ -83,19 +83,13 @@ struct SchemeState {
 
 class DisplayModesTest : public SetupTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        bay_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(bay_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, engine(), "Bay");
-        charttest::LinkTides(engine());
-    }
+    static void SetUpTestSuite() { bay_ = new charttest::BayEngine; }
     static void TearDownTestSuite()
     {
         delete bay_;
         bay_ = nullptr;
     }
-    static std::filesystem::path engine() { return bay_->path() / "engine"; }
+    static std::filesystem::path engine() { return bay_->engine(); }
 
     void SetUp() override
     {
@@ -153,10 +147,10 @@ protected:
     platform::SharedLibrary threeD;
 
 private:
-    static charttest::TemporaryFolder* bay_;
+    static charttest::BayEngine* bay_;
 };
 
-charttest::TemporaryFolder* DisplayModesTest::bay_ = nullptr;
+charttest::BayEngine* DisplayModesTest::bay_ = nullptr;
 
 TEST_F(DisplayModesTest, EachModeSetsThePaletteTheUserColoursTheStripAndTheGlyphs)
 {
@@ -288,8 +282,9 @@ TEST_F(DisplayModesTest, TheGpsReadoutKeepsNoTextColourOfItsOwnWhileTheFixIsGood
         form->Timer1Timer();
         for (const QLabel* label : {form->txGPS, form->txSats}) {
             EXPECT_EQ(label->testAttribute(Qt::WA_SetPalette), !alive) << alive;
-            if (!alive)
+            if (!alive) {
                 EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+            }
         }
     }
 }

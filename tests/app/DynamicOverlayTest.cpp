@@ -87,19 +87,13 @@ protected:
 
 class DynamicOverlayTest : public SetupTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        bay_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(bay_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, engine(), "Bay");
-        charttest::LinkTides(engine());
-    }
+    static void SetUpTestSuite() { bay_ = new charttest::BayEngine; }
     static void TearDownTestSuite()
     {
         delete bay_;
         bay_ = nullptr;
     }
-    static std::filesystem::path engine() { return bay_->path() / "engine"; }
+    static std::filesystem::path engine() { return bay_->engine(); }
 
     void SetUp() override
     {
@@ -192,10 +186,10 @@ protected:
     PaintRecorder paints;
 
 private:
-    static charttest::TemporaryFolder* bay_;
+    static charttest::BayEngine* bay_;
 };
 
-charttest::TemporaryFolder* DynamicOverlayTest::bay_ = nullptr;
+charttest::BayEngine* DynamicOverlayTest::bay_ = nullptr;
 
 }  // namespace
 
