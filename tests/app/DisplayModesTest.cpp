@@ -384,17 +384,40 @@ TEST_F(DisplayModesTest, InModeFourTheChartDrawsAsItsNightReference)
     EXPECT_LE(share, 0.003) << "the picture drawn now is night-chart.png in the temporary folder";
 }
 
+// As a program of the test below: prints the colours it has, or switches to night, prints its
+// button face and crashes.
+void RunAsChildProgram(const QByteArray& role)
+{
+    QByteArray line = "colours";
+    if (role == "night") {
+        TForm1 form;
+        form.ImageList3 = MakeImageList3();
+        form.ImageList2 = MakeImageList2(QImage());
+        ApplyColourScheme(form, 4);
+        line += " 0x" + QByteArray::number(Windows(QApplication::palette().color(QPalette::Button)), 16).rightJustified(8, '0');
+        std::printf("%s\n", line.constData());
+        std::fflush(stdout);
+        std::abort();
+    }
+    for (const uint32_t colour : CurrentSystemColours())
+        line += " " + QByteArray::number(colour, 16);
+    std::printf("%s\n", line.constData());
+}
+
 // Another program started after this one went to night and crashed has the colours of one
 // started before: nothing outside the program changed, and nothing outlived it.
 TEST(DisplayModeColours, StayInsideTheProgramThatSetThem)
 {
-    const auto run = [](const char* role) {
+    const char* const childRole = "VARNIK_DISPLAY_MODE_CHILD";
+    if (qEnvironmentVariableIsSet(childRole))
+        return RunAsChildProgram(qgetenv(childRole));
+    const auto run = [childRole](const char* role) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("VARNIK_DISPLAY_MODE_CHILD"), QString::fromLatin1(role));
+        environment.insert(QString::fromLatin1(childRole), QString::fromLatin1(role));
         child.setProcessEnvironment(environment);
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=DisplayModeColours.ChildProgram")});
+                    {QStringLiteral("--gtest_filter=DisplayModeColours.StayInsideTheProgramThatSetThem")});
         EXPECT_TRUE(child.waitForFinished(60000)) << role;
         return std::pair(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                          child.readAllStandardOutput());
@@ -408,30 +431,6 @@ TEST(DisplayModeColours, StayInsideTheProgramThatSetThem)
     ASSERT_TRUE(after.first);
     EXPECT_EQ(after.second, before.second);
     EXPECT_TRUE(after.second.contains("colours ")) << after.second.toStdString();
-}
-
-// The programs of the test above: one prints its colours, the other switches to night, prints
-// its button face and crashes.
-TEST(DisplayModeColours, ChildProgram)
-{
-    const QByteArray role = qgetenv("VARNIK_DISPLAY_MODE_CHILD");
-    if (role.isEmpty())
-        GTEST_SKIP() << "runs as a program of StayInsideTheProgramThatSetThem";
-    QByteArray line = "colours";
-    if (role == "night") {
-        TForm1 form;
-        form.ImageList3 = MakeImageList3();
-        form.ImageList2 = MakeImageList2(QImage());
-        ApplyColourScheme(form, 4);
-        line += QByteArray(" 0x") + QByteArray::number(Windows(QApplication::palette().color(QPalette::Button)), 16)
-                                        .rightJustified(8, '0');
-        std::printf("%s\n", line.constData());
-        std::fflush(stdout);
-        std::abort();
-    }
-    for (const uint32_t colour : CurrentSystemColours())
-        line += " " + QByteArray::number(colour, 16);
-    std::printf("%s\n", line.constData());
 }
 
 }  // namespace
