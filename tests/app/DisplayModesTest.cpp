@@ -81,19 +81,11 @@ struct SchemeState {
     bool operator==(const SchemeState&) const = default;
 };
 
-class DisplayModesTest : public SetupTest {
+class DisplayModesTest : public BayChartTest {
 protected:
-    static void SetUpTestSuite() { bay_ = new charttest::BayEngine; }
-    static void TearDownTestSuite()
-    {
-        delete bay_;
-        bay_ = nullptr;
-    }
-    static std::filesystem::path engine() { return bay_->engine(); }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        BayChartTest::SetUp();
         ResetTickState();
         startPalette = QApplication::palette();
         startColours = CurrentSystemColours();
@@ -109,7 +101,7 @@ protected:
         StopProgram(form);
         threeD.unload();
         QApplication::setPalette(startPalette);
-        SetupTest::TearDown();
+        BayChartTest::TearDown();
     }
 
     // The user picks a mode in Daylight.
@@ -145,12 +137,7 @@ protected:
     QPalette startPalette;
     SystemColourSet startColours{};
     platform::SharedLibrary threeD;
-
-private:
-    static charttest::BayEngine* bay_;
 };
-
-charttest::BayEngine* DisplayModesTest::bay_ = nullptr;
 
 TEST_F(DisplayModesTest, EachModeSetsThePaletteTheUserColoursTheStripAndTheGlyphs)
 {

@@ -85,19 +85,11 @@ protected:
     }
 };
 
-class DynamicOverlayTest : public SetupTest {
+class DynamicOverlayTest : public BayChartTest {
 protected:
-    static void SetUpTestSuite() { bay_ = new charttest::BayEngine; }
-    static void TearDownTestSuite()
-    {
-        delete bay_;
-        bay_ = nullptr;
-    }
-    static std::filesystem::path engine() { return bay_->engine(); }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        BayChartTest::SetUp();
         ResetTickState();
         ResetChartCursor();
         ResetEditingState();
@@ -121,7 +113,7 @@ protected:
         ResetRubberBand();
         TrackLastSample = {};
         OverlayDirtyRect = {};
-        SetupTest::TearDown();
+        BayChartTest::TearDown();
     }
 
     // The own ship at position on a course at a speed, its antenna and reference in one place.
@@ -184,12 +176,7 @@ protected:
 
     std::unique_ptr<TForm1> form;
     PaintRecorder paints;
-
-private:
-    static charttest::BayEngine* bay_;
 };
-
-charttest::BayEngine* DynamicOverlayTest::bay_ = nullptr;
 
 }  // namespace
 
