@@ -180,9 +180,9 @@ void ShowGpsPanel(TForm1& f)
         return;
     FastTick.gpsPanelKey = key;
     if ((OwnShip.fixAlive && OwnShip.gpsQuality > 0) || replay) {
-        const QColor normal = f.palette().color(QPalette::WindowText);
-        SetTextColour(f.txGPS, normal);
-        SetTextColour(f.txSats, normal);
+        // The panel's own text colour, which follows the display mode.
+        f.txGPS->setPalette(QPalette());
+        f.txSats->setPalette(QPalette());
         f.txSats->setText(OwnShip.gpsPort < 0    ? QStringLiteral("slave")
                           : OwnShip.satellites > 0 ? QString::number(OwnShip.satellites) + QStringLiteral(" sats")
                                                    : QStringLiteral("OK"));

@@ -41,6 +41,7 @@ void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
 void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
+void cmbDepthSaveChange(TForm1&) {}
 
 void UpdateRouteEtaPanel(TForm1&) {}
 bool TakeRouteStartRequest() { return false; }

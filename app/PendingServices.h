@@ -80,6 +80,7 @@ void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
 void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
+void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 
 // Route following.
 void UpdateRouteEtaPanel(TForm1& form);

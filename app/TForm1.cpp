@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* owner)
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
+    ConnectDisplayModes();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);
@@ -119,6 +120,7 @@ void TForm1::RunStartup()
     ApplyPresentation(*this, 1, 1, 2);
     LoadProgramCursors();
     FillLanguageList();
+    DaylightChange();
     for (MapView* view : {MainMapView, MiniMapView})
         if (view)
             ApplyMonitorGeometry(*view);

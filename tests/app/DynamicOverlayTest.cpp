@@ -86,25 +86,11 @@ protected:
     }
 };
 
-class DynamicOverlayTest : public SetupTest {
+class DynamicOverlayTest : public BayChartTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        bay_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(bay_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, engine(), "Bay");
-        charttest::LinkTides(engine());
-    }
-    static void TearDownTestSuite()
-    {
-        delete bay_;
-        bay_ = nullptr;
-    }
-    static std::filesystem::path engine() { return bay_->path() / "engine"; }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        BayChartTest::SetUp();
         ResetTickState();
         ResetChartCursor();
         ResetEditingState();
@@ -128,7 +114,7 @@ protected:
         ResetRubberBand();
         TrackLastSample = {};
         OverlayDirtyRect = {};
-        SetupTest::TearDown();
+        BayChartTest::TearDown();
     }
 
     // The own ship at position on a course at a speed, its antenna and reference in one place.
@@ -191,12 +177,7 @@ protected:
 
     std::unique_ptr<TForm1> form;
     PaintRecorder paints;
-
-private:
-    static charttest::TemporaryFolder* bay_;
 };
-
-charttest::TemporaryFolder* DynamicOverlayTest::bay_ = nullptr;
 
 }  // namespace
 
