@@ -47,7 +47,6 @@ constexpr std::array<ModeColours, 21> SystemColourTable{{
 }};
 
 constexpr size_t WindowTextRow = 2;
-constexpr size_t CaptionTextRow = 3;
 constexpr size_t ButtonTextRow = 4;
 constexpr size_t ButtonFaceRow = 9;
 
@@ -82,9 +81,10 @@ const QRect GlyphColourArea(3, 3, 15, 15);
 constexpr int ColourGlyphCount = 6;  // the user colours 1..6; orange has none
 
 // Entries of the symbol strip's palette that its colour rows are painted in, by user colour
-// 1..5; the sixth row takes the caption text colour.
-constexpr int StripPaletteEntries[] = {249, 252, 250, 245, 253};
-constexpr int StripCaptionEntry = 248;
+// 1..6. The sixth row is the black symbols' row: it takes user colour 6 (near-black by day, a
+// grey at night) like its swatch, not the caption text colour, which is white by day and would
+// draw black symbols white on the day chart.
+constexpr int StripPaletteEntries[] = {249, 252, 250, 245, 253, 248};
 
 SystemColourSet SystemColoursOf(int32_t mode, bool alternative)
 {
@@ -130,13 +130,12 @@ void RecolourGlyphs(TForm1& form)
     ShowColourGlyphs(form);
 }
 
-void RecolourSymbolStrip(QImage& strip, uint32_t captionText)
+void RecolourSymbolStrip(QImage& strip)
 {
-    if (strip.format() != QImage::Format_Indexed8 || strip.colorCount() <= StripCaptionEntry)
+    if (strip.format() != QImage::Format_Indexed8 || strip.colorCount() <= 253)
         return;
     for (size_t k = 0; k < std::size(StripPaletteEntries); ++k)
         strip.setColor(StripPaletteEntries[k], UserColour(int32_t(k) + 1).rgb());
-    strip.setColor(StripCaptionEntry, WindowsColour(captionText).rgb());
 }
 
 void SetTextColour(QLabel* label, const QColor& colour)
@@ -158,7 +157,7 @@ void ApplyColourScheme(TForm1& form, int32_t mode)
         UserColourTable[k + 1] = UserColourModes[k][size_t(mode)];
     PaintSwatches(form);
     RecolourGlyphs(form);
-    RecolourSymbolStrip(form.SymbolStrip, system[CaptionTextRow]);
+    RecolourSymbolStrip(form.SymbolStrip);
     if (form.ckDeccaPos->isChecked()) {
         SetTextColour(form.txLnVal2, UserColour(1));
         SetTextColour(form.txLnVal3, UserColour(3));
