@@ -8,6 +8,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/MainIni.h"
 #include "app/PickerDate.h"
+#include "app/Screenshot.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -19,6 +20,7 @@
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
+#include "platform/system/HotKey.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
@@ -323,6 +325,7 @@ void StartupSetup(TForm1& form)
     OpenComPortsAtStart();
     WireRouteHooks();
 
+    form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();
     form.iThreadTimers1->SetEnabled(2, true);
 }

@@ -11,12 +11,16 @@
 #include <QPixmap>
 
 #include <array>
+#include <memory>
 
 class QPainter;
 class QRect;
 class QTcpSocket;
 class QTimer;
 class TiThreadTimers;
+namespace platform {
+class ApplicationHotKey;
+}
 
 class TForm1 : public QMainWindow, public MainWindowControls, public ChartWindow {
     Q_OBJECT
@@ -32,6 +36,8 @@ public:
     // cleared by a disconnect, an error or the silence time-out.
     QTcpSocket* ClientSocket1;
     bool SocketConnected = false;
+    // Ctrl+PrintScreen, registered by the start-up (Screenshot.h).
+    std::unique_ptr<platform::ApplicationHotKey> ScreenshotHotKey;
 
 public slots:
     void Timer1Timer();
