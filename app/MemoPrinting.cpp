@@ -3,33 +3,27 @@
 #include <QFontMetrics>
 #include <QPrinter>
 
-namespace {
-
-constexpr int HeaderLines = 8;
-constexpr int LastRow = 67;
-constexpr int Margin = 200;
-
-}  // namespace
-
 bool PrintMemoLines(const QStringList& lines, PrintSurface& surface)
 {
     if (!surface.Begin())
         return false;
     // The font's line height: an empty text has no first line to measure.
     const int lineHeight = surface.LineHeight();
-    auto print = [&](int row, const QString& text) { surface.PrintText(Margin, Margin + row * lineHeight, text); };
+    auto print = [&](int row, const QString& text) {
+        surface.PrintText(PrintMargin, PrintMargin + row * lineHeight, text);
+    };
     bool firstPage = true;
-    int row = LastRow;
-    for (qsizetype body = HeaderLines; body < lines.size(); ++body) {
-        if (++row > LastRow) {
+    int row = PrintRowsPerPage;
+    for (qsizetype body = PrintHeaderLines; body < lines.size(); ++body) {
+        if (++row >= PrintRowsPerPage) {
             if (!firstPage && !surface.NewPage()) {
                 surface.Abort();
                 return false;
             }
             firstPage = false;
-            for (int header = 0; header < HeaderLines; ++header)
+            for (int header = 0; header < PrintHeaderLines; ++header)
                 print(header, lines[header]);
-            row = HeaderLines;
+            row = PrintHeaderLines;
         }
         print(row, lines[body]);
     }
@@ -48,6 +42,11 @@ bool PrinterSurface::Begin()
     if (!painter_.begin(&printer_))
         return false;
     painter_.setFont(font_);
+    const int room = painter_.device()->height() - PrintMargin;
+    while (painter_.fontMetrics().height() * PrintRowsPerPage > room && font_.pointSizeF() > 4) {
+        font_.setPointSizeF(font_.pointSizeF() - 0.25);
+        painter_.setFont(font_);
+    }
     return true;
 }
 

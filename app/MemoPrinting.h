@@ -9,6 +9,10 @@
 
 class QPrinter;
 
+constexpr int PrintMargin = 200;  // left and top, in the printer's units
+constexpr int PrintHeaderLines = 8;
+constexpr int PrintRowsPerPage = 68;  // the header and 60 body lines
+
 // Where the lines go: a printer, or a recorder in tests.
 class PrintSurface {
 public:
@@ -26,7 +30,8 @@ public:
 // Prints lines as above; false when the job did not start or was aborted on a failing page.
 bool PrintMemoLines(const QStringList& lines, PrintSurface& surface);
 
-// A printer, in "Courier New" of 10 points, bold.
+// A printer, in "Courier New" of 10 points, bold; smaller where a page cannot hold all its rows
+// in that size (Letter paper in a tall face).
 class PrinterSurface final : public PrintSurface {
 public:
     explicit PrinterSurface(QPrinter& printer);

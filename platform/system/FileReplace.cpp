@@ -33,15 +33,16 @@ void SyncFolder(const std::filesystem::path& folder)
 
 }  // namespace
 
-bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes)
+bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes, ReplaceSync sync)
 {
+    const bool toDisk = sync == ReplaceSync::ToDisk;
     std::filesystem::path temporary = target;
     temporary += ".tmp";
     // A link placed at the temporary's name is not followed.
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0)
         return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes) && (!toDisk || ::fsync(fd) == 0);
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int reason = errno;
@@ -49,7 +50,8 @@ bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes)
         errno = reason;
         return false;
     }
-    SyncFolder(target.parent_path());
+    if (toDisk)
+        SyncFolder(target.parent_path());
     return true;
 }
 

@@ -104,7 +104,7 @@ std::string EncodeJpeg(const QImage& image, int quality)
 bool WriteJpegFile(const std::filesystem::path& path, const QImage& image, int quality)
 {
     const std::string bytes = EncodeJpeg(image, quality);
-    return !bytes.empty() && ReplaceFile(path, bytes);
+    return !bytes.empty() && ReplaceFile(path, bytes, ReplaceSync::Later);
 }
 
 }  // namespace platform

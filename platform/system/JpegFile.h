@@ -13,8 +13,8 @@ namespace platform {
 // fails. 32-bit pictures (a screen grab) are handed to the library as they are.
 std::string EncodeJpeg(const QImage& image, int quality);
 
-// Encodes image and replaces path with it whole (FileReplace.h); false when either fails, with
-// path left as it was.
+// Encodes image and replaces path with it whole (FileReplace.h), without waiting for the disk;
+// false when either fails, with path left as it was.
 bool WriteJpegFile(const std::filesystem::path& path, const QImage& image, int quality);
 
 }  // namespace platform
