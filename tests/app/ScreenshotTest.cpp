@@ -1,7 +1,7 @@
 // Screenshots as the start-up wires them: Ctrl+PrintScreen pressed in a dialog writes the screen
 // as a JPEG file named by the ticks' clock into the screenshot folder.
 
-#include "SetupTestSupport.h"
+#include "HarbourProgramTest.h"
 #include "StartedProgram.h"
 
 #include "app/Screenshot.h"
@@ -9,7 +9,6 @@
 #include "app/TickClock.h"
 #include "app/TickState.h"
 #include "frame/SharedTables.h"
-#include "platform/chartengine/ChartTestSupport.h"
 #include "platform/system/JpegTestSupport.h"
 
 #include <QApplication>
@@ -59,20 +58,13 @@ TEST(ScreenshotName, IsTheLocalDateAndTimeInTwelveDigits)
     EXPECT_EQ(ScreenshotName(LocalTime(2030, 1, 2, 23, 59, 0)), "300102235900");
 }
 
-class ScreenshotTest : public SetupTest {
+class ScreenshotTest : public HarbourProgramTest {
 protected:
-    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(false); }
-    static void TearDownTestSuite()
-    {
-        delete harbour_;
-        harbour_ = nullptr;
-    }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        HarbourProgramTest::SetUp();
         ResetTickState();
-        LayOutProgramFolder(folder, harbour_->engine(), "");
+        LayOutProgramFolder(folder, harbour().engine(), "");
         form = StartProgram();
         ASSERT_TRUE(StartupDone);
         boxes.shown.clear();  // the radar and weather services' start
@@ -90,7 +82,7 @@ protected:
     {
         if (form)
             StopProgram(form);
-        SetupTest::TearDown();
+        HarbourProgramTest::TearDown();
     }
 
     // A key press as the window system delivers it: to the control with the focus.
@@ -103,12 +95,7 @@ protected:
     std::unique_ptr<TForm1> form;
     QDialog dialog;
     QLineEdit* edit = nullptr;
-
-private:
-    static charttest::HarbourEngine* harbour_;
 };
-
-charttest::HarbourEngine* ScreenshotTest::harbour_ = nullptr;
 
 TEST_F(ScreenshotTest, CtrlPrintScreenInADialogWritesTheWholeScreenNamedByTheClock)
 {
