@@ -187,6 +187,22 @@ TEST_F(TextEditorTest, AFailingSaveLeavesTheFileWholeAndTheTextShown)
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
+TEST_F(TextEditorTest, AFileThatCannotBeReadIsReportedAndCanBeWrittenAnew)
+{
+    const auto file = folder / "Info" / "set A.txt";
+    std::filesystem::create_directory(folder / "Info");
+    show(file);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find(file.string()), std::string::npos) << boxes.shown[0].text;
+    EXPECT_TRUE(dialog->Memo->toPlainText().isEmpty());
+    EXPECT_FALSE(dialog->OKBtn->isEnabled());
+
+    type("Data set A\n");
+    dialog->OKBtn->click();
+    EXPECT_EQ(boxes.shown.size(), 1u) << "still missing, so nothing to overwrite";
+    EXPECT_EQ(Contents(file), "Data set A\r\n");
+}
+
 TEST_F(TextEditorTest, FormAndButtonsAreLaidOutAsTheMemoIsWide)
 {
     EXPECT_EQ(dialog->windowTitle(), "Text Edit");
