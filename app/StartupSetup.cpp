@@ -12,6 +12,7 @@
 #include "app/ImageList3.h"
 #include "app/MainIni.h"
 #include "app/PickerDate.h"
+#include "app/Screenshot.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -25,6 +26,7 @@
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
+#include "platform/system/HotKey.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
@@ -323,6 +325,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
 
+    form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();
     form.iThreadTimers1->SetEnabled(2, true);
 }

@@ -15,6 +15,7 @@
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
+#include "platform/system/HotKey.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
 #include "sensors/DeccaConverter.h"
@@ -74,6 +75,7 @@ TForm1::TForm1(QWidget* owner)
 TForm1::~TForm1()
 {
     delete iThreadTimers1;
+    ScreenshotHotKey.reset();
     // The socket closes with the window's children; its last events must not reach the window.
     QObject::disconnect(ClientSocket1, nullptr, this, nullptr);
     delete Decca;
