@@ -3,6 +3,7 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TForm1.h"
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
 #include "sensors/OwnShipState.h"
@@ -16,9 +17,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <mutex>
+
 void RefreshSensorSettings()
 {
     const SetupParametersRecord& s = SetupParameters;
+    const std::lock_guard lock(ComOutStateLock);
     SensorSetup.magneticVariation = s.MagneticVariation;
     SensorSetup.depthSurface = s.DepthSurf;
     SensorSetup.acceptRoutes = s.AutomaticRte != 0;
@@ -28,6 +32,7 @@ void RefreshSensorSettings()
     SensorSetup.depthFrom = s.ThreeDDepthFrom;
     SensorSetup.depthTo = s.ThreeDDepthTo;
     SensorSetup.alarmPort = s.AlarmPort;
+    SensorSetup.autoGyro = s.AutoGyro != 0;
 }
 
 // The hooks reach the main window through Form1, which is null once the window is gone.

@@ -7,6 +7,7 @@
 #include "app/ControlBehaviour.h"
 #include "app/ExternalLibraries.h"
 #include "app/MainIni.h"
+#include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
@@ -318,8 +319,10 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
+    // The sensor side: its settings and hooks, the output thread, then the active ports; the
+    // route code's hooks.
     WireSensors(form);
+    StartOutputThread(form);
     OpenComPortsAtStart();
     WireRouteHooks();
 
