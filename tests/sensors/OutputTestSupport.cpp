@@ -1,5 +1,6 @@
 #include "sensors/OutputTestSupport.h"
 
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "sensors/ComOutThread.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <mutex>
 #include <poll.h>
 #include <unistd.h>
 
@@ -147,6 +149,7 @@ void FillRoute(int count)
         entry.legBearing = 10.0f + float(k);
         AppendRouteEntry(entry);
     }
+    const std::lock_guard lock(ComOutStateLock);
     RouteId = 7;
 }
 

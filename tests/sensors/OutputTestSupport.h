@@ -38,7 +38,7 @@ std::string ReadFor(const PseudoTerminal& terminal, std::chrono::milliseconds qu
 void ResetOutputSide();
 
 // A route of `count` waypoints, waypoint k at 54 + k / 10 degrees north, 10 + k / 10 east, the
-// leg from it with bearing 10 + k degrees; RouteId 7.
+// leg from it with bearing 10 + k degrees; RouteId 7. Takes the lock as the route's writers do.
 void FillRoute(int count);
 
 class OutputTest : public SensorTest {
