@@ -5,12 +5,14 @@
 #include "frame/SharedTables.h"
 #include "sensors/ComOutThread.h"
 #include "sensors/ComPortControl.h"
+#include "sensors/NmeaOutput.h"
 
 #include <mutex>
 
 void ShutdownIo()
 {
     StopComOutThread();
+    ComOutHook = {};  // it reaches the window that is going
     CloseComPorts();
     EndChildPrograms();
     const std::lock_guard lock(ComOutStateLock);

@@ -11,13 +11,13 @@ if(VARNIK_SANITIZE)
   add_link_options(-fsanitize=address,undefined -fno-sanitize-recover=all)
 endif()
 
-# ThreadSanitizer for the output thread's tests. Qt is not built with it, so what Qt does inside
-# its own libraries (its event queue, its locks) is left to the suppressions file that the tests
-# of this build get; every report is an error.
+# ThreadSanitizer for the output thread's tests. Qt and GDAL are not built with it: what happens
+# inside them is left to cmake/tsan.supp, which the tests of this build get; every other report
+# stops the test.
 if(VARNIK_TSAN)
   add_compile_options(-O1 -g -fsanitize=thread -fno-omit-frame-pointer)
   add_link_options(-fsanitize=thread)
-  set(VARNIK_TSAN_OPTIONS "halt_on_error=1 second_deadlock_stack=1")
+  set(VARNIK_TSAN_OPTIONS "halt_on_error=1 second_deadlock_stack=1 suppressions=${PROJECT_SOURCE_DIR}/cmake/tsan.supp")
 endif()
 
 # Applies the project's warning set to a target of its own.

@@ -6,11 +6,36 @@
 #include "sensors/OutputSentences.h"
 
 #include <mutex>
+#include <utility>
 
 std::string OneOffText;
 bool OneOffPending = false;
 bool OutputMutedByReplay = false;
 ComOutHooks ComOutHook;
+
+namespace {
+
+std::mutex tcpTextLock;
+std::string tcpText;  // handed over by the output thread, taken by the main thread
+
+void HandOverTcpText(const std::string& text)
+{
+    if (!ComOutHook.tcpTextWaiting)
+        return;
+    {
+        const std::lock_guard lock(tcpTextLock);
+        tcpText += text;
+    }
+    ComOutHook.tcpTextWaiting();
+}
+
+}  // namespace
+
+std::string TakeTcpText()
+{
+    const std::lock_guard lock(tcpTextLock);
+    return std::exchange(tcpText, std::string());
+}
 
 bool SendOneOffText(std::string_view text)
 {
@@ -64,8 +89,8 @@ void WriteNmeaOutput(const NmeaOutputBatch& batch)
         if (!text.empty())
             WriteComPort(port, text);
     }
-    if (batch.oneOffPort == TcpPort && !batch.oneOff.empty() && ComOutHook.sendTcpText)
-        ComOutHook.sendTcpText(batch.oneOff);
+    if (batch.oneOffPort == TcpPort && !batch.oneOff.empty())
+        HandOverTcpText(batch.oneOff);
 }
 
 void SendNmeaOutput(NmeaOutputBatch& batch)

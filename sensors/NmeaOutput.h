@@ -38,11 +38,16 @@ void SetOutputMutedByReplay(bool muted);
 // What the output thread asks of the layer above it. Set before the thread starts and left
 // alone while it runs.
 struct ComOutHooks {
-    // Sends a one-off text on the TCP connection while it is connected. Called on the output
-    // thread: it must hand the text to the thread that owns the connection and return.
-    std::function<void(std::string text)> sendTcpText;
+    // The output thread has handed text for the TCP connection over (TakeTcpText). Called on
+    // the output thread: it only wakes the thread that owns the connection, which takes the text
+    // and sends it. Unset, no one owns a connection and the texts for it are dropped.
+    std::function<void()> tcpTextWaiting;
 };
 extern ComOutHooks ComOutHook;
+
+// The one-off texts for the TCP connection that the output thread has handed over, in order,
+// and taken off; empty when none waits. Guarded by a lock of its own.
+std::string TakeTcpText();
 
 // One cycle's output, built under the lock and written after it.
 struct NmeaOutputBatch {
@@ -57,7 +62,7 @@ struct NmeaOutputBatch {
 void BuildNmeaOutput(NmeaOutputBatch& batch);
 
 // Writes a batch with no lock held: each COM port gets its one-off text and the sentences as
-// one text, whole; a one-off text for TCP goes to ComOutHook.sendTcpText.
+// one text, whole; a one-off text for TCP is handed over (ComOutHook.tcpTextWaiting).
 void WriteNmeaOutput(const NmeaOutputBatch& batch);
 
 // One output cycle: BuildNmeaOutput under the lock, then WriteNmeaOutput. `batch` is the

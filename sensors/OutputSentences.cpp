@@ -32,7 +32,7 @@ constexpr int32_t WaypointsPerBlock = 10;
 
 void AppendAngle(std::string& out, double degrees, int degreeDigits, char positive, char negative)
 {
-    const double magnitude = std::isfinite(degrees) ? std::fabs(degrees) : 0.0;
+    const double magnitude = std::isfinite(degrees) ? std::min(std::fabs(degrees), 360.0) : 0.0;
     const long long thousandths = std::llround(magnitude * 60000.0);  // of a minute
     Appendf(out, "%0*lld%02lld.%03lld,%c", degreeDigits, thousandths / 60000, thousandths % 60000 / 1000,
             thousandths % 1000, degrees < 0.0 ? negative : positive);

@@ -3,14 +3,10 @@
 // parser waits for it; the goal is below 50 us), and the whole cycle with the writes to twelve
 // pseudo-terminals that a thread of the benchmark drains.
 
-#include "frame/PortSettings.h"
-#include "frame/SetupParameters.h"
-#include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/SerialPort.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/NmeaOutput.h"
-#include "sensors/OutputSentences.h"
-#include "sensors/OwnShipState.h"
+#include "sensors/OutputStates.h"
 #include "userdata/RouteFollowing.h"
 #include "userdata/RouteTable.h"
 
@@ -32,32 +28,11 @@ namespace {
 // transmitting.
 void FollowRoute()
 {
-    OwnShipState& s = OwnShip;
-    s.gpsHour = 12;
-    s.gpsMinute = 34;
-    s.gpsWholeSeconds = 56;
-    s.latitudeDegrees = 54;
-    s.latitudeMinutes = 22.275f;
-    s.latitudeHemisphere = 'N';
-    s.longitudeDegrees = 10;
-    s.longitudeMinutes = 10.404f;
-    s.longitudeHemisphere = 'E';
-    s.speedOverGround = 12.0f;
-    s.courseOverGround = 24.9f;
-    s.gpsQuality = 1;
-    s.gpsDay = 23;
-    s.gpsMonth = 5;
-    s.gpsYear = 25;
-    s.transmitFlags.fill(1);
+    FixState();
+    OwnShip.transmitFlags.fill(1);
     SetupParameters.OutputSentences = OutputRmc | OutputRmb | OutputApb | OutputWaypoints;
     ClearRouteTable();
-    for (int k = 0; k < 20; ++k) {
-        WP_typ entry;
-        entry.position = cmgbase::GeoPoint{cmgbase::deg2nrm(10.0 + k / 10.0), cmgbase::deg2nrm(54.0 + k / 10.0)};
-        entry.legBearing = 30.0f;
-        AppendRouteEntry(entry);
-    }
-    RouteId = 7;
+    FillRoute(20);
     CurrentWaypoint = 3;
     CrossTrackError = 0.123;
     DistanceToGo = 1.23f;

@@ -4,8 +4,20 @@
 #include "frame/SharedTables.h"
 #include "platform/system/ProgramEnd.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
 #include <fstream>
 #include <random>
+
+bool EventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
 
 void AppTest::SetUp()
 {

@@ -7,7 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+
+// Runs the event loop until `done` holds (at most five seconds); whether it holds.
+bool EventsUntil(const std::function<bool()>& done);
 
 class AppTest : public testing::Test {
 protected:

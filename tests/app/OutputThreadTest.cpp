@@ -6,6 +6,7 @@
 #include "SetupTestSupport.h"
 #include "StartedProgram.h"
 
+#include "app/ShutdownIo.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "frame/PortSettings.h"
@@ -31,35 +32,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Runs the event loop until `done` holds (at most five seconds); whether it holds.
-bool EventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-class OutputThreadTest : public SetupTest {
+class OutputThreadTest : public HarbourProgramTest {
 protected:
-    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(false); }
-    static void TearDownTestSuite()
-    {
-        delete harbour_;
-        harbour_ = nullptr;
-    }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        HarbourProgramTest::SetUp();
         ResetSensorSide();
         ResetOutputSide();
         ResetTickState();
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
         // COM2: with no stored settings the alarm relay is on COM1.
         platform::SetSerialDevicePath(1, gps.path());
-        LayOutProgramFolder(folder, harbour_->engine(), "");
+        LayOutProgramFolder(folder, harbourEngine(), "");
         writeFile("VarnikV3.ini", "[PortActive]\n2=1\nIP=1\n[PortXmit]\nXmit=4\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
                                       std::to_string(server.serverPort()) + "\n");
         form = StartProgram(QSize(400, 300));
@@ -74,7 +58,7 @@ protected:
         WritePortSettings(PortSettings{});
         ResetOutputSide();
         ResetSensorSide();
-        SetupTest::TearDown();
+        HarbourProgramTest::TearDown();
     }
 
     // The server's side of the window's connection, once made.
@@ -88,12 +72,7 @@ protected:
     PseudoTerminal gps;  // the far end of COM2
     QTcpServer server;
     std::unique_ptr<TForm1> form;
-
-private:
-    static charttest::HarbourEngine* harbour_;
 };
-
-charttest::HarbourEngine* OutputThreadTest::harbour_ = nullptr;
 
 TEST_F(OutputThreadTest, TheTickWakesTheStartedThreadForEachFixAndTheWindowsEndStopsIt)
 {
@@ -156,6 +135,20 @@ TEST_F(OutputThreadTest, OneOffTextsReachTheTcpConnectionUnlessTheReplayButtonIs
     SignalComOutThread();
     ASSERT_TRUE(receivedAll(later.size()));
     EXPECT_EQ(received.toStdString(), later) << "what waited during the replay";
+}
+
+// The switch-off runs ShutdownIo before the window's end runs it again: the second run finds the
+// thread stopped, the ports closed and the clock record released.
+TEST_F(OutputThreadTest, ShutdownIoTwiceStopsAndClosesOnce)
+{
+    ASSERT_TRUE(ComPorts[1].isOpen());
+    ShutdownIo();
+    EXPECT_FALSE(StopComOutThread());
+    EXPECT_FALSE(ComPorts[1].isOpen());
+    EXPECT_EQ(ClockTime, nullptr);
+    ShutdownIo();
+    EXPECT_FALSE(StopComOutThread());
+    EXPECT_EQ(ClockTime, nullptr);
 }
 
 }  // namespace

@@ -77,3 +77,21 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     SetTickClock({});
     ResetTickState();
 }
+
+charttest::HarbourEngine* HarbourProgramTest::harbour_ = nullptr;
+
+void HarbourProgramTest::SetUpTestSuite()
+{
+    harbour_ = new charttest::HarbourEngine(false);
+}
+
+void HarbourProgramTest::TearDownTestSuite()
+{
+    delete harbour_;
+    harbour_ = nullptr;
+}
+
+std::filesystem::path HarbourProgramTest::harbourEngine()
+{
+    return harbour_->engine();
+}

@@ -3,6 +3,8 @@
 // engine over an installed chart database, the outside programs' test libraries, the shipped
 // pictures and a small language file; and the tear-down of everything the start-up made.
 
+#include "SetupTestSupport.h"
+
 #include <QSize>
 
 #include <filesystem>
@@ -10,6 +12,9 @@
 #include <string>
 
 class TForm1;
+namespace charttest {
+class HarbourEngine;
+}
 
 // Lays out the program folder for a start over the chart engine folder `engine`, with `language`
 // as english.lng.
@@ -23,3 +28,17 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize = {});
 // Deletes the window, the chart engine with its views, the services and the outside libraries,
 // and empties the hooks, the tick clock and the tick state.
 void StopProgram(std::unique_ptr<TForm1>& form);
+
+// A suite whose tests start the program over the harbour chart database, which is installed once
+// for the suite.
+class HarbourProgramTest : public SetupTest {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+    // The chart engine folder of the database, for LayOutProgramFolder.
+    static std::filesystem::path harbourEngine();
+
+private:
+    static charttest::HarbourEngine* harbour_;
+};

@@ -27,16 +27,6 @@
 
 namespace {
 
-// Runs the event loop until `done` holds (at most five seconds); whether it holds.
-bool EventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
 class TcpClientTest : public SetupTest {
 protected:
     void SetUp() override

@@ -28,34 +28,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The own ship after a fix at 12:34:56 on 23 May 2025 in 54°22.275' N 10°10.404' E, making
-// 12 kn over ground on 24.9°, heading 25°; COM1 transmits, RMC is on.
-void FixState()
-{
-    OwnShipState& s = OwnShip;
-    s.gpsHour = 12;
-    s.gpsMinute = 34;
-    s.gpsWholeSeconds = 56;
-    s.gpsSeconds = 56.5f;
-    s.latitudeDegrees = 54;
-    s.latitudeMinutes = 22.2750f;
-    s.latitudeHemisphere = 'N';
-    s.longitudeDegrees = 10;
-    s.longitudeMinutes = 10.4040f;
-    s.longitudeHemisphere = 'E';
-    s.speedOverGround = 12.0f;
-    s.courseOverGround = 24.9f;
-    s.displayCourse = 25.0f;
-    s.gpsQuality = 1;
-    s.gpsDay = 23;
-    s.gpsMonth = 5;
-    s.gpsYear = 25;
-    s.transmitFlags[0] = 1;
-    SensorSetup.magneticVariation = 0;
-    SensorSetup.autoGyro = false;
-    SetupParameters.OutputSentences = OutputRmc;
-}
-
 // Following the route of FillRoute(14) on leg 3 (to waypoint 4, at 54°18' N 10°18' E), with RMC,
 // RMB and APB on.
 void FollowingLeg3()
@@ -351,14 +323,14 @@ TEST_F(NmeaOutputTest, OneOffTextsGoToTheAisReplyPortAheadOfItsSentences)
          acknowledgement + message, {}},
         {"a transmitting COM port gets them before its sentences", 0,
          acknowledgement + message + Nmea(Rmc()), "", {}},
-        {"TCP gets them through the hook", TcpPort, Nmea(Rmc()), "", {acknowledgement + message}},
+        {"TCP: they are handed over to the connection's owner", TcpPort, Nmea(Rmc()), "", {acknowledgement + message}},
         {"no AIS reply port: they are dropped", -1, Nmea(Rmc()), "", {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ResetOutputSide();
         FixState();
-        ComOutHook.sendTcpText = [&tcp](std::string text) { tcp.push_back(std::move(text)); };
+        ComOutHook.tcpTextWaiting = [&tcp] { tcp.push_back(TakeTcpText()); };
         tcp.clear();
         OwnShip.aisReplyPort = c.replyPort;
         ASSERT_TRUE(SendOneOffText(acknowledgement));
@@ -376,6 +348,14 @@ TEST_F(NmeaOutputTest, OneOffTextsGoToTheAisReplyPortAheadOfItsSentences)
         EXPECT_EQ(ReadLines(com[0], 1), Nmea(Rmc()));
         EXPECT_EQ(ReadFor(com[2], 20ms), "");
     }
+
+    // No one owns a connection: the texts for it are dropped, not kept.
+    ComOutHook = {};
+    OwnShip.aisReplyPort = TcpPort;
+    ASSERT_TRUE(SendOneOffText(acknowledgement));
+    NmeaOutputBatch batch;
+    SendNmeaOutput(batch);
+    EXPECT_EQ(TakeTcpText(), "");
 }
 
 TEST_F(NmeaOutputTest, OneOffTextBeyondTheLimitIsRefusedNotCut)

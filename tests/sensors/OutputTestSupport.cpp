@@ -1,8 +1,6 @@
 #include "sensors/OutputTestSupport.h"
 
-#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
-#include "platform/geodesy/NormalisedCoordinates.h"
 #include "sensors/ComOutThread.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/NmeaOutput.h"
@@ -15,7 +13,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <mutex>
 #include <poll.h>
 #include <unistd.h>
 
@@ -138,19 +135,8 @@ void ResetOutputSide()
     OneOffPending = false;
     OutputMutedByReplay = false;
     ComOutHook = {};
+    TakeTcpText();
     SetupParameters.OutputSentences = 0;
-}
-
-void FillRoute(int count)
-{
-    for (int k = 0; k < count; ++k) {
-        WP_typ entry;
-        entry.position = cmgbase::GeoPoint{cmgbase::deg2nrm(10.0 + k / 10.0), cmgbase::deg2nrm(54.0 + k / 10.0)};
-        entry.legBearing = 10.0f + float(k);
-        AppendRouteEntry(entry);
-    }
-    const std::lock_guard lock(ComOutStateLock);
-    RouteId = 7;
 }
 
 void OutputTest::SetUp()

@@ -3,6 +3,7 @@
 // pynmea2 (an independent parser) reads them, and a fixture with COM1..COM3 on pseudo-terminals
 // and the route and output state cleared.
 
+#include "sensors/OutputStates.h"
 #include "sensors/SensorTestSupport.h"
 
 #include <array>
@@ -36,10 +37,6 @@ std::string ReadFor(const PseudoTerminal& terminal, std::chrono::milliseconds qu
 // The route table, route following's values, the output buffer and mute and the output
 // sentence bits back to their start values.
 void ResetOutputSide();
-
-// A route of `count` waypoints, waypoint k at 54 + k / 10 degrees north, 10 + k / 10 east, the
-// leg from it with bearing 10 + k degrees; RouteId 7. Takes the lock as the route's writers do.
-void FillRoute(int count);
 
 class OutputTest : public SensorTest {
 protected:
