@@ -49,8 +49,8 @@ std::string Rmc(const std::string& middle = "A,5422.275,N,01010.404,E,12.0,24.9"
 const std::string Rmb3 = "$GPRMB,A,0.123,R,3,4,5418.000,N,01018.000,E,1.23,45.6,12.0,V";
 const std::string Apb3 = "$GPAPB,A,A,0.123,R,N,V,V,012.0,M,4,045.6,M,,";
 
-// The cross-track error of an own ship at `ship` on the leg from waypoint 2 to waypoint 3 of
-// FillRoute, as route following computes it: sin(B - leg bearing) x D, B and D to the waypoint.
+// The cross-track error of an own ship at `latitude`, `longitude` on the leg from entry 2 to entry
+// 3 of FillRoute, as route following computes it: sin(B - leg bearing) x D, B and D to entry 3.
 double CrossTrackAt(double latitude, double longitude)
 {
     const auto at = [](double lat, double lon) { return cmgbase::GeoPoint{cmgbase::deg2nrm(lon), cmgbase::deg2nrm(lat)}; };
