@@ -29,7 +29,6 @@ std::array<uint32_t, 8> UserColourTable{};
 std::array<uint32_t, 21> SavedSystemColours{};
 
 std::array<std::string, 40> MessageTexts;
-std::string TcpInputBuffer;
 
 std::array<std::array<cmgbase::GeoPoint, 3>, 2> PointTriples{};
 cmgbase::GeoRect ChartArea3D = WholeWorld;
@@ -57,7 +56,6 @@ void InitSharedTables()
     SavedSystemColours.fill(0);
     for (auto& text : MessageTexts)
         text.clear();
-    TcpInputBuffer.clear();
     PointTriples = {};
     ChartArea3D = DataAreaFilter = WholeWorld;
     FilterTimes = {};

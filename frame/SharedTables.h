@@ -64,9 +64,6 @@ extern std::array<uint32_t, 21> SavedSystemColours;
 // Texts of the chosen language that the status line, questions and captions use.
 extern std::array<std::string, 40> MessageTexts;
 
-// Text received over the TCP client, waiting to be parsed.
-extern std::string TcpInputBuffer;
-
 // Chart-input and overlay positions and the whole-world rectangles.
 extern std::array<std::array<cmgbase::GeoPoint, 3>, 2> PointTriples;
 constexpr cmgbase::GeoRect WholeWorld{-2147483647, -1073741824, 2147483647, 1073741824};

@@ -5,6 +5,7 @@
 #include "sensors/SeabedRecorder.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SentenceHandlers.h"
+#include "sensors/TargetTable.h"
 
 #include <cstring>
 
@@ -25,7 +26,7 @@ int32_t SonarTarget(const SentenceContext& s)
     in.real(distance);
     in.real(cpa);
     in.real(bearing);
-    if (!OwnShip.positionKnown || !SensorHook.updateTargetTable)
+    if (!OwnShip.positionKnown)
         return 0;
     SensorRecord& staged = OwnShip.sensorRecord;
     staged.targetId = 0;
@@ -39,7 +40,7 @@ int32_t SonarTarget(const SentenceContext& s)
     staged.targetCourseReference = 'T';
     staged.targetStatus = 'T';
     SetStagedTargetName("SONAR TARGET");
-    return SensorHook.updateTargetTable(s.port, 2);
+    return UpdateTargetTable(s.port, 2);
 }
 
 }  // namespace

@@ -1,16 +1,6 @@
 #include "sensors/SentenceHandlers.h"
 #include "sensors/SentenceParser.h"
 
-
-namespace {
-
-int32_t TargetSentence(int32_t caseNumber, const SentenceContext& s)
-{
-    return SensorHook.targetSentence ? SensorHook.targetSentence(caseNumber, s) : 0;
-}
-
-}  // namespace
-
 int32_t DispatchSentence(int32_t caseNumber, const SentenceContext& s)
 {
     switch (caseNumber) {
@@ -39,11 +29,11 @@ int32_t DispatchSentence(int32_t caseNumber, const SentenceContext& s)
     case CaseFixedHeading: return HandleFixedHeading(s);
     case CaseFixedMarker: return HandleFixedMarker(s);
     case CaseSonarData: return HandleSonarData(s);
-    case CaseTtm:
-    case CaseTgt:
-    case CaseVdm:
-    case CaseVdo:
-    case CaseFixedTarget: return TargetSentence(caseNumber, s);
+    case CaseTtm: return HandleTtm(s);
+    case CaseTgt: return HandleTgt(s);
+    case CaseFixedTarget: return HandleFixedTarget(s);
+    case CaseVdm: return HandleVdm(s);
+    case CaseVdo: return HandleVdo(s);
     default: return 0;
     }
 }

@@ -42,6 +42,15 @@ int32_t HandleSonarHeading(const SentenceContext& sentence);
 int32_t HandleWpl(const SentenceContext& sentence);
 int32_t HandleRte(const SentenceContext& sentence);
 
+// Radar and sonar targets: TTM, TGT and the fixed-column target sentence.
+int32_t HandleTtm(const SentenceContext& sentence);
+int32_t HandleTgt(const SentenceContext& sentence);
+int32_t HandleFixedTarget(const SentenceContext& sentence);
+
+// AIS messages received (VDM) and the own transponder's (VDO).
+int32_t HandleVdm(const SentenceContext& sentence);
+int32_t HandleVdo(const SentenceContext& sentence);
+
 // AIS alarm and acknowledgement, datum.
 int32_t HandleAlr(const SentenceContext& sentence);
 int32_t HandleAbk(const SentenceContext& sentence);

@@ -15,7 +15,6 @@
 #include "sensors/SentenceParser.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
