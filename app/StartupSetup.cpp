@@ -11,6 +11,7 @@
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
 #include "app/MainIni.h"
+#include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
 #include "app/Screenshot.h"
 #include "app/SensorWiring.h"
@@ -315,12 +316,13 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks and the set-up dialogs', then the active ports; the
-    // route code's hooks. An active port that did not open brings up the port set-up, which
-    // reports it.
+    // The sensor side: its settings and hooks and the set-up dialogs', the output thread, then
+    // the active ports; the route code's hooks. An active port that did not open brings up the
+    // port set-up, which reports it.
     WireSensors(form);
     WireSetupPort();
     WireSetupSensor();
+    StartOutputThread(form);
     OpenComPortsAtStart();
     PortDialogRequested = ComPortError;
     WireRouteHooks();

@@ -5,6 +5,7 @@
 #include "app/DataSets.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
+#include "app/ShutdownIo.h"
 #include "app/Startup.h"
 #include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
@@ -82,6 +83,7 @@ TForm1::~TForm1()
     Decca = nullptr;
     delete Loran;
     Loran = nullptr;
+    ShutdownIo();
 }
 
 

@@ -1,6 +1,7 @@
 #pragma once
 // The settings the sensor handlers read. The frame copies them from its settings record at
 // start-up and whenever a dialog changes them; the sensor library never reads the record itself.
+// The output thread reads them too, so the copy is made under ComOutStateLock.
 
 #include <cstdint>
 
@@ -15,6 +16,7 @@ struct SensorSettings {
     int32_t depthTo = 0;             // metres; 0 no upper limit
     uint8_t alarmPort = 255;         // COM port index of the alarm relay / event button, 255 none
     uint32_t ownMmsi = 0;            // the own ship's MMSI: AIS reports of it are not targets
+    bool autoGyro = false;           // the autopilot takes true bearings ("Autopilot use gyro")
 };
 
 extern SensorSettings SensorSetup;

@@ -1,7 +1,6 @@
 // Screenshots as the start-up wires them: Ctrl+PrintScreen pressed in a dialog writes the screen
 // as a JPEG file named by the ticks' clock into the screenshot folder.
 
-#include "HarbourProgramTest.h"
 #include "StartedProgram.h"
 
 #include "app/Screenshot.h"
@@ -64,7 +63,7 @@ protected:
     {
         HarbourProgramTest::SetUp();
         ResetTickState();
-        LayOutProgramFolder(folder, harbour().engine(), "");
+        LayOutProgramFolder(folder, engine(), "");
         form = StartProgram();
         ASSERT_TRUE(StartupDone);
         boxes.shown.clear();  // the radar and weather services' start
