@@ -111,8 +111,8 @@ TEST_F(OutputThreadTest, OneOffTextsReachTheTcpConnectionUnlessTheReplayButtonIs
         });
     };
 
+    // No fix arrives in this test: the text wakes the thread itself.
     ASSERT_TRUE(SendOneOffText(acknowledgement));
-    SignalComOutThread();
     ASSERT_TRUE(receivedAll(acknowledgement.size()));
     EXPECT_EQ(received.toStdString(), acknowledgement);
 
@@ -120,7 +120,6 @@ TEST_F(OutputThreadTest, OneOffTextsReachTheTcpConnectionUnlessTheReplayButtonIs
     form->btnReplay->setChecked(true);
     const std::string later = Nmea("$AIACK,8");
     ASSERT_TRUE(SendOneOffText(later));
-    SignalComOutThread();
     QElapsedTimer quiet;
     quiet.start();
     while (quiet.elapsed() < 200)
@@ -132,7 +131,6 @@ TEST_F(OutputThreadTest, OneOffTextsReachTheTcpConnectionUnlessTheReplayButtonIs
         EXPECT_TRUE(OneOffPending);
     }
     form->btnReplay->setChecked(false);
-    SignalComOutThread();
     ASSERT_TRUE(receivedAll(later.size()));
     EXPECT_EQ(received.toStdString(), later) << "what waited during the replay";
 }
