@@ -3,6 +3,8 @@
 #include "userdata/DatabaseReports.h"
 #include "userdata/UserDatabase.h"
 
+#include <memory>
+
 using namespace platform::isam;
 
 Status AddAisTextMessage(uint32_t time, std::string_view text)
@@ -18,4 +20,23 @@ Status AddAisTextMessage(uint32_t time, std::string_view text)
     }
     ReportRecordFailure({"add", InfoFile, Status::KeyExists});
     return Status::KeyExists;
+}
+
+std::vector<std::string> ReadAisTextMessages(uint32_t now)
+{
+    std::vector<std::string> messages;
+    auto record = std::make_unique<InfoRecord>();
+    record->keyId = static_cast<int32_t>(now + 1);
+    record->kind = 0;
+    const int64_t oldest = int64_t(now) - AisMessageKeepSeconds;
+    Status status = UserIsam.readLess(InfoKey, UserKeyValue(InfoKey, bytesOf(*record)), bytesOf(*record));
+    while (status == Status::Ok && record->keyId > AisMessageIdsAbove) {
+        if (uint32_t(record->keyId) < oldest)
+            CheckRecordStatus("delete", InfoFile, UserIsam.deleteRecord(InfoFile));
+        else
+            messages.push_back(InfoText(*record, UserIsam.currentRecordLength(InfoFile)));
+        status = UserIsam.readPrevious(InfoKey, bytesOf(*record));
+    }
+    CheckRecordStatus("read", InfoFile, status);
+    return messages;
 }

@@ -4,7 +4,14 @@
 #include "platform/isam/IsamStatus.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
+
+// Key ids above this are AIS text messages (their times); below lie the objects' own texts.
+constexpr int32_t AisMessageIdsAbove = 1000000000;
+// How long AIS text messages are kept: 31 days.
+constexpr uint32_t AisMessageKeepSeconds = 2678400;
 
 // Kinds tried for AIS text messages of one second before the message is given up.
 constexpr uint16_t MaxAisMessagesPerSecond = 100;
@@ -14,3 +21,9 @@ constexpr uint16_t MaxAisMessagesPerSecond = 100;
 // none is lost. The text is cut at the info text maximum. Failures are reported
 // (DatabaseReports.h).
 platform::isam::Status AddAisTextMessage(uint32_t time, std::string_view text);
+
+// The stored AIS text messages of times up to `now`, newest first, each its whole text. The info
+// file is walked back from the end of `now`'s second while the key ids are AIS times; a message
+// more than AisMessageKeepSeconds older than `now` is deleted on the way. Failures are
+// reported.
+std::vector<std::string> ReadAisTextMessages(uint32_t now);

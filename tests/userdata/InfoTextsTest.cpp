@@ -25,3 +25,32 @@ TEST_F(UserDatabaseTest, AisMessagesOfOneSecondAreAllKept)
                           {id, 2, "third"},
                           {id + 1, 0, "next second"}}));
 }
+
+// The dialog's walk: newest first from the current second back, messages older than 31 days
+// deleted, the objects' own texts (small ids) and later times left alone.
+TEST_F(UserDatabaseTest, AisMessagesAreReadNewestFirstAndThoseOlderThan31DaysGo)
+{
+    open();
+    const uint32_t now = 1700000000;
+    const uint32_t day = 86400;
+    ASSERT_EQ(AddAisTextMessage(now - 32 * day, "too old"), Status::Ok);
+    ASSERT_EQ(AddAisTextMessage(now - AisMessageKeepSeconds, "31 days"), Status::Ok);
+    ASSERT_EQ(AddAisTextMessage(now - 2 * day, "older"), Status::Ok);
+    ASSERT_EQ(AddAisTextMessage(now, "newest"), Status::Ok);
+    ASSERT_EQ(AddAisTextMessage(now, "same second"), Status::Ok);
+    ASSERT_EQ(AddAisTextMessage(now + 1, "next second"), Status::Ok);
+    InfoRecord objectText;
+    objectText.keyId = 5;
+    const uint32_t length = SetInfoText(objectText, "an object's text");
+    ASSERT_EQ(UserIsam.addRecord(InfoFile, bytesOf(objectText).first(length)), Status::Ok);
+
+    EXPECT_EQ(ReadAisTextMessages(now),
+              (std::vector<std::string>{"same second", "newest", "older", "31 days"}));
+
+    std::vector<std::string> left;
+    for (auto status = UserIsam.readFirst(InfoKey, bytesOf(InfoBuffer)); status == Status::Ok;
+         status = UserIsam.readNext(InfoKey, bytesOf(InfoBuffer)))
+        left.push_back(InfoText(InfoBuffer, UserIsam.currentRecordLength(InfoFile)));
+    EXPECT_EQ(left, (std::vector<std::string>{"an object's text", "31 days", "older", "newest",
+                                              "same second", "next second"}));
+}
