@@ -511,7 +511,7 @@ bool TakeTargetUpdate(TForm1& f)
         }
         SampleTargetTrack(f, target);
         if (ShownTarget == index && ArpaDlg && ArpaDlg->isVisible())
-            pending::UpdateTargetPanel(index);
+            ArpaDlg->ShowTargetInfo();
     }
     return true;
 }

@@ -442,7 +442,8 @@ void AgeTargets(TForm1& f)
             (Down(f.Arpa1Btn) || Down(f.Arpa2Btn))) {
             target.status = 'L';
             ShownTarget = i;
-            pending::UpdateTargetPanel(i);
+            if (ArpaDlg)
+                ArpaDlg->UpdateTargetPanel();
             continue;
         }
         RemoveTarget(f, i);

@@ -48,9 +48,8 @@ bool TakeRouteStartRequest() { return false; }
 void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
-bool ShownTargetCpaBox() { return false; }
-void UpdateTargetPanel(int32_t) {}
 bool KeepLostArpaTargets() { return false; }
+void SaveArpaTrack(int32_t) {}
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
 

@@ -2,6 +2,7 @@
 
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/TargetDialogWiring.h"
 #include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
 #include "frame/PortSettings.h"
@@ -71,6 +72,7 @@ void WireSensors(TForm1&)
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
     WireTargetTable();
+    WireTargetDialog();
 }
 
 void WireRouteHooks()

@@ -34,6 +34,7 @@
 #include "sensors/ComPortControl.h"
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
+#include "sensors/TArpaDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -187,6 +188,8 @@ void LayOutToolBars(TForm1& f)
     BarButton(f.LineBar, 6 + Setup.LineKind)->setChecked(true);
     BarButton(f.LineBar, 10 + Setup.LineColour)->setChecked(true);
 
+    if (ArpaDlg)
+        ArpaDlg->ApplyRememberedHeight();
     SetupParameters.DepthSaveChoice = 0;
     f.Daylight->setCurrentIndex(0);
     f.DispMode->setCurrentIndex(0);

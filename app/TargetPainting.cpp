@@ -318,7 +318,7 @@ void PaintTargets(TForm1& form, QPainter& canvas, int32_t index)
 
     if (scene.selected)
         DrawSelectionBrackets(canvas, scene.pixel);
-    if ((form.ckCpaShow->isChecked() && dangerous) || (scene.selected && pending::ShownTargetCpaBox()))
+    if ((form.ckCpaShow->isChecked() && dangerous) || (scene.selected && ArpaDlg->CpaShown()))
         PaintCpaPoints(scene, colour);
     PaintLabel(scene);
 }

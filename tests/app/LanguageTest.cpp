@@ -59,7 +59,7 @@ protected:
         help = addTo<QListWidget>(Form1, "F1Text");
         for (int i = 0; i < 20; ++i)
             help->addItem(QStringLiteral("built-in"));
-        cpa = addTo<QCheckBox>(ArpaDlg, "ckCpa");
+        cpa = ArpaDlg->ckCpa;
         grid = WpDlg->findChild<QTableWidget*>(QStringLiteral("Grid"));
         if (!grid)
             grid = addTo<QTableWidget>(WpDlg, "Grid");

@@ -8,6 +8,7 @@
 #include "frame/SharedTables.h"
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
+#include "sensors/TArpaDlg.h"
 #include "userdata/UserDatabase.h"
 
 #include <QApplication>
@@ -98,6 +99,19 @@ TEST_F(StartupSetupTest, WithoutAStoredRecordNoDataSetIsOpened)
 
     EXPECT_FALSE(form->ckDbA->isChecked());
     EXPECT_FALSE(std::filesystem::exists(DataPaths[DataPathSetA] / "id.dat"));
+}
+
+TEST_F(StartupSetupTest, TheTargetDialogTakesItsRememberedHeight)
+{
+    shipPictures();
+    TArpaDlg dialog;
+    ArpaDlg = &dialog;
+    ASSERT_EQ(dialog.height(), dialog.FullHeight());
+    StartupSetup(*form);
+    ArpaDlg = nullptr;
+
+    EXPECT_EQ(dialog.height(), dialog.FullHeight() - TArpaDlg::LowerPanelHeight);
+    EXPECT_EQ(dialog.height(), dialog.ReducedHeight());
 }
 
 TEST_F(StartupSetupTest, AMissingSymbolPictureStopsTheStartWithAMessage)

@@ -1,0 +1,27 @@
+#include "app/TargetDialogWiring.h"
+
+#include "app/PendingServices.h"
+#include "app/TForm1.h"
+#include "sensors/TargetDialogHooks.h"
+#include "userdata/InfoTexts.h"
+
+#include <QToolBar>
+
+void WireTargetDialog()
+{
+    TargetDialogHooks& h = TargetDialogHook;
+    h.storeTextMessage = [](uint32_t time, const std::string& text) { AddAisTextMessage(time, text); };
+    h.readTextMessages = [](uint32_t now) { return ReadAisTextMessages(now); };
+    h.saveArpaTrack = [](int32_t index) { pending::SaveArpaTrack(index); };
+    h.redrawOverlay = [] {
+        if (Form1)
+            Form1->redrawCountdown = 1;
+    };
+    // The chart's top left corner, beside a drawing bar that is open.
+    h.dialogPlace = [](int) {
+        if (!Form1)
+            return QPoint();
+        const bool barOpen = Form1->RouteBar->isVisible() || Form1->SymbBar->isVisible() || Form1->LineBar->isVisible();
+        return Form1->CM93->mapToGlobal(QPoint(barOpen ? Form1->RouteBar->width() : 0, 0));
+    };
+}
