@@ -92,25 +92,36 @@ TEST_F(ShippedSetupTest, EveryValueLiesInsideTheRangeOfItsControl)
     const SetupParametersRecord& r = SetupParameters;
 
     const Shown<QSpinBox> upDowns[] = {
-        {c.udMonitor, r.MonitorSize},     {c.udShallowCont, r.ShallowContour}, {c.udSafety, r.SafetyContour},
-        {c.udDeepCont, r.DeepContour},    {c.udFwd, r.LookAheadTime},          {c.udSector, r.LookAheadSector},
-        {c.udResolution, r.Resolution},   {c.udBoatVector, r.BoatVector},      {c.udBoatConv, r.TrackConversionTolerance},
-        {c.udWpLane, r.WaypointLane},     {c.udWpRadius, r.WaypointRadius},    {c.udBoatMag, r.MagneticVariation},
-        {c.ud3DFrom, r.ThreeDFromPosition}, {c.ud3DTo, r.ThreeDToPosition},    {c.ud3DCont, r.ThreeDContourPosition},
-        {c.ud3DDepth, r.ThreeDDepthScale}, {c.ud3DTide, r.ThreeDTide},         {c.udCpaDist, r.CpaDistance},
+        {c.udMonitor, r.MonitorSize},
+        {c.udShallowCont, r.ShallowContour},
+        {c.udSafety, r.SafetyContour},
+        {c.udDeepCont, r.DeepContour},
+        {c.udFwd, r.LookAheadTime},
+        {c.udSector, r.LookAheadSector},
+        {c.udResolution, r.Resolution},
+        {c.udBoatVector, r.BoatVector},
+        {c.udBoatConv, r.TrackConversionTolerance},
+        {c.udWpLane, r.WaypointLane},
+        {c.udWpRadius, r.WaypointRadius},
+        {c.udBoatMag, r.MagneticVariation},
+        {c.ud3DFrom, r.ThreeDFromPosition},
+        {c.ud3DTo, r.ThreeDToPosition},
+        {c.ud3DCont, r.ThreeDContourPosition},
+        {c.ud3DDepth, r.ThreeDDepthScale},
+        {c.ud3DTide, r.ThreeDTide},
+        {c.udCpaDist, r.CpaDistance},
         {c.udMiniSpeed, r.AntigroundingMinSpeed},
     };
-    for (const auto& [control, value] : upDowns) {
-        SCOPED_TRACE(control->objectName().toStdString());
-        EXPECT_GE(value, control->minimum());
-        EXPECT_LE(value, control->maximum());
-    }
     const Shown<QSlider> trackBars[] = {{c.tbBoatOff, r.BoatOffset}, {c.tbBoatSens, r.BoatSensitivity}};
-    for (const auto& [control, value] : trackBars) {
-        SCOPED_TRACE(control->objectName().toStdString());
-        EXPECT_GE(value, control->minimum());
-        EXPECT_LE(value, control->maximum());
-    }
+    const auto expectInRange = [](const auto& shown) {
+        for (const auto& [control, value] : shown) {
+            SCOPED_TRACE(control->objectName().toStdString());
+            EXPECT_GE(value, control->minimum());
+            EXPECT_LE(value, control->maximum());
+        }
+    };
+    expectInRange(upDowns);
+    expectInRange(trackBars);
     const Shown<QComboBox> lists[] = {
         {c.cmbAisRange, r.AisRangeIndex}, {c.cmbAisTrack, r.AisTrackIndex}, {c.cmbCpaTime, r.CpaTimeIndex},
         {c.cbLogInterval, r.LogInterval}, {c.cmb3Ddata, r.ThreeDData},      {c.cmb3DPal, r.ThreeDPalette},
