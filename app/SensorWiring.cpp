@@ -1,5 +1,6 @@
 #include "app/SensorWiring.h"
 
+#include "app/AisWiring.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TForm1.h"
@@ -28,6 +29,9 @@ void RefreshSensorSettings()
     SensorSetup.depthFrom = s.ThreeDDepthFrom;
     SensorSetup.depthTo = s.ThreeDDepthTo;
     SensorSetup.alarmPort = s.AlarmPort;
+    SensorSetup.ownMmsi = s.Mmsi;
+    SensorSetup.aisRange = s.AisRange;
+    SensorSetup.aisMessages = s.AisMessages != 0;
 }
 
 // The hooks reach the main window through Form1, which is null once the window is gone.
@@ -63,6 +67,7 @@ void WireSensors(TForm1&)
         TakeReceivedRoute(positions);
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
+    WireAisHooks();
 }
 
 void WireRouteHooks()

@@ -4,6 +4,7 @@
 // thread by the handlers (under ComOutStateLock) and by the ticks; read everywhere.
 
 #include "platform/geodesy/GeoTypes.h"
+#include "sensors/AisStaging.h"
 #include "sensors/SensorRecord.h"
 
 #include <array>
@@ -135,6 +136,7 @@ struct OwnShipState {
 
     SensorRecord sensorRecord{};  // staged-target block and sequence bytes live only here
     char stagedTargetName[33] = {};
+    AisStagingBlock aisStaging{};  // the AIS part of the staged target
 };
 
 extern OwnShipState OwnShip;

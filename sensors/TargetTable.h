@@ -8,6 +8,7 @@
 #include <cstdint>
 
 constexpr int TargetCount = 2000;
+constexpr int OwnAisRecord = TargetCount;  // the own transponder's data
 
 extern std::array<TargetRecord, TargetCount + 1> TargetTable;
 

@@ -1,5 +1,7 @@
 #include "sensors/SensorTestSupport.h"
 
+#include "sensors/AisAssembly.h"
+#include "sensors/AisHooks.h"
 #include "sensors/GpsFix.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/ReceivedRoute.h"
@@ -9,6 +11,7 @@
 #include "sensors/SensorNotices.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -33,6 +36,7 @@ int32_t Feed(int port, std::string_view text)
 {
     const int32_t result = ParseSensorInput(port, text.data(), text.size());
     HandleParseResult(result);
+    FlushSensorNotices();
     return result;
 }
 
@@ -85,6 +89,11 @@ void ResetSensorSide()
     PortInputBuffers = {};
     PortLineErrors = {};
     PortSentenceStatistics = {};
+    AisAssembly = AisAssemblyState{};
+    for (TargetRecord& record : TargetTable)
+        record = TargetRecord{};
+    MarkAllTargetsFree();
+    AisHook = AisHooks{};
     RunReceivedRouteWork();
     ReceivedRoutes = ReceivedRouteState{};
     DepthRecorder = DepthRecorderState{};

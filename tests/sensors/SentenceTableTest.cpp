@@ -8,6 +8,7 @@
 #include "sensors/SensorSettings.h"
 #include "sensors/SensorTestSupport.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 
 #include <functional>
 #include <string>
@@ -153,10 +154,14 @@ std::vector<SentenceCase> Cases()
          }},
         {"VDM", Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
          "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, nullptr,
-         [] { EXPECT_EQ(targetCase, CaseVdm); }},
+         [] { EXPECT_EQ(uint32_t{OwnShip.aisStaging.dynamic.mmsi}, 244670316u); }},
         {"VDO", Nmea("!AIVDO,1,1,,B,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
-         "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo, nullptr,
-         [] { EXPECT_EQ(targetCase, CaseVdo); }},
+         "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo,
+         [] { SensorSetup.ownMmsi = 244670316; },
+         [] {
+             EXPECT_EQ(uint32_t{TargetTable[OwnAisRecord].dynamic.mmsi}, 244670316u);
+             EXPECT_EQ(OwnShip.aisReplyPort, 0);
+         }},
         {"DTM other than WGS 84", Nmea("$GPDTM,999,,0.0,N,0.0,E,0.0,W84"),
          "$??DTM 999 0 0.0 N 0.0 E 0.0 W84", CaseDtm, nullptr,
          [] { EXPECT_EQ(OwnShip.alarmKind, AlarmDatum); }},
