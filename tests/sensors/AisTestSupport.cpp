@@ -7,7 +7,7 @@
 AisBitWriter& AisBitWriter::put(int64_t value, int width)
 {
     for (int i = width - 1; i >= 0; --i)
-        bits_.push_back(((uint64_t(value) >> i) & 1) != 0);
+        bits_.push_back(i < 64 && ((uint64_t(value) >> i) & 1) != 0);
     return *this;
 }
 
