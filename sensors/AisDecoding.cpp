@@ -130,12 +130,9 @@ bool ConvertAisPosition(AisSource source, AisDynamicBlock& report)
     report.positionX = position.x;
     report.positionY = position.y;
     if (source == AisSource::Vdm) {
-        if (SensorSetup.aisRange >= AisRangeUnlimited)
-            return true;
-        double distance = 0.0;
-        double bearing = 0.0;
-        RhumbLineInverse(distance, bearing, position, OwnShip.referencePosition);
-        return distance <= double(SensorSetup.aisRange);
+        return SensorSetup.aisRange >= AisRangeUnlimited ||
+               RhumbDistanceWithin(position, OwnShip.referencePosition,
+                                   double(SensorSetup.aisRange));
     }
     if (OwnShip.gpsPort < 0) {
         OwnShip.gpsLongitude = longitude;

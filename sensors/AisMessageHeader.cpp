@@ -49,7 +49,7 @@ const char* AisMessageKindLabel(uint32_t type)
 
 std::string FormatAisMessageHeader(const AisMessageHeader& h)
 {
-    char line[48];
+    char line[96];  // room for any field values
     std::snprintf(line, sizeof line, "%02d.%02d.%04d  %02d:%02d:%02d  %09u  ", h.time.tm_mday,
                   h.time.tm_mon + 1, h.time.tm_year + 1900, h.time.tm_hour, h.time.tm_min,
                   h.time.tm_sec, unsigned(h.mmsi % 1000000000u));
