@@ -3,7 +3,6 @@
 #include "app/PendingServices.h"
 #include "sensors/AisHooks.h"
 #include "sensors/SensorHooks.h"
-#include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
 #include "userdata/InfoTexts.h"
 
@@ -15,9 +14,6 @@ void WireAisHooks()
     AisHook.showTextMessage = [](int32_t record, bool safety) {
         pending::ShowAisMessages(record, safety);
     };
-    AisHook.ownStaticDataChanged = [] {
-        if (ArpaDlg && ArpaDlg->isVisible() && pending::ShownTarget() == OwnAisRecord)
-            pending::UpdateTargetPanel(OwnAisRecord);
-    };
+    AisHook.ownStaticDataChanged = [] { pending::RefreshShownTarget(OwnAisRecord); };
     SensorHook.showAisAlarm = [](const std::string& text) { pending::ShowAisAlarm(text); };
 }

@@ -52,6 +52,7 @@ bool ShownTargetCpaBox() { return false; }
 void UpdateTargetPanel(int32_t) {}
 void ShowAisMessages(int32_t, bool) {}
 void ShowAisAlarm(const std::string&) {}
+void RefreshShownTarget(int32_t) {}
 bool KeepLostArpaTargets() { return false; }
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }

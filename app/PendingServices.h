@@ -92,9 +92,11 @@ int32_t ShownTarget();         // -1: the target dialog shows none
 bool ShownTargetCpaBox();      // target dialog: its CPA box, off while absent
 void UpdateTargetPanel(int32_t index);
 // Target dialog: selects the record and opens its list of AIS text messages, "Safety" checked
-// when asked; and its AIS alarm mode with the alarm text.
+// when asked; its AIS alarm mode with the alarm text; the record shown again when it is the one
+// the dialog shows.
 void ShowAisMessages(int32_t index, bool safety);
 void ShowAisAlarm(const std::string& text);
+void RefreshShownTarget(int32_t index);
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
 
 // Anchor watch: the anchor position and radius (nautical miles) when one is set.

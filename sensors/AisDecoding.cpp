@@ -14,9 +14,6 @@
 
 namespace {
 
-constexpr int AisPositionKind = 4;
-constexpr int AisStaticKind = 5;
-
 bool OtherStation(uint32_t mmsi)
 {
     return mmsi != 0 && mmsi != SensorSetup.ownMmsi;
@@ -66,8 +63,8 @@ int32_t TakePositionReport(int port, AisSource source, const AisPayload& payload
     if (source == AisSource::Vdo)
         return TakeOwnPositionReport(report);
     StageTarget(report.mmsi, "");
-    OwnShip.aisStaging.dynamic = report;
-    return UpdateTargetTable(port, AisPositionKind);
+    OwnShip.stagedAis.dynamic = report;
+    return UpdateTargetTable(port, TargetAisPosition);
 }
 
 int32_t TakeVoyageData(int port, AisSource source, const AisPayload& payload)
@@ -92,10 +89,10 @@ int32_t TakeVoyageData(int port, AisSource source, const AisPayload& payload)
     if (!OtherStation(block.mmsi))
         return 0;
     StageTarget(block.mmsi, block.name);
-    OwnShip.aisStaging.staticData = block;
-    OwnShip.aisStaging.part = AisVoyageData;
-    OwnShip.aisStaging.positionFixDevice = positionFixDevice;
-    return UpdateTargetTable(port, AisStaticKind);
+    OwnShip.stagedAis.staticData = block;
+    OwnShip.stagedAis.staticPart = AisMessage5;
+    OwnShip.stagedAis.positionFixDevice = positionFixDevice;
+    return UpdateTargetTable(port, TargetAisStatic);
 }
 
 int32_t TakeStaticPart(int port, const AisPayload& payload)
@@ -105,10 +102,10 @@ int32_t TakeStaticPart(int port, const AisPayload& payload)
     if (part == 0 || !OtherStation(block.mmsi))
         return 0;
     StageTarget(block.mmsi, part == AisPartA ? block.name : "");
-    OwnShip.aisStaging.staticData = block;
-    OwnShip.aisStaging.part = uint8_t(part);
-    OwnShip.aisStaging.positionFixDevice = 0;
-    return UpdateTargetTable(port, AisStaticKind);
+    OwnShip.stagedAis.staticData = block;
+    OwnShip.stagedAis.staticPart = AisStaticPartBit(part);
+    OwnShip.stagedAis.positionFixDevice = 0;
+    return UpdateTargetTable(port, TargetAisStatic);
 }
 
 void TakeSafetyText(const AisPayload& payload)

@@ -83,8 +83,8 @@ bool DecodeAisVoyageData(const AisPayload& payload, AisStaticBlock& block,
 
 // Type 24 into a cleared static block with draught 255 (not available). Part A gives the name,
 // part B ship type, vendor id (followed by " AiS class B", in the destination), call sign and
-// dimensions. Returns 1 for part A, 2 for part B, 0 when the payload is not a type 24 part A or B
-// or is shorter than its part.
+// dimensions. Returns AisPartA (1), AisPartB (2), or 0 when the payload is not a type 24 part A
+// or B or is shorter than its part.
 int32_t DecodeAisStaticPart(const AisPayload& payload, AisStaticBlock& block);
 
 // Types 12 (addressed safety text) and 14 (broadcast safety text); destination 0 for 14.

@@ -16,7 +16,7 @@ AisHooks AisHook;
 
 namespace {
 
-constexpr uint8_t AisDynamicKind = 4;
+// The kind of the own AIS record while it stands for a station with a message.
 constexpr uint8_t AisMessageKind = 6;
 
 // The live target of station `mmsi`, made an AIS target, or the own AIS record.
@@ -25,7 +25,7 @@ int32_t MessageRecord(uint32_t mmsi)
     for (int32_t i = 0; i < TargetCount; ++i) {
         TargetRecord& record = TargetTable[size_t(i)];
         if (record.id != -1 && record.dynamic.mmsi == mmsi) {
-            record.kind = AisDynamicKind;
+            record.kind = TargetAisPosition;
             return i;
         }
     }

@@ -4,7 +4,6 @@
 // thread by the handlers (under ComOutStateLock) and by the ticks; read everywhere.
 
 #include "platform/geodesy/GeoTypes.h"
-#include "sensors/AisStaging.h"
 #include "sensors/SensorRecord.h"
 
 #include <array>
@@ -136,7 +135,7 @@ struct OwnShipState {
 
     SensorRecord sensorRecord{};  // staged-target block and sequence bytes live only here
     char stagedTargetName[33] = {};
-    AisStagingBlock aisStaging{};  // the AIS part of the staged target
+    StagedAisTarget stagedAis{};
 };
 
 extern OwnShipState OwnShip;

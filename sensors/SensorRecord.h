@@ -3,6 +3,8 @@
 // sensor-feed library after every committed fix, so its layout is a wire format. The staged-target
 // block at its end is the hand-over to the target table.
 
+#include "sensors/TargetRecord.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -56,3 +58,13 @@ static_assert(offsetof(SensorRecord, targetId) == 68);
 static_assert(offsetof(SensorRecord, targetBearingReference) == 96);
 static_assert(offsetof(SensorRecord, targetSequence) == 98);
 static_assert(offsetof(SensorRecord, targetName) == 100);
+
+// The AIS staging block: a record's AIS part as the AIS decoder fills it before it calls
+// UpdateTargetTable(port, 4 or 5), with the MMSI in SensorRecord::targetId as well. For kind 5
+// staticPart says which message the static block comes from: only its fields are taken.
+struct StagedAisTarget {
+    AisDynamicBlock dynamic{};
+    AisStaticBlock staticData{};
+    AisStaticPartBit staticPart = AisMessage5;
+    uint8_t positionFixDevice = 0;  // message 5's type of position-fixing device
+};

@@ -17,7 +17,7 @@ struct SensorSettings {
     int32_t depthFrom = 0;           // metres; recording only from this depth
     int32_t depthTo = 0;             // metres; 0 no upper limit
     uint8_t alarmPort = 255;         // COM port index of the alarm relay / event button, 255 none
-    uint32_t ownMmsi = 0;            // the own ship's MMSI
+    uint32_t ownMmsi = 0;            // the own ship's MMSI: AIS reports of it are not targets
     int32_t aisRange = AisRangeUnlimited;  // nautical miles; AIS targets beyond it are not taken
     bool aisMessages = false;        // show received AIS text messages in the target dialog
 };

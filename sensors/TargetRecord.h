@@ -5,6 +5,23 @@
 
 #include <cstdint>
 
+// Target kinds: TargetRecord::kind and the kind passed to UpdateTargetTable.
+enum TargetKind : uint8_t {
+    TargetArpa = 0,
+    TargetSonar = 2,
+    TargetSimulated = 3,  // dead-reckoned from its start
+    TargetAisPosition = 4,
+    TargetAisStatic = 5,
+    TargetReplay = 6,
+};
+
+// The AIS static messages, as bits of TargetRecord::staticParts.
+enum AisStaticPartBit : uint8_t {
+    AisPartA = 1,  // message 24 part A: the name
+    AisPartB = 2,  // message 24 part B: call sign, vendor, ship type, dimensions
+    AisMessage5 = 4,  // message 5: the whole static and voyage block
+};
+
 #pragma pack(push, 1)
 
 struct AisDynamicBlock {

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 constexpr int TargetCount = 2000;
-constexpr int OwnAisRecord = TargetCount;  // the own transponder's data
+constexpr int OwnAisRecord = 2000;
 
 extern std::array<TargetRecord, TargetCount + 1> TargetTable;
 

@@ -97,7 +97,7 @@ void DecodeApproach(benchmark::State& state)
             HandleParseResult(ParseSensorInput(0, log.data() + offset, size));
         }
         FlushSensorNotices();
-        benchmark::DoNotOptimize(OwnShip.aisStaging);
+        benchmark::DoNotOptimize(OwnShip.stagedAis);
     }
     const double elapsed = ProcessSeconds() - start;
     if (!TableUntouched()) {

@@ -33,7 +33,7 @@ const std::string Fixture = VARNIK_FIXTURES_DIR "/ais/approach.nmea";
 struct Observation {
     enum Kind { Target, Static, Own, OwnStatic, Text } kind = Target;
     char channel = 0;  // of the message's last sentence
-    AisStagingBlock staged{};
+    StagedAisTarget staged{};
     SensorRecord record{};
     std::string stagedName;
     TargetRecord own{};
@@ -91,11 +91,11 @@ protected:
         std::deque<Observation> seen;
         std::ifstream file(Fixture, std::ios::binary);
         std::string line;
-        const AisStagingBlock sentinel = SentinelStaging();
+        const StagedAisTarget sentinel = SentinelStaging();
         TargetRecord& own = TargetTable[OwnAisRecord];
         while (std::getline(file, line)) {
             line += '\n';
-            OwnShip.aisStaging = sentinel;
+            OwnShip.stagedAis = sentinel;
             std::memcpy(static_cast<void*>(&own.dynamic), &sentinel.dynamic, sizeof own.dynamic);
             std::memcpy(static_cast<void*>(&own.staticData), &sentinel.staticData,
                         sizeof own.staticData);
@@ -103,7 +103,7 @@ protected:
             Feed(0, line);
             Observation o;
             o.channel = ChannelOf(line);
-            o.staged = OwnShip.aisStaging;
+            o.staged = OwnShip.stagedAis;
             o.record = OwnShip.sensorRecord;
             o.stagedName = OwnShip.stagedTargetName;
             o.own = own;
@@ -222,7 +222,7 @@ TEST_F(AisAgreementTest, EveryMessageOfTheApproachAsGpsdecodeReadsIt)
             if (own) {
                 EXPECT_EQ(std::string(o.own.label), Text(m, "shipname"));
             } else {
-                EXPECT_EQ(o.staged.part, AisVoyageData);
+                EXPECT_EQ(o.staged.staticPart, AisMessage5);
                 EXPECT_EQ(o.staged.positionFixDevice, Int(m, "epfd"));
                 EXPECT_EQ(o.stagedName, Text(m, "shipname"));
                 EXPECT_EQ(+o.record.targetId, int32_t(mmsi));
@@ -236,7 +236,7 @@ TEST_F(AisAgreementTest, EveryMessageOfTheApproachAsGpsdecodeReadsIt)
             EXPECT_EQ(+s.draughtDecimetres, 255);
             EXPECT_EQ(+o.record.targetId, int32_t(mmsi));
             if (m.contains("shiptype")) {
-                EXPECT_EQ(o.staged.part, AisPartB);
+                EXPECT_EQ(o.staged.staticPart, AisPartB);
                 EXPECT_EQ(+s.shipType, Int(m, "shiptype"));
                 EXPECT_EQ(s.destination, VendorText(m) + " AiS class B");
                 EXPECT_EQ(s.callSign, Text(m, "callsign"));
@@ -245,7 +245,7 @@ TEST_F(AisAgreementTest, EveryMessageOfTheApproachAsGpsdecodeReadsIt)
                 EXPECT_EQ(+s.dimensionC, Int(m, "to_port"));
                 EXPECT_EQ(+s.dimensionD, Int(m, "to_starboard"));
             } else {
-                EXPECT_EQ(o.staged.part, AisPartA);
+                EXPECT_EQ(o.staged.staticPart, AisPartA);
                 EXPECT_EQ(s.name, Text(m, "shipname"));
                 EXPECT_EQ(o.stagedName, Text(m, "shipname"));
             }

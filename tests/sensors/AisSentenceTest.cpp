@@ -93,8 +93,8 @@ protected:
     // Feeds the lines from a known state and tells what they did.
     Outcome Run(const Lines& lines)
     {
-        const AisStagingBlock sentinel = SentinelStaging();
-        OwnShip.aisStaging = sentinel;
+        const StagedAisTarget sentinel = SentinelStaging();
+        OwnShip.stagedAis = sentinel;
         TargetRecord& own = TargetTable[OwnAisRecord];
         own = TargetRecord{};
         OwnShip.courseOverGround = 11.0f;
@@ -106,9 +106,9 @@ protected:
         Outcome o;
         for (const auto& [port, sentence] : lines)
             o.result |= Feed(port, sentence);
-        o.stagedTarget = !SameBytes(&OwnShip.aisStaging.dynamic, &sentinel.dynamic,
+        o.stagedTarget = !SameBytes(&OwnShip.stagedAis.dynamic, &sentinel.dynamic,
                                     sizeof sentinel.dynamic);
-        o.stagedStatic = !SameBytes(&OwnShip.aisStaging.staticData, &sentinel.staticData,
+        o.stagedStatic = !SameBytes(&OwnShip.stagedAis.staticData, &sentinel.staticData,
                                     sizeof sentinel.staticData);
         o.ownReport = own.dynamic.mmsi != 0;
         o.ownStatic = own.staticData.mmsi != 0;
@@ -126,7 +126,7 @@ protected:
         for (const auto& line : lines) {
             const Outcome o = Run({line});
             if (o.stagedStatic)
-                mmsis.push_back(+OwnShip.aisStaging.staticData.mmsi);
+                mmsis.push_back(+OwnShip.stagedAis.staticData.mmsi);
             if (o.ownStatic)
                 mmsis.push_back(0);
             if (o.texts > 0)
@@ -290,14 +290,14 @@ TEST_F(AisSentenceTest, ValuesNotAvailablePassAsTheirMarks)
     // available); an ETA month of 15 is no date: the whole ETA is staged as not available.
     PositionReport report{.rateOfTurn = -128, .sog = 1023, .cog = 3600, .heading = 511};
     ASSERT_EQ(Run({{0, AisSentence(Encode(report))}}), Target);
-    const AisDynamicBlock& d = OwnShip.aisStaging.dynamic;
+    const AisDynamicBlock& d = OwnShip.stagedAis.dynamic;
     EXPECT_EQ(+d.sogTenths, 1023);
     EXPECT_EQ(+d.cogTenths, 3600);
     EXPECT_EQ(+d.trueHeading, 511);
     EXPECT_EQ(+d.rateOfTurn, -128);
 
     ASSERT_EQ(Run(OnPort(0, AisSentences(Encode(VoyageData{.month = 15})))), Static);
-    const AisStaticBlock& s = OwnShip.aisStaging.staticData;
+    const AisStaticBlock& s = OwnShip.stagedAis.staticData;
     EXPECT_EQ(+s.etaMonth, 0);
     EXPECT_EQ(+s.etaDay, 0);
     EXPECT_EQ(+s.etaHour, 24);
@@ -332,7 +332,7 @@ TEST_F(AisSentenceTest, PositionsAreSignedByTheirTopBitAndKeptWithinTheAisRange)
                                                                      .latitude = c.latitude}))}});
         ASSERT_EQ(o.stagedTarget, c.taken);
         if (c.taken) {
-            EXPECT_NEAR(cmgbase::nrm2deg(OwnShip.aisStaging.dynamic.positionX), c.degreesEast,
+            EXPECT_NEAR(cmgbase::nrm2deg(OwnShip.stagedAis.dynamic.positionX), c.degreesEast,
                         1e-6);
         }
     }

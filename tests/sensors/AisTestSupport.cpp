@@ -103,9 +103,9 @@ std::string AisSentence(const AisBitWriter& message, char channel, std::string_v
     return AisSentences(message, channel, talker, 0, 1000).front();
 }
 
-AisStagingBlock SentinelStaging()
+StagedAisTarget SentinelStaging()
 {
-    AisStagingBlock block;
+    StagedAisTarget block;
     std::memset(static_cast<void*>(&block), 0xA5, sizeof block);
     return block;
 }

@@ -2,7 +2,7 @@
 // AIS messages for the sensor tests, built bit by bit as ITU-R M.1371 lays them out, and the
 // VDM / VDO sentences that carry them.
 
-#include "sensors/AisStaging.h"
+#include "sensors/SensorRecord.h"
 
 #include <cstdint>
 #include <string>
@@ -83,5 +83,5 @@ std::string AisSentence(const AisBitWriter& message, char channel = 'A',
                         std::string_view talker = "!AIVDM");
 
 // The staging block filled with a pattern no decoded message leaves.
-AisStagingBlock SentinelStaging();
+StagedAisTarget SentinelStaging();
 bool SameBytes(const void* a, const void* b, size_t size);

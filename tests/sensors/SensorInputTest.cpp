@@ -67,7 +67,7 @@ TEST_F(SensorInputTest, FixFollowedByAisInOneChunkStillReportsTheFix)
     ASSERT_LE(chunk.size(), size_t(InputChunkSize));
     Tick(chunk);
     EXPECT_TRUE(OwnShip.newFix);
-    EXPECT_EQ(uint32_t{OwnShip.aisStaging.dynamic.mmsi}, 244670316u);  // the report went on to the table
+    EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);  // the report went on to the table
     EXPECT_EQ(OwnShip.transmitFlags[0], 1);  // the GPS port gets RMC back
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], 1);
@@ -83,7 +83,7 @@ TEST_F(SensorInputTest, OneTickDrainsASecondOfABusyAisPort)
         second += vdm;
     Tick(second);
     EXPECT_EQ(PortSentenceStatistics[0].dispatched * vdm.size(), second.size());
-    EXPECT_EQ(uint32_t{OwnShip.aisStaging.dynamic.mmsi}, 244670316u);
+    EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);
     EXPECT_EQ(ComPorts[0].clearErrors().waiting, 0);
 }
 

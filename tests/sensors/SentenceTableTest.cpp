@@ -154,7 +154,7 @@ std::vector<SentenceCase> Cases()
          }},
         {"VDM", Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
          "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, nullptr,
-         [] { EXPECT_EQ(uint32_t{OwnShip.aisStaging.dynamic.mmsi}, 244670316u); }},
+         [] { EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u); }},
         {"VDO", Nmea("!AIVDO,1,1,,B,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
          "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo,
          [] { SensorSetup.ownMmsi = 244670316; },
