@@ -104,33 +104,28 @@ bool AisPositionAvailable(int32_t rawLongitude, int32_t rawLatitude)
 
 bool DecodeAisPositionReport(const AisPayload& payload, AisDynamicBlock& report)
 {
+    // Where the fields common to both classes start; class B has no status and no rate of turn.
+    struct Layout {
+        int sog, accuracy, longitude, latitude, cog, heading, second;
+    };
+    static constexpr Layout ClassA{50, 60, 61, 89, 116, 128, 137};
+    static constexpr Layout ClassB{46, 56, 57, 85, 112, 124, 133};
     const uint32_t type = AisMessageType(payload);
-    if (!((type >= 1 && type <= 3) || type == 18) || payload.bitLength() < PositionReportBits)
+    const bool classA = type >= 1 && type <= 3;
+    if (!(classA || type == 18) || payload.bitLength() < PositionReportBits)
         return false;
+    const Layout& at = classA ? ClassA : ClassB;
     report = AisDynamicBlock{};
     report.mmsi = AisBits(payload, 8, 30);
-    if (type >= 1 && type <= 3) {
-        report.navigationStatus = uint8_t(AisBits(payload, 38, 4));
-        report.rateOfTurn = int8_t(AisSignedBits(payload, 42, 8));
-        report.sogTenths = uint16_t(AisBits(payload, 50, 10));
-        report.positionAccuracy = uint8_t(AisBits(payload, 60, 1));
-        report.rawLongitude = AisSignedBits(payload, 61, 28);
-        report.rawLatitude = AisSignedBits(payload, 89, 27);
-        report.cogTenths = uint16_t(AisBits(payload, 116, 12));
-        report.trueHeading = uint16_t(AisBits(payload, 128, 9));
-        report.reportSecond = uint8_t(AisBits(payload, 137, 6));
-        return true;
-    }
-    // Type 18, class B.
-    report.navigationStatus = AisClassBStatus;
-    report.rateOfTurn = AisRateNotAvailable;
-    report.sogTenths = uint16_t(AisBits(payload, 46, 10));
-    report.positionAccuracy = uint8_t(AisBits(payload, 56, 1));
-    report.rawLongitude = AisSignedBits(payload, 57, 28);
-    report.rawLatitude = AisSignedBits(payload, 85, 27);
-    report.cogTenths = uint16_t(AisBits(payload, 112, 12));
-    report.trueHeading = uint16_t(AisBits(payload, 124, 9));
-    report.reportSecond = uint8_t(AisBits(payload, 133, 6));
+    report.navigationStatus = classA ? uint8_t(AisBits(payload, 38, 4)) : AisClassBStatus;
+    report.rateOfTurn = classA ? int8_t(AisSignedBits(payload, 42, 8)) : AisRateNotAvailable;
+    report.sogTenths = uint16_t(AisBits(payload, at.sog, 10));
+    report.positionAccuracy = uint8_t(AisBits(payload, at.accuracy, 1));
+    report.rawLongitude = AisSignedBits(payload, at.longitude, 28);
+    report.rawLatitude = AisSignedBits(payload, at.latitude, 27);
+    report.cogTenths = uint16_t(AisBits(payload, at.cog, 12));
+    report.trueHeading = uint16_t(AisBits(payload, at.heading, 9));
+    report.reportSecond = uint8_t(AisBits(payload, at.second, 6));
     return true;
 }
 
