@@ -634,6 +634,8 @@ void TForm1::Timer2Timer()
     PositionTimeout(*this);
     PositionLog();
     Replay(*this);
-    if (PortDialogRequested && SetupPort)
+    if (PortDialogRequested && SetupPort) {
+        PortDialogRequested = false;
         SetupPort->show();
+    }
 }

@@ -99,6 +99,7 @@ void SetDefaults(SetupParametersRecord& record)
     record.Beam = 5;
     record.Draught = 3;
     record.DepthFactor = 1.0f;
+    record.AlarmPort = NoAlarmPort;  // 0 would make COM1 the relay, and its input go unread
 }
 
 // Repairs what only a stored file can bring: a damaged address field and stored indexes.

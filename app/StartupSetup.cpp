@@ -5,11 +5,14 @@
 
 #include "app/ApplicationHints.h"
 #include "app/ControlBehaviour.h"
+#include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/MainIni.h"
 #include "app/PickerDate.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
+#include "app/SetupPortWiring.h"
+#include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
@@ -318,9 +321,14 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks, then the active ports; the route code's hooks.
+    // The sensor side: its settings and hooks and the set-up dialogs', then the active ports; the
+    // route code's hooks. An active port that did not open brings up the port set-up, which
+    // reports it.
     WireSensors(form);
+    WireSetupPort();
+    WireSetupSensor();
     OpenComPortsAtStart();
+    PortDialogRequested = ComPortError;
     WireRouteHooks();
 
     form.Timer1->start();

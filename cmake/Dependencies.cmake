@@ -1,7 +1,7 @@
 # Libraries the programs and tests link with; all come from Debian packages (scripts/install-deps).
 list(APPEND CMAKE_MODULE_PATH /usr/share/cmake/geographiclib)
 
-find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Charts Multimedia)
+find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets Network Charts Multimedia PrintSupport)
 find_package(SQLite3 REQUIRED)
 find_package(GeographicLib REQUIRED)
 find_package(GDAL REQUIRED)

@@ -491,3 +491,9 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
     RunReceivedRouteWork();
     return result;
 }
+
+void StopMonitorLine()
+{
+    monitorCollecting = false;
+    monitorIndex = 0;
+}

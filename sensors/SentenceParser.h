@@ -70,3 +70,6 @@ enum ParseResultFlag : int32_t {
 // ComOutStateLock, taken once for the chunk; the route-table work of the waypoints and routes
 // received in it runs after the lock is released, before the call returns.
 int32_t ParseSensorInput(int port, const char* data, size_t size);
+
+// Drops the monitored port's partial line; the monitor starts again at the next start character.
+void StopMonitorLine();

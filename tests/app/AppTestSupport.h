@@ -4,10 +4,15 @@
 
 #include "platform/system/MessageBox.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
+
+class QWidget;
 
 class AppTest : public testing::Test {
 protected:
@@ -24,3 +29,10 @@ protected:
 private:
     std::filesystem::path previousFolder_;
 };
+
+// Runs the event loop until `done` holds (at most five seconds); whether it holds.
+bool EventsUntil(const std::function<bool()>& done);
+
+// Every text a control shows: tool tip, window title, caption or title, and list entries and tab
+// titles; for the check that no text is missing ("!").
+QStringList ShownTexts(QWidget* widget);

@@ -21,10 +21,16 @@
 #include "platform/chartengine/ChartTestSupport.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/RegistryStore.h"
+#include "platform/system/SerialPort.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
+#include "sensors/ComPortControl.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TSetupPort.h"
+#include "sensors/SensorSettings.h"
+#include "sensors/TSetupSensor.h"
 #include "app/DataSets.h"
+#include "app/EditingState.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -35,12 +41,14 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
@@ -256,6 +264,21 @@ TEST(MiniChartCorner, TheLookButtonAndItsSpeedLieOverTheMiniChartsTopLeftCorner)
     EXPECT_LE(c.CM93mini->y(), 4);
 }
 
+// The sensor set-up dialog saves and hands its settings on through what the start-up wired.
+TEST_F(ChartSideTest, TheSensorDialogSavesThroughTheStartUpsHooks)
+{
+    SetupSensor = new TSetupSensor;
+    SetupSensor->show();
+    SetupSensor->csDptDpt->setValue(4);
+    SetupSensor->OKBtn->click();
+    delete SetupSensor;
+    SetupSensor = nullptr;
+
+    EXPECT_EQ(SensorSetup.depthSurface, 4);
+    EXPECT_TRUE(std::filesystem::exists(folder / "dta.res"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "VarnikV3.ini"));
+}
+
 namespace {
 
 // The TCP connection the installation's VarnikV3.ini sets up (read after dta.res) is opened at
@@ -285,6 +308,48 @@ TEST_F(StartupTcpTest, TheFirstTickOpensTheConnectionTheMainIniFileSetsUp)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_TRUE(form->SocketConnected);
     EXPECT_TRUE(server.hasPendingConnections());
+}
+
+// An active COM port whose device is missing at the start brings the port set-up up at the end
+// of the first tick, which reports the port once; the dialog is not brought up again.
+class StartupLostPortTest : public ChartSideTest {
+protected:
+    void beforeStartup() override
+    {
+        platform::SetSerialDevicePath(1, (folder / "ttyMissing").string());
+        writeFile("VarnikV3.ini", "[PortActive]\n2=1\n");
+        SetupPort = new TSetupPort;
+    }
+    void TearDown() override
+    {
+        delete SetupPort;
+        SetupPort = nullptr;
+        ChartSideTest::TearDown();
+        platform::SetSerialDevicePath(1, "");
+        WritePortSettings(PortSettings{});
+        ComPortError = false;
+        ComPortOpenedAtStart = {};
+        ComPortLostCheckPending = false;
+        PortDialogRequested = false;
+    }
+};
+
+TEST_F(StartupLostPortTest, TheFirstTickShowsThePortSetupWhichReportsTheLostPortOnce)
+{
+    EXPECT_TRUE(SetupPort->isVisible());
+    EXPECT_FALSE(PortDialogRequested);
+    const auto lost = [this] {
+        return std::count_if(boxes.shown.begin(), boxes.shown.end(),
+                             [](const platform::MessageBoxRequest& box) { return box.text == "Port COM2 lost."; });
+    };
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lost(), 1);
+
+    SetupPort->hide();
+    form->Timer2Timer();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(SetupPort->isVisible());
+    EXPECT_EQ(lost(), 1);
 }
 
 }  // namespace

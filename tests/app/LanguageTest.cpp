@@ -6,6 +6,7 @@
 #include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
 #include "sensors/TArpaDlg.h"
+#include "sensors/TSetupPort.h"
 #include "userdata/TWpDlg.h"
 
 #include <QAbstractButton>
@@ -184,34 +185,33 @@ TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInTheMainWindow)
     LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
     Form1 = nullptr;
 
-    auto texts = [](QWidget* widget) {
-        QStringList shown{widget->toolTip(), widget->windowTitle()};
-        if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            shown << button->text();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            shown << label->text();
-        if (auto* group = qobject_cast<QGroupBox*>(widget))
-            shown << group->title();
-        if (auto* combo = qobject_cast<QComboBox*>(widget))
-            for (int i = 0; i < combo->count(); ++i)
-                shown << combo->itemText(i);
-        if (auto* list = qobject_cast<QListWidget*>(widget))
-            for (int i = 0; i < list->count(); ++i)
-                shown << list->item(i)->text();
-        if (auto* tabs = qobject_cast<QTabWidget*>(widget))
-            for (int i = 0; i < tabs->count(); ++i)
-                shown << tabs->tabText(i);
-        return shown;
-    };
     int checked = 0;
     for (QWidget* widget : form.findChildren<QWidget*>()) {
-        for (const QString& text : texts(widget))
+        for (const QString& text : ShownTexts(widget))
             EXPECT_NE(text, "!") << widget->objectName().toStdString();
         ++checked;
     }
     EXPECT_GT(checked, 300);
     for (int slot = 0; slot < 40; ++slot)
         EXPECT_NE(MessageTexts[slot], "!") << slot;
+}
+
+// The port set-up takes its texts from the shipped English file by its controls' names.
+TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInThePortSetup)
+{
+    TSetupPort dialog;
+    LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
+
+    EXPECT_EQ(dialog.windowTitle(), "Setup Ports");
+    EXPECT_EQ(dialog.txUse->text(), "<-- Use");
+    EXPECT_EQ(dialog.txTransmit->text(), "<-- Tramsmit");
+    EXPECT_EQ(dialog.ckAutoRTE->text(), "Auto RTE route");
+    EXPECT_EQ(dialog.ckSave->text(), "Save to file");
+    EXPECT_FALSE(dialog.ckAutoRTE->toolTip().isEmpty());
+    EXPECT_FALSE(dialog.cmbPort->toolTip().isEmpty());
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        for (const QString& text : ShownTexts(widget))
+            EXPECT_NE(text, "!") << widget->objectName().toStdString();
 }
 
 // Hints whose wording is fixed, as the shipped English file gives them.

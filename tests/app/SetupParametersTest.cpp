@@ -51,6 +51,7 @@ TEST_F(SetupLoadTest, WithoutAFileTheDefaultsAreClampedAndNothingIsWritten)
     EXPECT_EQ(Value(SetupParameters.TrackIndex), 0);
     EXPECT_EQ(Value(SetupParameters.DataChoice), 0);  // set from a stored file only
     EXPECT_EQ(TcpAddressText(SetupParameters), "");
+    EXPECT_EQ(Value(SetupParameters.AlarmPort), NoAlarmPort);
     EXPECT_FALSE(std::filesystem::exists(folder / "dta.res"));
 }
 

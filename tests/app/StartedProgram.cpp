@@ -14,6 +14,8 @@
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TSetupPort.h"
+#include "sensors/SetupSensorHooks.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -62,7 +64,9 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     Form1 = nullptr;
     ChartHook = {};
     SensorHook = {};
+    SetupSensorHook = {};
     RouteHook = {};
+    SetupPortHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();
     delete WeatherService;

@@ -15,7 +15,6 @@
 #include "sensors/SentenceParser.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -26,16 +25,6 @@
 #include <memory>
 
 namespace {
-
-// Runs the event loop until `done` holds (at most five seconds); whether it holds.
-bool EventsUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
 
 class TcpClientTest : public SetupTest {
 protected:

@@ -1,0 +1,3 @@
+#include "sensors/SetupSensorHooks.h"
+
+SetupSensorHooks SetupSensorHook;
