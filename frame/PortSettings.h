@@ -29,12 +29,14 @@
 //
 // Expect it held (run only inside ParseSensorInput, which holds it for a whole chunk):
 //   sensors    DispatchSentence and every sentence handler it calls (SentenceHandlers.h),
-//              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid, and
-//              the sensor hooks that SensorHooks.h marks as called under the lock.
+//              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid,
+//              DecodeAisPayload, ConvertAisPosition, ShowAisTextMessage, and the sensor hooks
+//              that SensorHooks.h marks as called under the lock.
 //
-// Work that needs one of the takers is queued while the lock is held and done once it is
-// released: the route-table work of received waypoints and routes runs at the end of
-// ParseSensorInput; notices and the fix hand-over run in the readers after the chunk.
+// Work that needs one of the takers, a file or a window is queued while the lock is held and
+// done once it is released: the route-table work of received waypoints and routes runs at the
+// end of ParseSensorInput; notices, the AIS work (text messages into the info file, the target
+// dialog: AisHooks.h, showAisAlarm) and the fix hand-over run in the readers after the chunk.
 extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection
