@@ -3,6 +3,7 @@
 #include "app/PendingServices.h"
 #include "sensors/AisHooks.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
 #include "userdata/InfoTexts.h"
 
@@ -14,6 +15,9 @@ void WireAisHooks()
     AisHook.showTextMessage = [](int32_t record, bool safety) {
         pending::ShowAisMessages(record, safety);
     };
-    AisHook.ownStaticDataChanged = [] { pending::RefreshShownTarget(OwnAisRecord); };
+    AisHook.ownStaticDataChanged = [] {
+        if (ShownTarget == OwnAisRecord && ArpaDlg && ArpaDlg->isVisible())
+            pending::UpdateTargetPanel(OwnAisRecord);
+    };
     SensorHook.showAisAlarm = [](const std::string& text) { pending::ShowAisAlarm(text); };
 }

@@ -11,6 +11,7 @@
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "app/TargetPainting.h"
 #include "app/TargetTrackPictures.h"
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
@@ -33,6 +34,7 @@
 #include "sensors/ComPortControl.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SeabedRecorder.h"
+#include "sensors/ArpaSources.h"
 #include "sensors/SensorInput.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
@@ -178,9 +180,9 @@ void ShowGpsPanel(TForm1& f)
         return;
     FastTick.gpsPanelKey = key;
     if ((OwnShip.fixAlive && OwnShip.gpsQuality > 0) || replay) {
-        const QColor normal = f.palette().color(QPalette::WindowText);
-        SetTextColour(f.txGPS, normal);
-        SetTextColour(f.txSats, normal);
+        // The panel's own text colour, which follows the display mode.
+        f.txGPS->setPalette(QPalette());
+        f.txSats->setPalette(QPalette());
         f.txSats->setText(OwnShip.gpsPort < 0    ? QStringLiteral("slave")
                           : OwnShip.satellites > 0 ? QString::number(OwnShip.satellites) + QStringLiteral(" sats")
                                                    : QStringLiteral("OK"));
@@ -323,10 +325,8 @@ void MoveTargets(TForm1& f)
     for (TargetRecord& target : std::span(TargetTable).first(TargetCount)) {
         if (target.id == -1)
             continue;
-        const cmgbase::GeoPoint shown = MoveAlong({target.positionX, target.positionY}, target.course,
-                                                  double(target.speed) * std::max(target.lostCount, 0) / 3600.0);
         ScreenPoint pixel{};
-        if (MainMapView->GeoToScreen(ChartRect(f), shown, pixel)) {
+        if (MainMapView->GeoToScreen(ChartRect(f), ShownTargetPosition(target, ClockSeconds), pixel)) {
             target.screenX = pixel.x;
             target.screenY = pixel.y;
         }
@@ -486,27 +486,30 @@ void SampleTargetTrack(TForm1& f, TargetRecord& target)
     target.count = int16_t(slot + 1);
 }
 
-// The target side of the input loop; false when there was nothing to do.
+// The target side of the input loop: a new ARPA radar gets its button; every target updated since
+// the last time gets its pixel, its track sample and, when the target dialog shows it, a refresh.
+// False when there was nothing to do.
 bool TakeTargetUpdate(TForm1& f)
 {
-    if (const int32_t source = pending::TakeNewArpaSource()) {
-        QToolButton* button = f.Arpa1Btn->isHidden() ? f.Arpa1Btn : source == 2 ? f.Arpa2Btn : nullptr;
+    if (TakeNewArpaSource()) {
+        QToolButton* button = f.Arpa1Btn->isHidden() ? f.Arpa1Btn : SecondArpaPortKnown() ? f.Arpa2Btn : nullptr;
         if (button && button->isHidden())
             SetBarControlVisible(button, true);
     }
     if (!OwnShip.targetsChanged)
         return false;
     OwnShip.targetsChanged = false;
-    const int32_t index = pending::LastUpdatedTarget();
-    if (index >= 0 && index < TargetCount) {
+    for (const int32_t index : TakeUpdatedTargets()) {
         TargetRecord& target = TargetTable[size_t(index)];
+        if (target.id == -1)
+            continue;
         ScreenPoint pixel{};
         if (MainMapView && MainMapView->GeoToScreen(ChartRect(f), {target.positionX, target.positionY}, pixel)) {
             target.screenX = pixel.x;
             target.screenY = pixel.y;
         }
         SampleTargetTrack(f, target);
-        if (pending::ShownTarget() == index && ArpaDlg && ArpaDlg->isVisible())
+        if (ShownTarget == index && ArpaDlg && ArpaDlg->isVisible())
             pending::UpdateTargetPanel(index);
     }
     return true;

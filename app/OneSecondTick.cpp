@@ -13,6 +13,7 @@
 #include "app/TForm1.h"
 #include "app/TcpClient.h"
 #include "app/TargetAgeing.h"
+#include "app/TargetPainting.h"
 #include "app/TfrmSplash.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
@@ -407,8 +408,8 @@ void RemoveTarget(TForm1& f, int32_t index)
         pending::WriteAisEventLog(index, 2);
         target.aux = 0;
     }
-    target.id = -1;
-    if (pending::ShownTarget() == index && ArpaDlg)
+    FreeTarget(target);
+    if (ShownTarget == index && ArpaDlg)
         ArpaDlg->hide();
     if (f.ckAisTracks->isChecked() && f.cmbAisRange->currentIndex() != 7) {
         f.chartRedrawRequest = true;
@@ -427,24 +428,20 @@ void AgeTargets(TForm1& f)
             target.lostCount = 0;
         target.lostCount = replayHeld ? 0 : target.lostCount + 1;
 
-        if (target.kind == TargetKindDeadReckoned) {
-            if (target.lostCount > DeadReckonedLifetime) {
-                target.id = -1;
-                continue;
-            }
-            const double run = DeadReckonedDistance(ClockSeconds, LastReportTime(target), target.speed);
-            const cmgbase::GeoPoint reported{target.positionX, target.positionY};
-            cmgbase::GeoPoint position = reported;
-            cmgbase::DirPosComputation_f(reported, &position, float(target.course * RadiansPerDegree), float(run), 0);
-            StoreTargetPixel(f, target, position);
+        if (target.kind == TargetSimulated) {
+            if (target.lostCount > DeadReckonedLifetime)
+                FreeTarget(target);
+            else
+                StoreTargetPixel(f, target, ShownTargetPosition(target, ClockSeconds));
             continue;
         }
         target.status = AgedTargetStatus(target);
         if (target.status != 'X')
             continue;
-        if (pending::KeepLostArpaTargets() && target.kind < TargetKindDeadReckoned &&
+        if (pending::KeepLostArpaTargets() && target.kind < TargetSimulated &&
             (Down(f.Arpa1Btn) || Down(f.Arpa2Btn))) {
             target.status = 'L';
+            ShownTarget = i;
             pending::UpdateTargetPanel(i);
             continue;
         }

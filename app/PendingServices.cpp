@@ -20,6 +20,8 @@ bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
+void ShowChartDatabaseWindow() {}
+void ShowChartUpdateWindow() {}
 
 void PaintChartLights(TForm1&, QPainter&) {}
 void PaintLightFlashes(TForm1&, QPainter&, bool) {}
@@ -39,20 +41,17 @@ void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
 void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
+void cmbDepthSaveChange(TForm1&) {}
 
 void UpdateRouteEtaPanel(TForm1&) {}
 bool TakeRouteStartRequest() { return false; }
 void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
-int32_t LastUpdatedTarget() { return -1; }
-int32_t TakeNewArpaSource() { return 0; }
-int32_t ShownTarget() { return -1; }
 bool ShownTargetCpaBox() { return false; }
 void UpdateTargetPanel(int32_t) {}
 void ShowAisMessages(int32_t, bool) {}
 void ShowAisAlarm(const std::string&) {}
-void RefreshShownTarget(int32_t) {}
 bool KeepLostArpaTargets() { return false; }
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }

@@ -46,6 +46,8 @@ bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t wid
 // taken up (the scale buttons and the chart level follow the frame).
 bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
+void ShowChartDatabaseWindow();                       // chart database dialogs
+void ShowChartUpdateWindow();                         // chart database dialogs
 
 // Chart lights and the border graduation.
 void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes
@@ -78,6 +80,7 @@ void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
 void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
+void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 
 // Route following.
 void UpdateRouteEtaPanel(TForm1& form);
@@ -85,18 +88,13 @@ bool TakeRouteStartRequest();  // false: no route following, no request
 void StartRouteFollowing();
 int32_t AlarmHold();           // 0: no hold without route following
 
-// Targets: the target table's updater and the target and track dialogs.
-int32_t LastUpdatedTarget();   // -1: no updater, no updated target
-int32_t TakeNewArpaSource();   // 0: no new ARPA source port
-int32_t ShownTarget();         // -1: the target dialog shows none
+// Targets: the target and track dialogs.
 bool ShownTargetCpaBox();      // target dialog: its CPA box, off while absent
 void UpdateTargetPanel(int32_t index);
-// Target dialog: selects the record and opens its list of AIS text messages, "Safety" checked
-// when asked; its AIS alarm mode with the alarm text; the record shown again when it is the one
-// the dialog shows.
+// Target dialog: opens the list of AIS text messages of the record it shows (ShownTarget),
+// "Safety" checked when asked; its AIS alarm mode with the alarm text.
 void ShowAisMessages(int32_t index, bool safety);
 void ShowAisAlarm(const std::string& text);
-void RefreshShownTarget(int32_t index);
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
 
 // Anchor watch: the anchor position and radius (nautical miles) when one is set.

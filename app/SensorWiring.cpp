@@ -3,6 +3,7 @@
 #include "app/AisWiring.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
@@ -68,6 +69,7 @@ void WireSensors(TForm1&)
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
     WireAisHooks();
+    WireTargetTable();
 }
 
 void WireRouteHooks()

@@ -4,6 +4,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
 #include "app/StartupIni.h"
+#include "app/SystemColours.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "chart/ChartPresentation.h"
@@ -61,31 +62,6 @@ void ReadMonitors()
 void FillDayColours()
 {
     UserColourTable = {0, 0x0000FF, 0xFF0000, 0x00C000, 0x00F0FF, 0xFF00FF, 0x000000, 0x00B0FF};
-}
-
-void SaveSystemColours()
-{
-    const QPalette palette = QApplication::palette();
-    // Windows system colour index -> the palette role that stands for it here.
-    auto role = [](int index) {
-        switch (index) {
-        case 5: return QPalette::Window;
-        case 8: return QPalette::WindowText;
-        case 13: return QPalette::Highlight;
-        case 14: return QPalette::HighlightedText;
-        case 15: return QPalette::Button;
-        case 18: return QPalette::ButtonText;
-        case 20: return QPalette::Light;
-        case 16: return QPalette::Dark;
-        case 24: return QPalette::ToolTipBase;
-        case 23: return QPalette::ToolTipText;
-        default: return QPalette::Base;
-        }
-    };
-    for (size_t i = 0; i < SavedSystemColourIndexes.size(); ++i) {
-        const QColor c = palette.color(role(SavedSystemColourIndexes[i]));
-        SavedSystemColours[i] = uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-    }
 }
 
 // A warning box without owner, in front of everything, that the start-up goes on after.

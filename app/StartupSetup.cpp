@@ -4,9 +4,12 @@
 #include "app/Startup.h"
 
 #include "app/ApplicationHints.h"
+#include "app/BarImages.h"
 #include "app/ControlBehaviour.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/ImageList2.h"
+#include "app/ImageList3.h"
 #include "app/MainIni.h"
 #include "app/PickerDate.h"
 #include "app/SensorWiring.h"
@@ -33,7 +36,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -54,16 +56,6 @@ const SetupParametersRecord& Setup = SetupParameters;
 int Bit(int32_t bits, int bit)
 {
     return (bits >> bit) & 1;
-}
-
-// Image `index` of the symbol strip, drawn in black from its mask row.
-QIcon SymbolIcon(const QImage& strip, int index)
-{
-    QImage cell = strip.copy(index * 17, 0, 16, 16).convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < cell.height(); ++y)
-        for (int x = 0; x < cell.width(); ++x)
-            cell.setPixel(x, y, qGray(cell.pixel(x, y)) < 128 ? qRgba(0, 0, 0, 255) : qRgba(0, 0, 0, 0));
-    return QIcon(QPixmap::fromImage(cell));
 }
 
 // The stored values shown in the controls of the main window and its tool dialog. Setting a
@@ -161,9 +153,6 @@ void SetControlsFromSetup(TForm1& f)
     f.cbLogInterval->setCurrentIndex(Setup.LogInterval);
     f.udMiniSpeed->setValue(Setup.AntigroundingMinSpeed);
 
-    for (int i = 0; i < 17; ++i)
-        BarButton(f.SymbBar, 5 + i)->setIcon(SymbolIcon(f.SymbolStrip, Setup.SymbolBar[i]));
-
     double dates[] = {Setup.TrackFilterFrom,  Setup.TrackFilterTo,  Setup.TrackFilterAfter,
                       Setup.SymbolFilterFrom, Setup.SymbolFilterTo, Setup.SymbolFilterAfter};
     int32_t* times[] = {&FilterTimes.trackFrom,  &FilterTimes.trackTo,  &FilterTimes.trackAfter,
@@ -189,6 +178,7 @@ void ShowClampedValues(TForm1& f)
 // and panels that show at start.
 void LayOutToolBars(TForm1& f)
 {
+    ShowDrawingBarImages(f);
     BarButton(f.SymbBar, 5 + Setup.SymbolBarButton)->setChecked(true);
     BarButton(f.SymbBar, 23 + Setup.SymbolColour)->setChecked(true);
     BarButton(f.LineBar, 6 + Setup.LineKind)->setChecked(true);
@@ -298,6 +288,8 @@ void StartupSetup(TForm1& form)
     if (!LoadPicture("symbols.bmp", form.SymbolStrip) || !LoadPicture("IdPic.bmp", idPicture))
         return;
     form.IdPic = QPixmap::fromImage(idPicture);
+    form.ImageList2 = MakeImageList2(form.SymbolStrip);
+    form.ImageList3 = MakeImageList3();
 
     // The controls show the values after the clamps, so that none shows a value the program
     // does not use.

@@ -246,15 +246,15 @@ void PaintTargetTracks(TForm1& form)
         const TargetRecord& target = TargetTable[i];
         TargetTrackPicture& picture = TargetTrackPictures[i];
         picture.drawnCount = 0;
-        if (target.id == -1 || target.kind == TargetKindDeadReckoned)
+        if (target.id == -1 || target.kind == TargetSimulated)
             continue;
         const int32_t count = std::clamp<int32_t>(target.count, 0, TargetRecord::TrackPoints);
         for (int32_t slot = 0; slot < count; ++slot) {
             if (const auto pixel = Pixel(form, {target.track[slot][0], target.track[slot][1]}))
                 picture.points[size_t(slot)] = *pixel;
         }
-        const bool kindShown = target.kind < TargetKindDeadReckoned ? arpaShown
-                                                                     : target.kind == TargetKindAis && aisShown;
+        const bool kindShown = target.kind < TargetSimulated ? arpaShown
+                                                             : target.kind == TargetAisPosition && aisShown;
         const bool modeShown = target.trackMode >= 2 || (target.trackMode >= 1 && SetupParameters.AisTracks);
         if (!kindShown || !modeShown)
             continue;

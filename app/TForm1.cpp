@@ -45,6 +45,7 @@ TForm1::TForm1(QWidget* owner)
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
+    ConnectDisplayModes();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);
@@ -55,6 +56,7 @@ TForm1::TForm1(QWidget* owner)
     connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
+    connect(cmbSetup, &QComboBox::activated, this, &TForm1::cmbSetupChange);
     for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
         ConnectClick(dataSet, [this] { ckDbAClick(); });
 
@@ -118,6 +120,7 @@ void TForm1::RunStartup()
     ApplyPresentation(*this, 1, 1, 2);
     LoadProgramCursors();
     FillLanguageList();
+    DaylightChange();
     for (MapView* view : {MainMapView, MiniMapView})
         if (view)
             ApplyMonitorGeometry(*view);

@@ -2,6 +2,7 @@
 // The main window: the chart paint boxes, the timers, the tool bar and the tool dialog. Its
 // handlers are where most user actions and all periodic work enter the program.
 
+#include "app/ImageList.h"
 #include "app/MainWindowControls.h"
 #include "chart/ChartWindow.h"
 #include "platform/geodesy/GeoTypes.h"
@@ -32,12 +33,22 @@ public:
     // cleared by a disconnect, an error or the silence time-out.
     QTcpSocket* ClientSocket1;
     bool SocketConnected = false;
+    // Display modes (DisplayModes.cpp): the main tool bar's pictures by day and at night, the
+    // symbol bar's and the line bar's, which of the first two the bar shows, and the mode.
+    ImageList ImageList1;
+    ImageList ImageList5;
+    ImageList ImageList2;
+    ImageList ImageList3;
+    bool DayImagesActive = false;
+    int32_t DisplayModeIndex = 0;
 
 public slots:
     void Timer1Timer();
     void Timer2Timer();
     void iThreadTimers1Timer2(TiThreadTimers* sender);
     void cmbLanguageChange();
+    void cmbSetupChange();
+    void DaylightChange();
     void ckDbAClick();
     void ClientSocket1Connect();
     void ClientSocket1Read();
@@ -68,6 +79,7 @@ public:
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
 
 private:
+    void ConnectDisplayModes();
     void RunStartup();
     void FillLanguageList();
 

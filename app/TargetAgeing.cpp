@@ -24,22 +24,21 @@ char StatusAfter(const TargetRecord& target, int32_t removedAfter, int32_t lostA
 
 char AgedTargetStatus(const TargetRecord& target)
 {
-    if (target.kind > TargetKindDeadReckoned)
+    if (target.kind > TargetSimulated)
         return LiesStill(target) ? StatusAfter(target, 600, 420) : StatusAfter(target, 180, 120);
-    if (target.kind < TargetKindDeadReckoned)
+    if (target.kind < TargetSimulated)
         return StatusAfter(target, 90, 60);
     return target.status;
 }
 
-double DeadReckonedDistance(int64_t now, int64_t lastReport, float speed)
-{
-    const int64_t elapsed = std::max<int64_t>(now - lastReport, 0);
-    return double(elapsed) * double(speed) / 3600.0;
-}
-
 int64_t LastReportTime(const TargetRecord& target)
 {
-    if (target.count <= 0)
-        return 0;
-    return int64_t(target.timeHistory[std::min<int>(target.count, TargetRecord::TrackPoints) - 1]);
+    return int64_t(target.reportTime);
+}
+
+int64_t SecondsSinceReport(const TargetRecord& target, int64_t now)
+{
+    if (target.kind == TargetSimulated)
+        return std::max<int64_t>(now - LastReportTime(target), 0);
+    return std::max<int64_t>(target.lostCount, 0);
 }

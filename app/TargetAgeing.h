@@ -1,13 +1,12 @@
 #pragma once
 // The ageing of the target table once a second: how long a target goes unreported before it
-// counts as lost ("L") and then as removed ("X"), and how far a dead-reckoned target has run.
+// counts as lost ("L") and then as removed ("X"), and for how long a target has run since its
+// report.
 
 #include "sensors/TargetRecord.h"
 
 #include <cstdint>
 
-constexpr uint8_t TargetKindDeadReckoned = 3;
-constexpr uint8_t TargetKindAis = 4;
 constexpr int32_t DeadReckonedLifetime = 172800;  // seconds (48 hours)
 
 // The status an aged target takes: 'X' (removed) or 'L' (lost) once its age passes the limits of
@@ -15,9 +14,10 @@ constexpr int32_t DeadReckonedLifetime = 172800;  // seconds (48 hours)
 // or with stored static data, and at most 3 knots) get longer limits.
 char AgedTargetStatus(const TargetRecord& target);
 
-// Nautical miles a dead-reckoned target ran from its last report at `speed` knots until `now`
-// (seconds since 1970). A clock set back before the report gives 0, never a negative or huge run.
-double DeadReckonedDistance(int64_t now, int64_t lastReport, float speed);
-
-// When the target was last reported: the time of its newest track point; 0 without one.
+// When the target was last reported (seconds since 1970); a simulated target's start.
 int64_t LastReportTime(const TargetRecord& target);
+
+// Seconds the target has run on since its report at `now`: for a simulated target the time since
+// its start by the clock (a clock set back before it gives 0, never a negative or huge run),
+// for the others their age, counted by the ageing (held while a replay stands still).
+int64_t SecondsSinceReport(const TargetRecord& target, int64_t now);

@@ -4,6 +4,7 @@
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
+#include "app/TargetAgeing.h"
 #include "app/TargetSymbols.h"
 #include "app/TargetTrackPictures.h"
 #include "app/TickState.h"
@@ -36,12 +37,6 @@
 
 namespace {
 
-constexpr uint8_t KindArpa = 0;
-constexpr uint8_t KindSonar = 2;
-constexpr uint8_t KindSimulated = 3;
-constexpr uint8_t KindAis = 4;
-constexpr uint8_t KindAisStatic = 5;
-
 constexpr int64_t FarthestPixel = 8000;  // a target farther off the screen is not drawn
 constexpr int64_t CursorReach = 12;
 constexpr double DangerRange = 10.0;  // nautical miles
@@ -55,7 +50,7 @@ constexpr int32_t HullOutlineLevels = 10;  // chart levels below this one
 
 constexpr double RadiansPerDegree = std::numbers::pi / 180.0;
 
-bool IsAis(uint8_t kind) { return kind == KindAis || kind == KindAisStatic; }
+bool IsAis(uint8_t kind) { return kind == TargetAisPosition || kind == TargetAisStatic; }
 
 // A speed the record may hold before one is known (-1) or garbage: 0 then.
 double Speed(float knots) { return std::isfinite(knots) && knots > 0.0f ? knots : 0.0; }
@@ -65,11 +60,11 @@ double Course(float degrees) { return std::isfinite(degrees) ? degrees : 0.0; }
 int32_t SymbolColour(uint8_t kind)
 {
     switch (kind) {
-    case KindArpa:
+    case TargetArpa:
         return 2;
-    case KindSonar:
+    case TargetSonar:
         return 7;
-    case KindSimulated:
+    case TargetSimulated:
         return 6;
     default:
         return 1;
@@ -165,7 +160,7 @@ void PaintVector(const TargetScene& s)
 // their radar sends.
 void StoreCpaTcpa(TargetRecord& target, const cmgbase::GeoPoint& position)
 {
-    if (target.kind == KindArpa)
+    if (target.kind == TargetArpa)
         return;
     float minutes = 0.0f;
     float miles = 0.0f;
@@ -249,11 +244,8 @@ std::string LabelText(const TargetRecord& target)
 {
     std::string name(target.label, strnlen(target.label, sizeof target.label));
     const size_t first = name.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        char id[16];
-        std::snprintf(id, sizeof id, "%d", target.id);
-        return id;
-    }
+    if (first == std::string::npos)
+        return TargetIdText(target);
     return name.substr(first, name.find_last_not_of(' ') - first + 1);
 }
 
@@ -273,10 +265,10 @@ void PaintLabel(const TargetScene& s)
 
 }  // namespace
 
-cmgbase::GeoPoint ShownTargetPosition(const TargetRecord& target)
+cmgbase::GeoPoint ShownTargetPosition(const TargetRecord& target, int64_t now)
 {
     const cmgbase::GeoPoint reported{target.positionX, target.positionY};
-    const double miles = Speed(target.speed) * std::max(int32_t{target.lostCount}, 0) / 3600.0;
+    const double miles = Speed(target.speed) * double(SecondsSinceReport(target, now)) / 3600.0;
     return miles > 0.0 ? MoveAlong(reported, Course(target.course), miles) : reported;
 }
 
@@ -287,7 +279,7 @@ void PaintTargets(TForm1& form, QPainter& canvas, int32_t index)
     TargetRecord& target = TargetTable[size_t(index)];
     if (target.id == -1)
         return;
-    const cmgbase::GeoPoint position = ShownTargetPosition(target);
+    const cmgbase::GeoPoint position = ShownTargetPosition(target, ClockSeconds);
     const std::optional<ScreenPoint> pixel = OnView(form, position);
     if (!pixel)
         return;
@@ -305,7 +297,7 @@ void PaintTargets(TForm1& form, QPainter& canvas, int32_t index)
         *pixel,
         std::abs(int64_t(pixel->x) - CursorPixel.x) < CursorReach &&
             std::abs(int64_t(pixel->y) - CursorPixel.y) < CursorReach,
-        pending::ShownTarget() == index && ArpaDlg && ArpaDlg->isVisible(),
+        ShownTarget == index && ArpaDlg && ArpaDlg->isVisible(),
         IsAis(target.kind),
     };
     PaintTrackHistory(scene);

@@ -98,10 +98,11 @@ constexpr int DepthWords[] = {4, 5, 6, 7, 36};
 
 bool Down(const QAbstractButton* button) { return button && button->isChecked(); }
 
+// The entry of Daylight; without one of the five modes chosen the palette stays as it is.
 int32_t PaletteIndexOf(const ChartWindow& window)
 {
     const int index = window.controls.Daylight ? window.controls.Daylight->currentIndex() : 0;
-    return index >= 0 && index < int(EngineScheme.size()) ? index : 0;
+    return index >= 0 && index < int(EngineScheme.size()) ? index : window.paletteIndex;
 }
 
 PresentationChoice ChosenPresentation(const ChartControls& controls)

@@ -104,8 +104,12 @@ struct ChartWindow {
 
     bool presentationChanged = false;
     cmgbase::GeoPoint cursorChartPoint{};
-    // The symbol images of the overlays: 17-pixel cells, row 0 the masks, rows 1.. the colours.
+    // The symbol images of the overlays: 17-pixel cells, row 0 the masks, rows 1.. the colours,
+    // a palette image as loaded; its pixels as the overlays copy them, and the strip's key they
+    // were made from.
     QImage SymbolStrip;
+    QImage SymbolStripPixels;
+    qint64 symbolStripPixelsKey = 0;
 
     // Overlay primitives (OverlayPrimitives.h).
     std::optional<ScreenPoint> lastDepthLabel;  // the last depth mark that got its value; none yet

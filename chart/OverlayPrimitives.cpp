@@ -102,13 +102,15 @@ void DrawMaskedIcon(ChartWindow& window, QPainter& canvas, int32_t icon, int32_t
     const QRect colour(icon * StripCellPitch, row * StripCellPitch, StripCellSize, StripCellSize);
     if (icon < 0 || row < 0 || !window.SymbolStrip.rect().contains(colour) || !window.SymbolStrip.rect().contains(mask))
         return;
-    // The strip as loaded is a palette image; in the canvas's own format each copy is a plain
-    // combination of pixels.
-    if (window.SymbolStrip.format() != QImage::Format_RGB32)
-        window.SymbolStrip = window.SymbolStrip.convertToFormat(QImage::Format_RGB32);
+    // The strip as loaded is a palette image, whose palette the display modes change; each copy
+    // is a plain combination of pixels in the canvas's own format, made anew after a change.
+    if (window.SymbolStripPixels.isNull() || window.symbolStripPixelsKey != window.SymbolStrip.cacheKey()) {
+        window.SymbolStripPixels = window.SymbolStrip.convertToFormat(QImage::Format_RGB32);
+        window.symbolStripPixelsKey = window.SymbolStrip.cacheKey();
+    }
     const QRect target(x - StripCellSize / 2, y - StripCellSize / 2, StripCellSize, StripCellSize);
-    CopyStripCell(canvas, window.SymbolStrip, mask, target, QPainter::RasterOp_SourceAndDestination);
-    CopyStripCell(canvas, window.SymbolStrip, colour, target, QPainter::RasterOp_SourceOrDestination);
+    CopyStripCell(canvas, window.SymbolStripPixels, mask, target, QPainter::RasterOp_SourceAndDestination);
+    CopyStripCell(canvas, window.SymbolStripPixels, colour, target, QPainter::RasterOp_SourceOrDestination);
     canvas.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -34,9 +34,10 @@
 //              that SensorHooks.h marks as called under the lock.
 //
 // Work that needs one of the takers, a file or a window is queued while the lock is held and
-// done once it is released: the route-table work of received waypoints and routes runs at the
-// end of ParseSensorInput; notices, the AIS work (text messages into the info file, the target
-// dialog: AisHooks.h, showAisAlarm) and the fix hand-over run in the readers after the chunk.
+// done once it is released: the route-table work of received waypoints and routes and the target
+// table's ais5 look-ups and writes (RunTargetFileWork) run at the end of ParseSensorInput;
+// notices, the AIS work (text messages into the info file, the target dialog: AisHooks.h,
+// showAisAlarm) and the fix hand-over run in the readers after the chunk.
 extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection

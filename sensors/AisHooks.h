@@ -11,8 +11,8 @@ struct AisHooks {
     // Stores a received AIS text message in the info file: key id `time` (seconds since 1970),
     // the text its header line, a newline and the message.
     std::function<void(uint32_t time, const std::string& text)> storeTextMessage;
-    // The target dialog selects `record` (a target, or the own AIS record for a station not in
-    // the table) and opens its message list; `safety` checks its "Safety" choice.
+    // The target dialog, which now shows `record` (a target, or the own AIS record for a station
+    // not in the table), opens its message list; `safety` checks its "Safety" choice.
     std::function<void(int32_t record, bool safety)> showTextMessage;
     // The own transponder's static data changed: the target dialog shows them again when it
     // shows the own AIS record.

@@ -52,7 +52,10 @@ void ShowAisTextMessage(uint32_t source, uint32_t destination, uint32_t type, co
     QueueSensorWork([time = uint32_t(now), stored = std::move(stored), record, safety, show] {
         if (AisHook.storeTextMessage)
             AisHook.storeTextMessage(time, stored);
-        if (show && AisHook.showTextMessage)
+        if (!show)
+            return;
+        ShownTarget = record;
+        if (AisHook.showTextMessage)
             AisHook.showTextMessage(record, safety);
     });
 }

@@ -7,5 +7,6 @@
 
 // A text message of type 6 or 12 (addressed: taken only when `destination` is the own MMSI),
 // 8 or 14 (broadcast) from station `source`. The record of the table whose AIS MMSI is the
-// source becomes kind 4 and is the one the dialog opens, or else the own AIS record, kind 6.
+// source becomes kind 4, or else the own AIS record kind 6; when AIS messages are shown it
+// becomes the target dialog's record (ShownTarget) and the dialog opens its messages.
 void ShowAisTextMessage(uint32_t source, uint32_t destination, uint32_t type, const char* text);

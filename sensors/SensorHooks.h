@@ -1,18 +1,20 @@
 #pragma once
-// What the sensor side asks of the layers above it (the frame, the chart, the route table, the
-// target table and AIS work). The frame fills these at start-up; an empty hook is skipped (or
+// What the sensor side asks of the layers above it (the frame, the chart, the route table and
+// the user database's AIS static data). The frame fills these at start-up; an empty hook is skipped (or
 // answers as noted), so the sensor library runs on its own in tests. All run on the main thread.
 //
 // Under ComOutStateLock (called while a chunk is parsed; they must not take the lock, nor call
 // anything that does, nor wait for the user): showMonitorLine, replayPlaying, routeEditing,
-// showDeadReckoningCourse, showDeadReckoningSpeed, updateTargetTable, targetSentence, beep,
-// loadSeabedTile.
+// showDeadReckoningCourse, showDeadReckoningSpeed, beep, loadSeabedTile.
 // After the lock is released: storeRouteEntry and receivedRoute at the end of ParseSensorInput
-// (the route table takes the lock); putSensorRecord and hideDeadReckoningPanel when a reader acts
-// on the chunk's result; showNotice and showAisAlarm when a reader has read all its chunks.
+// (the route table takes the lock), and readAisStatic and writeAisStatic there too (file work);
+// putSensorRecord and hideDeadReckoningPanel when a reader acts on the chunk's result;
+// showNotice and showAisAlarm when a reader has read all its chunks. The simulated-target dialog
+// calls mainViewCentre and showArpaButton from its buttons.
 
 #include "platform/geodesy/GeoTypes.h"
 #include "platform/system/MessageBox.h"
+#include "sensors/TargetRecord.h"
 
 #include <cstdint>
 #include <functional>
@@ -47,11 +49,17 @@ struct SensorHooks {
     std::function<bool()> replayPlaying;
     // True while a route or object is drawn or edited: WPL / RTE are ignored (false when unset).
     std::function<bool()> routeEditing;
-    // The target table's update from the staged target (0 when unset).
-    std::function<int32_t(int port, int kind)> updateTargetTable;
-    // The ARPA and AIS sentences: case 5 TTM, 19 TGT, 99 fixed-column target, 22 VDM, 23 VDO.
-    // Returns the handler result (0, 1 fix, 2 or 3 target); 0 when unset.
-    std::function<int32_t(int caseNumber, const SentenceContext&)> targetSentence;
+    // The stored AIS static data of an MMSI (the ais5 file): true and the block when there is
+    // a record (false when unset).
+    std::function<bool(uint32_t mmsi, AisStaticBlock& block)> readAisStatic;
+    // Stores the block as the record of its MMSI, rewritten when there is one, else added, with
+    // the target's navigational status and the low 16 bits of the IMO number it holds.
+    std::function<void(const AisStaticBlock& block, uint8_t navigationStatus, uint16_t imoLow)>
+        writeAisStatic;
+    // The main chart view's centre (the own ship's reference position when unset).
+    std::function<cmgbase::GeoPoint()> mainViewCentre;
+    // Shows the main window's ARPA tool button when it is hidden.
+    std::function<void()> showArpaButton;
     // A received WPL waypoint for route table entry n (1..499). After the chunk, no lock held.
     std::function<void(int32_t n, cmgbase::GeoPoint position)> storeRouteEntry;
     // A received RTE route (so far, for a route sent in several sentences), in order. After the

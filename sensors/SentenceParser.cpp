@@ -5,6 +5,7 @@
 #include "sensors/ReceivedRoute.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SentenceHandlers.h"
+#include "sensors/TargetStaticData.h"
 
 #include <algorithm>
 #include <bit>
@@ -487,8 +488,10 @@ int32_t ParseSensorInput(int port, const char* data, size_t size)
     if (port < 0 || port >= InputPortCount)
         return 0;
     const int32_t result = ParseChunk(port, data, size);
-    // The route table takes the lock itself: its work waited for the end of the chunk.
+    // The route table takes the lock itself, and the ais5 file is no work under a lock: both
+    // waited for the end of the chunk.
     RunReceivedRouteWork();
+    RunTargetFileWork();
     return result;
 }
 

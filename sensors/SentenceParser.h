@@ -68,7 +68,8 @@ enum ParseResultFlag : int32_t {
 // every line completed by them. Returns ParseResultFlag bits; ports outside 0..12 give 0.
 // A fix on the GPS port also sets that port's transmit flag. The handlers run under
 // ComOutStateLock, taken once for the chunk; the route-table work of the waypoints and routes
-// received in it runs after the lock is released, before the call returns.
+// received in it and the target table's ais5 work run after the lock is released, before the
+// call returns.
 int32_t ParseSensorInput(int port, const char* data, size_t size);
 
 // Drops the monitored port's partial line; the monitor starts again at the next start character.

@@ -2,7 +2,16 @@
 // One tracked vessel of the target table: ARPA, sonar, AIS, simulated or replayed. The record is
 // kept byte for byte as the program has always laid it out (3114 bytes, packed); reserved
 // stretches stay zero.
+//
+// Fields placed in stretches the layout left reserved:
+//   offset 0    reportTime: when the target was last reported (seconds since 1970). A simulated
+//               target's report is its start: reportTime is its start time and positionX / Y
+//               its start position.
+//   offset 2935 staticParts: the AIS static messages merged since the record was allocated
+//               (AisStaticPartBit); they decide when the stored static data are complete.
+// The age of a target, in seconds since its last report, is its lostCount.
 
+#include <cstddef>
 #include <cstdint>
 
 // Target kinds: TargetRecord::kind and the kind passed to UpdateTargetTable.
@@ -69,7 +78,8 @@ static_assert(sizeof(AisStaticBlock) == 78);
 struct TargetRecord {
     static constexpr int TrackPoints = 120;
 
-    uint8_t reserved0[960];
+    uint32_t reportTime;
+    uint8_t reserved0[956];
     uint16_t cogHistory[TrackPoints];  // course x 10
     uint16_t sogHistory[TrackPoints];  // speed x 10
     uint32_t timeHistory[TrackPoints];
@@ -85,9 +95,9 @@ struct TargetRecord {
     uint8_t colour;
     uint8_t trackMode;
     uint8_t reserved4[2];
-    int32_t lostCount;
-    uint8_t staticLookupPending;
-    uint8_t reserved5;
+    int32_t lostCount;  // the age: seconds since the last report; 61 when reported lost
+    uint8_t staticLookupPending;  // 1 while the static data of an MMSI are still to be stored
+    uint8_t staticParts;
     int32_t aux;  // pending-event word, cleared when allocated
     uint8_t reserved6[4];
     float distance;
@@ -104,5 +114,10 @@ struct TargetRecord {
     AisStaticBlock staticData;
 };
 static_assert(sizeof(TargetRecord) == 3114);
+static_assert(offsetof(TargetRecord, reportTime) == 0);
+static_assert(offsetof(TargetRecord, id) == 2922);
+static_assert(offsetof(TargetRecord, staticParts) == 2935);
+static_assert(offsetof(TargetRecord, dynamic) == 3004);
+static_assert(offsetof(AisStaticBlock, storedMarker) == 71);
 
 #pragma pack(pop)

@@ -33,6 +33,7 @@
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/SensorHooks.h"
+#include "sensors/TargetTable.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/TrackState.h"
 #include "userdata/UserDatabase.h"
@@ -85,25 +86,11 @@ protected:
     }
 };
 
-class DynamicOverlayTest : public SetupTest {
+class DynamicOverlayTest : public BayChartTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        bay_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(bay_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, engine(), "Bay");
-        charttest::LinkTides(engine());
-    }
-    static void TearDownTestSuite()
-    {
-        delete bay_;
-        bay_ = nullptr;
-    }
-    static std::filesystem::path engine() { return bay_->path() / "engine"; }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        BayChartTest::SetUp();
         ResetTickState();
         ResetChartCursor();
         ResetEditingState();
@@ -127,7 +114,7 @@ protected:
         ResetRubberBand();
         TrackLastSample = {};
         OverlayDirtyRect = {};
-        SetupTest::TearDown();
+        BayChartTest::TearDown();
     }
 
     // The own ship at position on a course at a speed, its antenna and reference in one place.
@@ -190,12 +177,7 @@ protected:
 
     std::unique_ptr<TForm1> form;
     PaintRecorder paints;
-
-private:
-    static charttest::TemporaryFolder* bay_;
 };
-
-charttest::TemporaryFolder* DynamicOverlayTest::bay_ = nullptr;
 
 }  // namespace
 
@@ -474,6 +456,53 @@ TEST_F(DynamicOverlayTest, ASampledTrackSegmentGoesIntoTheStaticPictureAndTheLen
     PlaceShip(Along(moved, 90.0, 0.1), 90.0f, 10.0f);
     PaintDynamicOverlay(*form, false);
     EXPECT_EQ(Work(midX, midY), Back(midX, midY));
+}
+
+// The painter, the 100 ms tick's dead reckoning and the one-second ageing place a target alike:
+// a simulated one where it has run since its start, a reported one where it has run since its
+// report, and one without a known speed where it was reported.
+TEST_F(DynamicOverlayTest, TheTicksPlaceTargetsWhereThePainterShowsThem)
+{
+    PlaceShip(Bay, 0.0f, 0.0f);
+    ShowChart(12);
+    form->AisBtn->setChecked(true);
+    TargetRecord& simulated = ClaimTarget(6, SimulatedTargetId(6), TargetSimulated);
+    simulated.positionX = Bay.x;
+    simulated.positionY = Bay.y;
+    simulated.course = 90.0f;
+    simulated.speed = 6.0f;
+    simulated.reportTime = uint32_t(ClockSeconds - 600);  // ten minutes: a mile
+    const cmgbase::GeoPoint arpaAt = Along(Bay, 0.0, 0.5);
+    for (int index : {7, 8}) {
+        TargetRecord& reported = ClaimTarget(index, index, TargetArpa);
+        reported.positionX = arpaAt.x;
+        reported.positionY = arpaAt.y;
+        reported.course = 90.0f;
+        reported.speed = index == 7 ? 12.0f : -1.0f;  // -1: no speed known
+        reported.lostCount = 29;                      // 30 s after the one-second tick: 0.1 mile
+        reported.status = 'T';
+    }
+    auto shown = [](int index) {
+        return ScreenPoint{TargetTable[size_t(index)].screenX, TargetTable[size_t(index)].screenY};
+    };
+    const ScreenPoint simulatedPixel = Pixel(Along(Bay, 90.0, 1.0));
+    const ScreenPoint runPixel = Pixel(Along(arpaAt, 90.0, 0.1));
+    const ScreenPoint stillPixel = Pixel(arpaAt);
+
+    form->Timer2Timer();
+    EXPECT_EQ(shown(6).x, simulatedPixel.x);
+    EXPECT_EQ(shown(6).y, simulatedPixel.y);
+    for (int index : {6, 7, 8})
+        TargetTable[size_t(index)].screenX = -1;
+    form->Timer1Timer();
+    EXPECT_EQ(shown(6).x, simulatedPixel.x);
+    EXPECT_EQ(shown(6).y, simulatedPixel.y);
+    EXPECT_EQ(shown(7).x, runPixel.x);
+    EXPECT_EQ(shown(7).y, runPixel.y);
+    EXPECT_EQ(shown(8).x, stillPixel.x);
+    EXPECT_EQ(shown(8).y, stillPixel.y);
+    for (int index : {6, 7, 8})
+        FreeTarget(TargetTable[size_t(index)]);
 }
 
 TEST_F(DynamicOverlayTest, TheMiniChartShowsTheOwnShipOverItsPictureInItsPaintEvents)

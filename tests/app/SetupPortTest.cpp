@@ -111,10 +111,13 @@ protected:
 
     TSetupPort& dialog() const { return *SetupPort; }
 
-    // Shows the dialog as the main window does and lets the lost-port report through.
-    static void showDialog()
+    // Shows the dialog as the user does, from the setup list, and lets the lost-port report
+    // through; the list shows its title again.
+    void showDialog() const
     {
-        ShowSetupPort();
+        form->cmbSetup->setCurrentIndex(1);
+        emit form->cmbSetup->activated(1);
+        EXPECT_EQ(form->cmbSetup->currentIndex(), 0);
         QCoreApplication::processEvents();
     }
 

@@ -17,6 +17,7 @@
 #include "sensors/TSetupSensor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,7 +63,9 @@ protected:
 TEST_F(SetupSensorWindowTest, OkWritesDtaResAndTheMainIniFileWithTheDialogsValues)
 {
     form->ToolDlg->hide();
-    ShowSetupSensor();
+    form->cmbSetup->setCurrentIndex(2);  // "Own ship and sensors"
+    emit form->cmbSetup->activated(2);
+    EXPECT_EQ(form->cmbSetup->currentIndex(), 0);
     TSetupSensor& d = *SetupSensor;
     ASSERT_TRUE(d.isVisible());
     EXPECT_EQ(d.csLength->value(), 20);

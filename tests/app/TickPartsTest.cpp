@@ -61,12 +61,20 @@ TEST(TargetAgeing, EachKindIsLostAndThenRemovedAfterItsOwnSilence)
         EXPECT_EQ(AgedTargetStatus(c.target), c.status) << c.what;
 }
 
-TEST(TargetAgeing, ADeadReckonedRunNeverGoesBackwardsWhenTheClockIsSetBack)
+TEST(TargetAgeing, ASimulatedTargetRunsFromItsStartNeverBackwardsWhenTheClockIsSetBack)
 {
-    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'003'600, 1'000'000'000, 10.0f), 10.0);
-    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'000'000, 1'000'000'000, 10.0f), 0.0);
-    EXPECT_DOUBLE_EQ(DeadReckonedDistance(1'000'000'000, 1'000'003'600, 10.0f), 0.0);
-    EXPECT_DOUBLE_EQ(DeadReckonedDistance(0, 4'000'000'000, 10.0f), 0.0);
+    TargetRecord simulated = Target(TargetSimulated, 5);
+    simulated.reportTime = 1'000'000'000;
+    EXPECT_EQ(SecondsSinceReport(simulated, 1'000'003'600), 3600);
+    EXPECT_EQ(SecondsSinceReport(simulated, 1'000'000'000), 0);
+    EXPECT_EQ(SecondsSinceReport(simulated, 999'996'400), 0);
+    simulated.reportTime = 4'000'000'000u;
+    EXPECT_EQ(SecondsSinceReport(simulated, 0), 0);
+    // Reported targets run for their age, whatever the clock says.
+    TargetRecord arpa = Target(TargetArpa, 61);
+    arpa.reportTime = 1'000'000'000;
+    EXPECT_EQ(SecondsSinceReport(arpa, 1'000'003'600), 61);
+    EXPECT_EQ(SecondsSinceReport(Target(TargetAisPosition, -5), 0), 0);
 }
 
 TEST(WarningClassNames, KnownClassesHaveNamesEveryOtherCodeAsksForChartInfo)

@@ -488,12 +488,14 @@ TEST_F(TickTest, TheStartUpWiresTheSensorSideToTheSettingsAndTheWindow)
     SetupParameters.AlarmPort = 3;
     SetupParameters.MagneticVariation = -25;
     SetupParameters.AutomaticRte = 1;
+    SetupParameters.Mmsi = 244123456;
     Form1 = form.get();
     WireSensors(*form);
     platform::AllowMachineClockSetting(false);
     EXPECT_EQ(SensorSetup.alarmPort, 3);
     EXPECT_EQ(SensorSetup.magneticVariation, -25);
     EXPECT_TRUE(SensorSetup.acceptRoutes);
+    EXPECT_EQ(SensorSetup.ownMmsi, 244123456u);  // its own AIS reports are no target
 
     // A fix takes the dead-reckoning panel away.
     form->pnDR->show();
@@ -533,6 +535,38 @@ TEST_F(TickTest, AnUnreportedTargetIsLostThenRemovedButNotWhileAReplayIsHeld)
     target.lostCount = 180;
     form->Timer2Timer();
     EXPECT_EQ(target.id, -1);
+}
+
+TEST_F(TickTest, EveryTargetUpdatedInATickGetsItsTrackSampleAndAFullTrackDropsItsOldest)
+{
+    ResetTargetTable();
+    second();  // the clock record
+    OwnShip.positionKnown = true;
+    TargetRecord& full = TargetTable[0];
+    ClaimTarget(0, 1, TargetArpa);
+    full.count = TargetRecord::TrackPoints;
+    for (int slot = 0; slot < TargetRecord::TrackPoints; ++slot) {
+        full.track[slot][0] = slot;
+        full.timeHistory[slot] = uint32_t(ClockSeconds - 3600 + slot);
+    }
+
+    // Three radar targets in one read: the one with a full track and two new ones.
+    const auto radar = openPort(0);
+    radar->send(0, Nmea("$RATTM,01,1.5,45.0,T,10.0,90.0,T,0.5,10.0,N,,T") +
+                       Nmea("$RATTM,02,2.5,45.0,T,10.0,90.0,T,0.5,10.0,N,,T") +
+                       Nmea("$RATTM,03,3.5,45.0,T,10.0,90.0,T,0.5,10.0,N,,T"));
+    form->Timer1Timer();
+
+    EXPECT_EQ(int{full.count}, TargetRecord::TrackPoints);
+    EXPECT_EQ(int32_t{full.track[0][0]}, 1);  // the oldest point went
+    EXPECT_EQ(int32_t{full.track[TargetRecord::TrackPoints - 1][0]}, int32_t{full.positionX});
+    EXPECT_EQ(uint32_t{full.timeHistory[TargetRecord::TrackPoints - 1]}, uint32_t(ClockSeconds));
+    for (int index : {1, 2}) {
+        EXPECT_EQ(int{TargetTable[size_t(index)].count}, 1) << index;
+        EXPECT_EQ(int32_t{TargetTable[size_t(index)].track[0][0]}, int32_t{TargetTable[size_t(index)].positionX});
+    }
+    EXPECT_TRUE(TakeUpdatedTargets().empty());
+    ResetTargetTable();
 }
 
 TEST_F(TickTest, TheMainWindowTakesTheSplashSizeAndTheFirstTickAfterTheStartUpMaximisesIt)

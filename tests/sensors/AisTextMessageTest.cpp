@@ -118,12 +118,15 @@ TEST_F(AisTextMessageTest, ReceivedTextIsStoredAndOpenedForItsSender)
     EXPECT_EQ(TargetTable[17].kind, 4);
     EXPECT_EQ(shown[1].record, OwnAisRecord);
     EXPECT_EQ(TargetTable[OwnAisRecord].kind, 6);
+    EXPECT_EQ(ShownTarget, OwnAisRecord);
 
-    // With AIS messages not shown they are still kept.
+    // With AIS messages not shown they are still kept, and the dialog keeps its record.
     SensorSetup.aisMessages = false;
+    ShownTarget = 17;
     Feed(0, AisSentence(SafetyText(244000002, "AGAIN")));
     EXPECT_EQ(stored.size(), 3u);
     EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(ShownTarget, 17);
 }
 
 TEST_F(AisTextMessageTest, TextWorkWaitsUntilTheChunkIsParsed)

@@ -18,7 +18,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -34,8 +33,8 @@ void ResetSensorSide()
     CurrentSeabedTile.valid = false;
     CurrentSeabedTile.changed = false;
     SensorSetup = SensorSettings{};
+    ResetTargetTable();
     AisAssembly = AisAssemblyState{};
-    TargetTable[OwnAisRecord] = TargetRecord{};
 }
 
 void InstallHooks()
@@ -45,10 +44,6 @@ void InstallHooks()
     platform::InstallClockReporter([](const std::string&) {});
     SensorHook = SensorHooks{};
     SensorHook.showNotice = [](const platform::MessageBoxRequest&) {};
-    SensorHook.updateTargetTable = [](int, int) { return 2; };
-    SensorHook.targetSentence = [](int caseNumber, const SentenceContext& s) {
-        return int32_t(std::strlen(s.line) + size_t(caseNumber)) % 4;
-    };
     AisHook.storeTextMessage = [](uint32_t, const std::string& text) {
         volatile size_t length = text.size();
         (void)length;

@@ -7,6 +7,7 @@
 #include "sensors/SensorSettings.h"
 #include "sensors/SensorTestSupport.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TargetTable.h"
 
 #include <string>
 #include <vector>
@@ -60,14 +61,15 @@ TEST_F(SensorInputTest, SentenceSplitAcrossTwoTicksAtEveryOffset)
     EXPECT_EQ(PortSentenceStatistics[0].checksumFailures, 0u);
 }
 
-TEST_F(SensorInputTest, FixFollowedByAisInOneChunkStillReportsTheFix)
+TEST_F(SensorInputTest, FixFollowedByATargetInOneChunkStillReportsTheFix)
 {
     Tick(FirstFix);
-    const std::string chunk = SecondFix + Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0");
+    const std::string chunk = SecondFix + Nmea("$RATTM,07,1.5,45.0,T,10.0,90.0,T,0.5,10.0,N,,T");
     ASSERT_LE(chunk.size(), size_t(InputChunkSize));
     Tick(chunk);
     EXPECT_TRUE(OwnShip.newFix);
-    EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);  // the report went on to the table
+    EXPECT_TRUE(OwnShip.targetsChanged);
+    EXPECT_EQ(int32_t{TargetTable[0].id}, 7);  // the fix made the own position known for the target
     EXPECT_EQ(OwnShip.transmitFlags[0], 1);  // the GPS port gets RMC back
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], 1);
@@ -75,16 +77,19 @@ TEST_F(SensorInputTest, FixFollowedByAisInOneChunkStillReportsTheFix)
     EXPECT_DOUBLE_EQ(lastRecord.latitude, 54.0 + 22.2750f / 60.0);
 }
 
-TEST_F(SensorInputTest, OneTickDrainsASecondOfABusyAisPort)
+TEST_F(SensorInputTest, OneTickDrainsASecondOfABusyRadarPort)
 {
-    const std::string vdm = Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0");
-    std::string second;  // about one second of 38400 baud
-    while (second.size() < 3800)
-        second += vdm;
+    OwnShip.positionKnown = true;
+    std::string second;  // about one second of 38400 baud, every sentence another target
+    int sentences = 0;
+    while (second.size() < 3800) {
+        const std::string number = std::to_string(10 + sentences++);
+        second += Nmea("$RATTM," + number + ",1.5,45.0,T,10.0,90.0,T,0.5,10.0,N,,T");
+    }
     Tick(second);
-    EXPECT_EQ(PortSentenceStatistics[0].dispatched * vdm.size(), second.size());
-    EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);
     EXPECT_EQ(ComPorts[0].clearErrors().waiting, 0);
+    EXPECT_EQ(int(TakeUpdatedTargets().size()), sentences);
+    EXPECT_EQ(int32_t{TargetTable[size_t(sentences - 1)].id}, 10 + sentences - 1);
 }
 
 TEST_F(SensorInputTest, TcpTextIsDroppedOnceRead)

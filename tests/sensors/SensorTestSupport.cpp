@@ -90,9 +90,6 @@ void ResetSensorSide()
     PortLineErrors = {};
     PortSentenceStatistics = {};
     AisAssembly = AisAssemblyState{};
-    for (TargetRecord& record : TargetTable)
-        record = TargetRecord{};
-    MarkAllTargetsFree();
     AisHook = AisHooks{};
     RunReceivedRouteWork();
     ReceivedRoutes = ReceivedRouteState{};
@@ -103,6 +100,7 @@ void ResetSensorSide()
     SeabedFlushTile.changed = false;
     SensorSetup = SensorSettings{};
     SensorHook = SensorHooks{};
+    ResetTargetTable();
     ResetGpsDate();
     for (platform::SerialPort& port : ComPorts)
         port.close();

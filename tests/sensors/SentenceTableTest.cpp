@@ -24,7 +24,6 @@ struct SentenceCase {
     std::function<void()> check;
 };
 
-int targetCase = 0;
 std::vector<std::string> notices;
 
 std::string Stored(const PortInputBuffer& b)
@@ -86,8 +85,12 @@ std::vector<SentenceCase> Cases()
         {"'*' with no hex digits", "$GPHDT,123.4,T*G1\r\n", "$??HDT 123.4 T", CaseNone, nullptr,
          [] { EXPECT_EQ(OwnShip.headingValidity, 0); }},
         {"TTM", Nmea("$RATTM,01,1.5,45.0,T,10.0,90.0,T,0.5,10.0,N,TGT1,T,,120000,A"),
-         "$??TTM 01 1.5 45.0 T 10.0 90.0 T 0.5 10.0 N TGT1 T 0 120000 A", CaseTtm, nullptr,
-         [] { EXPECT_EQ(targetCase, CaseTtm); }},
+         "$??TTM 01 1.5 45.0 T 10.0 90.0 T 0.5 10.0 N TGT1 T 0 120000 A", CaseTtm, known,
+         [] {
+             EXPECT_EQ(int32_t{TargetTable[0].id}, 1);
+             EXPECT_STREQ(TargetTable[0].label, "TGT1");
+             EXPECT_FLOAT_EQ(float{TargetTable[0].tcpa}, 10.0f);
+         }},
         {"HDT", Nmea("$HEHDT,274.07,T"), "$??HDT 274.07 T", CaseHdt, nullptr,
          [] {
              EXPECT_FLOAT_EQ(OwnShip.heading, 274.07f);
@@ -142,8 +145,11 @@ std::vector<SentenceCase> Cases()
          CaseWpl, routes, [] { EXPECT_TRUE(ReceivedRoutes.received[12]); }},
         {"RTE", Nmea("$GPRTE,1,1,c,0,12,13"), "$??RTE 1 1 c 0 12 13", CaseRte, routes,
          [] { EXPECT_EQ(ReceivedRoutes.lastSentence, 1); }},
-        {"TGT", Nmea("$RATGT,02,1.5,45.0,T"), "$??TGT 02 1.5 45.0 T", CaseTgt, nullptr,
-         [] { EXPECT_EQ(targetCase, CaseTgt); }},
+        {"TGT", Nmea("$RATGT,02,1.5,45.0,T"), "$??TGT 02 1.5 45.0 T", CaseTgt, known,
+         [] {
+             EXPECT_EQ(int32_t{TargetTable[0].id}, 2);
+             EXPECT_FLOAT_EQ(float{TargetTable[0].bearing}, 45.0f);
+         }},
         {"ALR", Nmea("$AIALR,120000.00,7,A,V,AIS: antenna VSWR"),
          "$??ALR 120000.00 7 A V AIS:_antenna_VSWR", CaseAlr, warnings,
          [] { EXPECT_EQ(OwnShip.pendingAisAlarm, 7); }},
@@ -153,8 +159,11 @@ std::vector<SentenceCase> Cases()
              EXPECT_EQ(notices[0], "to MMSI 211234560 unsuccessful");
          }},
         {"VDM", Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
-         "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, nullptr,
-         [] { EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u); }},
+         "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, known,
+         [] {
+             EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);
+             EXPECT_EQ(int32_t{TargetTable[0].id}, 244670316);
+         }},
         {"VDO", Nmea("!AIVDO,1,1,,B,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
          "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo,
          [] { SensorSetup.ownMmsi = 244670316; },
@@ -182,7 +191,11 @@ std::vector<SentenceCase> Cases()
          "$ 12345 1234 561234 56712 3 456123 4 567123 456789", CaseFixedMarker, known, nullptr},
         {"fixed-column target", "$T0123456789012345678901234567890123456789012345\r\n",
          "$ 01 2 3456 7 8901 2 34567 8 90123 4567 890 123456789012345", CaseFixedTarget,
-         known, [] { EXPECT_EQ(targetCase, CaseFixedTarget); }},
+         known,
+         [] {
+             EXPECT_EQ(int32_t{TargetTable[0].id}, 1);
+             EXPECT_FLOAT_EQ(float{TargetTable[0].tcpa}, 890.0f);  // the north velocity's place
+         }},
         {"header not in the table", Nmea("$GPXTE,A,A,0.67,L,N"), "$??XTE", CaseNone, nullptr,
          [] { EXPECT_EQ(PortSentenceStatistics[0].unknown, 1u); }},
         {"121-character line", Line121 + Nmea("$HEHDT,12.0,T"), "$??HDT 12.0 T", CaseHdt,
@@ -203,14 +216,9 @@ TEST_F(SentenceTableTest, EverySentenceKindThroughASerialPort)
     for (const SentenceCase& c : Cases()) {
         SCOPED_TRACE(c.name);
         ResetSensorSide();
-        targetCase = 0;
         notices.clear();
         SensorHook.showNotice = [](const platform::MessageBoxRequest& r) {
             notices.push_back(r.text);
-        };
-        SensorHook.targetSentence = [](int caseNumber, const SentenceContext&) {
-            targetCase = caseNumber;
-            return 0;
         };
         PseudoTerminal terminal;
         ASSERT_TRUE(ComPorts[0].open(terminal.path(), 38400));

@@ -1,9 +1,20 @@
-/* A 2D/3D exchange library; built with THREED_INCOMPLETE it lacks _tGetStatC. */
+/* A 2D/3D exchange library; built with THREED_INCOMPLETE it lacks _tGetStatC. It keeps the last
+   record put and the StatC word at that moment for the tests. */
 #include <stdint.h>
+#include <string.h>
 
 static int32_t statusA, statusB, statusC;
+static unsigned char lastRecord[124];
+static int32_t lastRecordLength = -1, statusCAtPut;
 
-void _tPutRec(void* record, int32_t length) { (void)record; (void)length; }
+void _tPutRec(void* record, int32_t length)
+{
+    if (length < 0 || length > (int32_t)sizeof lastRecord)
+        length = sizeof lastRecord;
+    memcpy(lastRecord, record, (size_t)length);
+    lastRecordLength = length;
+    statusCAtPut = statusC;
+}
 void _tGetRec(void* record, int32_t length) { (void)record; (void)length; }
 void _tPutStatA(int32_t s) { statusA = s; }
 int32_t _tGetStatA(void) { return statusA; }
@@ -13,3 +24,20 @@ void _tPutStatC(int32_t s) { statusC = s; }
 #ifndef THREED_INCOMPLETE
 int32_t _tGetStatC(void) { return statusC; }
 #endif
+
+/* The length of the last record put (-1 before any), a 32-bit word of it at a byte offset, and
+   StatC while it was put. */
+int32_t test_record_length(void) { return lastRecordLength; }
+int32_t test_record_word(int32_t offset)
+{
+    int32_t word;
+    memcpy(&word, lastRecord + offset, sizeof word);
+    return word;
+}
+int32_t test_status_c_at_put(void) { return statusCAtPut; }
+void test_reset(void)
+{
+    statusA = statusB = statusC = 0;
+    lastRecordLength = -1;
+    statusCAtPut = 0;
+}

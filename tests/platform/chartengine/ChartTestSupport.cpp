@@ -144,13 +144,18 @@ void WriteHarmonicsWithoutStations(const std::filesystem::path& file)
     close_tide_db();
 }
 
-HarbourEngine::HarbourEngine(bool weather)
+InstalledEngine::InstalledEngine(const std::vector<std::string>& fixtureFiles, const std::string& name, bool weather)
 {
-    const auto sources = LinkChartSources(folder_.path() / "sources",
-                                          {"s58/AA500001.000", "world/ne_110m_land.geojson"});
-    InstallDatabase(sources, engine(), "Harbour");
+    InstallDatabase(LinkChartSources(folder_.path() / "sources", fixtureFiles), engine(), name);
     LinkTides(engine());
     WriteRegistry(registry(), engine(), weather);
 }
+
+HarbourEngine::HarbourEngine(bool weather)
+    : InstalledEngine({"s58/AA500001.000", "world/ne_110m_land.geojson"}, "Harbour", weather)
+{
+}
+
+BayEngine::BayEngine() : InstalledEngine(DefaultChartFiles(), "Bay", false) {}
 
 }  // namespace charttest

@@ -26,12 +26,11 @@ private:
     std::filesystem::path path_;
 };
 
-// A temporary engine folder with the harbour cell AA500001 and the world base installed as the
-// database "Harbour", the tide harmonics linked, and a registry store naming it (with the weather
-// symbolization when asked).
-class HarbourEngine {
+// A temporary engine folder with fixture files installed as a database, the tide harmonics
+// linked, and a registry store naming it (with the weather symbolization when asked).
+class InstalledEngine {
 public:
-    explicit HarbourEngine(bool weather);
+    InstalledEngine(const std::vector<std::string>& fixtureFiles, const std::string& name, bool weather);
 
     const std::filesystem::path& folder() const { return folder_.path(); }
     std::filesystem::path engine() const { return folder_.path() / "engine"; }
@@ -39,6 +38,18 @@ public:
 
 private:
     TemporaryFolder folder_;
+};
+
+// The harbour cell AA500001 and the world base as the database "Harbour".
+class HarbourEngine : public InstalledEngine {
+public:
+    explicit HarbourEngine(bool weather);
+};
+
+// The bay: the cell US4MD81M with its updates and the world base as the database "Bay".
+class BayEngine : public InstalledEngine {
+public:
+    BayEngine();
 };
 
 // A fixture file of tests/fixtures/charts ("US4MD81M/US4MD81M.000").

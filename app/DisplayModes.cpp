@@ -1,0 +1,82 @@
+// The display mode chosen in Daylight: the tool bar's day or night pictures, the chart's colour
+// table and the program's colour scheme, and what follows the scheme.
+
+#include "app/BarImages.h"
+#include "app/ColourScheme.h"
+#include "app/ExternalLibraries.h"
+#include "app/ImageList1.h"
+#include "app/ImageList5.h"
+#include "app/PendingServices.h"
+#include "app/TForm1.h"
+#include "chart/ChartHooks.h"
+#include "chart/ChartLevels.h"
+#include "chart/ChartPresentation.h"
+#include "frame/SetupParameters.h"
+#include "frame/SharedTables.h"
+
+#include <QComboBox>
+
+#include <cstring>
+
+namespace {
+
+// Modes 3 and 4 show the night pictures.
+constexpr int32_t FirstNightMode = 3;
+// The 3D view's palette word in the short form of the exchange record.
+constexpr size_t ThreeDPaletteOffset = 52;
+constexpr int32_t ThreeDShortRecord = 56;
+constexpr int32_t StatCWriting = 1;  // this side rewrites the record
+constexpr int32_t StatCReading = 2;  // the 3D side holds it
+constexpr int32_t StatAPaletteChanged = 8;
+
+// The 3D view takes its palette in the brightness of the mode: modes 1 and 2 share one.
+void GiveThreeDThePalette(int32_t mode)
+{
+    if (!ThreeDAvailable)
+        return;
+    const ExternalEntries& e = ExternalEntryTable;
+    if ((e.tGetStatC() & StatCReading) == 0) {
+        e.tPutStatC(e.tGetStatC() | StatCWriting);
+        e.tGetRec(&ThreeDExchange, ThreeDShortRecord);
+        const int32_t brightness = mode < 2 ? mode : mode - 1;
+        const int32_t palette = SetupParameters.ThreeDPalette + 4 * brightness;
+        std::memcpy(reinterpret_cast<char*>(&ThreeDExchange) + ThreeDPaletteOffset, &palette, sizeof palette);
+        e.tPutRec(&ThreeDExchange, ThreeDShortRecord);
+        e.tPutStatC(e.tGetStatC() & ~StatCWriting);
+    }
+    e.tPutStatA(e.tGetStatA() | StatAPaletteChanged);
+}
+
+}  // namespace
+
+void TForm1::ConnectDisplayModes()
+{
+    ImageList1 = MakeImageList1();
+    ImageList5 = MakeImageList5();
+    connect(Daylight, &QComboBox::activated, this, &TForm1::DaylightChange);
+    ChartHook.applyColourScheme = [this](int32_t mode) { ApplyColourScheme(*this, mode); };
+}
+
+// Nothing happens before the start-up has set the controls up, nor for an entry outside the
+// five modes.
+void TForm1::DaylightChange()
+{
+    const int32_t mode = Daylight->currentIndex();
+    if (!StartupDone || ChartRestartInProgress || mode < 0 || mode >= DisplayModeCount)
+        return;
+    DisplayModeIndex = mode;
+    if (mode < FirstNightMode && !DayImagesActive) {
+        DayImagesActive = true;
+        ShowToolBarImages(*this, ImageList1);
+    } else if (mode >= FirstNightMode && DayImagesActive) {
+        DayImagesActive = false;
+        ShowToolBarImages(*this, ImageList5);
+    }
+    // The chart's colour table and the colour scheme; every window of the program repaints in
+    // the new colours.
+    ApplyPresentation(*this, true, true, PresentationColours | PresentationScheme);
+    ShowZoomPanelWarning(*this, zoomPanelWarning);
+    GiveThreeDThePalette(mode);
+    if (cmbDepthSave->currentIndex() != 0)
+        pending::cmbDepthSaveChange(*this);
+}

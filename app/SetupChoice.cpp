@@ -1,0 +1,33 @@
+// The setup list of the main window's Setup page: each entry opens its set-up window, then the
+// list shows "System setup:" again.
+
+#include "app/PendingServices.h"
+#include "app/SetupPortWiring.h"
+#include "app/SetupSensorWiring.h"
+#include "app/TForm1.h"
+
+#include <QComboBox>
+
+namespace {
+
+enum SetupEntry : int {
+    SetupTitle = 0,
+    SetupPorts = 1,
+    SetupOwnShip = 2,
+    SetupChartDatabase = 3,
+    SetupChartUpdate = 4,
+};
+
+}  // namespace
+
+void TForm1::cmbSetupChange()
+{
+    switch (cmbSetup->currentIndex()) {
+    case SetupPorts: ShowSetupPort(); break;
+    case SetupOwnShip: ShowSetupSensor(); break;
+    case SetupChartDatabase: pending::ShowChartDatabaseWindow(); break;
+    case SetupChartUpdate: pending::ShowChartUpdateWindow(); break;
+    default: break;
+    }
+    cmbSetup->setCurrentIndex(SetupTitle);
+}
