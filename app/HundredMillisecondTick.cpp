@@ -31,6 +31,7 @@
 #include "platform/system/TextCodec.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/TWeatherDlg.h"
+#include "sensors/ComOutThread.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SeabedRecorder.h"
@@ -427,7 +428,7 @@ void ProcessFix(TForm1& f)
     if (f.CM93mini->height() > 10)
         PaintMiniChartMarkers(f);
     if (StartupDone)
-        pending::SignalComOutThread();
+        SignalComOutThread();
     if (OwnShip.alarmKind == AlarmNoGps && !Shown(f.pnDR)) {
         OwnShip.alarmKind = AlarmNone;
         OwnShip.alarmActive = false;

@@ -74,7 +74,6 @@ void FlushSeabedTile(const SeabedTile&) {}
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }
 
-void SignalComOutThread() {}
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}
 

@@ -127,8 +127,7 @@ void FlushSeabedTile(const SeabedTile& tile);
 bool UserDataTransferAvailable();  // false until the import lands
 bool TransferUserData(const std::filesystem::path& list);
 
-// Output thread, radar and sound.
-void SignalComOutThread();
+// Radar and sound.
 void RadarSetPos(double longitude, double latitude, double course);
 void PlayAlarmSound();         // "alarm.wav" of the program folder
 

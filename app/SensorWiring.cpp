@@ -5,6 +5,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
 #include "sensors/OwnShipState.h"
@@ -18,9 +19,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <mutex>
+
 void RefreshSensorSettings()
 {
     const SetupParametersRecord& s = SetupParameters;
+    const std::lock_guard lock(ComOutStateLock);
     SensorSetup.magneticVariation = s.MagneticVariation;
     SensorSetup.depthSurface = s.DepthSurf;
     SensorSetup.acceptRoutes = s.AutomaticRte != 0;
@@ -33,6 +37,7 @@ void RefreshSensorSettings()
     SensorSetup.ownMmsi = s.Mmsi;
     SensorSetup.aisRange = s.AisRange;
     SensorSetup.aisMessages = s.AisMessages != 0;
+    SensorSetup.autoGyro = s.AutoGyro != 0;
 }
 
 // The hooks reach the main window through Form1, which is null once the window is gone.

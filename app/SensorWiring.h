@@ -5,8 +5,8 @@
 
 class TForm1;
 
-// Copies the settings the sensor handlers read from SetupParameters; run again after a settings
-// dialog changed them.
+// Copies the settings the sensor handlers and the output thread read from SetupParameters, under
+// ComOutStateLock (call it without the lock); run again after a settings dialog changed them.
 void RefreshSensorSettings();
 
 // Fills SensorSetup and the sensor and AIS hooks (which reach the window through Form1) with those

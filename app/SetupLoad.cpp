@@ -7,16 +7,13 @@
 #include "frame/PortSettings.h"
 #include "frame/SetupField.h"
 #include "frame/SharedTables.h"
+#include "platform/system/FileReplace.h"
 #include "sensors/OwnShipState.h"
 
 #include <QDateEdit>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <fstream>
 
 std::function<void()> RestoreSystemColours;
@@ -119,44 +116,6 @@ bool ReadSetupFile(const std::filesystem::path& path, SetupParametersRecord& rec
         return false;
     record = SetupParametersRecord{};
     in.read(reinterpret_cast<char*>(&record), sizeof record);
-    return true;
-}
-
-bool WriteAll(int fd, const unsigned char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        data += written;
-        size -= std::size_t(written);
-    }
-    return true;
-}
-
-// Replaces target with data through "<target>.tmp" in the same folder.
-bool ReplaceFile(const std::filesystem::path& target, const void* data, std::size_t size)
-{
-    std::filesystem::path temporary = target;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const bool written = WriteAll(fd, static_cast<const unsigned char*>(data), size)
-                         && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // The rename itself reaches the disk with the folder.
-    const int folder = ::open(target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
     return true;
 }
 
@@ -264,7 +223,8 @@ bool SaveSetupParameters(bool restoreColours)
     NoteThreeDWindow(SetupParameters);
     if (Form1)
         SetupParameters.CopyFromDate = DaysFromDate(Form1->dtCopyFrom->date());
-    const bool saved = ReplaceFile(SetupFilePath(), &SetupParameters, sizeof SetupParameters);
+    const std::string_view bytes(reinterpret_cast<const char*>(&SetupParameters), sizeof SetupParameters);
+    const bool saved = platform::ReplaceFile(SetupFilePath(), bytes);
     if (restoreColours && RestoreSystemColours)
         RestoreSystemColours();
     return saved;

@@ -11,7 +11,9 @@
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
 #include "app/MainIni.h"
+#include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
+#include "app/Screenshot.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -25,6 +27,7 @@
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
+#include "platform/system/HotKey.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
@@ -313,16 +316,18 @@ void StartupSetup(TForm1& form)
     if (MiniMapView)
         SetMiniChartLevel(form);
 
-    // The sensor side: its settings and hooks and the set-up dialogs', then the active ports; the
-    // route code's hooks. An active port that did not open brings up the port set-up, which
-    // reports it.
+    // The sensor side: its settings and hooks and the set-up dialogs', the output thread, then
+    // the active ports; the route code's hooks. An active port that did not open brings up the
+    // port set-up, which reports it.
     WireSensors(form);
     WireSetupPort();
     WireSetupSensor();
+    StartOutputThread(form);
     OpenComPortsAtStart();
     PortDialogRequested = ComPortError;
     WireRouteHooks();
 
+    form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();
     form.iThreadTimers1->SetEnabled(2, true);
 }

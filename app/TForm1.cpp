@@ -5,6 +5,7 @@
 #include "app/DataSets.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
+#include "app/ShutdownIo.h"
 #include "app/Startup.h"
 #include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
@@ -15,6 +16,7 @@
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
+#include "platform/system/HotKey.h"
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/TextCodec.h"
 #include "sensors/DeccaConverter.h"
@@ -74,12 +76,14 @@ TForm1::TForm1(QWidget* owner)
 TForm1::~TForm1()
 {
     delete iThreadTimers1;
+    ScreenshotHotKey.reset();
     // The socket closes with the window's children; its last events must not reach the window.
     QObject::disconnect(ClientSocket1, nullptr, this, nullptr);
     delete Decca;
     Decca = nullptr;
     delete Loran;
     Loran = nullptr;
+    ShutdownIo();
 }
 
 

@@ -12,12 +12,16 @@
 #include <QPixmap>
 
 #include <array>
+#include <memory>
 
 class QPainter;
 class QRect;
 class QTcpSocket;
 class QTimer;
 class TiThreadTimers;
+namespace platform {
+class ApplicationHotKey;
+}
 
 class TForm1 : public QMainWindow, public MainWindowControls, public ChartWindow {
     Q_OBJECT
@@ -41,6 +45,8 @@ public:
     ImageList ImageList3;
     bool DayImagesActive = false;
     int32_t DisplayModeIndex = 0;
+    // Ctrl+PrintScreen, registered by the start-up (Screenshot.h).
+    std::unique_ptr<platform::ApplicationHotKey> ScreenshotHotKey;
 
 public slots:
     void Timer1Timer();

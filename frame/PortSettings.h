@@ -8,10 +8,14 @@
 #include <cstdint>
 #include <string>
 
-// Guards what the output thread reads of the main thread's state: the port fields and the
-// magnetic variation of the settings record, the own-ship state, the clock, the route table and
-// the route-following values. Never held across a message box or a file operation, and never
-// taken by a thread that holds it already (a Debug build stops the program when that happens).
+// Guards what the output thread reads of the main thread's state: the port fields of the
+// settings record, the sensor side's copy of its settings (SensorSetup: the magnetic variation,
+// AutoGyro), the own-ship state (its transmit flags and AIS reply port included), the route
+// table, the route-following values, the output buffer and the replay mute; and the clock
+// record, which its writers and its release change under it too. Never
+// held across a message box, a file operation or a serial write, and never taken by a thread
+// that holds it already (a Debug build stops the program when that happens). The COM ports
+// themselves have a lock of their own (ComPortLock); no one holds both.
 //
 // This is the one list of who takes the lock and who expects it held.
 //
@@ -20,24 +24,30 @@
 //   userdata   ClearRouteTable, InsertRouteEntry, AppendRouteEntry, RemoveRouteEntry,
 //              InsertOwnPosition, RemoveOwnPosition, SetRouteEntryPosition, TakeReceivedRoute
 //              (RouteTable); ComputeRouteLeg, FillRouteGridRow and whatever calls them
-//              (RouteLegs); StoreRouteToDatabase, LoadRouteIntoTable (RouteStore)
+//              (RouteLegs); StoreRouteToDatabase, LoadRouteIntoTable (RouteStore); every write
+//              of RouteId, CurrentWaypoint, DistanceToGo (RouteTable.h) and of the values of
+//              RouteFollowing.h
 //   sensors    ParseSensorInput and the readers that call it (ReadComPort, ReadTcpInput),
-//              CloseComPorts
-//   app        LoadSetupParameters, LoadMainIni, UpdateClockRecord, the 100 ms tick's dead
-//              reckoning and fix processing, the one-second tick's GPS source switch and
-//              position time-out
+//              CloseComPorts, SendOneOffText, SetOutputMutedByReplay; on the output thread
+//              SendNmeaOutput, for the building of a cycle's output only
+//   app        LoadSetupParameters, LoadMainIni, RefreshSensorSettings, UpdateClockRecord, the
+//              100 ms tick's dead reckoning and fix processing, the one-second tick's GPS
+//              source switch and position time-out, ShutdownIo's release of the clock
 //
 // Expect it held (run only inside ParseSensorInput, which holds it for a whole chunk):
 //   sensors    DispatchSentence and every sentence handler it calls (SentenceHandlers.h),
 //              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid,
 //              DecodeAisPayload, ConvertAisPosition, ShowAisTextMessage, and the sensor hooks
 //              that SensorHooks.h marks as called under the lock.
+// Expect it held (run only inside SendNmeaOutput):
+//   sensors    BuildNmeaOutput, AppendRmc, AppendRouteSentences.
 //
 // Work that needs one of the takers, a file or a window is queued while the lock is held and
 // done once it is released: the route-table work of received waypoints and routes and the target
 // table's ais5 look-ups and writes (RunTargetFileWork) run at the end of ParseSensorInput;
 // notices, the AIS work (text messages into the info file, the target dialog: AisHooks.h,
-// showAisAlarm) and the fix hand-over run in the readers after the chunk.
+// showAisAlarm) and the fix hand-over run in the readers after the chunk; the output thread
+// writes the ports and hands its TCP text over after the cycle's output is built.
 extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection

@@ -1,11 +1,21 @@
 #pragma once
-// Opening and closing the COM ports at the baud rates of the port settings, and the alarm relay,
-// which is the break line of the alarm port.
+// Opening, closing and writing the COM ports at the baud rates of the port settings, and the
+// alarm relay, which is the break line of the alarm port.
+//
+// The output thread writes the ports while the main thread may open or close them: both take
+// ComPortLock, so that no port is written while it is opened or closed, and a descriptor number
+// the system has given to something else since is never written. While the output thread runs,
+// open and close the ports only through OpenComPort and CloseComPorts.
 
+#include "frame/CheckedMutex.h"
 #include "sensors/OwnShipState.h"
 
 #include <array>
 #include <cstdint>
+#include <string_view>
+
+// Held while a COM port is opened, closed or written (never across a wait for the line).
+extern CheckedMutex ComPortLock;
 
 // Set when an active port failed to open; the port set-up reports it.
 extern bool ComPortError;
@@ -28,9 +38,18 @@ extern bool ComPortLostCheckPending;
 // Opens every active COM port at its baud index as the program starts and notes which opened.
 void OpenComPortsAtStart();
 
-// Purges and closes every open COM port and clears the transmit flags; when a port was open it
-// waits 200 ms, so that the instruments see the line drop. A second call finds nothing open.
+// Clears the transmit flags and the AIS reply port, then purges and closes every open COM port;
+// when a port was open it waits 200 ms, so that the instruments see the line drop. A second call
+// finds nothing open. Stop the output thread first where it is to send nothing more; it never
+// writes a port being closed either way.
 void CloseComPorts();
+
+// Writes all of `text` to COM port `port` (0..11), waiting for room in the port's queue for as
+// long as the text takes on the line twice over and half a second more; ComPortLock is taken for
+// each piece written and not held while waiting. False when the port is not open, is closed or
+// reopened meanwhile (what is left goes with the port), a write fails, or the line did not take
+// the text in time (noted as the port's LineErrorTxFull).
+bool WriteComPort(int port, std::string_view text);
 
 // Closes (true) or opens (false) the alarm relay contact by holding the alarm port's break line.
 // Does nothing without an alarm port (255) or while that port is not open.

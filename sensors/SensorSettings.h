@@ -1,6 +1,7 @@
 #pragma once
 // The settings the sensor handlers read. The frame copies them from its settings record at
 // start-up and whenever a dialog changes them; the sensor library never reads the record itself.
+// The output thread reads them too, so the copy is made under ComOutStateLock.
 
 #include <cstdint>
 
@@ -20,6 +21,7 @@ struct SensorSettings {
     uint32_t ownMmsi = 0;            // the own ship's MMSI: AIS reports of it are not targets
     int32_t aisRange = AisRangeUnlimited;  // nautical miles; AIS targets beyond it are not taken
     bool aisMessages = false;        // show received AIS text messages in the target dialog
+    bool autoGyro = false;           // the autopilot takes true bearings ("Autopilot use gyro")
 };
 
 extern SensorSettings SensorSetup;

@@ -268,13 +268,24 @@ bool IsPlainHeader(const char* h)
     return std::memcmp(h, "$PFEC", 5) != 0 && std::memcmp(h, "$PRHO", 5) != 0;
 }
 
-// The table look-up of a line's six stored characters: keeps the talker, lets a "GP" talker
-// choose the GPS port, writes the talker as "??". False (and counted) when the header is unknown.
+// A satellite receiver's talker: GPS ("GP"), several systems combined ("GN"), GLONASS ("GL"),
+// Galileo ("GA"), BeiDou ("GB", "BD"), NavIC ("GI") and QZSS ("GQ").
+bool IsSatelliteTalker(char first, char second)
+{
+    if (first == 'B')
+        return second == 'D';
+    return first == 'G' && (second == 'P' || second == 'N' || second == 'L' || second == 'A' ||
+                            second == 'B' || second == 'I' || second == 'Q');
+}
+
+// The table look-up of a line's six stored characters: keeps the talker, lets a satellite
+// receiver's talker choose the GPS port, writes the talker as "??". False (and counted) when the
+// header is unknown.
 bool LookUpHeader(int port, PortInputBuffer& b)
 {
     char* line = b.line;
     b.talker = line[2];
-    if (OwnShip.gpsPort < 0 && line[1] == 'G' && line[2] == 'P' &&
+    if (OwnShip.gpsPort < 0 && IsSatelliteTalker(line[1], line[2]) &&
         !(SensorHook.replayPlaying && SensorHook.replayPlaying()))
         OwnShip.gpsPort = port;
     line[1] = '?';

@@ -94,21 +94,20 @@ int32_t StoredWaypointCount()
 }
 
 // Moves the entries from `index` on up one place and puts `entry` there; the caller has
-// checked the room.
+// checked the room and holds the lock.
 void OpenPlace(int32_t index, const WP_typ& entry)
 {
     const int32_t count = RouteEntryCount();
-    const std::lock_guard lock(ComOutStateLock);
     std::move_backward(RouteTable.begin() + index, RouteTable.begin() + count,
                        RouteTable.begin() + count + 1);
     RouteTable[size_t(index)] = entry;
     WaypointCount = count + 1;
 }
 
+// The caller holds the lock.
 void ClosePlace(int32_t index)
 {
     const int32_t count = RouteEntryCount();
-    const std::lock_guard lock(ComOutStateLock);
     std::move(RouteTable.begin() + index + 1, RouteTable.begin() + count,
               RouteTable.begin() + index);
     WaypointCount = count - 1;
@@ -123,6 +122,7 @@ bool InsertRouteEntry(int32_t index, const WP_typ& entry)
     if (index < 0 || index > count || StoredWaypointCount() >= MaxRouteWaypoints ||
         count >= MaxRouteEntries)
         return false;
+    const std::lock_guard lock(ComOutStateLock);
     OpenPlace(index, entry);
     return true;
 }
@@ -136,6 +136,7 @@ bool RemoveRouteEntry(int32_t index)
 {
     if (index < 0 || index >= RouteEntryCount())
         return false;
+    const std::lock_guard lock(ComOutStateLock);
     ClosePlace(index);
     return true;
 }
@@ -146,6 +147,7 @@ bool InsertOwnPosition(const cmgbase::GeoPoint& position)
         return false;
     WP_typ own;
     own.position = position;
+    const std::lock_guard lock(ComOutStateLock);  // the output thread numbers by the flag
     OpenPlace(0, own);
     OwnPositionInserted = 1;
     return true;
@@ -155,6 +157,7 @@ void RemoveOwnPosition()
 {
     if (!OwnPositionInserted)
         return;
+    const std::lock_guard lock(ComOutStateLock);
     OwnPositionInserted = 0;
     if (RouteEntryCount() > 0)
         ClosePlace(0);
@@ -180,6 +183,11 @@ void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints)
     OwnPositionInserted = 0;
     RouteId = RouteNotStored;
     RouteFromOutside = 1;
+}
+
+int32_t WaypointNumber(int32_t index)
+{
+    return OwnPositionInserted ? index : index + 1;
 }
 
 int32_t NextActiveWaypoint()

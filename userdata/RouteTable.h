@@ -93,11 +93,13 @@ enum RouteEditModes : int32_t {
 constexpr int32_t RouteNotStored = 65535;  // RouteId of a route in the table only
 constexpr size_t RouteNameSize = 40;
 
+// The output thread reads RouteId, CurrentWaypoint, OwnPositionInserted and DistanceToGo too:
+// they are written under ComOutStateLock (route following's other values: RouteFollowing.h).
 extern int32_t RouteId;  // object id of the route in the table; 0 none
 extern char RouteName[RouteNameSize];        // at most 39 characters and the NUL
 extern char SecondRouteName[RouteNameSize];  // of a route added to the one in the table
 extern int32_t RouteEditMode;                // RouteEditModes, other values no route work
-extern int32_t CurrentWaypoint;              // being steered to
+extern int32_t CurrentWaypoint;              // being steered to: the leg from the one before
 extern int32_t NextStopWaypoint;             // NextActiveWaypoint(); -1 to be found
 extern uint8_t OwnPositionInserted;          // as waypoint 0, at route start
 extern uint8_t RouteForward;                 // 1: stored order, 0: reversed
@@ -137,6 +139,11 @@ bool SetRouteEntryPosition(int32_t index, const cmgbase::GeoPoint& position);
 // never sees half of it): its waypoints in order, at most MaxRouteWaypoints, no own position;
 // RouteId becomes RouteNotStored and RouteFromOutside is set.
 void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints);
+
+// The number entry `index` is shown and sent under: index + 1, or index while the own position
+// is inserted as entry 0, so that a route's waypoints keep their numbers. The own position
+// ahead of the route (entry -1, where no leg is followed yet) follows the same rule.
+int32_t WaypointNumber(int32_t index);
 
 // The first waypoint from CurrentWaypoint on with a stop; the last waypoint when none has one.
 int32_t NextActiveWaypoint();

@@ -1,12 +1,11 @@
 #include "platform/system/IniFile.h"
 
+#include "platform/system/FileReplace.h"
+
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <unistd.h>
 
 namespace platform {
 
@@ -65,31 +64,6 @@ int DigitValue(char c)
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return 99;
-}
-
-bool WriteAll(int fd, const std::string& data)
-{
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes the rename itself durable; a folder that cannot be synced does not undo the save.
-void SyncFolder(const std::filesystem::path& folder)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -283,19 +257,7 @@ bool IniFile::save() const
             content += (e.isKey && e.text.empty() ? e.key + "=" + e.value : e.text) + "\r\n";
     }
 
-    std::filesystem::path temporary = path_;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    const bool written = WriteAll(fd, content) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path_.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(path_.parent_path());
-    return true;
+    return ReplaceFile(path_, content);
 }
 
 }  // namespace platform

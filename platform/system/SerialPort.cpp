@@ -95,7 +95,9 @@ bool SerialPort::open(const std::string& path, int baud)
         return false;
     }
     fd_ = fd;
+    baud_ = baud;
     pendingErrors_ = 0;
+    transmitErrors_ = 0;
     countersKnown_ = false;
     countedErrors();  // the counts so far are the baseline
     return true;
@@ -137,7 +139,7 @@ LineStatus SerialPort::clearErrors()
     LineStatus status;
     if (fd_ < 0)
         return status;
-    status.errors = pendingErrors_ | countedErrors();
+    status.errors = pendingErrors_ | transmitErrors_.exchange(0) | countedErrors();
     pendingErrors_ = 0;
     int waiting = 0;
     if (ioctl(fd_, FIONREAD, &waiting) == 0 && waiting > 0)
@@ -173,12 +175,15 @@ int SerialPort::write(const char* data, int size)
             return int(n);
         if (errno == EINTR)
             continue;
-        if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            pendingErrors_ |= LineErrorTxFull;
+        if (errno == EAGAIN || errno == EWOULDBLOCK)
             return 0;
-        }
         return -1;
     }
+}
+
+void SerialPort::noteTransmitFull()
+{
+    transmitErrors_ |= LineErrorTxFull;
 }
 
 void SerialPort::purge()

@@ -3,7 +3,11 @@
 // (8 data bits, no parity, one stop bit, no flow control) and read without blocking. Line errors
 // come as the Windows CE_* bits the program tests, where the driver counts them (a real UART does,
 // a pseudo-terminal does not).
+//
+// A port is opened, closed and read on one thread; write, noteTransmitFull and baud may run on
+// another while no open or close runs (the caller's lock keeps them apart).
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -45,13 +49,18 @@ public:
     bool openCom(int port, int baud) { return open(SerialDevicePath(port), baud); }
     void close();
     bool isOpen() const { return fd_ >= 0; }
+    // The rate the port was opened at; 0 while closed.
+    int baud() const { return fd_ >= 0 ? baud_ : 0; }
 
     // The line errors since the last call and the number of bytes waiting (ClearCommError).
     LineStatus clearErrors();
     // Reads what is there, up to `size` bytes, without waiting; 0 when nothing is there.
     int read(char* buffer, int size);
-    // Writes what the driver takes now; the count written, -1 on failure.
+    // Writes what the driver takes now; the count written (0 while its queue is full), -1 on
+    // failure.
     int write(const char* data, int size);
+    // A text could not be written whole: the next clearErrors reports LineErrorTxFull.
+    void noteTransmitFull();
     // Drops everything queued in both directions.
     void purge();
     // Holds the line in the break state (the alarm relay) or releases it.
@@ -61,7 +70,9 @@ private:
     uint32_t countedErrors();
 
     int fd_ = -1;
+    int baud_ = 0;
     uint32_t pendingErrors_ = 0;
+    std::atomic<uint32_t> transmitErrors_{0};
     bool countersKnown_ = false;
     int lastFrame_ = 0, lastOverrun_ = 0, lastParity_ = 0, lastBreak_ = 0, lastBufOverrun_ = 0;
 };

@@ -57,20 +57,13 @@ namespace {
 
 int32_t Degrees600000(int32_t normalised) { return int32_t(cmgbase::nrm2deg(normalised) * 600000.0); }
 
-class ChartSideTest : public SetupTest {
+class ChartSideTest : public HarbourProgramTest {
 protected:
-    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(false); }
-    static void TearDownTestSuite()
-    {
-        delete harbour_;
-        harbour_ = nullptr;
-    }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        HarbourProgramTest::SetUp();
         ResetTickState();
-        LayOutProgramFolder(folder, harbour_->engine(), "[C-Map]\n10=No mini scale\n13=Chart engine restarted\n");
+        LayOutProgramFolder(folder, engine(), "[C-Map]\n10=No mini scale\n13=Chart engine restarted\n");
         beforeStartup();
         form = StartProgram(QSize(400, 300));
         ASSERT_TRUE(StartupDone);
@@ -83,7 +76,7 @@ protected:
     {
         StopProgram(form);
         nameBase_.unload();
-        SetupTest::TearDown();
+        HarbourProgramTest::TearDown();
     }
 
     // Files of the program folder a test wants the start-up to read.
@@ -100,11 +93,8 @@ protected:
     std::unique_ptr<TForm1> form;
 
 private:
-    static charttest::HarbourEngine* harbour_;
     platform::SharedLibrary nameBase_;
 };
-
-charttest::HarbourEngine* ChartSideTest::harbour_ = nullptr;
 
 const cmgbase::GeoPoint HarbourCell = {cmgbase::deg2nrm(60.915), cmgbase::deg2nrm(-32.485)};
 

@@ -28,17 +28,23 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize = {});
 // and empties the hooks, the tick clock and the tick state.
 void StopProgram(std::unique_ptr<TForm1>& form);
 
-// A test of the started program over the bay's chart database, which its suite installs once.
-class BayChartTest : public SetupTest {
+// A test of the started program over a chart database that its suite installs once: the
+// harbour's cell or the bay's.
+template <class Engine>
+class InstalledChartTest : public SetupTest {
 protected:
-    static void SetUpTestSuite() { bay_ = new charttest::BayEngine; }
+    static void SetUpTestSuite() { engine_ = new Engine; }
     static void TearDownTestSuite()
     {
-        delete bay_;
-        bay_ = nullptr;
+        delete engine_;
+        engine_ = nullptr;
     }
-    static std::filesystem::path engine() { return bay_->engine(); }
+    // The chart engine folder of the database, for LayOutProgramFolder.
+    static std::filesystem::path engine() { return engine_->engine(); }
 
 private:
-    static inline charttest::BayEngine* bay_ = nullptr;
+    static inline Engine* engine_ = nullptr;
 };
+
+using HarbourProgramTest = InstalledChartTest<charttest::HarbourEngine>;
+using BayChartTest = InstalledChartTest<charttest::BayEngine>;

@@ -54,20 +54,13 @@ namespace {
 const cmgbase::GeoPoint HarbourCell = {cmgbase::deg2nrm(60.915), cmgbase::deg2nrm(-32.485)};
 const QRgb Blank = qRgb(255, 255, 255);
 
-class StaticOverlayTest : public SetupTest {
+class StaticOverlayTest : public HarbourProgramTest {
 protected:
-    static void SetUpTestSuite() { harbour_ = new charttest::HarbourEngine(false); }
-    static void TearDownTestSuite()
-    {
-        delete harbour_;
-        harbour_ = nullptr;
-    }
-
     void SetUp() override
     {
-        SetupTest::SetUp();
+        HarbourProgramTest::SetUp();
         ResetTickState();
-        LayOutProgramFolder(folder, harbour_->engine(), "[C-Map]\n13=Chart engine restarted\n");
+        LayOutProgramFolder(folder, engine(), "[C-Map]\n13=Chart engine restarted\n");
         form = StartProgram(QSize(640, 480));
         ASSERT_TRUE(StartupDone);
         ASSERT_NE(MainMapView, nullptr);
@@ -91,7 +84,7 @@ protected:
         ClearRouteTable();
         TrackPixels = {};
         ResetChartCursor();
-        SetupTest::TearDown();
+        HarbourProgramTest::TearDown();
     }
 
     // The chart position under a pixel of the main view.
@@ -117,12 +110,7 @@ protected:
     }
 
     std::unique_ptr<TForm1> form;
-
-private:
-    static charttest::HarbourEngine* harbour_;
 };
-
-charttest::HarbourEngine* StaticOverlayTest::harbour_ = nullptr;
 
 TrackSample Sample(const cmgbase::GeoPoint& position, uint16_t depthDecimetres)
 {

@@ -49,8 +49,12 @@ std::vector<SentenceCase> Cases()
              EXPECT_EQ(OwnShip.gpsQuality, 1);
              EXPECT_EQ(OwnShip.satellites, 8);
          }},
-        {"GGA of another talker does not choose the GPS port",
+        {"GGA of a receiver of several satellite systems chooses the GPS port",
          Nmea("$GNGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
+         "$??GGA 123519 4807.038 N 01131.000 E 1 08 0.9 545.4 M 46.9 M 0 ", CaseGga, nullptr,
+         [] { EXPECT_EQ(OwnShip.gpsPort, 0); }},
+        {"GGA of a talker that is no satellite receiver does not choose the GPS port",
+         Nmea("$IIGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"),
          "$??GGA 123519 4807.038 N 01131.000 E 1 08 0.9 545.4 M 46.9 M 0 ", CaseGga, nullptr,
          [] { EXPECT_EQ(OwnShip.gpsPort, -1); }},
         {"GLL", Nmea("$GPGLL,4916.45,N,12311.12,W,225444,A"),

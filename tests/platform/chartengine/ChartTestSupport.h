@@ -43,7 +43,7 @@ private:
 // The harbour cell AA500001 and the world base as the database "Harbour".
 class HarbourEngine : public InstalledEngine {
 public:
-    explicit HarbourEngine(bool weather);
+    explicit HarbourEngine(bool weather = false);
 };
 
 // The bay: the cell US4MD81M with its updates and the world base as the database "Bay".

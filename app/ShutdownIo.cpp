@@ -1,0 +1,20 @@
+#include "app/ShutdownIo.h"
+
+#include "app/ChildPrograms.h"
+#include "frame/PortSettings.h"
+#include "frame/SharedTables.h"
+#include "sensors/ComOutThread.h"
+#include "sensors/ComPortControl.h"
+#include "sensors/NmeaOutput.h"
+
+#include <mutex>
+
+void ShutdownIo()
+{
+    StopComOutThread();
+    ComOutHook = {};  // it reaches the window that is going
+    CloseComPorts();
+    EndChildPrograms();
+    const std::lock_guard lock(ComOutStateLock);
+    ClockTime.reset();
+}
