@@ -35,7 +35,7 @@ void RefreshSensorSettings()
     SensorSetup.depthTo = s.ThreeDDepthTo;
     SensorSetup.alarmPort = s.AlarmPort;
     SensorSetup.ownMmsi = s.Mmsi;
-    SensorSetup.aisRange = s.AisRange;
+    SensorSetup.aisRange = AisRangeMiles(s);
     SensorSetup.aisMessages = s.AisMessages != 0;
     SensorSetup.autoGyro = s.AutoGyro != 0;
 }

@@ -1,5 +1,6 @@
 // AIS input with the hooks and settings the start-up installs, through the real 100 ms tick:
-// received safety texts land in the info file of the open data set with their header.
+// received safety texts land in the info file of the open data set with their header, and the
+// AIS range comes from the settings record.
 
 #include "SetupTestSupport.h"
 #include "platform/system/TempFolder.h"
@@ -16,6 +17,7 @@
 #include "sensors/AisMessageHeader.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorInput.h"
+#include "sensors/SensorSettings.h"
 #include "userdata/UserDatabase.h"
 #include "userdata/UserFileSets.h"
 #include "userdata/UserRecords.h"
@@ -103,6 +105,20 @@ TEST_F(AisWiringTest, ReceivedSafetyTextsReachTheInfoFile)
     EXPECT_EQ(header.mmsi, 244000001u);
     EXPECT_EQ(header.kind, "Ad.Safe");
     EXPECT_EQ(texts[1].substr(texts[1].find('\n') + 1), "PLS KEEP CLEAR");
+}
+
+TEST_F(AisWiringTest, TheAisRangeIsTheStoredOneOrTheChosenItemsWhenNoneIsStored)
+{
+    const struct {
+        int16_t stored, index;
+        int32_t taken;
+    } cases[] = {{40, 0, 40}, {9999, 2, 9999}, {0, 2, 15}, {0, 7, 9999}, {-3, 0, 5}};
+    for (const auto& c : cases) {
+        SetupParameters.AisRange = c.stored;
+        SetupParameters.AisRangeIndex = c.index;
+        RefreshSensorSettings();
+        EXPECT_EQ(SensorSetup.aisRange, c.taken) << c.stored << " " << c.index;
+    }
 }
 
 }  // namespace
