@@ -393,3 +393,8 @@ constexpr std::size_t TcpAddressMaxLength = 15;
 std::string TcpAddressText(const SetupParametersRecord& record);
 // Stores the first 15 characters of address and clears the rest of the field.
 void SetTcpAddress(SetupParametersRecord& record, const std::string& address);
+
+// The AIS range in nautical miles (9999 no limit): the stored one, or for a record that holds
+// none (a record made from defaults) the range of the chosen cmbAisRange item ("5 Nm" .. "50 Nm",
+// "no limit").
+int32_t AisRangeMiles(const SetupParametersRecord& record);
