@@ -10,7 +10,6 @@
 void WireTargetDialog()
 {
     TargetDialogHooks& h = TargetDialogHook;
-    h.storeTextMessage = [](uint32_t time, const std::string& text) { AddAisTextMessage(time, text); };
     h.readTextMessages = [](uint32_t now) { return ReadAisTextMessages(now); };
     h.saveArpaTrack = [](int32_t index) { pending::SaveArpaTrack(index); };
     h.redrawOverlay = [] {

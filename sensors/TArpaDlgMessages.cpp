@@ -5,6 +5,7 @@
 
 #include "platform/system/SystemClock.h"
 #include "platform/system/TextCodec.h"
+#include "sensors/AisHooks.h"
 #include "sensors/AisMessageHeader.h"
 #include "sensors/AisOutgoingText.h"
 #include "sensors/AisSendSentences.h"
@@ -181,8 +182,8 @@ void TArpaDlg::btnSendClick()
     header.mmsi = destination;
     header.kind = message.safety ? "Tx Safe" : "Tx";
     header.name = broadcast ? "Broadcast" : FieldText(target->label, sizeof target->label);
-    if (TargetDialogHook.storeTextMessage)
-        TargetDialogHook.storeTextMessage(uint32_t(now), FormatAisMessageHeader(header) + '\n' + text);
+    if (AisHook.storeTextMessage)
+        AisHook.storeTextMessage(uint32_t(now), FormatAisMessageHeader(header) + '\n' + text);
 }
 
 void TArpaDlg::btnConfirmClick()

@@ -1,7 +1,8 @@
 #pragma once
-// What the target dialog asks of the layers above it: the info file of the user database, the
-// track store, the main window's chart and its place on the screen. The frame fills these at
-// start-up; an empty hook is skipped (or answers as noted). All run on the main thread.
+// What the target dialog asks of the layers above it: the stored AIS text messages of the info
+// file (it stores the ones it sends through AisHook.storeTextMessage), the track store, the main
+// window's chart and its place on the screen. The frame fills these at start-up; an empty hook
+// is skipped (or answers as noted). All run on the main thread.
 
 #include <QPoint>
 
@@ -11,9 +12,6 @@
 #include <vector>
 
 struct TargetDialogHooks {
-    // Stores a sent AIS text message in the info file: key id `time` (seconds since 1970), the
-    // text its header line, a newline and the message.
-    std::function<void(uint32_t time, const std::string& text)> storeTextMessage;
     // The stored AIS text messages, newest first, each its header line, a newline and the
     // message; messages more than 31 days older than `now` are deleted on the way (none when
     // unset).

@@ -8,6 +8,7 @@
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
+#include "sensors/AisHooks.h"
 #include "sensors/AisMessageHeader.h"
 #include "sensors/ComOutThread.h"
 #include "sensors/OwnShipState.h"
@@ -53,7 +54,7 @@ protected:
             OwnShip.aisReplyPort = ReplyPort;
         }
         ASSERT_TRUE(StartComOutThread());
-        TargetDialogHook.storeTextMessage = [this](uint32_t time, const std::string& text) {
+        AisHook.storeTextMessage = [this](uint32_t time, const std::string& text) {
             stored.insert(stored.begin(), text);
             storedTimes.push_back(time);
         };
@@ -72,6 +73,7 @@ protected:
         simulation.reset();
         dialog.reset();
         TargetDialogHook = {};
+        AisHook = {};
         SetupParameters.PersonsOnBoard = 0;
         OutputTest::TearDown();
     }
