@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr uint8_t AlarmKind = 6;
+constexpr uint8_t AlarmRecordKind = 6;  // the own AIS record while it shows an alarm
 constexpr const char* AlarmHeading = "ALARM -- ALARM -- ALARM -- ALARM";
 constexpr int32_t SequenceIds = 4;
 constexpr uint32_t MmsiPerMid = 1000000;  // the MID is an MMSI's first three of nine digits
@@ -210,7 +210,7 @@ void TArpaDlg::ShowAisMessages(int32_t index, bool safety)
 void TArpaDlg::ShowAisAlarm(const std::string& text)
 {
     ShownTarget = OwnAisRecord;
-    TargetTable[OwnAisRecord].kind = AlarmKind;
+    TargetTable[OwnAisRecord].kind = AlarmRecordKind;
     UpdateTargetPanel();
     btnAis->setChecked(false);
     btnMess->setChecked(true);

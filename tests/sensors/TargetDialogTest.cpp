@@ -458,7 +458,7 @@ TEST_F(TargetDialogTest, LabelColourTrackAndDeleteChangeTheRecord)
     QTest::mouseClick(dialog->pBlack, Qt::LeftButton);
     EXPECT_EQ(t.colour, 6);
     dialog->Delete->click();
-    EXPECT_EQ(t.count, 0);
+    EXPECT_EQ(int16_t{t.count}, 0);
     EXPECT_EQ(redraws, 5);
 }
 
@@ -470,7 +470,7 @@ TEST_F(TargetDialogTest, ClosingFreesALostTargetAndASimulatedTargetOpensItsDialo
     ShownTarget = 2;
     dialog->UpdateTargetPanel();
     dialog->btnOK->click();
-    EXPECT_EQ(lost.id, -1);
+    EXPECT_EQ(int32_t{lost.id}, -1);
     EXPECT_EQ(OwnShip.pendingAisAlarm, -1);
 
     TargetRecord& simulated = ClaimTarget(4, SimulatedTargetId(4), TargetSimulated);
