@@ -58,6 +58,23 @@ QLabel* Caption(QWidget* parent, const char* text)
     return new QLabel(QString::fromLatin1(text), parent);
 }
 
+// A readout with its caption before it in a grid.
+struct ReadoutPlace {
+    QLabel*& readout;
+    const char* name;
+    const char* caption;
+    int row, column, span = 1;
+};
+
+void PlaceReadouts(QWidget* parent, QGridLayout* grid, std::initializer_list<ReadoutPlace> places)
+{
+    for (const ReadoutPlace& place : places) {
+        place.readout = Readout(parent, place.name);
+        grid->addWidget(Caption(parent, place.caption), place.row, place.column);
+        grid->addWidget(place.readout, place.row, place.column + 1, 1, place.span);
+    }
+}
+
 QComboBox* ListOf(QWidget* parent, const char* name, const auto& items)
 {
     QComboBox* list = Named<QComboBox>(parent, name);
@@ -181,25 +198,13 @@ void TArpaDlg::buildTop()
     colours->addStretch();
     grid->addLayout(colours, 2, 0, 1, 4);
 
-    const struct {
-        QLabel*& readout;
-        const char* name;
-        const char* caption;
-    } readouts[]{
-        {txArpaBrg, "txArpaBrg", "Brg"},  {txArpaDst, "txArpaDst", "Dist"},
-        {txArpaHdg, "txArpaHdg", "Crs"},  {txArpaSog, "txArpaSog", "Spd"},
-        {txArpaCpa, "txArpaCpa", "CPA"},  {txArpaTcpa, "txArpaTcpa", "TCPA"},
-        {txArpaLat, "txArpaLat", "Lat"},  {txArpaLon, "txArpaLon", "Lon"},
-    };
-    int row = 3;
-    int column = 0;
-    for (const auto& r : readouts) {
-        r.readout = Readout(top, r.name);
-        grid->addWidget(Caption(top, r.caption), row, column);
-        grid->addWidget(r.readout, row, column + 1);
-        column = column == 0 ? 2 : 0;
-        row += column == 0 ? 1 : 0;
-    }
+    PlaceReadouts(top, grid,
+                  {
+                      {txArpaBrg, "txArpaBrg", "Brg", 3, 0},  {txArpaDst, "txArpaDst", "Dist", 3, 2},
+                      {txArpaHdg, "txArpaHdg", "Crs", 4, 0},  {txArpaSog, "txArpaSog", "Spd", 4, 2},
+                      {txArpaCpa, "txArpaCpa", "CPA", 5, 0},  {txArpaTcpa, "txArpaTcpa", "TCPA", 5, 2},
+                      {txArpaLat, "txArpaLat", "Lat", 6, 0},  {txArpaLon, "txArpaLon", "Lon", 6, 2},
+                  });
 
     ckCpa = Captioned<QCheckBox>(top, "ckCpa", "CPA");
     btnAis = Captioned<QPushButton>(top, "btnAis", "Ais info");
@@ -212,7 +217,7 @@ void TArpaDlg::buildTop()
     aisButtons->addWidget(btnAis);
     aisButtons->addWidget(btnMess);
     aisButtons->addWidget(btnOwn);
-    grid->addLayout(aisButtons, row++, 0, 1, 4);
+    grid->addLayout(aisButtons, 7, 0, 1, 4);
 
     Save = Captioned<QPushButton>(top, "Save", "Save");
     Delete = Captioned<QPushButton>(top, "Delete", "Delete");
@@ -221,7 +226,7 @@ void TArpaDlg::buildTop()
     buttons->addWidget(Save);
     buttons->addWidget(Delete);
     buttons->addWidget(btnOK);
-    grid->addLayout(buttons, row, 0, 1, 4);
+    grid->addLayout(buttons, 8, 0, 1, 4);
 
     layout()->addWidget(top);
 }
@@ -234,24 +239,15 @@ void TArpaDlg::buildAisPanel()
     txAisHead = Captioned<QLabel>(pnAis, "txAisHead", ReplayedTargetHeading);
     txAisHead->hide();
     grid->addWidget(txAisHead, 0, 0, 1, 4);
-    const struct {
-        QLabel*& panel;
-        const char* name;
-        const char* caption;
-        int row, column, span;
-    } fields[]{
-        {pnMmsi, "pnMmsi", "MMSI", 1, 0, 1},     {pnCall, "pnCall", "Call", 1, 2, 1},
-        {pnImo, "pnImo", "IMO", 2, 0, 1},        {pnUtc, "pnUtc", "UTC", 2, 2, 1},
-        {pnType, "pnType", "Type", 3, 0, 3},     {pnCargo, "pnCargo", "Cargo", 4, 0, 3},
-        {pnSize, "pnSize", "Size", 5, 0, 3},     {pnDest, "pnDest", "Dest", 6, 0, 1},
-        {pnEta, "pnEta", "ETA", 6, 2, 1},        {pnStatus, "pnStatus", "Status", 7, 0, 3},
-        {pnHdg, "pnHdg", "Hdg", 8, 0, 1},        {pnRot, "pnRot", "ROT", 8, 2, 1},
-    };
-    for (const auto& f : fields) {
-        f.panel = Readout(pnAis, f.name);
-        grid->addWidget(Caption(pnAis, f.caption), f.row, f.column);
-        grid->addWidget(f.panel, f.row, f.column + 1, 1, f.span);
-    }
+    PlaceReadouts(pnAis, grid,
+                  {
+                      {pnMmsi, "pnMmsi", "MMSI", 1, 0},       {pnCall, "pnCall", "Call", 1, 2},
+                      {pnImo, "pnImo", "IMO", 2, 0},          {pnUtc, "pnUtc", "UTC", 2, 2},
+                      {pnType, "pnType", "Type", 3, 0, 3},    {pnCargo, "pnCargo", "Cargo", 4, 0, 3},
+                      {pnSize, "pnSize", "Size", 5, 0, 3},    {pnDest, "pnDest", "Dest", 6, 0},
+                      {pnEta, "pnEta", "ETA", 6, 2},          {pnStatus, "pnStatus", "Status", 7, 0, 3},
+                      {pnHdg, "pnHdg", "Hdg", 8, 0},          {pnRot, "pnRot", "ROT", 8, 2},
+                  });
     lowerPanels_->addWidget(pnAis);
 }
 
