@@ -1,6 +1,7 @@
 #include "StartedProgram.h"
 
 #include "app/ExternalLibraries.h"
+#include "app/ShutdownIo.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
@@ -60,6 +61,8 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize)
 
 void StopProgram(std::unique_ptr<TForm1>& form)
 {
+    // As the program ends: the input and output first, then the window.
+    ShutdownIo();
     form.reset();
     Form1 = nullptr;
     ChartHook = {};

@@ -24,8 +24,9 @@ void LayOutProgramFolder(const std::filesystem::path& folder, const std::filesys
 // half past twelve, so that no hourly work runs; the timers are then stopped.
 std::unique_ptr<TForm1> StartProgram(QSize chartSize = {});
 
-// Deletes the window, the chart engine with its views, the services and the outside libraries,
-// and empties the hooks, the tick clock and the tick state.
+// Ends the input and output (ShutdownIo), deletes the window, the chart engine with its views,
+// the services and the outside libraries, and empties the hooks, the tick clock and the tick
+// state.
 void StopProgram(std::unique_ptr<TForm1>& form);
 
 // A test of the started program over a chart database that its suite installs once: the
