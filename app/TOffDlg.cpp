@@ -1,5 +1,6 @@
 #include "app/TOffDlg.h"
 
+#include "app/ControlBehaviour.h"
 #include "app/ProgramExit.h"
 #include "app/SystemColours.h"
 #include "app/TForm1.h"
@@ -112,9 +113,5 @@ void TOffDlg::OffBtnClick()
 
 void ShowOffDlg()
 {
-    if (!OffDlg)
-        return;
-    OffDlg->show();
-    OffDlg->raise();
-    OffDlg->activateWindow();
+    ShowForm(OffDlg);
 }

@@ -32,33 +32,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class OutputThreadTest : public HarbourProgramTest {
+class OutputThreadTest : public Com2ProgramTest {
 protected:
     void SetUp() override
     {
-        HarbourProgramTest::SetUp();
-        ResetSensorSide();
-        ResetOutputSide();
-        ResetTickState();
+        Com2ProgramTest::SetUp();
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
         // COM2: with no stored settings the alarm relay is on COM1.
-        platform::SetSerialDevicePath(1, gps.path());
-        LayOutProgramFolder(folder, engine(), "");
-        writeFile("VarnikV3.ini", "[PortActive]\n2=1\nIP=1\n[PortXmit]\nXmit=4\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
-                                      std::to_string(server.serverPort()) + "\n");
-        form = StartProgram(QSize(400, 300));
-        ASSERT_TRUE(StartupDone);
-    }
-
-    void TearDown() override
-    {
-        if (form)
-            StopProgram(form);
-        platform::SetSerialDevicePath(1, "");
-        WritePortSettings(PortSettings{});
-        ResetOutputSide();
-        ResetSensorSide();
-        HarbourProgramTest::TearDown();
+        startWithCom2("[PortActive]\n2=1\nIP=1\n[PortXmit]\nXmit=4\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
+                      std::to_string(server.serverPort()) + "\n");
     }
 
     // The server's side of the window's connection, once made.
@@ -69,9 +51,7 @@ protected:
         return server.nextPendingConnection();
     }
 
-    PseudoTerminal gps;  // the far end of COM2
     QTcpServer server;
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(OutputThreadTest, TheTickWakesTheStartedThreadForEachFixAndTheProgramsEndStopsIt)

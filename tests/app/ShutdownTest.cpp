@@ -79,21 +79,14 @@ bool HungUp(const PseudoTerminal& terminal)
     return ::poll(&far, 1, 0) == 1 && (far.revents & POLLHUP) != 0;
 }
 
-class ShutdownTest : public HarbourProgramTest {
+class ShutdownTest : public Com2ProgramTest {
 protected:
     void SetUp() override
     {
-        HarbourProgramTest::SetUp();
-        ResetSensorSide();
-        ResetOutputSide();
-        ResetTickState();
-        platform::SetSerialDevicePath(1, gps.path());
-        LayOutProgramFolder(folder, engine(), "");
-        writeFile("VarnikV3.ini", "[PortActive]\n2=1\n");
+        Com2ProgramTest::SetUp();
         SetShutdownClock(&clock);
         platform::SetPowerOffHandler([this](const std::string& command) { powerOffs.push_back(command); });
-        form = StartProgram(QSize(400, 300));
-        ASSERT_TRUE(StartupDone);
+        startWithCom2("[PortActive]\n2=1\n");
         OffDlg = new TOffDlg;
         ASSERT_TRUE(threeD.load(folder, "Halvmark.DLL"));
         ASSERT_TRUE(nameBase.load(folder, "Vestrin.DLL"));
@@ -108,19 +101,15 @@ protected:
         OffDlg = nullptr;
         for (platform::ChildProcess* program : {&ThreeDGenerator, &ThreeDViewer})
             program->endAfter(0);
-        if (form)
-            StopProgram(form);
-        threeD.entry<void (*)()>("test_reset")();
-        nameBase.entry<void (*)(int32_t)>("test_set_active")(0);
+        if (threeD.isLoaded())
+            threeD.entry<void (*)()>("test_reset")();
+        if (nameBase.isLoaded())
+            nameBase.entry<void (*)(int32_t)>("test_set_active")(0);
+        Com2ProgramTest::TearDown();
         threeD.unload();
         nameBase.unload();
         platform::SetPowerOffHandler({});
         SetShutdownClock(nullptr);
-        platform::SetSerialDevicePath(1, "");
-        WritePortSettings(PortSettings{});
-        ResetOutputSide();
-        ResetSensorSide();
-        HarbourProgramTest::TearDown();
     }
 
     int32_t statusA() const { return threeD.entry<int32_t (*)()>("_tGetStatA")(); }
@@ -144,10 +133,8 @@ protected:
         return std::filesystem::file_size(folder / "dta.res") == sizeof(SetupParametersRecord);
     }
 
-    PseudoTerminal gps;  // the far end of COM2
     RecordingClock clock;
     std::vector<std::string> powerOffs;
-    std::unique_ptr<TForm1> form;
     platform::SharedLibrary threeD;
     platform::SharedLibrary nameBase;
 };

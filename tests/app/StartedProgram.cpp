@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "frame/PortSettings.h"
 #include "chart/ChartHooks.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
@@ -14,6 +15,7 @@
 #include "platform/system/RegistryStore.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
+#include "sensors/OutputTestSupport.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/TSetupPort.h"
 #include "sensors/SetupSensorHooks.h"
@@ -83,4 +85,27 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     ChartEngine = nullptr;
     SetTickClock({});
     ResetTickState();
+}
+
+void Com2ProgramTest::startWithCom2(const std::string& mainIni)
+{
+    ResetSensorSide();
+    ResetOutputSide();
+    ResetTickState();
+    platform::SetSerialDevicePath(1, gps.path());
+    LayOutProgramFolder(folder, engine(), "");
+    writeFile("VarnikV3.ini", mainIni);
+    form = StartProgram(QSize(400, 300));
+    ASSERT_TRUE(StartupDone);
+}
+
+void Com2ProgramTest::TearDown()
+{
+    if (form)
+        StopProgram(form);
+    platform::SetSerialDevicePath(1, "");
+    WritePortSettings(PortSettings{});
+    ResetOutputSide();
+    ResetSensorSide();
+    HarbourProgramTest::TearDown();
 }

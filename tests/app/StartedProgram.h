@@ -6,6 +6,7 @@
 #include "SetupTestSupport.h"
 
 #include "platform/chartengine/ChartTestSupport.h"
+#include "sensors/SensorTestSupport.h"
 
 #include <QSize>
 
@@ -49,3 +50,15 @@ private:
 
 using HarbourProgramTest = InstalledChartTest<charttest::HarbourEngine>;
 using BayChartTest = InstalledChartTest<charttest::BayEngine>;
+
+// The started program over the harbour's cell with COM2, the GPS's port, on a pseudo-terminal
+// and the sensor and output side reset around it.
+class Com2ProgramTest : public HarbourProgramTest {
+protected:
+    // Starts the program with `mainIni` as its VarnikV3.ini.
+    void startWithCom2(const std::string& mainIni);
+    void TearDown() override;
+
+    PseudoTerminal gps;  // the far end of COM2
+    std::unique_ptr<TForm1> form;
+};
