@@ -3,6 +3,7 @@
 #include "AppTestSupport.h"
 
 #include "app/ChildPrograms.h"
+#include "app/LanguageLoader.h"
 #include "app/SystemColours.h"
 #include "app/TOffDlg.h"
 #include "app/TimerClock.h"
@@ -58,6 +59,22 @@ TEST_F(OffDlgTest, TheDialogIsDrawnWithItsFourButtonsInTheActiveCaptionColour)
     dialog.reject();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(programEndRequests, 0);
+}
+
+TEST_F(OffDlgTest, TheLanguageFileReplacesTheButtonsTextsAndHints)
+{
+    TOffDlg dialog;
+    writeFile("deutsch.lng", "[OffDlg]\n1=Zum Desktop\n2=Im Hintergrund\n3=Rechner aus\n4=Ende\n"
+                             "5=Klein\n6=Abbruch\n7=Ausschalten\n");
+    LoadLanguage(folder / "deutsch.lng");
+
+    EXPECT_EQ(dialog.ExitBtn->text(), "Ende");
+    EXPECT_EQ(dialog.ExitBtn->toolTip(), "Zum Desktop");
+    EXPECT_EQ(dialog.MiniBtn->text(), "Klein");
+    EXPECT_EQ(dialog.MiniBtn->toolTip(), "Im Hintergrund");
+    EXPECT_EQ(dialog.CancelBtn->text(), "Abbruch");
+    EXPECT_EQ(dialog.OffBtn->text(), "Ausschalten");
+    EXPECT_EQ(dialog.OffBtn->toolTip(), "Rechner aus");
 }
 
 TEST_F(OffDlgTest, ActivatingTheDialogPutsThePointerOnCancel)

@@ -24,9 +24,14 @@
 #include "platform/system/ProgramEnd.h"
 #include "platform/system/RegistryStore.h"
 #include "platform/system/TerminationSignals.h"
+#include "chart/MapManager.h"
+#include "chart/MapView.h"
 #include "radarweather/RadarManager.h"
+#include "radarweather/WeatherManager.h"
 #include "sensors/ComOutThread.h"
 #include "sensors/ComPortControl.h"
+#include "sensors/DeccaConverter.h"
+#include "sensors/LoranConverter.h"
 #include "sensors/NmeaOutput.h"
 #include "sensors/OutputTestSupport.h"
 #include "sensors/SeabedRecorder.h"
@@ -374,6 +379,29 @@ TEST_F(ShutdownTest, ATerminationSignalTakesTheExitAndTheLoopsEndShutsTheIoBefor
     EXPECT_TRUE(HungUp(gps));
     EXPECT_TRUE(idFileFree());
     EXPECT_EQ(ClockTime, nullptr);
+}
+
+// The window goes after the input and output: it stops the radar while it runs and releases the
+// engine objects and the converters, each once (the tear-down deletes what is left again).
+TEST_F(ShutdownTest, TheWindowsEndReleasesTheEngineObjectsAndTheConverters)
+{
+    ASSERT_NE(ChartEngine, nullptr);
+    ASSERT_NE(MiniMapView, nullptr);
+    ASSERT_NE(Loran, nullptr);
+    ASSERT_NE(Decca, nullptr);
+    RadarService = new RadarManager;
+    RadarService->running = 1;
+    ShutdownIo();
+    form.reset();
+    Form1 = nullptr;
+
+    EXPECT_EQ(WeatherService, nullptr);
+    EXPECT_EQ(RadarService, nullptr);
+    EXPECT_EQ(MiniMapView, nullptr);
+    EXPECT_EQ(MainMapView, nullptr);
+    EXPECT_EQ(ChartEngine, nullptr);
+    EXPECT_EQ(Loran, nullptr);
+    EXPECT_EQ(Decca, nullptr);
 }
 
 // The depths the recorder holds are stored at every shut-down, with or without the 3D library.
