@@ -50,6 +50,8 @@ int32_t AlarmHold() { return 0; }
 
 bool ShownTargetCpaBox() { return false; }
 void UpdateTargetPanel(int32_t) {}
+void ShowAisMessages(int32_t, bool) {}
+void ShowAisAlarm(const std::string&) {}
 bool KeepLostArpaTargets() { return false; }
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }

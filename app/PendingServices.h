@@ -91,6 +91,10 @@ int32_t AlarmHold();           // 0: no hold without route following
 // Targets: the target and track dialogs.
 bool ShownTargetCpaBox();      // target dialog: its CPA box, off while absent
 void UpdateTargetPanel(int32_t index);
+// Target dialog: opens the list of AIS text messages of the record it shows (ShownTarget),
+// "Safety" checked when asked; its AIS alarm mode with the alarm text.
+void ShowAisMessages(int32_t index, bool safety);
+void ShowAisAlarm(const std::string& text);
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
 
 // Anchor watch: the anchor position and radius (nautical miles) when one is set.

@@ -1,5 +1,6 @@
 #include "app/SensorWiring.h"
 
+#include "app/AisWiring.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/TargetTableWiring.h"
@@ -34,6 +35,8 @@ void RefreshSensorSettings()
     SensorSetup.depthTo = s.ThreeDDepthTo;
     SensorSetup.alarmPort = s.AlarmPort;
     SensorSetup.ownMmsi = s.Mmsi;
+    SensorSetup.aisRange = AisRangeMiles(s);
+    SensorSetup.aisMessages = s.AisMessages != 0;
     SensorSetup.autoGyro = s.AutoGyro != 0;
 }
 
@@ -70,6 +73,7 @@ void WireSensors(TForm1&)
         TakeReceivedRoute(positions);
     };
     h.beep = [](int32_t, int32_t) { QApplication::beep(); };
+    WireAisHooks();
     WireTargetTable();
 }
 

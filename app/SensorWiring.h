@@ -9,8 +9,8 @@ class TForm1;
 // ComOutStateLock (call it without the lock); run again after a settings dialog changed them.
 void RefreshSensorSettings();
 
-// Fills SensorSetup and the sensor hooks (which reach the window through Form1) with those of the
-// target table, and lets a GPS date set the PC clock.
+// Fills SensorSetup and the sensor and AIS hooks (which reach the window through Form1) with those
+// of the target table, and lets a GPS date set the PC clock.
 void WireSensors(TForm1& form);
 
 // Hooks the route code to the main window: the chart point under the pointer and the redraw

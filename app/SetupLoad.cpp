@@ -3,6 +3,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/PickerDate.h"
 #include "app/TForm1.h"
+#include "chart/ChartLevels.h"
 #include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupField.h"
@@ -68,6 +69,8 @@ constexpr std::array ClampRanges{
     SETUP_RANGE(DefaultTurnRadius, 0, INT16_MAX, 20),
     SETUP_RANGE(DepthSaveChoice, 0, 0, 0),
     SETUP_RANGE(ThreeDDepthScale, 1, INT16_MAX, 5),
+    SETUP_RANGE(ChartLevel, 0, MaxChartLevel, 0),
+    SETUP_RANGE(MiniChartLevel, 0, MaxMiniChartLevel, 0),
 };
 
 #undef SETUP_RANGE
@@ -201,6 +204,14 @@ cmgbase::GeoPoint ChartStartPosition(const SetupParametersRecord& record)
     return first.empty() ? first.chartPosition() : record.TrackRing.back().chartPosition();
 }
 
+StartLevels ChartStartLevels(const SetupParametersRecord& record)
+{
+    constexpr int32_t globalLevel = UsageBandLevels[0];
+    if (!record.ChartLevelsSaved)
+        return {globalLevel, globalLevel};
+    return {record.ChartLevel, record.MiniChartLevel};
+}
+
 void ClampSetupParameters()
 {
     SetupParametersRecord& record = SetupParameters;
@@ -221,8 +232,12 @@ bool SaveSetupParameters(bool restoreColours)
         return false;
     NoteTrackEnd(SetupParameters);
     NoteThreeDWindow(SetupParameters);
-    if (Form1)
+    if (Form1) {
+        SetupParameters.ChartLevelsSaved = 1;
+        SetupParameters.ChartLevel = uint8_t(Form1->chartLevel);
+        SetupParameters.MiniChartLevel = uint8_t(Form1->miniChartLevel);
         SetupParameters.CopyFromDate = DaysFromDate(Form1->dtCopyFrom->date());
+    }
     const std::string_view bytes(reinterpret_cast<const char*>(&SetupParameters), sizeof SetupParameters);
     const bool saved = platform::ReplaceFile(SetupFilePath(), bytes);
     if (restoreColours && RestoreSystemColours)

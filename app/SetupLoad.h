@@ -28,15 +28,24 @@ bool LoadSetupParameters();
 // oldest real sample; then it is sample 499.
 cmgbase::GeoPoint ChartStartPosition(const SetupParametersRecord& record);
 
+// The levels the main and the mini chart start at: the saved ones, or the global level for a
+// record that never saved them.
+struct StartLevels {
+    int32_t chart;
+    int32_t mini;
+};
+StartLevels ChartStartLevels(const SetupParametersRecord& record);
+
 // Brings the settings into their valid ranges after the main INI file has been read over them.
 // Values outside a range take the range's replacement value; sensor positions stay on the hull.
 void ClampSetupParameters();
 
 // Writes SetupParameters to dta.res: into dta.res.tmp, flushed to disk, then renamed over it, so
 // an interrupted save leaves the previous file whole. Before that it notes the chart centre in an
-// empty track sample at the ring's end, stores the 3D window kept within the screen and the
-// copy-from date of the main window's data page. Does nothing before start-up has finished. Returns false when the file could not be written; the
-// colours are restored when asked in every case.
+// empty track sample at the ring's end, stores the 3D window kept within the screen, and the
+// main window's chart levels and copy-from date. Does nothing before start-up has finished.
+// Returns false when the file could not be written; the colours are restored when asked in every
+// case.
 bool SaveSetupParameters(bool restoreColours);
 
 // Gives the system colours saved at start-up back; set by the code that saved them.

@@ -310,9 +310,10 @@ void StartupSetup(TForm1& form)
     if (StartupAbort)
         return;
 
-    form.chartLevel = 16;
+    const StartLevels levels = ChartStartLevels(Setup);
+    form.chartLevel = levels.chart;
     SetChartLevel(form);
-    form.miniChartLevel = 16;
+    form.miniChartLevel = levels.mini;
     if (MiniMapView)
         SetMiniChartLevel(form);
 

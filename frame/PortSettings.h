@@ -36,16 +36,18 @@
 //
 // Expect it held (run only inside ParseSensorInput, which holds it for a whole chunk):
 //   sensors    DispatchSentence and every sentence handler it calls (SentenceHandlers.h),
-//              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid, and
-//              the sensor hooks that SensorHooks.h marks as called under the lock.
+//              ApplyGpsFix, StoreReceivedWaypoint, HandleDepthReading, StoreDepthInGrid,
+//              DecodeAisPayload, ConvertAisPosition, ShowAisTextMessage, and the sensor hooks
+//              that SensorHooks.h marks as called under the lock.
 // Expect it held (run only inside SendNmeaOutput):
 //   sensors    BuildNmeaOutput, AppendRmc, AppendRouteSentences.
 //
-// Work that needs one of the takers, or a file, is queued while the lock is held and done once
-// it is released: the route-table work of received waypoints and routes and the target table's
-// ais5 look-ups and writes (RunTargetFileWork) run at the end of ParseSensorInput; notices and
-// the fix hand-over run in the readers after the chunk; the output thread writes the ports and
-// hands its TCP text over after the cycle's output is built.
+// Work that needs one of the takers, a file or a window is queued while the lock is held and
+// done once it is released: the route-table work of received waypoints and routes and the target
+// table's ais5 look-ups and writes (RunTargetFileWork) run at the end of ParseSensorInput;
+// notices, the AIS work (text messages into the info file, the target dialog: AisHooks.h,
+// showAisAlarm) and the fix hand-over run in the readers after the chunk; the output thread
+// writes the ports and hands its TCP text over after the cycle's output is built.
 extern CheckedMutex ComOutStateLock;
 
 constexpr int PortCount = 13;  // COM1..COM12, then the TCP connection

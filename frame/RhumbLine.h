@@ -10,3 +10,9 @@
 // Equal points give 0 and 0; a position beyond the pole gives distance 0.
 void RhumbLineInverse(double& distance, double& bearing, const cmgbase::GeoPoint& destination,
                       const cmgbase::GeoPoint& origin);
+
+// True when the rhumb-line distance from `origin` to `destination` is at most `miles` nautical
+// miles, as RhumbLineInverse measures it. Cheap bounds of the distance answer for all but the
+// points close to the limit, so that it can run for every AIS report.
+bool RhumbDistanceWithin(const cmgbase::GeoPoint& destination, const cmgbase::GeoPoint& origin,
+                         double miles);

@@ -14,7 +14,10 @@
 //   18271   uint8   WheelOverShown      wheel-over marks drawn
 //   18272   int16   HighlightSize       size of the highlight drawn around a picked object
 //   18274   uint16  PersonsOnBoard      own voyage data sent with the AIS voyage sentence
-//   18276   6       spare
+//   18276   uint8   ChartLevelsSaved    1: the two levels below were saved; 0: start at the global level
+//   18277   uint8   ChartLevel          main chart level 0..17
+//   18278   uint8   MiniChartLevel      mini chart level 0..16
+//   18279   3       spare
 //
 // Other settings that the chart, sensor and route code name are fields already here: the text
 // size is Resolution, the lane display flag ShowLane, the track mode TrackMode (the first of the
@@ -87,7 +90,10 @@ struct SetupParametersRecord {
     uint8_t WheelOverShown;
     int16_t HighlightSize;
     uint16_t PersonsOnBoard;
-    uint8_t Spare18276[6];
+    uint8_t ChartLevelsSaved;
+    uint8_t ChartLevel;
+    uint8_t MiniChartLevel;
+    uint8_t Spare18279[3];
 
     // "Chart" page.
     float DepthFactor;            // 1.0 metres, 3.2808 feet, 0.5468 fathoms
@@ -270,6 +276,9 @@ SETUP_OFFSET(ThickRoute, 18270);
 SETUP_OFFSET(WheelOverShown, 18271);
 SETUP_OFFSET(HighlightSize, 18272);
 SETUP_OFFSET(PersonsOnBoard, 18274);
+SETUP_OFFSET(ChartLevelsSaved, 18276);
+SETUP_OFFSET(ChartLevel, 18277);
+SETUP_OFFSET(MiniChartLevel, 18278);
 SETUP_OFFSET(DepthFactor, 18282);
 SETUP_OFFSET(ShallowContour, 18286);
 SETUP_OFFSET(ShallowContourDepth, 18288);
@@ -384,3 +393,8 @@ constexpr std::size_t TcpAddressMaxLength = 15;
 std::string TcpAddressText(const SetupParametersRecord& record);
 // Stores the first 15 characters of address and clears the rest of the field.
 void SetTcpAddress(SetupParametersRecord& record, const std::string& address);
+
+// The AIS range in nautical miles (9999 no limit): the stored one, or for a record that holds
+// none (a record made from defaults) the range of the chosen cmbAisRange item ("5 Nm" .. "50 Nm",
+// "no limit").
+int32_t AisRangeMiles(const SetupParametersRecord& record);

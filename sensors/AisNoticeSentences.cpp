@@ -49,8 +49,10 @@ int32_t HandleAlr(const SentenceContext& s)
     if (SensorHook.beep)
         SensorHook.beep(880, 50);
     OwnShip.pendingAisAlarm = number;
-    if (SensorHook.showAisAlarm)
-        SensorHook.showAisAlarm(DisplayText(text));
+    QueueSensorWork([shown = DisplayText(text)] {
+        if (SensorHook.showAisAlarm)
+            SensorHook.showAisAlarm(shown);
+    });
     return 0;
 }
 

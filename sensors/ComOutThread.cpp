@@ -25,7 +25,12 @@ public:
     ComOutThread(const ComOutThread&) = delete;
     ComOutThread& operator=(const ComOutThread&) = delete;
 
-    void signal() { ready_.set(); }
+    void signal(bool positionSentences)
+    {
+        if (positionSentences)
+            positionDue_ = true;
+        ready_.set();
+    }
     bool atLowestPriority() { return platform::RunsAtLowestPriority(thread_); }
 
 private:
@@ -36,13 +41,14 @@ private:
             ready_.wait();
             if (terminated_)
                 break;
-            SendNmeaOutput(batch);
+            SendNmeaOutput(batch, positionDue_.exchange(false));
             std::this_thread::sleep_for(PauseAfterCycle);
         }
     }
 
     platform::AutoResetEvent ready_;
     std::atomic<bool> terminated_{false};
+    std::atomic<bool> positionDue_{false};  // a fix asked for the position and route sentences
     std::thread thread_{[this] { run(); }};  // last: starts once the members above exist
 };
 
@@ -62,7 +68,13 @@ bool StartComOutThread()
 void SignalComOutThread()
 {
     if (instance)
-        instance->signal();
+        instance->signal(true);
+}
+
+void WakeComOutThreadForOneOff()
+{
+    if (instance)
+        instance->signal(false);
 }
 
 bool StopComOutThread()

@@ -8,8 +8,13 @@
 // Starts the thread; false, and nothing happens, while one runs.
 bool StartComOutThread();
 
-// Wakes the thread for one output cycle; nothing while none runs.
+// Wakes the thread for one output cycle with the position and route sentences (the 100 ms tick,
+// after each fix); nothing while none runs.
 void SignalComOutThread();
+
+// Wakes the thread for a cycle that sends the waiting one-off text only, so that AIS messages and
+// acknowledgements go out without waiting for a fix; nothing while none runs.
+void WakeComOutThreadForOneOff();
 
 // Asks the thread to end, wakes it and waits until it has; false when none ran. A cycle under
 // way is finished first.

@@ -2,6 +2,7 @@
 
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
+#include "sensors/ComOutThread.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/OutputSentences.h"
 
@@ -39,21 +40,28 @@ std::string TakeTcpText()
 
 bool SendOneOffText(std::string_view text)
 {
-    const std::lock_guard lock(ComOutStateLock);
-    if (OneOffText.size() + text.size() > OneOffLimit)
-        return false;
-    OneOffText += text;
-    OneOffPending = true;
+    {
+        const std::lock_guard lock(ComOutStateLock);
+        if (OneOffText.size() + text.size() > OneOffLimit)
+            return false;
+        OneOffText += text;
+        OneOffPending = true;
+    }
+    WakeComOutThreadForOneOff();
     return true;
 }
 
 void SetOutputMutedByReplay(bool muted)
 {
-    const std::lock_guard lock(ComOutStateLock);
-    OutputMutedByReplay = muted;
+    {
+        const std::lock_guard lock(ComOutStateLock);
+        OutputMutedByReplay = muted;
+    }
+    if (!muted)
+        WakeComOutThreadForOneOff();  // what waited during the replay goes out
 }
 
-void BuildNmeaOutput(NmeaOutputBatch& batch)
+void BuildNmeaOutput(NmeaOutputBatch& batch, bool positionSentences)
 {
     batch.oneOff.clear();
     batch.oneOffPort = -1;
@@ -68,6 +76,8 @@ void BuildNmeaOutput(NmeaOutputBatch& batch)
         batch.oneOffPort = OwnShip.aisReplyPort;
     }
     OneOffText.clear();
+    if (!positionSentences)
+        return;
 
     const int32_t bits = SetupParameters.OutputSentences;
     if (bits & OutputRmc)
@@ -93,11 +103,11 @@ void WriteNmeaOutput(const NmeaOutputBatch& batch)
         HandOverTcpText(batch.oneOff);
 }
 
-void SendNmeaOutput(NmeaOutputBatch& batch)
+void SendNmeaOutput(NmeaOutputBatch& batch, bool positionSentences)
 {
     {
         const std::lock_guard lock(ComOutStateLock);
-        BuildNmeaOutput(batch);
+        BuildNmeaOutput(batch, positionSentences);
     }
     WriteNmeaOutput(batch);
 }

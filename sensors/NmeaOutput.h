@@ -26,13 +26,14 @@ extern bool OutputMutedByReplay;
 // The most one-off text that waits at once.
 constexpr size_t OneOffLimit = 4096;
 
-// Queues `text` (whole sentences, each with its checksum and line end) for the AIS reply port;
-// the next output cycle sends it. Texts queued before that cycle go out in order. False, and
+// Queues `text` (whole sentences, each with its checksum and line end) for the AIS reply port
+// and wakes the output thread, whose next cycle sends it. Texts queued before that cycle go out in order. False, and
 // nothing is queued, when the waiting text would grow beyond OneOffLimit. Main thread; takes
 // the lock.
 bool SendOneOffText(std::string_view text);
 
-// Mutes or unmutes the output for the replay button; takes the lock.
+// Mutes or unmutes the output for the replay button; takes the lock. Unmuting wakes the output
+// thread for the one-off text that waited.
 void SetOutputMutedByReplay(bool muted);
 
 // What the output thread asks of the layer above it. Set before the thread starts and left
@@ -58,8 +59,10 @@ struct NmeaOutputBatch {
 };
 
 // Fills `batch` from the shared state, taking the one-off text and the requests it answers off
-// it; an empty batch while the output is muted. The caller holds ComOutStateLock.
-void BuildNmeaOutput(NmeaOutputBatch& batch);
+// it; an empty batch while the output is muted. Without `positionSentences` only the one-off
+// text is taken, and the route requests wait for a cycle with them. The caller holds
+// ComOutStateLock.
+void BuildNmeaOutput(NmeaOutputBatch& batch, bool positionSentences = true);
 
 // Writes a batch with no lock held: each COM port gets its one-off text and the sentences as
 // one text, whole; a one-off text for TCP is handed over (ComOutHook.tcpTextWaiting).
@@ -67,4 +70,4 @@ void WriteNmeaOutput(const NmeaOutputBatch& batch);
 
 // One output cycle: BuildNmeaOutput under the lock, then WriteNmeaOutput. `batch` is the
 // caller's, kept from cycle to cycle so that its buffers are reused.
-void SendNmeaOutput(NmeaOutputBatch& batch);
+void SendNmeaOutput(NmeaOutputBatch& batch, bool positionSentences = true);

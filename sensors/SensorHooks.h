@@ -5,12 +5,12 @@
 //
 // Under ComOutStateLock (called while a chunk is parsed; they must not take the lock, nor call
 // anything that does, nor wait for the user): showMonitorLine, replayPlaying, routeEditing,
-// showDeadReckoningCourse, showDeadReckoningSpeed, beep, showAisAlarm, loadSeabedTile.
+// showDeadReckoningCourse, showDeadReckoningSpeed, beep, loadSeabedTile.
 // After the lock is released: storeRouteEntry and receivedRoute at the end of ParseSensorInput
 // (the route table takes the lock), and readAisStatic and writeAisStatic there too (file work);
 // putSensorRecord and hideDeadReckoningPanel when a reader acts on the chunk's result;
-// showNotice when a reader has read all its chunks. The simulated-target dialog calls
-// mainViewCentre and showArpaButton from its buttons.
+// showNotice and showAisAlarm when a reader has read all its chunks. The simulated-target dialog
+// calls mainViewCentre and showArpaButton from its buttons.
 
 #include "platform/geodesy/GeoTypes.h"
 #include "platform/system/MessageBox.h"
@@ -66,7 +66,8 @@ struct SensorHooks {
     // chunk, no lock held.
     std::function<void(const std::vector<ReceivedWaypoint>&)> receivedRoute;
     std::function<void(int32_t hertz, int32_t milliseconds)> beep;
-    // An AIS alarm text for the target dialog's message panel.
+    // An AIS alarm text: the target dialog opens its message panel in alarm mode. After the
+    // chunk, no lock held.
     std::function<void(const std::string& text)> showAisAlarm;
     // A notice to show without blocking; called after parsing, with no lock held. When unset the
     // notice goes to the message box service.

@@ -3,27 +3,34 @@
 #include "sensors/SensorHooks.h"
 
 #include <utility>
+#include <vector>
 
 namespace {
 
-std::vector<platform::MessageBoxRequest> pending;
+std::vector<std::function<void()>> pending;
 
 }  // namespace
 
 void QueueSensorNotice(platform::MessageBoxRequest request)
 {
-    pending.push_back(std::move(request));
-}
-
-void FlushSensorNotices()
-{
-    // Taken out first: showing one may run the event loop and parse more input.
-    std::vector<platform::MessageBoxRequest> notices;
-    notices.swap(pending);
-    for (const platform::MessageBoxRequest& notice : notices) {
+    QueueSensorWork([notice = std::move(request)] {
         if (SensorHook.showNotice)
             SensorHook.showNotice(notice);
         else
             platform::ShowMessageBox(notice);
-    }
+    });
+}
+
+void QueueSensorWork(std::function<void()> work)
+{
+    pending.push_back(std::move(work));
+}
+
+void FlushSensorNotices()
+{
+    // Taken out first: the work may run the event loop and parse more input.
+    std::vector<std::function<void()>> work;
+    work.swap(pending);
+    for (const std::function<void()>& item : work)
+        item();
 }

@@ -66,4 +66,5 @@ struct StagedAisTarget {
     AisDynamicBlock dynamic{};
     AisStaticBlock staticData{};
     AisStaticPartBit staticPart = AisMessage5;
+    uint8_t positionFixDevice = 0;  // message 5's type of position-fixing device
 };

@@ -192,6 +192,10 @@ const ClampCase ClampCases[] = {
     {"ETA zone hours", 18496, Width::I16, -12, -12},
     {"wheel-over distance", 18268, Width::I16, -1, -1},
     {"persons on board", 18274, Width::I16, 12, 12},
+    {"chart level", 18277, Width::U8, 18, 0},
+    {"chart level", 18277, Width::U8, 17, 17},
+    {"mini chart level", 18278, Width::U8, 17, 0},
+    {"mini chart level", 18278, Width::U8, 16, 16},
 };
 
 TEST_F(SetupLoadTest, StoredValuesAreBroughtIntoRange)
@@ -204,6 +208,36 @@ TEST_F(SetupLoadTest, StoredValuesAreBroughtIntoRange)
 
         ASSERT_TRUE(LoadAsAtStartup());
         EXPECT_EQ(Loaded(c), c.loaded);
+    }
+}
+
+TEST_F(SetupLoadTest, TheChartsStartAtTheSavedLevelsOrAtTheGlobalLevelWhenNoneWereSaved)
+{
+    const struct {
+        const char* name;
+        uint8_t saved;
+        uint8_t chart;
+        uint8_t mini;
+        StartLevels start;
+    } cases[] = {
+        {"a record that never saved them", 0, 0, 0, {16, 16}},
+        {"levels without the mark", 0, 10, 14, {16, 16}},
+        {"coastal and overview", 1, 10, 14, {10, 14}},
+        {"the finest levels", 1, 0, 0, {0, 0}},
+        {"beyond the tables", 1, 18, 17, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetupImage()
+            .at<uint8_t>(18276, c.saved)
+            .at<uint8_t>(18277, c.chart)
+            .at<uint8_t>(18278, c.mini)
+            .writeTo(folder / "dta.res");
+
+        ASSERT_TRUE(LoadAsAtStartup());
+        const StartLevels start = ChartStartLevels(SetupParameters);
+        EXPECT_EQ(start.chart, c.start.chart);
+        EXPECT_EQ(start.mini, c.start.mini);
     }
 }
 

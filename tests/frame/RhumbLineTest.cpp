@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 using cmgbase::GeoPoint;
@@ -64,6 +66,30 @@ TEST(RhumbLineInverse, EqualPointsGiveZeroAndZero)
     RhumbLineInverse(distance, bearing, At(54, 10), At(54, 10));
     EXPECT_EQ(distance, 0);
     EXPECT_EQ(bearing, 0);
+}
+
+// The quick answer is the solved line's answer everywhere: near the poles, across the equator
+// and the antimeridian, with limits right at the distance and far from it.
+TEST(RhumbDistanceWithin, AnswersAsTheSolvedRhumbLine)
+{
+    std::mt19937 random(1371);
+    std::uniform_real_distribution<double> latitude(-89.5, 89.5);
+    std::uniform_real_distribution<double> longitude(-180, 180);
+    std::uniform_real_distribution<double> offset(-1.5, 1.5);
+    for (int pair = 0; pair < 1500; ++pair) {
+        const double lat = pair % 10 == 0 ? offset(random) : latitude(random);
+        const double lon = pair % 10 == 1 ? 179.5 : longitude(random);
+        const GeoPoint origin = At(lat, lon);
+        const GeoPoint destination = At(std::clamp(lat + offset(random), -89.9, 89.9),
+                                        lon + offset(random) * (pair % 3 + 1));
+        double distance = 0;
+        double bearing = 0;
+        RhumbLineInverse(distance, bearing, destination, origin);
+        for (const double factor : {0.5, 0.98, 0.999, 0.999999, 1.0, 1.000001, 1.001, 1.02, 2.0}) {
+            SCOPED_TRACE(testing::Message() << lat << " " << lon << " x" << factor);
+            EXPECT_EQ(RhumbDistanceWithin(destination, origin, distance * factor), factor >= 1.0);
+        }
+    }
 }
 
 }  // namespace

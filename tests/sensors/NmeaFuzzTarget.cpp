@@ -3,6 +3,8 @@
 // scripts/fuzz-nmea; the saved corpus runs as a plain test (NmeaCorpusTest).
 
 #include "platform/system/SystemClock.h"
+#include "sensors/AisAssembly.h"
+#include "sensors/AisHooks.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/ReceivedRoute.h"
 #include "sensors/SeabedRecorder.h"
@@ -32,6 +34,7 @@ void ResetSensorSide()
     CurrentSeabedTile.changed = false;
     SensorSetup = SensorSettings{};
     ResetTargetTable();
+    AisAssembly = AisAssemblyState{};
 }
 
 void InstallHooks()
@@ -41,6 +44,12 @@ void InstallHooks()
     platform::InstallClockReporter([](const std::string&) {});
     SensorHook = SensorHooks{};
     SensorHook.showNotice = [](const platform::MessageBoxRequest&) {};
+    AisHook.storeTextMessage = [](uint32_t, const std::string& text) {
+        volatile size_t length = text.size();
+        (void)length;
+    };
+    AisHook.showTextMessage = [](int32_t, bool) {};
+    AisHook.ownStaticDataChanged = [] {};
 }
 
 }  // namespace
@@ -67,6 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SensorSetup.depthRecordingMode = (flags >> 5) & 3;
     SensorSetup.trueRadar = flags & 128;
     SensorSetup.magneticVariation = int16_t(data[3]) - 128;
+    // The own MMSI of the AIS fixtures; an AIS range of 5 nm around the transducer position or
+    // none, AIS messages shown with the AIS warnings.
+    SensorSetup.ownMmsi = 211000001;
+    SensorSetup.aisRange = (data[3] & 4) ? 5 : AisRangeUnlimited;
+    SensorSetup.aisMessages = flags & 16;
+    OwnShip.referencePosition = OwnShip.transducerPosition;
 
     const char* text = reinterpret_cast<const char*>(data + HeaderBytes);
     size_t left = size - HeaderBytes;

@@ -358,6 +358,25 @@ TEST_F(NmeaOutputTest, OneOffTextsGoToTheAisReplyPortAheadOfItsSentences)
     EXPECT_EQ(TakeTcpText(), "");
 }
 
+// A cycle woken for a one-off text alone sends that text and no stale position; the route
+// requests wait for the next fix's cycle.
+TEST_F(NmeaOutputTest, AOneOffCycleSendsTheTextAloneAndLeavesTheRouteRequests)
+{
+    FixState();
+    OwnShip.aisReplyPort = 0;
+    NewWaypoint = 1;
+    const std::string acknowledgement = Nmea("$AIACK,7");
+    ASSERT_TRUE(SendOneOffText(acknowledgement));
+    NmeaOutputBatch batch;
+    SendNmeaOutput(batch, false);
+    EXPECT_EQ(ReadLines(com[0], 1), acknowledgement);
+    EXPECT_EQ(ReadFor(com[0], 20ms), "");
+    EXPECT_EQ(NewWaypoint, 1);
+
+    SendNmeaOutput(batch, true);
+    EXPECT_EQ(ReadLines(com[0], 1), Nmea(Rmc()));
+}
+
 TEST_F(NmeaOutputTest, OneOffTextBeyondTheLimitIsRefusedNotCut)
 {
     EXPECT_TRUE(SendOneOffText(std::string(OneOffLimit - 10, 'x')));

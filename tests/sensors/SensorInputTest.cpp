@@ -74,7 +74,6 @@ TEST_F(SensorInputTest, FixFollowedByATargetInOneChunkStillReportsTheFix)
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], 1);
     EXPECT_EQ(lastRecord.fixSequence, 1);
-    EXPECT_EQ(lastRecord.targetSequence, 1);
     EXPECT_DOUBLE_EQ(lastRecord.latitude, 54.0 + 22.2750f / 60.0);
 }
 

@@ -1,5 +1,7 @@
 #include "sensors/SensorTestSupport.h"
 
+#include "sensors/AisAssembly.h"
+#include "sensors/AisHooks.h"
 #include "sensors/GpsFix.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/ReceivedRoute.h"
@@ -34,6 +36,7 @@ int32_t Feed(int port, std::string_view text)
 {
     const int32_t result = ParseSensorInput(port, text.data(), text.size());
     HandleParseResult(result);
+    FlushSensorNotices();
     return result;
 }
 
@@ -86,6 +89,8 @@ void ResetSensorSide()
     PortInputBuffers = {};
     PortLineErrors = {};
     PortSentenceStatistics = {};
+    AisAssembly = AisAssemblyState{};
+    AisHook = AisHooks{};
     RunReceivedRouteWork();
     ReceivedRoutes = ReceivedRouteState{};
     DepthRecorder = DepthRecorderState{};

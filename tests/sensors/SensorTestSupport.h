@@ -15,7 +15,8 @@
 // "$GPGGA,..." -> "$GPGGA,...*hh\r\n".
 std::string Nmea(std::string_view body, std::string_view end = "\r\n");
 
-// Feeds text to the parser of `port` in one chunk and acts on the result like a reader.
+// Feeds text to the parser of `port` in one chunk and acts on the result like a reader: the
+// work queued for after the chunk is done too.
 int32_t Feed(int port, std::string_view text);
 
 // A pseudo-terminal: the program opens the slave path as its serial port, the test writes to

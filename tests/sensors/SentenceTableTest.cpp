@@ -163,9 +163,18 @@ std::vector<SentenceCase> Cases()
              EXPECT_EQ(notices[0], "to MMSI 211234560 unsuccessful");
          }},
         {"VDM", Nmea("!AIVDM,1,1,,A,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
-         "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, nullptr, nullptr},
+         "!??VDM 1 1 0 A 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdm, known,
+         [] {
+             EXPECT_EQ(uint32_t{OwnShip.stagedAis.dynamic.mmsi}, 244670316u);
+             EXPECT_EQ(int32_t{TargetTable[0].id}, 244670316);
+         }},
         {"VDO", Nmea("!AIVDO,1,1,,B,13aEOK?P00PD2wVMdLDRhgvL289?,0"),
-         "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo, nullptr, nullptr},
+         "!??VDO 1 1 0 B 13aEOK?P00PD2wVMdLDRhgvL289? 0", CaseVdo,
+         [] { SensorSetup.ownMmsi = 244670316; },
+         [] {
+             EXPECT_EQ(uint32_t{TargetTable[OwnAisRecord].dynamic.mmsi}, 244670316u);
+             EXPECT_EQ(OwnShip.aisReplyPort, 0);
+         }},
         {"DTM other than WGS 84", Nmea("$GPDTM,999,,0.0,N,0.0,E,0.0,W84"),
          "$??DTM 999 0 0.0 N 0.0 E 0.0 W84", CaseDtm, nullptr,
          [] { EXPECT_EQ(OwnShip.alarmKind, AlarmDatum); }},
