@@ -12,6 +12,7 @@
 #include "platform/system/TerminationSignals.h"
 #include "radarweather/RadarManager.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMetaObject>
 #include <QSessionManager>
@@ -45,6 +46,32 @@ bool TellThreeDProgramsTheEnd()
     e.tPutStatA(e.tGetStatA() | StatAProgramEnds);
     return true;
 }
+
+// The end of the run, wired to the application. The session manager asks for the programs' data
+// at checkpoints as well as at its end, so that request only saves the settings; its end comes as
+// the window system's request to quit, which takes the exit and then lets the windows close.
+class ProgramEndWiring final : public QObject {
+public:
+    explicit ProgramEndWiring(QGuiApplication& application) : QObject(&application)
+    {
+        connect(&application, &QCoreApplication::aboutToQuit, this, [] { ShutdownIo(); });
+        connect(&application, &QGuiApplication::commitDataRequest, this,
+                [](QSessionManager&) { SaveSetupParameters(false); });
+        application.installEventFilter(this);
+        platform::OnTerminationSignal([] { ExitProgram(); });
+    }
+    ~ProgramEndWiring() override { platform::OnTerminationSignal({}); }
+    ProgramEndWiring(const ProgramEndWiring&) = delete;
+    ProgramEndWiring& operator=(const ProgramEndWiring&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Quit && event->spontaneous())
+            ExitProgram();
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -83,11 +110,7 @@ void ExitProgramLater()
     QMetaObject::invokeMethod(QCoreApplication::instance(), [] { ExitProgram(); }, Qt::QueuedConnection);
 }
 
-void ConnectProgramEnd(QGuiApplication& application)
+QObject* ConnectProgramEnd(QGuiApplication& application)
 {
-    QObject::connect(&application, &QCoreApplication::aboutToQuit, [] { ShutdownIo(); });
-    // The settings are saved within the request; the program then ends by itself, before the
-    // session manager would have to kill it.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, [](QSessionManager&) { ExitProgram(); });
-    platform::OnTerminationSignal([] { ExitProgram(); });
+    return new ProgramEndWiring(application);
 }

@@ -4,6 +4,7 @@
 // signal. The switch-off is the exit with the computer powered down after it.
 
 class QGuiApplication;
+class QObject;
 
 // Stops the radar overlay while it runs (its running field set).
 void StopRadarWhileRunning();
@@ -22,5 +23,7 @@ void SwitchOffProgram();
 void ExitProgramLater();
 
 // Wires the end of the run: ShutdownIo as the event loop ends, before any form is destroyed; the
-// exit for the desktop's logout request and for the termination signals.
-void ConnectProgramEnd(QGuiApplication& application);
+// settings saved when the desktop session asks its programs to save their data; the exit when the
+// window system asks the program to end (the session's end) and for the termination signals. The
+// wiring is a child of the application; deleting it undoes it.
+QObject* ConnectProgramEnd(QGuiApplication& application);

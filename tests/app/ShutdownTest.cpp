@@ -358,7 +358,7 @@ TEST_F(ShutdownTest, AFatalEngineMessageAfterTheStartTakesTheExitPath)
 TEST_F(ShutdownTest, ATerminationSignalTakesTheExitAndTheLoopsEndShutsTheIoBeforeAnyFormGoes)
 {
     std::filesystem::remove(folder / "dta.res");
-    ConnectProgramEnd(*qGuiApp);
+    const std::unique_ptr<QObject> wiring(ConnectProgramEnd(*qGuiApp));
     platform::SetProgramEndHandler({});  // the real end of the event loop
 
     std::vector<bool> formsAtShutdown;
@@ -368,9 +368,6 @@ TEST_F(ShutdownTest, ATerminationSignalTakesTheExitAndTheLoopsEndShutsTheIoBefor
     QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
     const int result = QCoreApplication::exec();
 
-    platform::OnTerminationSignal({});
-    QObject::disconnect(qApp, &QCoreApplication::aboutToQuit, nullptr, nullptr);
-    QObject::disconnect(qGuiApp, &QGuiApplication::commitDataRequest, nullptr, nullptr);
     EXPECT_EQ(result, 0);
     EXPECT_TRUE(settingsSaved());
     EXPECT_TRUE(ProgramEnding);
@@ -402,6 +399,26 @@ TEST_F(ShutdownTest, TheWindowsEndReleasesTheEngineObjectsAndTheConverters)
     EXPECT_EQ(ChartEngine, nullptr);
     EXPECT_EQ(Loran, nullptr);
     EXPECT_EQ(Decca, nullptr);
+}
+
+// The window system's request that the program end (the desktop session's end, which Qt also
+// makes of a quit): the exit runs first, so the main window lets itself be closed and the event
+// loop ends. A plain close of the window stays refused.
+TEST_F(ShutdownTest, TheWindowSystemsRequestToQuitTakesTheExit)
+{
+    std::filesystem::remove(folder / "dta.res");
+    const std::unique_ptr<QObject> wiring(ConnectProgramEnd(*qGuiApp));
+    form->show();
+    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(ProgramEnding);
+
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(ProgramEnding);
+    EXPECT_TRUE(settingsSaved());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(HungUp(gps)) << "the event loop's end shut the input and output down";
 }
 
 // The depths the recorder holds are stored at every shut-down, with or without the 3D library.
