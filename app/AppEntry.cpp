@@ -1,6 +1,8 @@
 #include "app/AppEntry.h"
 
 #include "app/Forms.h"
+#include "app/ProgramExit.h"
+#include "app/ShutdownIo.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
 #include "frame/SharedTables.h"
@@ -40,6 +42,7 @@ int RunApplication(int argc, char** argv)
 {
     QApplication application(argc, argv);
     NameApplication(application);
+    ConnectProgramEnd(application);
 
     if (!SplashSuppressed(JoinedCommandLine(argc, argv))) {
         frmSplash = new TfrmSplash;
@@ -64,6 +67,9 @@ int RunApplication(int argc, char** argv)
     } catch (...) {
         HandleEntryException(nullptr);
     }
+    // An exception ends the loop without its aboutToQuit; after a normal end this finds its work
+    // done.
+    ShutdownIo();
     DestroyForms();
     delete frmSplash;
     frmSplash = nullptr;

@@ -1,15 +1,23 @@
 #include "app/ChildPrograms.h"
 
-#include "frame/SharedTables.h"
+#include "app/TimerClock.h"
+
+#include <chrono>
 
 platform::ChildProcess ThreeDGenerator;
 platform::ChildProcess ThreeDViewer;
 
-void EndChildPrograms()
+int EndChildPrograms()
 {
-    constexpr int GraceMs = 500;
-    if (ThreeDAvailable && ThreeDGenerator.isStarted())
-        ThreeDGenerator.endAfter(GraceMs);
-    if (ThreeDViewer.isStarted())
-        ThreeDViewer.endAfter(GraceMs);
+    constexpr std::chrono::milliseconds Grace{500};
+    int terminated = 0;
+    for (platform::ChildProcess* program : {&ThreeDGenerator, &ThreeDViewer}) {
+        if (!program->isRunning())
+            continue;
+        ShutdownClock().Wait(Grace, {});
+        // endAfter looks again first and signals only a program of ours not yet reaped.
+        if (program->endAfter(0))
+            ++terminated;
+    }
+    return terminated;
 }

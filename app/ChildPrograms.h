@@ -7,6 +7,9 @@
 extern platform::ChildProcess ThreeDGenerator;
 extern platform::ChildProcess ThreeDViewer;
 
-// Ends each child program still running, after waiting 500 ms for it to end by itself. The 3D
-// generator is left alone while the 3D exchange is off.
-void EndChildPrograms();
+// For the 3D generator, then the 3D viewer: one still running gets 500 ms (ShutdownClock) to end
+// by itself and is then terminated unless it has ended meanwhile; one that has ended or was never
+// started is left alone. The generator is ended with or without the 3D library: it is this
+// program's child and would outlive it. Returns how many had to be terminated; a second call
+// finds none.
+int EndChildPrograms();

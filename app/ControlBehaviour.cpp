@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <QWidget>
 
 void ConnectClick(QAbstractButton* button, std::function<void()> handler)
 {
@@ -18,4 +19,13 @@ void SetRadioGroupItem(QGroupBox* group, int index)
     const QList<QRadioButton*> items = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
     if (index >= 0 && index < items.size())
         items[index]->setChecked(true);
+}
+
+void ShowForm(QWidget* form)
+{
+    if (!form)
+        return;
+    form->show();
+    form->raise();
+    form->activateWindow();
 }

@@ -1,5 +1,6 @@
 #include "app/LngMessage.h"
 
+#include "app/ProgramExit.h"
 #include "app/TForm1.h"
 #include "frame/SharedTables.h"
 #include "platform/system/IniFile.h"
@@ -31,7 +32,12 @@ bool ShowLngMessage(const std::string& section, int32_t number, uint32_t flags)
         }
         StartupAbort = true;
         platform::ShowMessageBox(platform::RequestFromStyle(text, section, flags | TopMost | SystemModal));
-        platform::RequestProgramEnd();
+        // After the start-up the settings, the database and the ports are live: the program
+        // ends through its exit, once the handler that raised the message has returned.
+        if (StartupDone)
+            ExitProgramLater();
+        else
+            platform::RequestProgramEnd();
         return true;
     }
     platform::ShowMessageBox(platform::RequestFromStyle(text, section, flags | TopMost | TaskModal));

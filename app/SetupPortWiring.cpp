@@ -1,5 +1,6 @@
 #include "app/SetupPortWiring.h"
 
+#include "app/ControlBehaviour.h"
 #include "app/MainIni.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
@@ -37,9 +38,5 @@ void WireSetupPort()
 
 void ShowSetupPort()
 {
-    if (!SetupPort)
-        return;
-    SetupPort->show();
-    SetupPort->raise();
-    SetupPort->activateWindow();
+    ShowForm(SetupPort);
 }

@@ -1,5 +1,6 @@
 #include "app/SetupSensorWiring.h"
 
+#include "app/ControlBehaviour.h"
 #include "app/MainIni.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
@@ -22,9 +23,5 @@ void WireSetupSensor()
 
 void ShowSetupSensor()
 {
-    if (!SetupSensor)
-        return;
-    SetupSensor->show();
-    SetupSensor->raise();
-    SetupSensor->activateWindow();
+    ShowForm(SetupSensor);
 }

@@ -182,11 +182,7 @@ void StartChartEngine(TForm1& form, const std::string& reason)
         mainState = MainMapView->ViewState();
     if (MiniMapView)
         miniState = MiniMapView->ViewState();
-    Release(WeatherService);
-    Release(RadarService);
-    Release(MiniMapView);
-    Release(MainMapView);
-    Release(ChartEngine);
+    ReleaseChartEngine();
 
     ChartEngine = new MapManager;
     SplashSetStatus(frmSplash, QStringLiteral("C-Map start"));
@@ -224,6 +220,15 @@ void StartChartEngine(TForm1& form, const std::string& reason)
     SplashSetStatus(frmSplash, QStringLiteral("Weather"));
     if (StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn, ShowWeatherStatus))
         GiveWeatherTheChartArea(form);
+}
+
+void ReleaseChartEngine()
+{
+    Release(WeatherService);
+    Release(RadarService);
+    Release(MiniMapView);
+    Release(MainMapView);
+    Release(ChartEngine);
 }
 
 void GiveWeatherTheChartArea(const TForm1& form)

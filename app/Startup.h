@@ -17,6 +17,10 @@ void StartupSetup(TForm1& form);
 // reason shows the restart notice first.
 void StartChartEngine(TForm1& form, const std::string& reason);
 
+// Deletes, each when present, the weather and the radar service, the mini and the main view and
+// the chart engine, and clears their pointers (before a restart, and as the main window goes).
+void ReleaseChartEngine();
+
 // The weather service takes the area the main chart shows now as its request area.
 void GiveWeatherTheChartArea(const TForm1& form);
 

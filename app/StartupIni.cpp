@@ -66,4 +66,5 @@ void ReadStartupIni(const std::filesystem::path& programFolder)
         ini.readString("Programs", "ThreeDViewer", defaults.threeDViewer);
     OutsideProgramCommands.screenKeyboard =
         ini.readString("Programs", "ScreenKeyboard", defaults.screenKeyboard);
+    OutsideProgramCommands.powerOff = ini.readString("Programs", "PowerOff", defaults.powerOff);
 }

@@ -2,6 +2,8 @@
 // Startup.ini in the program folder: the data, replay, log and screenshot folders, the share
 // switches, the depth-tile resolution and the commands of the outside programs. Read only.
 
+#include "platform/system/PowerOff.h"
+
 #include <filesystem>
 #include <string>
 
@@ -9,6 +11,8 @@ struct OutsidePrograms {
     std::string threeDGenerator = "Korvane";
     std::string threeDViewer = "Mirelux";
     std::string screenKeyboard = "osk";
+    // What the switch-off runs to power the computer down; empty: it only ends the program.
+    std::string powerOff = platform::DefaultPowerOffCommand;
 };
 extern OutsidePrograms OutsideProgramCommands;
 

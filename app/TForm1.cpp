@@ -5,7 +5,7 @@
 #include "app/DataSets.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
-#include "app/ShutdownIo.h"
+#include "app/ProgramExit.h"
 #include "app/Startup.h"
 #include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
@@ -27,12 +27,14 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QCursor>
 #include <QPalette>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 TForm1* Form1 = nullptr;
 
@@ -59,6 +61,7 @@ TForm1::TForm1(QWidget* owner)
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
     connect(cmbSetup, &QComboBox::activated, this, &TForm1::cmbSetupChange);
+    connect(ExitBtn, &QToolButton::clicked, this, &TForm1::ExitExecute);
     for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
         ConnectClick(dataSet, [this] { ckDbAClick(); });
 
@@ -72,18 +75,26 @@ TForm1::TForm1(QWidget* owner)
     SplashSetStatus(frmSplash, QStringLiteral("Building UI"));
 }
 
-// The thread timer goes first: its handler uses this window.
+// The input and output have ended before (ShutdownIo, as the event loop ended). The thread timer
+// goes first: its handler uses this window.
 TForm1::~TForm1()
 {
     delete iThreadTimers1;
+    StopRadarWhileRunning();
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
     ScreenshotHotKey.reset();
     // The socket closes with the window's children; its last events must not reach the window.
     QObject::disconnect(ClientSocket1, nullptr, this, nullptr);
-    delete Decca;
-    Decca = nullptr;
+    for (QImage* bitmap : {&MainChartBitmap, &ChartBackBitmap, &ChartWorkBitmap, &RadarBitmap,
+                           &WeatherBitmap, &MiniChartBitmap, &SymbolStrip, &SymbolStripPixels})
+        *bitmap = QImage();
+    IdPic = QPixmap();
+    ReleaseChartEngine();
     delete Loran;
     Loran = nullptr;
-    ShutdownIo();
+    delete Decca;
+    Decca = nullptr;
 }
 
 

@@ -14,6 +14,7 @@
 #include <array>
 #include <memory>
 
+class QCloseEvent;
 class QPainter;
 class QRect;
 class QTcpSocket;
@@ -83,6 +84,15 @@ public:
     // The paint events of the two paint boxes: they only show their bitmaps' exposed rectangle.
     void CM93Exposed(QPainter& canvas, const QRect& exposed);
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
+
+    // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
+    // refused and shows the shut-down dialog; only while the program ends does it go through.
+    void FormCloseQuery(bool& canClose);
+    // ExitBtn: the shut-down dialog, unless the name base is active (state 1 or 2).
+    void ExitExecute();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectDisplayModes();

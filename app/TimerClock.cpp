@@ -17,10 +17,22 @@ public:
     }
 };
 
+TimerClock* shutdownClock = nullptr;
+
 }  // namespace
 
 TimerClock& SteadyTimerClock()
 {
     static SteadyClock clock;
     return clock;
+}
+
+TimerClock& ShutdownClock()
+{
+    return shutdownClock ? *shutdownClock : SteadyTimerClock();
+}
+
+void SetShutdownClock(TimerClock* clock)
+{
+    shutdownClock = clock;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// How a timer thread waits out its interval. The program's clock sleeps; a test's clock lets
-// ticks through one by one, so no test has to sleep.
+// How a timer thread waits out its interval, and how the shut-down waits for the programs it
+// tells to end. The program's clock sleeps; a test's clock lets ticks through one by one, so no
+// test has to sleep.
 
 #include <chrono>
 #include <stop_token>
@@ -15,3 +16,8 @@ public:
 
 // The steady clock of the machine; a stop request ends its wait at once.
 TimerClock& SteadyTimerClock();
+
+// The clock of the shut-down's pauses (on the main thread): the steady clock unless a test has
+// installed one; nullptr goes back to the steady clock.
+TimerClock& ShutdownClock();
+void SetShutdownClock(TimerClock* clock);

@@ -5,6 +5,8 @@ bool StartupDone = false;
 bool StartupAbort = false;
 int32_t SetupLoadMarker = 0;
 bool ChartRestartInProgress = false;
+bool ProgramEnding = false;
+bool IoShutDown = false;
 
 std::filesystem::path ProgramFolder;
 std::array<std::filesystem::path, DataPathCount> DataPaths;
@@ -41,7 +43,7 @@ void InitSharedTables()
 {
     AppRunning = StartupDone = StartupAbort = false;
     SetupLoadMarker = 0;
-    ChartRestartInProgress = false;
+    ChartRestartInProgress = ProgramEnding = IoShutDown = false;
     ProgramFolder.clear();
     for (auto& path : DataPaths)
         path.clear();

@@ -20,6 +20,13 @@ extern int32_t SetupLoadMarker;  // 99 while the stored settings are being appli
 // Set while the chart engine is being (re)created: its message boxes run a nested event loop,
 // and no tick may reach the engine objects while they are released and rebuilt.
 extern bool ChartRestartInProgress;
+// Set once the program has begun to end (its exit, the switch-off, a fatal message after the
+// start-up, the desktop's logout, a termination signal): the end runs once, and the main window
+// then lets itself be closed.
+extern bool ProgramEnding;
+// Set once the shut-down has closed the user database: nothing opens it again in this run, and
+// what still runs finds it closed and does nothing.
+extern bool IoShutDown;
 
 // Folders. Paths have no length limit: a cut path could name another, existing folder.
 enum DataPathIndex {

@@ -14,4 +14,14 @@ int RadarManager::Init(MapView* view)
     return -1;
 }
 
+int RadarManager::Stop()
+{
+    if (running == 0) {
+        fail(CallFailed, "<RadarManager::Stop()> The radar overlay is not running.");
+        return -1;
+    }
+    running = 0;
+    return 0;
+}
+
 void ShowRadarStatus(int32_t) {}

@@ -9,6 +9,9 @@ class RadarManager : public ServiceManager {
 public:
     // Binds the manager to the radar service of view; 0 on success.
     int Init(MapView* view);
+    // Stops the radar overlay; 0 on success. Called while it does not run, the call fails
+    // (state 2 and an error text).
+    int Stop();
 
     int32_t running = 0;  // non-zero while the overlay is started
 };

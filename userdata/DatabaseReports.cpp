@@ -1,5 +1,7 @@
 #include "userdata/DatabaseReports.h"
 
+#include "frame/SharedTables.h"
+
 #include <cstdio>
 
 using platform::isam::Status;
@@ -32,6 +34,9 @@ void InstallRecordFailureReporter(std::function<void(const RecordFailure&)> repo
 
 void ReportRecordFailure(const RecordFailure& failure)
 {
+    // After the shut-down the database is closed on purpose: what still runs finds nothing.
+    if (IoShutDown && failure.status == Status::NotStarted)
+        return;
     ++failureCount;
     if (installedReporter) {
         installedReporter(failure);

@@ -33,7 +33,8 @@ struct RecordFailure {
 
 // nullptr restores the default (a line on stderr).
 void InstallRecordFailureReporter(std::function<void(const RecordFailure&)> reporter);
-// Reports and counts the failure.
+// Reports and counts the failure; after the shut-down an operation that found the database
+// closed is no failure.
 void ReportRecordFailure(const RecordFailure& failure);
 // Reports the result of a record operation unless it is Ok, KeyExists or NoRecord; returns it.
 platform::isam::Status CheckRecordStatus(const std::string& operation, UserDataFile file,

@@ -1,5 +1,6 @@
 #include "userdata/UserDatabase.h"
 
+#include "frame/SharedTables.h"
 #include "userdata/DatabaseReports.h"
 
 using namespace platform::isam;
@@ -79,6 +80,8 @@ bool OpenUserDatabase(const UserDatabaseLocation& location)
 
 bool OpenUserDatabase()
 {
+    if (IoShutDown)
+        return false;
     CloseUserDatabase();
     if (workingSets.empty())
         return StopMessage("cTree", Status::BadDefinition);

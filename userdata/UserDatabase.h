@@ -25,7 +25,8 @@ extern AisStaticRecord AisBuffer;
 // never replaced: that is a stop message "<set> ReOpen" with the status, as is a failed reopen.
 // A failed create is "<set> Create", a failed start "cTree", the id file open in another mode
 // than asked for "cTree" 301. Returns true when all five are open; after a stop message false,
-// and the sets after the failing one stay closed.
+// and the sets after the failing one stay closed. After the shut-down (IoShutDown) it opens
+// nothing and returns false.
 bool OpenUserDatabase(const UserDatabaseLocation& location);
 // The same with the location and modes of the last open.
 bool OpenUserDatabase();

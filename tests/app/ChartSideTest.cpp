@@ -170,13 +170,18 @@ TEST_F(ChartSideTest, AUserDatabaseThatCannotBeMadeStopsWithTheLanguageMessageOf
     const std::filesystem::path setB = DataPaths[DataPathSetA + 1];
     std::filesystem::remove_all(setB);
     std::ofstream(setB) << "not a folder";
+    ASSERT_FALSE(std::filesystem::exists(folder / "dta.res"));
 
     EXPECT_FALSE(SelectUserDatabase(2));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption.rfind("id ", 0), 0u) << boxes.shown[0].caption;
     EXPECT_EQ(boxes.shown[0].icon, platform::MsgIcon::Stop);
     EXPECT_TRUE(StartupAbort);
-    EXPECT_EQ(programEndRequests, 1);
+    // After the start-up the program ends through its exit, once the data-set switch has
+    // returned: the settings are saved on the way.
+    EXPECT_EQ(programEndRequests, 0);
+    EXPECT_TRUE(EventsUntil([this] { return programEndRequests == 1; }));
+    EXPECT_TRUE(std::filesystem::exists(folder / "dta.res"));
 }
 
 TEST_F(ChartSideTest, TheWeatherServiceAsksForTheAreaTheMainChartShows)

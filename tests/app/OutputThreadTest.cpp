@@ -1,7 +1,7 @@
 // The output thread in the started program: the first tick starts it with the sensor side, the
 // 100 ms tick wakes it for every fix read from the GPS on COM2 (a pseudo-terminal), its one-off
 // texts reach a real TCP server on 127.0.0.1 through the main window's connection, the replay
-// button mutes it, and the window's end stops it before the ports close.
+// button mutes it, and the program's end stops it before the ports close.
 
 #include "SetupTestSupport.h"
 #include "StartedProgram.h"
@@ -32,33 +32,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class OutputThreadTest : public HarbourProgramTest {
+class OutputThreadTest : public Com2ProgramTest {
 protected:
     void SetUp() override
     {
-        HarbourProgramTest::SetUp();
-        ResetSensorSide();
-        ResetOutputSide();
-        ResetTickState();
+        Com2ProgramTest::SetUp();
         ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
         // COM2: with no stored settings the alarm relay is on COM1.
-        platform::SetSerialDevicePath(1, gps.path());
-        LayOutProgramFolder(folder, engine(), "");
-        writeFile("VarnikV3.ini", "[PortActive]\n2=1\nIP=1\n[PortXmit]\nXmit=4\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
-                                      std::to_string(server.serverPort()) + "\n");
-        form = StartProgram(QSize(400, 300));
-        ASSERT_TRUE(StartupDone);
-    }
-
-    void TearDown() override
-    {
-        if (form)
-            StopProgram(form);
-        platform::SetSerialDevicePath(1, "");
-        WritePortSettings(PortSettings{});
-        ResetOutputSide();
-        ResetSensorSide();
-        HarbourProgramTest::TearDown();
+        startWithCom2("[PortActive]\n2=1\nIP=1\n[PortXmit]\nXmit=4\n[TCP/IP]\nAdr=127.0.0.1\nPort=" +
+                      std::to_string(server.serverPort()) + "\n");
     }
 
     // The server's side of the window's connection, once made.
@@ -69,12 +51,10 @@ protected:
         return server.nextPendingConnection();
     }
 
-    PseudoTerminal gps;  // the far end of COM2
     QTcpServer server;
-    std::unique_ptr<TForm1> form;
 };
 
-TEST_F(OutputThreadTest, TheTickWakesTheStartedThreadForEachFixAndTheWindowsEndStopsIt)
+TEST_F(OutputThreadTest, TheTickWakesTheStartedThreadForEachFixAndTheProgramsEndStopsIt)
 {
     EXPECT_FALSE(StartComOutThread()) << "the start-up has started it";
     EXPECT_TRUE(ComOutThreadAtLowestPriority());
@@ -90,7 +70,7 @@ TEST_F(OutputThreadTest, TheTickWakesTheStartedThreadForEachFixAndTheWindowsEndS
     EXPECT_EQ(parsed[0].data, Fields("$GPRMC,081836,A,4807.040,N,01131.002,E,22.4,84.4,230394,0.0,W"));
 
     StopProgram(form);
-    EXPECT_FALSE(StopComOutThread()) << "the window's end has stopped it";
+    EXPECT_FALSE(StopComOutThread()) << "the program's end has stopped it";
     EXPECT_FALSE(ComPorts[1].isOpen());
 }
 
@@ -135,8 +115,8 @@ TEST_F(OutputThreadTest, OneOffTextsReachTheTcpConnectionUnlessTheReplayButtonIs
     EXPECT_EQ(received.toStdString(), later) << "what waited during the replay";
 }
 
-// The switch-off runs ShutdownIo before the window's end runs it again: the second run finds the
-// thread stopped, the ports closed and the clock record released.
+// The switch-off runs ShutdownIo before the end of the event loop runs it again: the second run
+// finds the thread stopped, the ports closed and the clock record released.
 TEST_F(OutputThreadTest, ShutdownIoTwiceStopsAndClosesOnce)
 {
     ASSERT_TRUE(ComPorts[1].isOpen());

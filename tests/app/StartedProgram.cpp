@@ -1,10 +1,12 @@
 #include "StartedProgram.h"
 
 #include "app/ExternalLibraries.h"
+#include "app/ShutdownIo.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "frame/PortSettings.h"
 #include "chart/ChartHooks.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
@@ -13,6 +15,7 @@
 #include "platform/system/RegistryStore.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
+#include "sensors/OutputTestSupport.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/TSetupPort.h"
 #include "sensors/SetupSensorHooks.h"
@@ -60,6 +63,8 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize)
 
 void StopProgram(std::unique_ptr<TForm1>& form)
 {
+    // As the program ends: the input and output first, then the window.
+    ShutdownIo();
     form.reset();
     Form1 = nullptr;
     ChartHook = {};
@@ -80,4 +85,27 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     ChartEngine = nullptr;
     SetTickClock({});
     ResetTickState();
+}
+
+void Com2ProgramTest::startWithCom2(const std::string& mainIni)
+{
+    ResetSensorSide();
+    ResetOutputSide();
+    ResetTickState();
+    platform::SetSerialDevicePath(1, gps.path());
+    LayOutProgramFolder(folder, engine(), "");
+    writeFile("VarnikV3.ini", mainIni);
+    form = StartProgram(QSize(400, 300));
+    ASSERT_TRUE(StartupDone);
+}
+
+void Com2ProgramTest::TearDown()
+{
+    if (form)
+        StopProgram(form);
+    platform::SetSerialDevicePath(1, "");
+    WritePortSettings(PortSettings{});
+    ResetOutputSide();
+    ResetSensorSide();
+    HarbourProgramTest::TearDown();
 }

@@ -6,6 +6,7 @@
 #include "SetupTestSupport.h"
 
 #include "platform/chartengine/ChartTestSupport.h"
+#include "sensors/SensorTestSupport.h"
 
 #include <QSize>
 
@@ -24,8 +25,9 @@ void LayOutProgramFolder(const std::filesystem::path& folder, const std::filesys
 // half past twelve, so that no hourly work runs; the timers are then stopped.
 std::unique_ptr<TForm1> StartProgram(QSize chartSize = {});
 
-// Deletes the window, the chart engine with its views, the services and the outside libraries,
-// and empties the hooks, the tick clock and the tick state.
+// Ends the input and output (ShutdownIo), deletes the window, the chart engine with its views,
+// the services and the outside libraries, and empties the hooks, the tick clock and the tick
+// state.
 void StopProgram(std::unique_ptr<TForm1>& form);
 
 // A test of the started program over a chart database that its suite installs once: the
@@ -48,3 +50,15 @@ private:
 
 using HarbourProgramTest = InstalledChartTest<charttest::HarbourEngine>;
 using BayChartTest = InstalledChartTest<charttest::BayEngine>;
+
+// The started program over the harbour's cell with COM2, the GPS's port, on a pseudo-terminal
+// and the sensor and output side reset around it.
+class Com2ProgramTest : public HarbourProgramTest {
+protected:
+    // Starts the program with `mainIni` as its VarnikV3.ini.
+    void startWithCom2(const std::string& mainIni);
+    void TearDown() override;
+
+    PseudoTerminal gps;  // the far end of COM2
+    std::unique_ptr<TForm1> form;
+};

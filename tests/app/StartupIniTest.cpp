@@ -18,6 +18,7 @@ TEST_F(StartupIniTest, MissingFileGivesDefaultFoldersUnderTheProgramFolder)
     EXPECT_FALSE(ReplaySlave);
     EXPECT_EQ(OwnShip.depthTileResolution, 512000);
     EXPECT_EQ(OutsideProgramCommands.threeDGenerator, "Korvane");
+    EXPECT_EQ(OutsideProgramCommands.powerOff, "systemctl poweroff");
 }
 
 TEST_F(StartupIniTest, PresentKeysOverrideAndAnEmptyValueGivesAnEmptyPath)
@@ -26,7 +27,7 @@ TEST_F(StartupIniTest, PresentKeysOverrideAndAnEmptyValueGivesAnEmptyPath)
     writeFile("Startup.ini",
               "[paths]\r\nDATAB=/mnt/shared/b\r\nLog=\r\nReplay=" + longPath +
                   "\r\n[Control]\r\nShareDataC=1\r\nsharereplay=7\r\nReplaySlave=0\r\n"
-                  "DepthTileResolution=256000\r\n[Programs]\r\nThreeDGenerator=\r\n");
+                  "DepthTileResolution=256000\r\n[Programs]\r\nThreeDGenerator=\r\nPowerOff=\r\n");
     ReadStartupIni(folder);
     EXPECT_EQ(DataPaths[DataPathSetA + 1], "/mnt/shared/b");
     EXPECT_EQ(DataPaths[DataPathLog], "");
@@ -38,6 +39,7 @@ TEST_F(StartupIniTest, PresentKeysOverrideAndAnEmptyValueGivesAnEmptyPath)
     EXPECT_FALSE(ReplaySlave);
     EXPECT_EQ(OwnShip.depthTileResolution, 256000);
     EXPECT_EQ(OutsideProgramCommands.threeDGenerator, "");
+    EXPECT_EQ(OutsideProgramCommands.powerOff, "");
 }
 
 TEST_F(StartupIniTest, AnUnknownDepthTileResolutionFallsBackToTheDefault)

@@ -83,8 +83,8 @@ protected:
         OverlayDirtyRect = {};
         ResetTickState();
         ResetChartCursor();
+        MainMapView = nullptr;  // the test's own view: the window's end must not delete it
         form.reset();
-        MainMapView = nullptr;
         SetupTest::TearDown();
     }
 

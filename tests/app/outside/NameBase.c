@@ -20,8 +20,11 @@ void _TPutWPos(int32_t a, int32_t b) { wposA = a; wposB = b; }
 #ifndef NAMEBASE_INCOMPLETE
 int32_t _TGetMark(int32_t* x, int32_t* y) { *x = 0; *y = 0; return 0; }
 #endif
-int32_t _TGetActive(void) { return 0; }
+static int32_t activeState;
+int32_t _TGetActive(void) { return activeState; }
 
+/* The state _TGetActive gives from now on. */
+void test_set_active(int32_t state) { activeState = state; }
 int32_t test_wpos_a(void) { return wposA; }
 int32_t test_wpos_b(void) { return wposB; }
 /* The last _TPutLimit arguments in call order (0 north .. 4 limit), and how many calls came. */
