@@ -218,6 +218,11 @@ TEST_F(TargetDialogTest, TextsReachTheReplyPortAndTheFifthMessageIsOnSequenceZer
     ASSERT_EQ(fourth.size(), 1u);
     EXPECT_EQ(fourth[0].fields[2], "3");
     EXPECT_EQ(fourth[0].fields[4], "8");
+    // The MID of the own MMSI setting: the own AIS record holds none without a transponder.
+    ASSERT_EQ(uint32_t{TargetTable[OwnAisRecord].dynamic.mmsi}, 0u);
+    const std::vector<QJsonObject> binary = DecodeWithGpsdecode(OnAirMessage(fourth, OwnMmsi));
+    ASSERT_EQ(binary.size(), 1u);
+    EXPECT_EQ(BinaryMessageBits(binary.front()).substr(0, 18), "011010000011010011") << "26, MID 211";
     ASSERT_TRUE(ParseAisMessageHeader(stored[0], header));
     EXPECT_EQ(header.kind, "Tx");
 
