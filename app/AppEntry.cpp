@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <clocale>
 #include <filesystem>
 
 namespace {
@@ -41,6 +42,7 @@ void MoveSettingsAside()
 int RunApplication(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    KeepDecimalPoint();
     NameApplication(application);
     ConnectProgramEnd(application);
 
@@ -81,6 +83,11 @@ int RunApplication(int argc, char** argv)
 void NameApplication(QCoreApplication& application)
 {
     application.setApplicationName(QString::fromLatin1(ApplicationTitle));
+}
+
+void KeepDecimalPoint()
+{
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 bool SplashSuppressed(const std::string& commandLine)

@@ -12,6 +12,11 @@ int VarnikMain(int argc, char** argv);
 // name to every window's title, and the dialogs and message boxes keep their own captions.
 void NameApplication(QCoreApplication& application);
 
+// Keeps the decimal point in the C library's number formats whatever the user's locale: Qt takes
+// that locale for the C library as the application starts, and the sentences, files and texts the
+// program writes and reads with printf and scanf formats must not get a decimal comma.
+void KeepDecimalPoint();
+
 // True when the command line asks for no splash window ("/NOSPLASH" in any case, anywhere).
 bool SplashSuppressed(const std::string& commandLine);
 

@@ -4,6 +4,7 @@
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "sensors/AisHooks.h"
 #include "sensors/AisTextMessages.h"
+#include "sensors/GpsFix.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorNotices.h"
 #include "sensors/SensorSettings.h"
@@ -47,7 +48,9 @@ int32_t TakeOwnPositionReport(const AisDynamicBlock& report)
         OwnShip.speedOverGround = float(report.sogTenths) * 0.1f;
     OwnShip.displayCourse =
         OwnShip.headingValidity > 0 ? OwnShip.heading : OwnShip.courseOverGround;
-    return 1;
+    // The transponder alone positions the own ship: its report is a fix like a GPS sentence's.
+    return ApplyTransponderFix(double(report.rawLongitude) / AisUnitsPerDegree,
+                               double(report.rawLatitude) / AisUnitsPerDegree);
 }
 
 int32_t TakePositionReport(int port, AisSource source, const AisPayload& payload, char channel)
@@ -130,10 +133,6 @@ bool ConvertAisPosition(AisSource source, AisDynamicBlock& report)
         return SensorSetup.aisRange >= AisRangeUnlimited ||
                RhumbDistanceWithin(position, OwnShip.referencePosition,
                                    double(SensorSetup.aisRange));
-    }
-    if (OwnShip.gpsPort < 0) {
-        OwnShip.gpsLongitude = longitude;
-        OwnShip.gpsLatitude = latitude;
     }
     return true;
 }

@@ -125,23 +125,12 @@ void ResetGpsDate()
     OwnShip.dateApplied = false;
 }
 
-int32_t ApplyGpsFix(int port, const PositionFields& f)
+namespace {
+
+// The fix chain: the first fix after start or a reset is only remembered; later ones take the
+// position, its text parts and the GPS time into the own-ship state. 1 when committed.
+int32_t CommitFix(const PositionFields& f, double longitude, double latitude)
 {
-    if (OwnShip.positionTimeoutCounter < 0)
-        return 0;  // a source switch is pending
-    if (OwnShip.gpsPort >= 0 && OwnShip.gpsPort != port)
-        return 0;
-    if (!ValidTime(f))
-        return 0;
-    CheckClock(f);
-
-    double longitude = 0.0;
-    double latitude = 0.0;
-    if (!PositionDegrees(f, 85.0, longitude, latitude))
-        return 0;
-    if (longitude == 0.0 && latitude == 0.0)
-        return 0;
-
     int32_t result = 0;
     if (OwnShip.lastFixLatitude != 0.0) {
         OwnShip.gpsLongitude = longitude;
@@ -171,4 +160,49 @@ int32_t ApplyGpsFix(int port, const PositionFields& f)
     OwnShip.lastFixLongitude = longitude;
     OwnShip.lastFixLatitude = latitude;
     return result;
+}
+
+}  // namespace
+
+int32_t ApplyGpsFix(int port, const PositionFields& f)
+{
+    if (OwnShip.positionTimeoutCounter < 0)
+        return 0;  // a source switch is pending
+    if (OwnShip.gpsPort >= 0 && OwnShip.gpsPort != port)
+        return 0;
+    if (!ValidTime(f))
+        return 0;
+    CheckClock(f);
+
+    double longitude = 0.0;
+    double latitude = 0.0;
+    if (!PositionDegrees(f, 85.0, longitude, latitude))
+        return 0;
+    if (longitude == 0.0 && latitude == 0.0)
+        return 0;
+
+    return CommitFix(f, longitude, latitude);
+}
+
+int32_t ApplyTransponderFix(double longitude, double latitude)
+{
+    if (OwnShip.positionTimeoutCounter < 0 || OwnShip.gpsPort >= 0)
+        return 0;
+    if (!(std::abs(latitude) <= 85.0 && std::abs(longitude) <= 180.0))
+        return 0;
+    if (longitude == 0.0 && latitude == 0.0)
+        return 0;
+    PositionFields f;
+    f.hour = OwnShip.gpsHour;
+    f.minute = OwnShip.gpsMinute;
+    f.seconds = OwnShip.gpsSeconds;
+    const double latitudeAbs = std::abs(latitude);
+    const double longitudeAbs = std::abs(longitude);
+    f.latitudeDegrees = int32_t(latitudeAbs);
+    f.latitudeMinutes = float((latitudeAbs - f.latitudeDegrees) * 60.0);
+    f.latitudeHemisphere = latitude < 0.0 ? 'S' : 'N';
+    f.longitudeDegrees = int32_t(longitudeAbs);
+    f.longitudeMinutes = float((longitudeAbs - f.longitudeDegrees) * 60.0);
+    f.longitudeHemisphere = longitude < 0.0 ? 'W' : 'E';
+    return CommitFix(f, longitude, latitude);
 }

@@ -36,6 +36,11 @@ bool PositionDegrees(const PositionFields& fields, double latitudeLimit, double&
 // the position text parts and the GPS time are taken into the own-ship state.
 int32_t ApplyGpsFix(int port, const PositionFields& fields);
 
+// Commits the own transponder's position (signed degrees) as a fix while no GPS port is chosen:
+// the same checks and fix chain as a GPS fix, the position text parts made from the degrees, the
+// GPS time and the PC clock left alone (the report carries no time of day). 1 when committed.
+int32_t ApplyTransponderFix(double longitude, double latitude);
+
 // A ZDA date waiting for the next fix of the same hour.
 void NoteGpsDate(int32_t hour, int32_t day, int32_t month, int32_t year);
 

@@ -8,6 +8,10 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -101,4 +105,32 @@ TEST(ApplicationName, WindowsKeepTheirOwnCaptions)
     platform::QtMessageBoxService().show(request);
     EXPECT_EQ(title, QStringLiteral("Radar Error"));
     QCoreApplication::setApplicationName(previousName);
+}
+
+// A user's locale with a decimal comma, as Qt hands it to the C library at start, leaves the
+// program's number formats with the decimal point.
+TEST(DecimalPoint, AUsersDecimalCommaDoesNotReachTheNumberFormats)
+{
+    const std::filesystem::path locales = std::filesystem::temp_directory_path() / "varnik-locales";
+    std::filesystem::create_directories(locales);
+    const std::string make = "localedef -i de_DE -f UTF-8 " + (locales / "de_DE.UTF-8").string() + " 2>/dev/null";
+    if (std::system(make.c_str()) != 0)
+        GTEST_SKIP() << "no locale source to make a decimal-comma locale from";
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    setenv("LOCPATH", locales.c_str(), 1);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f", 2.5);
+    EXPECT_STREQ(text, "2,5") << "the locale has the comma";
+
+    KeepDecimalPoint();
+    std::snprintf(text, sizeof text, "%.1f", 2.5);
+    EXPECT_STREQ(text, "2.5");
+    double read = 0.0;
+    EXPECT_EQ(std::sscanf("3.25", "%lf", &read), 1);
+    EXPECT_EQ(read, 3.25);
+
+    std::setlocale(LC_ALL, saved.c_str());
+    unsetenv("LOCPATH");
+    std::filesystem::remove_all(locales);
 }

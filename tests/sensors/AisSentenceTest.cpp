@@ -100,8 +100,8 @@ protected:
         OwnShip.courseOverGround = 11.0f;
         OwnShip.speedOverGround = 2.0f;
         OwnShip.heading = 33.0f;
-        OwnShip.gpsLongitude = 1.5;
-        OwnShip.gpsLatitude = 2.5;
+        OwnShip.gpsLongitude = OwnShip.lastFixLongitude = 1.5;  // a fix is remembered already
+        OwnShip.gpsLatitude = OwnShip.lastFixLatitude = 2.5;
         stored.clear();
         Outcome o;
         for (const auto& [port, sentence] : lines)
@@ -347,8 +347,17 @@ TEST_F(AisSentenceTest, OwnTransponderGivesHeadingMotionAndPositionWhileNothingB
                               .latitude = -32682000, .cog = 2050, .heading = 204}),
         'B', "!AIVDO");
 
-    // Alone: heading, motion and position, a fix; the port answers AIS from now on.
+    // Alone: heading, motion and position, a fix that makes the position known, with the text
+    // parts RMC sends; the port answers AIS from now on.
+    OwnShip.positionKnown = false;
     EXPECT_EQ(Run({{3, report}}).result, ParseFix);
+    EXPECT_TRUE(OwnShip.positionKnown);
+    EXPECT_EQ(OwnShip.latitudeDegrees, 54);
+    EXPECT_NEAR(OwnShip.latitudeMinutes, 28.2f, 1e-4f);
+    EXPECT_EQ(OwnShip.latitudeHemisphere, 'S');
+    EXPECT_EQ(OwnShip.longitudeDegrees, 10);
+    EXPECT_NEAR(OwnShip.longitudeMinutes, 13.8f, 1e-4f);
+    EXPECT_EQ(OwnShip.longitudeHemisphere, 'W');
     EXPECT_FLOAT_EQ(OwnShip.heading, 204.0f);
     EXPECT_EQ(OwnShip.headingValidity, SensorValidSeconds);
     EXPECT_FLOAT_EQ(OwnShip.displayCourse, 204.0f);
