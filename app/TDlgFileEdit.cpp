@@ -45,7 +45,7 @@ std::string Reason()
 }  // namespace
 
 TDlgFileEdit::TDlgFileEdit(QWidget* owner)
-    : QDialog(owner),
+    : FormDialog(owner),
       Memo(new QPlainTextEdit(this)),
       CancelBtn(Button(this, "CancelBtn", "Cancel")),
       OKBtn(Button(this, "OKBtn", "Save")),
@@ -77,25 +77,10 @@ TDlgFileEdit::TDlgFileEdit(QWidget* owner)
     resize(749, 233);
 }
 
-// Not when the window comes back from being minimised: only a real show loads the file.
-void TDlgFileEdit::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TDlgFileEdit::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        FormHide();
-}
-
 // The memo fills the window above the button row, whatever its size.
 void TDlgFileEdit::resizeEvent(QResizeEvent* event)
 {
-    QDialog::resizeEvent(event);
+    FormDialog::resizeEvent(event);
     Memo->setGeometry(0, 0, width(), std::max(0, height() - ButtonRowHeight));
     FormResize();
 }

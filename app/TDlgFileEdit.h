@@ -4,8 +4,7 @@
 // windows; the caller sets EditFilePath and the size, then shows it.
 
 #include "app/EditorText.h"
-
-#include <QDialog>
+#include "platform/system/FormDialog.h"
 
 #include <filesystem>
 #include <string>
@@ -16,7 +15,7 @@ class QPushButton;
 // The file the editor shows next.
 inline std::filesystem::path EditFilePath;
 
-class TDlgFileEdit : public QDialog {
+class TDlgFileEdit : public platform::FormDialog {
     Q_OBJECT
 public:
     explicit TDlgFileEdit(QWidget* owner = nullptr);
@@ -27,8 +26,8 @@ public:
     QPushButton* SaveBtn;  // "Save as"
     QPushButton* PrintBtn;
 
-    void FormShow();
-    void FormHide();
+    void FormShow() override;
+    void FormHide() override;
     void FormResize();
     void MemoChange();
     void OKBtnClick();
@@ -37,8 +36,6 @@ public:
     void PrintBtnClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -126,7 +126,7 @@ void AisMessageMemo::insertFromMimeData(const QMimeData* source)
         insertPlainText(paste_ ? paste_(source->text()) : source->text());
 }
 
-TArpaDlg::TArpaDlg(QWidget* owner) : QDialog(owner)
+TArpaDlg::TArpaDlg(QWidget* owner) : FormDialog(owner)
 {
     setObjectName(QStringLiteral("ArpaDlg"));
     setWindowTitle(QStringLiteral("Arpa target"));
@@ -366,20 +366,6 @@ void TArpaDlg::connectHandlers()
     connect(edDraught, &QLineEdit::textEdited, this, [this] { edDraughtChange(); });
     connect(btnSet, &QPushButton::clicked, this, [this] { btnSetClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
-}
-
-void TArpaDlg::showEvent(QShowEvent* event)
-{
-    if (!event->spontaneous())
-        FormShow();
-    QDialog::showEvent(event);
-}
-
-void TArpaDlg::hideEvent(QHideEvent* event)
-{
-    if (!event->spontaneous())
-        FormHide();
-    QDialog::hideEvent(event);
 }
 
 void TArpaDlg::showPanel(QWidget* panel)

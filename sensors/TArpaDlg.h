@@ -6,7 +6,8 @@
 // the own vessel's voyage data. Opened by a pick on the chart, by an AIS text message or alarm
 // and from the simulated-target dialog. Main thread only.
 
-#include <QDialog>
+#include "platform/system/FormDialog.h"
+
 #include <QFrame>
 #include <QPlainTextEdit>
 
@@ -53,16 +54,16 @@ private:
     std::function<QString(const QString&)> paste_;
 };
 
-class TArpaDlg : public QDialog {
+class TArpaDlg : public platform::FormDialog {
 public:
     // The height the panels below the readouts take; the reduced height is the full one less it.
     static constexpr int LowerPanelHeight = 206;
 
     explicit TArpaDlg(QWidget* owner = nullptr);
 
-    void FormShow();
+    void FormShow() override;
     // A lost target is freed when the dialog closes; a pending AIS alarm is dropped.
-    void FormHide();
+    void FormHide() override;
     // Shows ShownTarget: label, track mode, colour, the panels its kind has, then its values.
     void UpdateTargetPanel();
     // The readouts (and the AIS panel while "Ais info" is down) from the record.
@@ -184,10 +185,6 @@ public:
     QLineEdit* edDest;
     QPushButton* btnSet;
     QPushButton* btnCancel;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildTop();

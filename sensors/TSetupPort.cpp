@@ -127,7 +127,7 @@ Widget* Named(Widget* widget, const char* name)
 
 }  // namespace
 
-TSetupPort::TSetupPort(QWidget* owner) : QDialog(owner)
+TSetupPort::TSetupPort(QWidget* owner) : FormDialog(owner)
 {
     setObjectName(QStringLiteral("SetupPort"));
     setWindowTitle(QStringLiteral("Setup Ports"));
@@ -230,21 +230,6 @@ TSetupPort::TSetupPort(QWidget* owner) : QDialog(owner)
 TSetupPort::~TSetupPort()
 {
     closeLog();
-}
-
-// A window manager's minimise and restore are not the dialog opening or closing.
-void TSetupPort::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TSetupPort::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        FormHide();
 }
 
 // Every serial port is tried: one that opens now is shown available. A port that is active but

@@ -6,7 +6,7 @@
 // While the dialog is shown every port is closed but the monitored one; when it hides the active
 // ports are opened again and the settings are saved.
 
-#include <QDialog>
+#include "platform/system/FormDialog.h"
 
 #include <array>
 #include <cstdint>
@@ -43,7 +43,7 @@ extern SetupPortHooks SetupPortHook;
 
 constexpr int MonitorRows = 15;
 
-class TSetupPort : public QDialog {
+class TSetupPort : public platform::FormDialog {
 public:
     explicit TSetupPort(QWidget* owner = nullptr);
     ~TSetupPort() override;
@@ -68,8 +68,8 @@ public:
     std::array<QLabel*, MonitorRows> Tx;  // Tx1..Tx15
     QTimer* MonitorTimer;
 
-    void FormShow();
-    void FormHide();
+    void FormShow() override;
+    void FormHide() override;
     void cmbPortChange();
     void cmbBaudChange();
     void btnClearClick();
@@ -84,10 +84,6 @@ public:
     // A complete line of the monitored port, from the parser (under ComOutStateLock): kept for
     // the monitor timer, which shows it and writes it to the log.
     void ShowMonitorLine(const char* line);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void showSettings();

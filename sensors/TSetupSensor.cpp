@@ -155,7 +155,7 @@ std::optional<int32_t> WholeNumber(const QLineEdit* edit)
 
 }  // namespace
 
-TSetupSensor::TSetupSensor(QWidget* owner) : QDialog(owner), Pictures(MakeSensorPictures())
+TSetupSensor::TSetupSensor(QWidget* owner) : FormDialog(owner), Pictures(MakeSensorPictures())
 {
     setObjectName(QStringLiteral("SetupSensor"));
     setWindowTitle(QStringLiteral("Setup Sensors"));
@@ -315,21 +315,6 @@ void TSetupSensor::connectHandlers()
     connect(ckScales, &QCheckBox::clicked, this, &TSetupSensor::ckScalesClick);
     connect(btnIniSave, &QPushButton::clicked, this, &TSetupSensor::btnIniSaveClick);
     connect(btnIniOK, &QPushButton::clicked, this, &TSetupSensor::btnIniOKClick);
-}
-
-// A window manager's minimise and restore are not the dialog opening or closing.
-void TSetupSensor::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
-}
-
-void TSetupSensor::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    if (!event->spontaneous())
-        FormHide();
 }
 
 void TSetupSensor::FormShow()

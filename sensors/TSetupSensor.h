@@ -7,10 +7,9 @@
 // are taken when the dialog closes or OK is pressed. Closing saves the main INI file, OK saves
 // dta.res as well (SetupSensorHooks).
 
+#include "platform/system/FormDialog.h"
 #include "sensors/SetupSensorHooks.h"
 #include "sensors/ShipOutline.h"
-
-#include <QDialog>
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +20,7 @@ class QPushButton;
 class QSlider;
 class QSpinBox;
 
-class TSetupSensor : public QDialog {
+class TSetupSensor : public platform::FormDialog {
 public:
     explicit TSetupSensor(QWidget* owner = nullptr);
 
@@ -99,8 +98,8 @@ public:
     const SensorPictures Pictures;
     QImage ShipImage;
 
-    void FormShow();
-    void FormHide();
+    void FormShow() override;
+    void FormHide() override;
     void OKBtnClick();
     void csLengthChange();
     void csWidthChange();
@@ -122,10 +121,6 @@ public:
     void btnIniSaveClick();
     void btnIniOKClick();
     void DrawShipOutline();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildControls();
