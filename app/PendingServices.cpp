@@ -49,7 +49,6 @@ void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
 bool KeepLostArpaTargets() { return false; }
-void SaveArpaTrack(int32_t) {}
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
 

@@ -88,9 +88,8 @@ bool TakeRouteStartRequest();  // false: no route following, no request
 void StartRouteFollowing();
 int32_t AlarmHold();           // 0: no hold without route following
 
-// Targets: the track dialog and the track store.
+// Targets: the track dialog.
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
-void SaveArpaTrack(int32_t index);  // tracks: a target's recorded track as a user object
 
 // Anchor watch: the anchor position and radius (nautical miles) when one is set.
 struct AnchorWatch {

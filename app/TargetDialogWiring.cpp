@@ -1,7 +1,7 @@
 #include "app/TargetDialogWiring.h"
 
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
+#include "app/TargetTrackSave.h"
 #include "sensors/TargetDialogHooks.h"
 #include "userdata/InfoTexts.h"
 
@@ -11,7 +11,11 @@ void WireTargetDialog()
 {
     TargetDialogHooks& h = TargetDialogHook;
     h.readTextMessages = [](uint32_t now) { return ReadAisTextMessages(now); };
-    h.saveArpaTrack = [](int32_t index) { pending::SaveArpaTrack(index); };
+    // The stored track and the target's shortened one show after a redraw.
+    h.saveArpaTrack = [](int32_t index) {
+        if (SaveTargetTrack(index) && Form1)
+            Form1->redrawCountdown = 1;
+    };
     h.redrawOverlay = [] {
         if (Form1)
             Form1->redrawCountdown = 1;
