@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -10,48 +11,55 @@ PlanePoint Minus(const PlanePoint& p, const PlanePoint& q)
     return {p.x - q.x, p.y - q.y};
 }
 
-double Length(const PlanePoint& v)
+double Dot(const PlanePoint& p, const PlanePoint& q)
 {
-    return std::sqrt(v.x * v.x + v.y * v.y);
+    return p.x * q.x + p.y * q.y;
 }
 
-// The chord from a to b, measured against points.
+double Length(const PlanePoint& v)
+{
+    return std::sqrt(Dot(v, v));
+}
+
+// The chord from a to b, measured against points. Distances are compared squared: the order is
+// the same and the loops over the points need no root.
 class Chord {
 public:
     Chord(const PlanePoint& a, const PlanePoint& b)
-        : a_(a), b_(b), along_(Minus(b, a)), length_(Length(along_))
+        : a_(a), b_(b), along_(Minus(b, a)), squaredLength_(Dot(along_, along_)),
+          inverseSquaredLength_(squaredLength_ > 0.0 ? 1.0 / squaredLength_ : 0.0)
     {
     }
 
-    bool degenerate() const { return length_ == 0.0; }
-
-    // P's offset from the chord's line, square to it (a non-degenerate chord only).
+    // P's offset from the chord's line, square to it (a chord of some length only).
     PlanePoint perpendicular(const PlanePoint& p) const
     {
         const PlanePoint v = Minus(p, a_);
-        const double t = (along_.x * v.x + along_.y * v.y) / length_;
-        return {v.x - t * along_.x / length_, v.y - t * along_.y / length_};
+        const double f = Dot(along_, v) * inverseSquaredLength_;
+        return {v.x - f * along_.x, v.y - f * along_.y};
     }
 
-    double distance(const PlanePoint& p) const
+    // From P to the segment: beyond either end (or when the ends coincide) to that end.
+    double squaredDistance(const PlanePoint& p) const
     {
         const PlanePoint v = Minus(p, a_);
-        if (degenerate())
-            return Length(v);
-        const double t = (along_.x * v.x + along_.y * v.y) / length_;
-        const double f = t / length_;
-        if (f < 0.0)
-            return Length(v);
-        if (f > 1.0)
-            return Length(Minus(p, b_));
-        return Length({v.x - t * along_.x / length_, v.y - t * along_.y / length_});
+        const double along = Dot(along_, v);
+        if (squaredLength_ == 0.0 || along < 0.0)
+            return Dot(v, v);
+        if (along > squaredLength_) {
+            const PlanePoint w = Minus(p, b_);
+            return Dot(w, w);
+        }
+        const double across = along_.x * v.y - along_.y * v.x;
+        return across * across * inverseSquaredLength_;
     }
 
 private:
     PlanePoint a_;
     PlanePoint b_;
     PlanePoint along_;
-    double length_;
+    double squaredLength_;
+    double inverseSquaredLength_;
 };
 
 // "On the same side" as the adjustment counts it: offsets whose x and whose y components are
@@ -63,7 +71,13 @@ bool SameSide(const PlanePoint& p, const PlanePoint& q)
 
 struct Farthest {
     int32_t index = -1;  // -1: no point beyond the tolerance
-    double distance = 0.0;
+    double squaredDistance = 0.0;
+};
+
+// The farthest points of the two halves a-k and k-b of a part, where already found.
+struct Halves {
+    std::optional<Farthest> before;
+    std::optional<Farthest> after;
 };
 
 // A part of the polyline to split: from a to b, c being the end of the part that encloses it.
@@ -72,6 +86,7 @@ struct Part {
     int32_t b;
     int32_t c;
     int32_t depth;
+    Halves known;  // of a-b and b-c, found by the adjustment of b at its final position
 };
 
 class Simplifier {
@@ -81,6 +96,7 @@ public:
           kept_(points.size(), false),
           count_(int32_t(points.size())),
           tolerance_(tolerance),
+          squaredTolerance_(tolerance * tolerance),
           adjust_(adjust)
     {
     }
@@ -100,10 +116,10 @@ public:
                     highest = k;
             }
             kept_[size_t(lowest)] = true;
-            split({lowest, highest, lowest, 0});
+            split({lowest, highest, lowest, 0, {}});
         } else {
             kept_[0] = true;
-            split({0, count_ - 1, 0, 0});
+            split({0, count_ - 1, 0, 0, {}});
         }
 
         std::vector<KeptPoint> result;
@@ -126,8 +142,8 @@ private:
         const Chord chord(points_[size_t(a)], points_[size_t(b)]);
         Farthest found;
         for (int32_t k = next(a); k != b; k = next(k)) {
-            const double d = chord.distance(points_[size_t(k)]);
-            if (d > tolerance_ && d > found.distance)
+            const double d = chord.squaredDistance(points_[size_t(k)]);
+            if (d > squaredTolerance_ && d > found.squaredDistance)
                 found = {k, d};
         }
         return found;
@@ -138,7 +154,7 @@ private:
     {
         const Chord chord(points_[size_t(a)], points_[size_t(b)]);
         for (int32_t k = next(a); k != b; k = next(k)) {
-            if (chord.distance(points_[size_t(k)]) > tolerance_)
+            if (chord.squaredDistance(points_[size_t(k)]) > squaredTolerance_)
                 return false;
         }
         return true;
@@ -146,20 +162,21 @@ private:
 
     // Moves the new kept point k, between a and b, sideways towards the points its two chords
     // miss, when there is a position within AdjustmentSteps halvings or growths of the step
-    // from which both chords cover their points; otherwise k stays where it is.
-    void adjust(int32_t k, int32_t a, int32_t b)
+    // from which both chords cover their points; otherwise k stays where it is. Returns what
+    // it found of the halves a-k and k-b at k's final position.
+    Halves adjust(int32_t k, int32_t a, int32_t b)
     {
-        // Both parts need a point beyond the tolerance; the shorter is searched first.
-        const auto searchPart = [&](bool beforeK) { return beforeK ? farthest(a, k) : farthest(k, b); };
+        // Both halves need a point beyond the tolerance; the shorter is searched first.
         const bool beforeIsShorter = (k - a + count_) % count_ <= (b - k + count_) % count_;
-        const Farthest shorter = searchPart(beforeIsShorter);
+        const Farthest shorter = beforeIsShorter ? farthest(a, k) : farthest(k, b);
         if (shorter.index < 0)
-            return;
-        const Farthest longer = searchPart(!beforeIsShorter);
-        if (longer.index < 0)
-            return;
+            return beforeIsShorter ? Halves{shorter, std::nullopt} : Halves{std::nullopt, shorter};
+        const Farthest longer = beforeIsShorter ? farthest(k, b) : farthest(a, k);
         const Farthest& before = beforeIsShorter ? shorter : longer;
         const Farthest& after = beforeIsShorter ? longer : shorter;
+        const Halves unmoved{before, after};
+        if (longer.index < 0)
+            return unmoved;
 
         PlanePoint& moved = points_[size_t(k)];
         const PlanePoint start = moved;
@@ -170,12 +187,14 @@ private:
         const double lengthFromA = Length(towardFromA);
         const double lengthFromB = Length(towardFromB);
         if (lengthFromA == 0.0 || lengthFromB == 0.0)
-            return;
+            return unmoved;
 
+        // Each distance counts against the move when its point lies on the side of the other
+        // end of the part.
         const Chord chordA(pa, start);
         const Chord chordB(start, pb);
-        double d1 = before.distance;
-        double d2 = after.distance;
+        double d1 = std::sqrt(before.squaredDistance);
+        double d2 = std::sqrt(after.squaredDistance);
         if (SameSide(chordA.perpendicular(points_[size_t(before.index)]), chordA.perpendicular(pb)))
             d1 = -d1;
         if (SameSide(chordB.perpendicular(points_[size_t(after.index)]), chordB.perpendicular(pa)))
@@ -184,7 +203,7 @@ private:
                              d1 * towardFromB.y / lengthFromB + d2 * towardFromA.y / lengthFromA};
         const double directionLength = Length(direction);
         if (directionLength == 0.0)
-            return;
+            return unmoved;
         direction = {direction.x / directionLength, direction.y / directionLength};
 
         double step = tolerance_;
@@ -193,16 +212,19 @@ private:
             return covered(a, k) && covered(k, b);
         };
         bool good = tryStep();
-        if (good)
-            return;
-        // A search of the step: longer after a good position, shorter after one that is not;
-        // the last position stands only when it is good.
-        for (int n = 0; n < AdjustmentSteps; ++n) {
-            step *= good ? 1.5 : 0.5;
-            good = tryStep();
+        if (!good) {
+            // A search of the step: longer after a good position, shorter after one that is
+            // not; the last position stands only when it is good.
+            for (int n = 0; n < AdjustmentSteps; ++n) {
+                step *= good ? 1.5 : 0.5;
+                good = tryStep();
+            }
         }
-        if (!good)
-            moved = start;
+        // Where the move stands both halves are covered.
+        if (good)
+            return {Farthest{}, Farthest{}};
+        moved = start;
+        return unmoved;
     }
 
     // Marks b kept and splits the parts a-b and b-c at their farthest points, depth first.
@@ -216,18 +238,18 @@ private:
                 continue;
             kept_[size_t(part.b)] = true;
             // The parts a-b and b-c share no point between their ends, so the order in which
-            // their splits run does not change the result.
-            const Farthest inFirst = farthest(part.a, part.b);
+            // their splits run does not change the result, nor what the adjustment found.
+            const Farthest inFirst =
+                part.known.before ? *part.known.before : farthest(part.a, part.b);
             if (inFirst.index >= 0) {
-                if (adjust_)
-                    adjust(inFirst.index, part.a, part.b);
-                pending.push_back({part.a, inFirst.index, part.b, part.depth + 1});
+                const Halves halves = adjust_ ? adjust(inFirst.index, part.a, part.b) : Halves{};
+                pending.push_back({part.a, inFirst.index, part.b, part.depth + 1, halves});
             }
-            const Farthest inSecond = farthest(part.b, part.c);
+            const Farthest inSecond =
+                part.known.after ? *part.known.after : farthest(part.b, part.c);
             if (inSecond.index >= 0) {
-                if (adjust_)
-                    adjust(inSecond.index, part.b, part.c);
-                pending.push_back({part.b, inSecond.index, part.c, part.depth + 1});
+                const Halves halves = adjust_ ? adjust(inSecond.index, part.b, part.c) : Halves{};
+                pending.push_back({part.b, inSecond.index, part.c, part.depth + 1, halves});
             }
         }
     }
@@ -236,6 +258,7 @@ private:
     std::vector<bool> kept_;
     int32_t count_;
     double tolerance_;
+    double squaredTolerance_;
     bool adjust_;
 };
 
@@ -246,5 +269,5 @@ std::vector<KeptPoint> SimplifyPolyline(std::span<const PlanePoint> points, doub
 {
     if (points.size() < 2)
         return {};
-    return Simplifier(points, tolerance, adjust).run();
+    return Simplifier(points, tolerance > 0.0 ? tolerance : 0.0, adjust).run();
 }

@@ -29,6 +29,7 @@ constexpr int MaxSplitDepth = 32000;
 constexpr int AdjustmentSteps = 10;
 
 // The kept points in their order; a closed ring repeats its first kept point at the end. Fewer than 2 points give none. The tolerance is in the points' units;
-// a point exactly at the tolerance is dropped, so with 0 every point off its chord stays.
+// a point exactly at the tolerance is dropped, so with 0 every point off its chord stays. A
+// tolerance below 0 (or not a number) counts as 0.
 std::vector<KeptPoint> SimplifyPolyline(std::span<const PlanePoint> points, double tolerance,
                                          bool adjust = true);
