@@ -4,7 +4,7 @@
 // committed transaction a point, WAL, synchronous FULL, a unique index on (id, sequence).
 // Goal: the store within 3x of the direct inserts.
 
-#include "platform/isam/Sqlite.h"
+#include "bench/DirectPointTable.h"
 #include "userdata/PointStore.h"
 #include "userdata/UserDatabase.h"
 
@@ -83,16 +83,7 @@ void StoreThroughSqlite(benchmark::State& state)
 {
     const Folder folder;
     SqliteConnection db;
-    Check(db.open(folder.path / "point.db", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-              == SQLITE_OK,
-          "direct open");
-    Check(db.exec("PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL;"
-                  "PRAGMA synchronous=FULL;"
-                  "CREATE TABLE point(id INTEGER NOT NULL, seq INTEGER NOT NULL,"
-                  " record BLOB NOT NULL);"
-                  "CREATE UNIQUE INDEX point_key ON point(id, seq);")
-              == SQLITE_OK,
-          "direct schema");
+    Check(CreateDirectPointTable(db, folder.path / "point.db", "FULL", true), "direct point table");
     SqliteStatement insert;
     Check(insert.prepare(db.handle(), "INSERT INTO point VALUES(?1, ?2, ?3)") == SQLITE_OK,
           "prepare");

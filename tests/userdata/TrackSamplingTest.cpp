@@ -286,12 +286,8 @@ TEST_F(TrackSamplingTest, DatabaseTrackTakesEveryPoint)
     EXPECT_TRUE(second.sampled);
     EXPECT_TRUE(second.segment);
     EXPECT_EQ(second.ringIndex, -1);
-    const std::vector<PointRecord> points = StoredPoints(track);
-    ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(uint16_t{points[0].sequence}, 0);
-    EXPECT_EQ(int32_t{points[0].latitude}, Stored(38.97));
-    EXPECT_EQ(uint16_t{points[1].sequence}, 1);
-    EXPECT_EQ(int32_t{points[1].latitude}, Stored(38.98));
+    EXPECT_EQ(StoredSequencesAndLatitudes(track),
+              (std::vector<SequenceAndLatitude>{{0, Stored(38.97)}, {1, Stored(38.98)}}));
     EXPECT_EQ(DatabaseTrackPoints, 2);
 
     ResetTrackState();

@@ -294,14 +294,12 @@ TEST_F(TrackStoreTest, TrackPassingSequence32767ContinuesInANewTrack)
     for (int n = 0; n < 5; ++n)
         sampleMoved(FixAt(38.1 + 0.01 * n, -76.45));
 
-    const std::vector<PointRecord> firstPoints = StoredPoints(first);
-    std::vector<int> sequences;
-    for (const PointRecord& point : firstPoints)
-        sequences.push_back(point.sequence);
-    EXPECT_EQ(sequences, (std::vector<int>{0, 1, 32765, 32766, 32767}));
-    EXPECT_EQ(int32_t{firstPoints[0].latitude}, Stored(38.0));
-    EXPECT_EQ(int32_t{firstPoints[1].latitude}, Stored(38.01));
-    EXPECT_EQ(int32_t{firstPoints.back().latitude}, Stored(38.12));
+    EXPECT_EQ(StoredSequencesAndLatitudes(first),
+              (std::vector<SequenceAndLatitude>{{0, Stored(38.0)},
+                                                {1, Stored(38.01)},
+                                                {32765, Stored(38.10)},
+                                                {32766, Stored(38.11)},
+                                                {32767, Stored(38.12)}}));
 
     const int32_t continuation = DatabaseTrackId;
     ASSERT_NE(continuation, first);
@@ -313,12 +311,9 @@ TEST_F(TrackStoreTest, TrackPassingSequence32767ContinuesInANewTrack)
     ASSERT_TRUE(next);
     EXPECT_EQ(int32_t{next->latitude}, Stored(38.12));
     EXPECT_EQ(ObjectType{next->objectType}, ObjectType::TRACK);
-    const std::vector<PointRecord> nextPoints = StoredPoints(continuation);
-    ASSERT_EQ(nextPoints.size(), 3u);
-    EXPECT_EQ(uint16_t{nextPoints[0].sequence}, 0);
-    EXPECT_EQ(int32_t{nextPoints[0].latitude}, Stored(38.12));
-    EXPECT_EQ(uint16_t{nextPoints[2].sequence}, 2);
-    EXPECT_EQ(int32_t{nextPoints[2].latitude}, Stored(38.14));
+    EXPECT_EQ(StoredSequencesAndLatitudes(continuation),
+              (std::vector<SequenceAndLatitude>{
+                  {0, Stored(38.12)}, {1, Stored(38.13)}, {2, Stored(38.14)}}));
     EXPECT_EQ(DatabaseTrackPoints, 3);
 }
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 #include <vector>
 
 constexpr int64_t SomeTime = 1700000000;
@@ -76,6 +77,16 @@ inline std::vector<PointRecord> StoredPoints(int32_t id)
         if (record.id == id)
             points.push_back(record);
     }
+    return points;
+}
+
+// The sequence and latitude of every point of the object, in key 5 order.
+using SequenceAndLatitude = std::pair<int, int32_t>;
+inline std::vector<SequenceAndLatitude> StoredSequencesAndLatitudes(int32_t id)
+{
+    std::vector<SequenceAndLatitude> points;
+    for (const PointRecord& point : StoredPoints(id))
+        points.emplace_back(int{point.sequence}, int32_t{point.latitude});
     return points;
 }
 
