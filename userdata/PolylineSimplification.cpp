@@ -245,6 +245,9 @@ private:
                 const Halves halves = adjust_ ? adjust(inFirst.index, part.a, part.b) : Halves{};
                 pending.push_back({part.a, inFirst.index, part.b, part.depth + 1, halves});
             }
+            // A ring whose lowest point is also its highest has one part, not two.
+            if (part.a == part.b && part.b == part.c)
+                continue;
             const Farthest inSecond =
                 part.known.after ? *part.known.after : farthest(part.b, part.c);
             if (inSecond.index >= 0) {
