@@ -86,6 +86,18 @@ public:
     void CM93Exposed(QPainter& canvas, const QRect& exposed);
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
 
+    // The tool bar's view buttons (ViewButtons.cpp, ThreeDView.cpp, WeatherRadarButtons.cpp),
+    // wired by ConnectViewButtons: the tool dialog, the chart orientation (DispMode), the S-52
+    // presentation, the 2D and the 3D view, the weather dialog and the radar overlay.
+    void ConnectViewButtons();
+    void ToolsExecute();
+    void DispModeChange();
+    void S52Execute();
+    void Show2DExecute();
+    void Show3DExecute();
+    void WeatherExecute();
+    void RadarExecute();
+
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.
     void FormCloseQuery(bool& canClose);
