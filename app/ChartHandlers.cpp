@@ -126,7 +126,7 @@ void BandExecute(TForm1& form, int32_t band)
 {
     SelectUsageBand(form, band);
     if (band >= FirstRecentringBand)
-        TickRequest.forceRecentre = true;
+        form.ForceRecentre = true;
 }
 
 }  // namespace
@@ -144,7 +144,7 @@ void TForm1::AutoExecute()
 {
     if (!AutoBtn->isChecked())
         return;
-    TickRequest.forceRecentre = true;
+    ForceRecentre = true;
     ApplyAutoZoneRule(*this, OwnShip.referencePosition);
 }
 
@@ -205,7 +205,7 @@ void RefreshScreenPoints(TForm1& form)
 // only makes a new chart picture the base when no static overlay is drawn over it.
 void TForm1::CM93Paint()
 {
-    if (!StartupDone || autoFollowState > 0 || ChartRestartInProgress || !MainMapView || MainChartBitmap.isNull())
+    if (!StartupDone || ZoomPaintHold > 0 || ChartRestartInProgress || !MainMapView || MainChartBitmap.isNull())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (paintCopyPending) {

@@ -143,7 +143,7 @@ void ServeRedrawRequests(TForm1& f)
         f.chartRedrawRequest = false;
         TickRequest.radarRedraw = false;
     }
-    if (f.redrawCountdown > 0 && --f.redrawCountdown == 0) {
+    if (f.OverlayRedrawRequest > 0 && --f.OverlayRedrawRequest == 0) {
         f.paintCopyPending = true;
         f.CM93Paint();
     }
@@ -163,7 +163,7 @@ void StartRequestedRoute(TForm1& f)
         ApplyPresentation(f, 0, 1, 2);
     }
     pending::StartRouteFollowing();
-    f.redrawCountdown = 1;
+    f.OverlayRedrawRequest = 1;
 }
 
 void SetTextColour(QLabel* label, const QColor& colour)

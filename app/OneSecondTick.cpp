@@ -232,7 +232,7 @@ void RecentreMainChart(TForm1& f)
         SecondTick.recentreMargin =
             std::max(1, int32_t(f.tbBoatSens->value() * height * offset * 0.004));
         const bool recentre = IsOwnShipOffCentreAt(own, centre, course, rotation, SecondTick.recentreMargin) ||
-                              TickRequest.forceRecentre || std::abs(own.x - centre.x) > int32_t(0.45 * width) ||
+                              f.ForceRecentre || std::abs(own.x - centre.x) > int32_t(0.45 * width) ||
                               std::abs(own.y - centre.y) > int32_t(0.45 * height);
         if (recentre) {
             const double a = (course - rotation) * RadiansPerDegree;
@@ -246,7 +246,7 @@ void RecentreMainChart(TForm1& f)
         return;
     }
     const int32_t s = f.tbBoatSens->value();
-    if (TickRequest.forceRecentre || std::abs(own.x - centre.x) > int32_t(width * 0.02 * (11 - s)) ||
+    if (f.ForceRecentre || std::abs(own.x - centre.x) > int32_t(width * 0.02 * (11 - s)) ||
         std::abs(own.y - centre.y) > int32_t(height * 0.02 * (11 - s))) {
         if (MainMapView->SetCentre(OwnShip.referencePosition))
             RedrawChart(f, true);
@@ -300,7 +300,7 @@ void RunCountdowns(TForm1& f)
     }
     if (CountedOut(Countdowns.chartLevelChange)) {
         if (Down(f.AutoBtn)) {
-            f.autoFollowState = 2;
+            f.ZoomPaintHold = 2;
         } else if (MainMapView) {
             MainMapView->CentreAtScreenPoint(ChartRect(f), TickRequest.levelChangePoint);
             QCursor::setPos(f.CM93->mapToGlobal(f.CM93->rect().center()));
@@ -465,7 +465,7 @@ void HourlyStep(TForm1& f)
     }
     if (!DialogVisible(SetupSensor))
         pending::ClearHourlySensorValue();
-    TickRequest.forceRecentre = true;
+    f.ForceRecentre = true;
     SaveSetupParameters(false);
 }
 
@@ -615,10 +615,10 @@ void TForm1::Timer2Timer()
     KeepRouteDialog();
     KeepRadarWindow(*this);
     RecentreMainChart(*this);
-    TickRequest.forceRecentre = false;
+    ForceRecentre = false;
     RecentreMiniChart(*this);
-    if (autoFollowState == 1) {
-        autoFollowState = 0;
+    if (ZoomPaintHold == 1) {
+        ZoomPaintHold = 0;
         CM93Paint();
     }
     RunCountdowns(*this);

@@ -32,6 +32,7 @@ void DrawBorderGraduation(TForm1&, QPainter&) {}
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 void Sync3DViewStatus(TForm1&) {}
+void ExportClip3D(TForm1&, const cmgbase::GeoRect&, int32_t) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
@@ -42,6 +43,7 @@ void rbFullClick(TForm1&) {}
 void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void cmbDepthSaveChange(TForm1&) {}
+void SyncDataTab(TForm1&) {}
 
 void UpdateRouteEtaPanel(TForm1&) {}
 bool TakeRouteStartRequest() { return false; }

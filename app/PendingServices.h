@@ -60,6 +60,8 @@ void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduati
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 void Sync3DViewStatus(TForm1& form);                  // 3D export
+// "Clip3D.vtk" of the area the main chart shows at its chart level, for the 3D viewer.
+void ExportClip3D(TForm1& form, const cmgbase::GeoRect& area, int32_t chartLevel);  // 3D export
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {
@@ -81,6 +83,7 @@ void rbFullClick(TForm1& form);       // display categories
 void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
+void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
 
 // Route following.
 void UpdateRouteEtaPanel(TForm1& form);

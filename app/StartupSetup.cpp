@@ -19,6 +19,7 @@
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
+#include "app/ToolTabs.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
 #include "chart/ChartLevels.h"
@@ -196,8 +197,7 @@ void LayOutToolBars(TForm1& f)
     // Twenty buttons, and one each for the 2D, 3D, radar, AIS and weather buttons.
     constexpr int buttonCount = 25;
 
-    f.ToolDlg->setTabVisible(f.ToolDlg->indexOf(f.Tab3D), false);
-    f.ToolDlg->setTabVisible(f.ToolDlg->indexOf(f.TabAis), true);
+    ShowToolTabSide(f, ToolTabSide::Target);
     f.ckHide->setChecked(true);
     const int freeWidth = ScreenWidth - 246;
     const int buttonWidth = freeWidth / buttonCount;

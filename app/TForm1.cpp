@@ -50,6 +50,7 @@ TForm1::TForm1(QWidget* owner)
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
     ConnectDisplayModes();
+    ConnectViewButtons();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);

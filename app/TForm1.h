@@ -39,13 +39,14 @@ public:
     QTcpSocket* ClientSocket1;
     bool SocketConnected = false;
     // Display modes (DisplayModes.cpp): the main tool bar's pictures by day and at night, the
-    // symbol bar's and the line bar's, which of the first two the bar shows, and the mode.
+    // symbol bar's and the line bar's, and which of the first two the bar shows.
     ImageList ImageList1;
     ImageList ImageList5;
     ImageList ImageList2;
     ImageList ImageList3;
     bool DayImagesActive = false;
-    int32_t DisplayModeIndex = 0;
+    // The next one-second tick recentres the chart on the own ship, off centre or not.
+    bool ForceRecentre = false;
     // Ctrl+PrintScreen, registered by the start-up (Screenshot.h).
     std::unique_ptr<platform::ApplicationHotKey> ScreenshotHotKey;
 
@@ -79,11 +80,23 @@ public:
     // Composes the chart picture: the chart with its static overlay (and the weather layer) into
     // ChartBackBitmap, that with the dynamic overlay into ChartWorkBitmap, then CM93 shows it.
     // Run whenever the program asks for the picture anew: after a chart redraw, when
-    // redrawCountdown runs out, and when an automatic zoom has been redrawn.
+    // OverlayRedrawRequest runs out, and when an automatic zoom has been redrawn.
     void CM93Paint();
     // The paint events of the two paint boxes: they only show their bitmaps' exposed rectangle.
     void CM93Exposed(QPainter& canvas, const QRect& exposed);
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
+
+    // The tool bar's view buttons (ViewButtons.cpp, ThreeDView.cpp, WeatherRadarButtons.cpp),
+    // wired by ConnectViewButtons: the tool dialog, the chart orientation (DispMode), the S-52
+    // presentation, the 2D and the 3D view, the weather dialog and the radar overlay.
+    void ConnectViewButtons();
+    void ToolsExecute();
+    void DispModeChange();
+    void S52Execute();
+    void Show2DExecute();
+    void Show3DExecute();
+    void WeatherExecute();
+    void RadarExecute();
 
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.

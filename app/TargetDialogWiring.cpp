@@ -18,7 +18,7 @@ void WireTargetDialog()
     };
     h.redrawOverlay = [] {
         if (Form1)
-            Form1->redrawCountdown = 1;
+            Form1->OverlayRedrawRequest = 1;
     };
     // The chart's top left corner, beside a drawing bar that is open.
     h.dialogPlace = [](int) {

@@ -78,7 +78,6 @@ struct AlarmFlags {
 
 // Requests and positions that chart, route and dialog code leave for the ticks.
 struct TickRequests {
-    bool forceRecentre = false;        // one recentring of the main chart on the own ship
     bool positionRefresh = false;      // the 100 ms tick processes the known position again
     bool radarRedraw = false;          // the radar picture changed: redraw while RadarBtn is down
     bool fullViewPending = false;      // full presentation on the next chart-redraw count-down

@@ -182,12 +182,12 @@ TEST_F(ChartLevelsTest, AZoomWhileAutoIsDownLeavesThePaintToTheTimers)
     StartAt(kInApproachCell);
     window.controls.AutoBtn->setChecked(true);
     ZoomChartIn(window);
-    EXPECT_EQ(window.autoFollowState, 1) << "the redraw ran and left the paint to the timers";
-    window.autoFollowState = 0;
+    EXPECT_EQ(window.ZoomPaintHold, 1) << "the redraw ran and left the paint to the timers";
+    window.ZoomPaintHold = 0;
     SelectUsageBand(window, 0);
-    EXPECT_EQ(window.autoFollowState, 0) << "the global band is shown at once";
+    EXPECT_EQ(window.ZoomPaintHold, 0) << "the global band is shown at once";
     SelectUsageBand(window, 4);
-    EXPECT_EQ(window.autoFollowState, 1);
+    EXPECT_EQ(window.ZoomPaintHold, 1);
 }
 
 TEST_F(ChartLevelsTest, TheThreeDViewScaleFollowsTheVisibleHeightWithinTheTable)
