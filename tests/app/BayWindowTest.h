@@ -32,6 +32,21 @@ inline const cmgbase::GeoPoint InTheBay = Degrees(-76.45, 38.97);
 // The Atlantic: the world base alone, band 0.
 inline const cmgbase::GeoPoint AtSea = Degrees(-40.0, 30.0);
 
+// The own ship at a position on a course at a speed, its position known; its antenna and
+// reference in one place.
+inline void PlaceShip(const cmgbase::GeoPoint& at, float course = 0.0f, float speed = 0.0f)
+{
+    OwnShip.positionKnown = true;
+    OwnShip.gpsLongitude = cmgbase::nrm2deg(at.x);
+    OwnShip.gpsLatitude = cmgbase::nrm2deg(at.y);
+    OwnShip.referencePosition = at;
+    OwnShip.antennaPosition = at;
+    OwnShip.radarAntennaPosition = at;
+    OwnShip.courseOverGround = course;
+    OwnShip.displayCourse = course;
+    OwnShip.speedOverGround = speed;
+}
+
 class BayWindowTest : public BayChartTest {
 protected:
     void SetUp() override
@@ -60,19 +75,6 @@ protected:
         ResetSensorSide();
         platform::SetSerialDevicePath(AlarmPort, "");
         BayChartTest::TearDown();
-    }
-
-    // The own ship at a position on a course at a speed, its position known.
-    static void PlaceShip(const cmgbase::GeoPoint& at, float course = 0.0f, float speed = 0.0f)
-    {
-        OwnShip.positionKnown = true;
-        OwnShip.gpsLongitude = cmgbase::nrm2deg(at.x);
-        OwnShip.gpsLatitude = cmgbase::nrm2deg(at.y);
-        OwnShip.referencePosition = at;
-        OwnShip.antennaPosition = at;
-        OwnShip.courseOverGround = course;
-        OwnShip.displayCourse = course;
-        OwnShip.speedOverGround = speed;
     }
 
     // The main chart at a level, centred on a position, drawn.
