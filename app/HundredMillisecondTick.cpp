@@ -4,6 +4,7 @@
 // chart pointer.
 
 #include "app/EditingState.h"
+#include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
@@ -284,11 +285,8 @@ void LookAheadCheck(TForm1& f)
         Alarm.areaWarning = false;
     if (check->depthHits > 0 && safety) {
         RaiseDepthAlarm(f);
-    } else if (Alarm.depthAlarmRaised) {
-        Alarm.depthAlarmRaised = false;
-        OwnShip.alarmActive = false;
-        FastTick.noticeAlarmLook = false;
-        SetAlarmRelay(false);
+    } else {
+        DropDepthAlarm();
     }
     if (check->objectClass != 0 && warning && check->objectClass != 108 && check->objectClass != 109) {
         Alarm.areaWarningClass = check->objectClass;
@@ -582,11 +580,7 @@ void DropSoundingMark(TForm1& f)
             cmgbase::kGeoOk ||
         distance * 10.0 < interval)
         return;
-    FastTick.lastSoundingMark = OwnShip.referencePosition;
-    const uint8_t symbol = SetupParameters.CurrentSymbol;
-    SetupParameters.CurrentSymbol = 116;
-    pending::EventMarkExecute(f);
-    SetupParameters.CurrentSymbol = symbol;
+    DropDepthMark(f);
 }
 
 void DropRouteAlarms()

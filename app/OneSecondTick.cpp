@@ -324,7 +324,7 @@ void RunCountdowns(TForm1& f)
 void DropAlarmPortMark(TForm1& f)
 {
     if (OwnShip.eventMarkCountdown == 5)
-        pending::EventMarkExecute(f);
+        f.EventMarkExecute(nullptr);
     if (OwnShip.eventMarkCountdown > 0)
         --OwnShip.eventMarkCountdown;
 }
@@ -617,7 +617,9 @@ void TForm1::Timer2Timer()
     RecentreMainChart(*this);
     ForceRecentre = false;
     RecentreMiniChart(*this);
-    if (ZoomPaintHold == 1) {
+    // The automatic zoom's redraw has come, or with the recentring done none will come (neither
+    // level nor centre changed): the hold ends, so that the own ship and the targets are drawn.
+    if (ZoomPaintHold > 0) {
         ZoomPaintHold = 0;
         CM93Paint();
     }

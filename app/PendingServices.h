@@ -77,13 +77,16 @@ struct AreaCheckResult {
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
 // Main window actions.
-void EventMarkExecute(TForm1& form);  // event marks
 void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
 void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
+
+// Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
+// (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
+void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
 
 // Route following.
 void UpdateRouteEtaPanel(TForm1& form);

@@ -49,6 +49,7 @@ TForm1::TForm1(QWidget* owner)
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
+    ConnectPanelHandlers();
     ConnectDisplayModes();
     ConnectViewButtons();
     ConnectClientSocket(*this);

@@ -2,6 +2,7 @@
 // The main window: the chart paint boxes, the timers, the tool bar and the tool dialog. Its
 // handlers are where most user actions and all periodic work enter the program.
 
+#include "app/EventMarks.h"
 #include "app/ImageList.h"
 #include "app/MainWindowControls.h"
 #include "chart/ChartWindow.h"
@@ -97,6 +98,29 @@ public:
     void Show3DExecute();
     void WeatherExecute();
     void RadarExecute();
+
+    // The target buttons (TargetButtons.cpp), the event mark (EventMarks.cpp) and the side and
+    // floating panels (SidePanelHandlers.cpp, which connects them all).
+    void ConnectPanelHandlers();
+    void QueryExecute();
+    void Arpa1Execute();
+    void Arpa2Execute();
+    void AisExecute();
+    void BearingExecute();
+    // A quick mark at the own ship (at the last sounding for a depth mark): the current symbol's
+    // from a button, the symbol bar's event mark (999) from the timers' null sender. Nothing while
+    // no own position is known; else what it handed to the quick-mark store.
+    std::optional<QuickMarkRequest> EventMarkExecute(QObject* sender);
+    void GpsPanelClick();
+    void btnMiniAutoClick();
+    void udMiniSpeedChangingEx();
+    void NoticeClick();
+    void pnETAClick();
+    void boxETAClick();
+    void btnPositionClick();
+    void btnBearNmClick();
+    void csDRcrsChange();
+    void csDRspdChange();
 
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.

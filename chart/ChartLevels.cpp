@@ -304,16 +304,13 @@ void SelectUsageBand(ChartWindow& window, int32_t band)
     window.bandLevel = UsageBandLevels[band];
 }
 
-void ApplyAutoZoneRule(ChartWindow& window, const cmgbase::GeoPoint& ownShip)
+std::optional<int32_t> AutoZoneBand(ChartWindow& window, const cmgbase::GeoPoint& ownShip)
 {
-    if (!Down(window.controls.AutoBtn))
-        return;
-    window.ZoomPaintHold = 2;
-    window.threeDRedrawPending = true;
     // The coarsest level each band is taken from: never out to a coarser band, except the global
     // one, and the three finest bands only from 1:50000 or coarser.
     constexpr std::array<int32_t, UsageBandCount> TakenFrom{0, 15, 14, 12, 10, 8, 8, 8};
     const int32_t band = UpdateChartLevelButtons(window, ownShip);
-    if (window.chartLevel >= TakenFrom[band])
-        SelectUsageBand(window, band);
+    if (window.chartLevel < TakenFrom[band])
+        return std::nullopt;
+    return band;
 }

@@ -94,6 +94,7 @@ struct ChartWindow {
     float viewRotation = 0.0f;        // degrees
     float miniViewRotation = 0.0f;
     int32_t DisplayModeIndex = 0;     // the entry of Daylight: day / night palette 0..4
+    bool RangeInMetres = false;       // the cursor readouts' range in metres, else nautical miles
     // The redraw kind (1 full, 0 over a relief picture) the main view's class table was made
     // for; -1 makes the next redraw make it.
     int32_t lastRedrawKind = -1;
