@@ -37,9 +37,7 @@ std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { retur
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
 void EventMarkExecute(TForm1&) {}
-void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
-void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void cmbDepthSaveChange(TForm1&) {}
 

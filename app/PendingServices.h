@@ -76,9 +76,7 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float sh
 
 // Main window actions.
 void EventMarkExecute(TForm1& form);  // event marks
-void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
-void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 
