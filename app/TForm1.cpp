@@ -133,8 +133,10 @@ void TForm1::RunStartup()
     ToolBar1->hide();
     ToolBar1->show();
     MainPanel->show();
-    if (MainMapView)
-        MainMapView->SetCentre(OwnShip.referencePosition);
+    // Both charts open on the own ship: the main chart and the mini chart's overview around it.
+    for (MapView* view : {MainMapView, MiniMapView})
+        if (view)
+            view->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);
     LoadProgramCursors();
     FillLanguageList();
