@@ -1,6 +1,7 @@
 #include "app/ChildPrograms.h"
 
 #include "app/TimerClock.h"
+#include "userdata/ScreenKeyboard.h"
 
 #include <chrono>
 
@@ -11,7 +12,7 @@ int EndChildPrograms()
 {
     constexpr std::chrono::milliseconds Grace{500};
     int terminated = 0;
-    for (platform::ChildProcess* program : {&ThreeDGenerator, &ThreeDViewer}) {
+    for (platform::ChildProcess* program : {&ThreeDGenerator, &ThreeDViewer, &ScreenKeyboardProgram}) {
         if (!program->isRunning())
             continue;
         ShutdownClock().Wait(Grace, {});

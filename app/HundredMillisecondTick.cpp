@@ -41,6 +41,7 @@
 #include "sensors/SensorInput.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
+#include "userdata/AnchorGuard.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TReplayDlg.h"
 
@@ -296,14 +297,13 @@ void LookAheadCheck(TForm1& f)
 
 void AnchorWatch()
 {
-    const auto anchor = pending::AnchorPosition();
-    if (!anchor)
+    if (AnchorGuard.zoneId == 0)
         return;
     float distance = 0.0f;
-    if (cmgbase::InvPosComputation_f(OwnShip.referencePosition, anchor->position, &distance, nullptr, 0) !=
+    if (cmgbase::InvPosComputation_f(OwnShip.referencePosition, AnchorGuard.centre, &distance, nullptr, 0) !=
         cmgbase::kGeoOk)
         return;
-    if (distance > anchor->radius) {
+    if (distance > AnchorGuard.radius) {
         OwnShip.alarmActive = true;
         if (OwnShip.alarmKind != AlarmNotClearable && pending::AlarmHold() == 0) {
             OwnShip.alarmKind = AlarmNotClearable;

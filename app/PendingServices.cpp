@@ -14,6 +14,9 @@ bool SweepObjects(TForm1&, int32_t) { return false; }
 void LoadObject(TForm1&, int32_t, int32_t) {}
 FoundObjectName FoundObject() { return {}; }
 void ExportSeabed(TForm1&, int32_t) {}
+bool ReadObjectPoints(int32_t, std::vector<PointRecord>&) { return false; }
+bool SecondRouteAdded() { return false; }
+void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
@@ -50,8 +53,6 @@ void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
 bool KeepLostArpaTargets() { return false; }
-
-std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
 
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}

@@ -5,11 +5,13 @@
 // true while the service is missing (no route-start request, no tide port, no replay playing).
 
 #include "platform/geodesy/GeoTypes.h"
+#include "userdata/UserRecords.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPainter;
 class TForm1;
@@ -36,6 +38,15 @@ struct FoundObjectName {
 };
 FoundObjectName FoundObject();
 void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
+
+// The stored points of an object in key order, true when all were read; false, none read, while
+// absent (stored objects).
+bool ReadObjectPoints(int32_t id, std::vector<PointRecord>& points);
+// A second route is being added to the one in the table: never while absent (stored objects).
+bool SecondRouteAdded();
+// The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
+// the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
+void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);
 
 // Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
 // it was not drawn.
@@ -94,13 +105,6 @@ int32_t AlarmHold();           // 0: no hold without route following
 
 // Targets: the track dialog.
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
-
-// Anchor watch: the anchor position and radius (nautical miles) when one is set.
-struct AnchorWatch {
-    cmgbase::GeoPoint position;
-    float radius = 0.0f;
-};
-std::optional<AnchorWatch> AnchorPosition();  // marks: none while absent
 
 // Logs, guard zones and the symbol dialog's sounding marks.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs

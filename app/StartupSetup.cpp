@@ -11,6 +11,7 @@
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
 #include "app/MainIni.h"
+#include "app/ObjectDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
 #include "app/Screenshot.h"
@@ -328,6 +329,7 @@ void StartupSetup(TForm1& form)
     OpenComPortsAtStart();
     PortDialogRequested = ComPortError;
     WireRouteHooks();
+    WireObjectDialogs();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();

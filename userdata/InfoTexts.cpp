@@ -40,3 +40,36 @@ std::vector<std::string> ReadAisTextMessages(uint32_t now)
     CheckRecordStatus("read", InfoFile, status);
     return messages;
 }
+
+std::optional<std::string> ReadObjectText(int32_t id, uint16_t kind)
+{
+    auto record = std::make_unique<InfoRecord>();
+    record->keyId = id;
+    record->kind = kind;
+    const Status status = CheckRecordStatus(
+        "read", InfoFile,
+        UserIsam.readEqual(InfoKey, UserKeyValue(InfoKey, bytesOf(*record)), bytesOf(*record)));
+    if (status != Status::Ok)
+        return std::nullopt;
+    return InfoText(*record, UserIsam.currentRecordLength(InfoFile));
+}
+
+Status WriteObjectText(int32_t id, uint16_t kind, std::string_view text)
+{
+    auto record = std::make_unique<InfoRecord>();
+    record->keyId = id;
+    record->kind = kind;
+    // The head is enough to find the record and make it current.
+    const Status found = CheckRecordStatus(
+        "read", InfoFile,
+        UserIsam.readEqual(InfoKey, UserKeyValue(InfoKey, bytesOf(*record)),
+                           bytesOf(*record).first(InfoHeadLength)));
+    if (found != Status::Ok && found != Status::NoRecord)
+        return found;
+    const bool held = found == Status::Ok;
+    if (text.empty())
+        return held ? CheckRecordStatus("delete", InfoFile, UserIsam.deleteRecord(InfoFile)) : Status::Ok;
+    const auto bytes = bytesOf(*record).first(SetInfoText(*record, text));
+    return held ? CheckRecordStatus("rewrite", InfoFile, UserIsam.rewriteRecord(InfoFile, bytes))
+                : CheckRecordStatus("add", InfoFile, UserIsam.addRecord(InfoFile, bytes));
+}

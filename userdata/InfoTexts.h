@@ -4,6 +4,7 @@
 #include "platform/isam/IsamStatus.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,3 +28,13 @@ platform::isam::Status AddAisTextMessage(uint32_t time, std::string_view text);
 // more than AisMessageKeepSeconds older than `now` is deleted on the way. Failures are
 // reported.
 std::vector<std::string> ReadAisTextMessages(uint32_t now);
+
+// The text (id, kind) of an object (kind 0) or of a route waypoint (kind: the sequence of its
+// point), whole as the info buffer holds it; none when there is none. A read failure is
+// reported and gives none.
+std::optional<std::string> ReadObjectText(int32_t id, uint16_t kind);
+
+// Stores the text (id, kind), cut at the info text maximum: the text held there is rewritten,
+// or the text added when none is; an empty text deletes the one held (an empty text is never
+// stored). Failures are reported; returns the status of the last operation.
+platform::isam::Status WriteObjectText(int32_t id, uint16_t kind, std::string_view text);

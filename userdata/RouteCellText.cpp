@@ -28,8 +28,15 @@ std::optional<int32_t> DigitField(std::string_view text, size_t first, size_t le
     return value;
 }
 
-std::optional<int32_t> Coordinate(std::string_view text, size_t degreeFirst, size_t degreeLength,
-                                  int32_t limit, char positive, char negative)
+// A typed coordinate: its value in degrees, and whether it lies south or west.
+struct TypedCoordinate {
+    double degrees = 0.0;
+    bool negative = false;
+};
+
+std::optional<TypedCoordinate> CoordinateFields(std::string_view text, size_t degreeFirst,
+                                                size_t degreeLength, int32_t limit, char positive,
+                                                char negative)
 {
     const auto degrees = DigitField(text, degreeFirst, degreeLength);
     const auto minutes = DigitField(text, 6, 2);
@@ -42,11 +49,32 @@ std::optional<int32_t> Coordinate(std::string_view text, size_t degreeFirst, siz
     const double exact = *degrees + *minutes / 60.0 + *thousandths / 60000.0;
     if (exact > limit)
         return std::nullopt;
+    return TypedCoordinate{exact, letter == negative};
+}
+
+std::optional<int32_t> Coordinate(std::string_view text, size_t degreeFirst, size_t degreeLength,
+                                  int32_t limit, char positive, char negative)
+{
+    const auto typed = CoordinateFields(text, degreeFirst, degreeLength, limit, positive, negative);
+    if (!typed)
+        return std::nullopt;
     // A little over the typed value, so that a position text, which truncates, shows it again
     // as typed; whole stored units, so that the table holds what the stored point holds.
-    const double value = std::min(exact + 0.000008, double(limit));
+    const double value = std::min(typed->degrees + 0.000008, double(limit));
     const int32_t stored = cmgbase::round(value * PositionUnitsPerDegree);
-    return ChartFromStored(letter == negative ? -stored : stored);
+    return ChartFromStored(typed->negative ? -stored : stored);
+}
+
+// Whole stored units exactly as typed: a thousandth of a minute is 10 units.
+std::optional<int32_t> CoordinateUnits(std::string_view text, size_t degreeFirst,
+                                       size_t degreeLength, int32_t limit, char positive,
+                                       char negative)
+{
+    const auto typed = CoordinateFields(text, degreeFirst, degreeLength, limit, positive, negative);
+    if (!typed)
+        return std::nullopt;
+    const int32_t units = int32_t(std::lround(typed->degrees * 60000.0)) * 10;
+    return typed->negative ? -units : units;
 }
 
 std::string_view LeadingBlanksRemoved(std::string_view text)
@@ -65,6 +93,16 @@ std::optional<int32_t> ParseLatitudeText(std::string_view text)
 std::optional<int32_t> ParseLongitudeText(std::string_view text)
 {
     return Coordinate(text, 1, 3, 180, 'E', 'W');
+}
+
+std::optional<int32_t> LatitudeUnitsText(std::string_view text)
+{
+    return CoordinateUnits(text, 2, 2, 90, 'N', 'S');
+}
+
+std::optional<int32_t> LongitudeUnitsText(std::string_view text)
+{
+    return CoordinateUnits(text, 1, 3, 180, 'E', 'W');
 }
 
 std::optional<uint16_t> ParseScaledText(std::string_view text, int32_t scale)

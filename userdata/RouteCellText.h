@@ -15,6 +15,11 @@ std::optional<int32_t> ParseLatitudeText(std::string_view text);
 // "010\xB0 05.250' E": the same with degrees in characters 1-3, up to 180, and E or W.
 std::optional<int32_t> ParseLongitudeText(std::string_view text);
 
+// The same texts, checked the same way, as whole stored units (1/600000 degree) exactly as typed:
+// degrees x 600000 + minutes x 10000 + thousandths x 10, negative south or west.
+std::optional<int32_t> LatitudeUnitsText(std::string_view text);
+std::optional<int32_t> LongitudeUnitsText(std::string_view text);
+
 // A number at the start of the text ("12.5 kt", "0.25 Nm") times `scale`, truncated: the
 // speed (scale 10) and the lane and turn radius (scale 100) of a waypoint. A blank text is 0
 // (the route default); refused when it does not start with a number or the result lies

@@ -5,6 +5,7 @@
 #include "frame/SharedTables.h"
 #include "platform/system/TextCodec.h"
 #include "userdata/DatabaseReports.h"
+#include "userdata/InfoTexts.h"
 #include "userdata/RouteCellText.h"
 #include "userdata/RouteEta.h"
 #include "userdata/RouteHooks.h"
@@ -113,35 +114,12 @@ void WriteRouteDefaults()
 // none.
 void WriteWaypointName(const WP_typ& entry)
 {
-    InfoRecord record;
-    record.keyId = static_cast<int32_t>(entry.objectId);
-    record.kind = entry.sequence;
-    const auto key = UserKeyValue(InfoKey, bytesOf(record));
-    const bool exists = Found(CheckRecordStatus(
-        "read", InfoFile, UserIsam.readEqual(InfoKey, key, bytesOf(record).first(InfoHeadLength))));
-    const std::string name = entry.name();
-    if (name.empty()) {
-        if (exists)
-            CheckRecordStatus("delete", InfoFile, UserIsam.deleteRecord(InfoFile));
-        return;
-    }
-    const uint32_t length = SetInfoText(record, name);
-    const auto bytes = bytesOf(record).first(length);
-    CheckRecordStatus(exists ? "rewrite" : "add", InfoFile,
-                      exists ? UserIsam.rewriteRecord(InfoFile, bytes)
-                             : UserIsam.addRecord(InfoFile, bytes));
+    WriteObjectText(static_cast<int32_t>(entry.objectId), entry.sequence, entry.name());
 }
 
 std::string ReadWaypointName(uint32_t id, uint16_t sequence)
 {
-    InfoRecord record;
-    record.keyId = static_cast<int32_t>(id);
-    record.kind = sequence;
-    if (!Found(CheckRecordStatus("read", InfoFile,
-                                 UserIsam.readEqual(InfoKey, UserKeyValue(InfoKey, bytesOf(record)),
-                                                    bytesOf(record)))))
-        return {};
-    return InfoText(record, UserIsam.currentRecordLength(InfoFile));
+    return ReadObjectText(static_cast<int32_t>(id), sequence).value_or("");
 }
 
 // Puts the checked value of the cell into entry `index` (and the dialog's ETA reference);

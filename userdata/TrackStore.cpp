@@ -25,17 +25,6 @@ uint16_t LengthValue(double tenths)
     return tenths > 0.0 ? uint16_t(std::lround(std::min(tenths, 65535.0))) : 0;
 }
 
-// With the on-screen keyboard option a new object is shown in the information dialog, where
-// the user names it.
-void OfferForNaming(const IdRecord& record)
-{
-    if (!SetupParameters.ScreenKeyboard)
-        return;
-    IdShownBuffer = record;
-    if (QueryDlg)
-        QueryDlg->show();
-}
-
 // Adds a new TRACK object starting and ending at the position and makes it the open database
 // track, with no point yet.
 std::optional<IdRecord> OpenDatabaseTrack(int32_t latitude, int32_t longitude)

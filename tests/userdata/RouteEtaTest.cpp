@@ -2,6 +2,7 @@
 // basis across date and daylight-saving changes.
 
 #include "RouteTestSupport.h"
+#include "TimeZone.h"
 #include "userdata/RouteEta.h"
 #include "userdata/RouteLegs.h"
 
@@ -25,31 +26,6 @@ int64_t Utc(int year, int month, int day, int hour, int minute)
     calendar.tm_min = minute;
     return timegm(&calendar);
 }
-
-// The process's time zone for one test.
-class TimeZone {
-public:
-    explicit TimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            old_ = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TimeZone()
-    {
-        if (old_)
-            setenv("TZ", old_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-    TimeZone(const TimeZone&) = delete;
-    TimeZone& operator=(const TimeZone&) = delete;
-
-private:
-    std::optional<std::string> old_;
-};
 
 struct Leg {
     float distance;

@@ -1,0 +1,3 @@
+#include "userdata/ObjectDialogHooks.h"
+
+ObjectDialogHooks ObjectDialogHook;
