@@ -7,6 +7,7 @@
 #include "platform/system/IniFile.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TSetupPort.h"
+#include "userdata/TQueryDlg.h"
 #include "userdata/TWpDlg.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -209,6 +211,23 @@ TEST_F(LanguageFilesTest, TheEnglishFileLeavesNoMissingTextInThePortSetup)
     EXPECT_EQ(dialog.ckSave->text(), "Save to file");
     EXPECT_FALSE(dialog.ckAutoRTE->toolTip().isEmpty());
     EXPECT_FALSE(dialog.cmbPort->toolTip().isEmpty());
+    for (QWidget* widget : dialog.findChildren<QWidget*>())
+        for (const QString& text : ShownTexts(widget))
+            EXPECT_NE(text, "!") << widget->objectName().toStdString();
+}
+
+// The information dialog's controls take their captions and hints by their names.
+TEST_F(LanguageFilesTest, TheEnglishFileGivesTheInformationDialogItsTexts)
+{
+    TQueryDlg dialog;
+    LoadLanguage(std::filesystem::path(VARNIK_SOURCE_DIR) / "data/english.lng");
+
+    EXPECT_EQ(dialog.QueryBtn->text(), "Query chart");
+    EXPECT_EQ(dialog.FileBtn->text(), "Info file");
+    EXPECT_EQ(dialog.ckAnchor->text(), "Anchor guard");
+    EXPECT_EQ(dialog.ckAisLog->text(), "Ais activity log");
+    EXPECT_EQ(dialog.Text->toolTip(), "Name of the object");
+    EXPECT_EQ(dialog.WpBtn->toolTip(), "Show waypoint 1");
     for (QWidget* widget : dialog.findChildren<QWidget*>())
         for (const QString& text : ShownTexts(widget))
             EXPECT_NE(text, "!") << widget->objectName().toStdString();

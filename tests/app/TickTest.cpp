@@ -22,6 +22,7 @@
 #include "sensors/SentenceParser.h"
 #include "sensors/TargetTable.h"
 #include "sensors/SensorSettings.h"
+#include "userdata/AnchorGuard.h"
 #include "userdata/RouteHooks.h"
 
 #include <QApplication>
@@ -247,6 +248,38 @@ TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
     const cmgbase::GeoPoint fix{cmgbase::deg2nrm(OwnShip.gpsLongitude), cmgbase::deg2nrm(OwnShip.gpsLatitude)};
     EXPECT_NEAR(MetresBetween(fix, OwnShip.antennaPosition, bearing), 10.0 * 1852.0 * 0.5 / 3600.0, 0.1);
     EXPECT_NEAR(bearing, 90.0, 0.5);
+}
+
+// The anchor watch keeps the own ship inside the zone that the information dialog made the
+// anchor guard: beyond its radius the anchor alarm closes the relay; back inside it ends.
+TEST_F(TickTest, BeyondTheAnchorGuardsRadiusTheAnchorAlarmIsRaisedAndInsideItEnds)
+{
+    const auto gps = openPort(0);
+    const auto alarmPort = openPort(1);
+    SensorSetup.alarmPort = 1;
+    for (int i = 0; i < 3; ++i) {
+        gps->send(0, Fix(1));
+        second();
+    }
+    ASSERT_TRUE(OwnShip.positionKnown);
+    IdRecord zone;
+    zone.objectType = ObjectType::ZONE;
+    zone.id = 10007;
+    zone.latitude = 54 * 600000 + 6000;  // 0.6' north of the ship
+    zone.longitude = 10 * 600000;
+    SetAnchorGuard(zone, 0.5f);
+    gps->send(0, Fix(1));
+    second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNotClearable);
+    EXPECT_TRUE(OwnShip.alarmActive);
+    EXPECT_TRUE(AlarmRelayClosed());
+
+    SetAnchorGuard(zone, 1.0f);
+    gps->send(0, Fix(1));
+    second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNone);
+    EXPECT_FALSE(OwnShip.alarmActive);
+    ClearAnchorGuard();
 }
 
 // Language files hold Windows-1252 bytes; 0xE9 is an e with an acute accent.
