@@ -184,6 +184,19 @@ protected:
         return terminal;
     }
 
+    // The GPS on COM1, whose three fixes make the position known, and the alarm relay on COM2.
+    std::unique_ptr<PseudoTerminal> gpsWithAlarmRelay()
+    {
+        auto gps = openPort(0);
+        alarmRelay_ = openPort(1);
+        SensorSetup.alarmPort = 1;
+        for (int i = 0; i < 3; ++i) {
+            gps->send(0, Fix(1));
+            second();
+        }
+        return gps;
+    }
+
     // One second: the one-second tick, then ten 100 ms ticks.
     void second()
     {
@@ -205,6 +218,7 @@ protected:
 
 private:
     std::string previousTz_;
+    std::unique_ptr<PseudoTerminal> alarmRelay_;
 };
 
 double MetresBetween(const cmgbase::GeoPoint& from, const cmgbase::GeoPoint& to, double& bearingDegrees)
@@ -254,13 +268,7 @@ TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
 // anchor guard: beyond its radius the anchor alarm closes the relay; back inside it ends.
 TEST_F(TickTest, BeyondTheAnchorGuardsRadiusTheAnchorAlarmIsRaisedAndInsideItEnds)
 {
-    const auto gps = openPort(0);
-    const auto alarmPort = openPort(1);
-    SensorSetup.alarmPort = 1;
-    for (int i = 0; i < 3; ++i) {
-        gps->send(0, Fix(1));
-        second();
-    }
+    const auto gps = gpsWithAlarmRelay();
     ASSERT_TRUE(OwnShip.positionKnown);
     IdRecord zone;
     zone.objectType = ObjectType::ZONE;
@@ -305,13 +313,7 @@ TEST_F(TickTest, ALanguageSwitchShowsThePointerHintAndTheCaptionsOfTheNewLanguag
 TEST_F(TickTest, SixSecondsWithoutAFixAreAllowedTheSeventhRaisesNoGpsAndClosesTheRelay)
 {
     SetupParameters.AlarmGps = 1;
-    const auto gps = openPort(0);
-    const auto alarmPort = openPort(1);
-    SensorSetup.alarmPort = 1;
-    for (int i = 0; i < 3; ++i) {
-        gps->send(0, Fix(1));
-        second();
-    }
+    const auto gps = gpsWithAlarmRelay();
     ASSERT_TRUE(OwnShip.positionKnown);
     for (int i = 0; i < 6; ++i)
         second();

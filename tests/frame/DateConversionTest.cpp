@@ -1,3 +1,4 @@
+#include "TimeZone.h"
 #include "frame/DateConversion.h"
 
 #include <gtest/gtest.h>
@@ -11,29 +12,6 @@
 
 namespace {
 
-// Runs the test in a chosen time zone and puts the process's own back afterwards.
-class LocalTimeZone {
-public:
-    explicit LocalTimeZone(const char* zone)
-    {
-        if (const char* previous = std::getenv("TZ"))
-            previous_ = previous;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~LocalTimeZone()
-    {
-        if (previous_)
-            setenv("TZ", previous_->c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> previous_;
-};
-
 struct DateCase {
     const char* zone;
     double date;  // days since 30 December 1899
@@ -46,7 +24,7 @@ class DateToUnixTimeTable : public testing::TestWithParam<DateCase> {};
 TEST_P(DateToUnixTimeTable, GivesSecondsOrFailure)
 {
     const DateCase& c = GetParam();
-    LocalTimeZone zone(c.zone);
+    const TimeZone zone(c.zone);
     double date = c.date;
     EXPECT_EQ(DateToUnixTime(date), c.seconds) << c.date;
     EXPECT_EQ(date, c.dateAfter);
@@ -76,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DateToUnixTime, NotANumberIsResetToZero)
 {
-    LocalTimeZone zone(kUtc);
+    const TimeZone zone(kUtc);
     double date = kNaN;
     EXPECT_EQ(DateToUnixTime(date), -1);
     EXPECT_EQ(date, 0);
