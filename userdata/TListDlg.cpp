@@ -30,6 +30,8 @@
 namespace {
 
 constexpr std::array<int, ListGridColumns> ColumnWidths{25, 96, 97};
+// A position text fits its column at this size.
+constexpr int CellPointSize = 8;
 
 // The position cells' editor: a line edit with the column's mask whose keys go to the dialog's
 // handlers before the grid's own.
@@ -108,6 +110,9 @@ TListDlg::TListDlg(QWidget* owner) : FormDialog(owner)
     }
     Grid->horizontalHeaderItem(ListColLatitude)->setText(QStringLiteral("Lat."));
     Grid->horizontalHeaderItem(ListColLongitude)->setText(QStringLiteral("Lon."));
+    QFont cells = Grid->font();
+    cells.setPointSize(CellPointSize);
+    Grid->setFont(cells);
     Grid->verticalHeader()->setDefaultSectionSize(18);
     Grid->verticalHeader()->hide();
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -41,6 +41,7 @@ constexpr int InfoOffset = 205;  // ObjInfo takes the width less this
 constexpr int RowHeight = 22;
 constexpr int ButtonHeight = 25;
 constexpr int ButtonGap = 15;
+constexpr int SummaryPointSize = 8;
 
 template <typename Control>
 Control* Named(QWidget* parent, const char* name, const char* caption = nullptr)
@@ -106,6 +107,11 @@ TQueryDlg::TQueryDlg(QWidget* owner) : FormDialog(owner)
     ObjInfo = Named<QPlainTextEdit>(this, "ObjInfo");
     ObjData = Named<QPlainTextEdit>(this, "ObjData");
     ObjData->setReadOnly(true);
+    // Summary lines are laid out for a narrow column: they are not wrapped.
+    ObjData->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFont small = ObjData->font();
+    small.setPointSize(SummaryPointSize);
+    ObjData->setFont(small);
     OKBtn = Named<QPushButton>(this, "OKBtn", "OK");
     QueryBtn = Named<QPushButton>(this, "QueryBtn", "Query chart");
     FileBtn = Named<QPushButton>(this, "FileBtn", "Info file");
