@@ -47,6 +47,7 @@
 #include "sensors/TargetTable.h"
 #include "userdata/ObjectIds.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/StoredPosition.h"

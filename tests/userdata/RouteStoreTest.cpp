@@ -4,6 +4,7 @@
 #include "UserDatabaseFixture.h"
 #include "platform/system/TextCodec.h"
 #include "userdata/RouteLegs.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/TWpDlg.h"
