@@ -23,23 +23,13 @@ struct ObjectCode {
 // The flags 400, 300, 200 and 100 in this order, each taken off while the rest exceeds it.
 constexpr ObjectCode SplitObjectCode(int32_t code)
 {
-    ObjectCode split;
-    if (code > 400) {
-        split.edit = true;
-        code -= 400;
+    bool flags[4] = {};  // 400, 300, 200, 100
+    for (int32_t i = 0; i < 4; ++i) {
+        const int32_t flag = 400 - 100 * i;
+        if (code > flag) {
+            flags[i] = true;
+            code -= flag;
+        }
     }
-    if (code > 300) {
-        split.remove = true;
-        code -= 300;
-    }
-    if (code > 200) {
-        split.select = true;
-        code -= 200;
-    }
-    if (code > 100) {
-        split.filtered = true;
-        code -= 100;
-    }
-    split.type = code;
-    return split;
+    return {code, flags[3], flags[2], flags[1], flags[0]};
 }

@@ -304,6 +304,8 @@ LoadedObject LoadStoredObject(TForm1& form, int32_t code, const IdRecord& object
 
 void LoadObject(TForm1& form, int32_t code, int32_t id)
 {
+    if (!UserIsam.isStarted())
+        return;
     IdRecord object;
     object.objectType = ObjectType(code == RouteLoadCode ? int32_t(ObjectType::ROUTE) : SplitObjectCode(code).type);
     object.id = id;

@@ -31,5 +31,6 @@ struct LoadedObject {
 // (CursorPixel). `act` false finds the pick without acting on it (no selection, no deletion).
 LoadedObject LoadStoredObject(TForm1& form, int32_t code, const IdRecord& object, bool act = true);
 
-// The same for the stored object `id` of the code's type; nothing when there is none.
+// The same for the stored object `id` of the code's type; nothing when there is none or no data
+// set is open.
 void LoadObject(TForm1& form, int32_t code, int32_t id);

@@ -8,7 +8,6 @@
 #include "app/ObjectLoad.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
-#include "chart/ChartLevels.h"
 #include "chart/ChartRedraw.h"
 #include "chart/OverlayPrimitives.h"
 #include "frame/SetupParameters.h"
@@ -93,6 +92,7 @@ private:
     Walk visitRoute(const IdRecord& object);
     Walk visitLine(const IdRecord& object);
     Walk visitShape(const IdRecord& object);
+    Walk load(const IdRecord& object, int32_t code);
     void repair(const IdRecord& object, const LoadedObject& loaded);
     void found(const IdRecord& object, int32_t distance, int32_t point);
     void showRemoved() const;
@@ -152,6 +152,17 @@ Walk Sweep::visit(const IdRecord& object)
     }
 }
 
+// A track, route or line loaded under `code`: a pick found is kept, a stale record repaired; a
+// delete pick ends the walk at the object it picked.
+Walk Sweep::load(const IdRecord& object, int32_t code)
+{
+    const LoadedObject loaded = LoadStoredObject(form_, code, object, act_);
+    if (loaded.hit)
+        found(object, ObjectPick.distance, ObjectPick.ordinal);
+    repair(object, loaded);
+    return loaded.hit && split_.remove ? Walk::End : Walk::On;
+}
+
 // Filtered sweeps and picks to delete or edit take the tracks the track filter shows; the others
 // every track.
 Walk Sweep::visitTrack(const IdRecord& object)
@@ -163,11 +174,7 @@ Walk Sweep::visitTrack(const IdRecord& object)
         if (code_ == PlainSweep(ObjectType::TRACK))
             code = int32_t(ObjectType::TRACK);
     }
-    const LoadedObject loaded = LoadStoredObject(form_, code, object, act_);
-    if (loaded.hit)
-        found(object, ObjectPick.distance, ObjectPick.ordinal);
-    repair(object, loaded);
-    return loaded.hit && split_.remove ? Walk::End : Walk::On;
+    return load(object, code);
 }
 
 // A pick of a waypoint takes the route reached, unless it is the route in the table while that
@@ -176,18 +183,11 @@ Walk Sweep::visitRoute(const IdRecord& object)
 {
     if (split_.edit) {
         const bool editedRoute = object.id == RouteId && RouteEditMode != RouteShown;
-        if (!editedRoute) {
-            const LoadedObject loaded = LoadStoredObject(form_, code_, object, act_);
-            if (loaded.hit)
-                found(object, ObjectPick.distance, ObjectPick.ordinal);
-        }
+        if (!editedRoute)
+            load(object, code_);
         return SecondRoute ? Walk::On : Walk::End;
     }
-    const LoadedObject loaded = LoadStoredObject(form_, code_, object, act_);
-    if (loaded.hit)
-        found(object, ObjectPick.distance, ObjectPick.ordinal);
-    repair(object, loaded);
-    return Walk::On;
+    return load(object, code_);
 }
 
 // Lines, while lines are shown: those the filter shows, the selected line and every guard zone.
@@ -198,12 +198,7 @@ Walk Sweep::visitLine(const IdRecord& object)
     const bool selected = LineId != 0 && object.id == LineId;
     if (!ObjectDisplayed(object) && !selected && object.colour != GuardZoneColour)
         return Walk::On;
-    const int32_t code = code_ == PlainSweep(ObjectType::LINE) ? int32_t(ObjectType::LINE) : code_;
-    const LoadedObject loaded = LoadStoredObject(form_, code, object, act_);
-    if (loaded.hit)
-        found(object, ObjectPick.distance, ObjectPick.ordinal);
-    repair(object, loaded);
-    return loaded.hit && split_.remove ? Walk::End : Walk::On;
+    return load(object, code_ == PlainSweep(ObjectType::LINE) ? int32_t(ObjectType::LINE) : code_);
 }
 
 // Symbols (while symbols are shown) as their icon, zones and fields (while lines are shown) as
@@ -303,7 +298,7 @@ void Sweep::showRemoved() const
 bool RunSweep(TForm1& form, int32_t code, bool act)
 {
     const ObjectCode split = SplitObjectCode(code);
-    if (!TypeSwept(form, split.type)) {
+    if (!UserIsam.isStarted() || !TypeSwept(form, split.type)) {
         ObjectFound = false;
         return false;
     }

@@ -15,7 +15,8 @@ extern bool ObjectFound;
 extern IdRecord FoundObjectRecord;
 extern int32_t FoundObjectPoint;
 
-// Walks the objects of the code's type (ObjectCodes.h) and returns ObjectFound. Tracks are
+// Walks the objects of the code's type (ObjectCodes.h) and returns ObjectFound; nothing while
+// no data set is open. Tracks are
 // swept only while TrackBtn is down, lines, symbols, zones and fields while SymbolBtn is down,
 // routes always, type 4 and others never. Tracks and symbols outside the visible chart are
 // passed over below chart level 17. The display filters decide what is drawn (DisplayFilter.h):

@@ -37,6 +37,7 @@ bool ReadObjectPoints(int32_t id, std::vector<PointRecord>& points)
 
     static std::array<std::byte, PointBatchBytes> buffer;
     Status status = UserIsam.batchRead(PointKey, request, buffer, BatchMode::Start);
+    points.reserve(size_t(std::max(request.total, 0)));
     while (status == Status::Ok) {
         TakePart(buffer, request.returned, points);
         if (request.available == 0)

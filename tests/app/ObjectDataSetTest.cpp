@@ -4,6 +4,7 @@
 
 #include "SetupTestSupport.h"
 #include "StartedProgram.h"
+#include "chart/PixelCount.h"
 
 #include "app/EditingState.h"
 #include "app/StaticOverlay.h"
@@ -71,15 +72,6 @@ std::map<ObjectType, int> ObjectsByType()
     return count;
 }
 
-int CountOf(const QImage& image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
-}
-
 }  // namespace
 
 TEST_F(ObjectDataSetTest, OneOfEachKindOnTheChartAFirstStartShows)
@@ -107,7 +99,7 @@ TEST_F(ObjectDataSetTest, OneOfEachKindOnTheChartAFirstStartShows)
     PaintChartOverlay(*form);
     const QImage& drawn = form->ChartBackBitmap;
     for (const int colour : {1, 2, 3, 4, 5})
-        EXPECT_GT(CountOf(drawn, UserColour(colour).rgb()), 100) << "colour " << colour;
+        EXPECT_GT(CountOf(drawn, drawn.rect(), UserColour(colour).rgb()), 100) << "colour " << colour;
 
     // The ocean passage chosen to be loaded: its great-circle leg comes in steps.
     PickMode = 0;

@@ -4,6 +4,7 @@
 // mark written as a sounding, and a zone.
 
 #include "ObjectStoreFixture.h"
+#include "chart/PixelCount.h"
 
 #include "chart/OverlayColours.h"
 #include "chart/OverlayFont.h"
@@ -11,15 +12,6 @@
 #include <QFontMetrics>
 
 namespace {
-
-int CountOf(const QImage& image, const QRect& area, QRgb colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
-}
 
 QRect Around(const ScreenPoint& point, int half)
 {

@@ -3,8 +3,7 @@
 // joined to the first, and finding waypoints by pixel and by position.
 
 #include "ObjectFixtures.h"
-#include "RouteTestSupport.h"
-#include "UserDatabaseFixture.h"
+#include "RouteDatabaseFixture.h"
 #include "userdata/ObjectPoints.h"
 #include "userdata/RouteLoad.h"
 
@@ -63,20 +62,8 @@ double LongitudeOf(int32_t entry)
     return cmgbase::nrm2deg(RouteTable[size_t(entry)].position.x);
 }
 
-class RouteLoadTest : public UserDatabaseTest {
+class RouteLoadTest : public RouteDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        UserDatabaseTest::SetUp();
-        ResetRouteState();
-        open();
-    }
-    void TearDown() override
-    {
-        ResetRouteState();
-        UserDatabaseTest::TearDown();
-    }
-
     static int32_t load(int32_t id, bool steps)
     {
         std::vector<PointRecord> points;
@@ -268,6 +255,28 @@ TEST_F(RouteLoadTest, ASecondRouteJoinsTheFirstAtItsNearestWaypoint)
         EXPECT_EQ(RouteTable[size_t(c.kept)].position, stored);
         EXPECT_NEAR(NearestWaypointDistance, std::min(c.miles, 9.0), 1e-4);
     }
+}
+
+// A second route loaded reversed moves its leg values within itself: the first route's last
+// waypoint keeps its own.
+TEST_F(RouteLoadTest, ASecondRouteReversedKeepsItsLegValuesToItself)
+{
+    std::vector<Leg> first = Equator(0, 0.1, 3);
+    first[2].speed = 77;
+    StoreRoute(Route, first);
+    std::vector<Leg> second = Equator(5, 0.1, 3);
+    second[0].speed = 51;
+    second[1].speed = 52;
+    StoreRoute(SecondRouteId, second);
+    ASSERT_EQ(load(Route, false), 3);
+    SecondRoute = 1;
+    RouteForward = 0;
+    ASSERT_EQ(load(SecondRouteId, false), 3);
+    ASSERT_EQ(WaypointCount, 6);
+    EXPECT_EQ(int64_t{RouteTable[2].speed}, 77);
+    EXPECT_EQ(int64_t{RouteTable[3].sequence}, 3);
+    EXPECT_EQ(int64_t{RouteTable[3].speed}, 52);
+    EXPECT_EQ(int64_t{RouteTable[4].speed}, 51);
 }
 
 TEST_F(RouteLoadTest, TheNearestWaypointIsSearchedFromNineMilesDown)
