@@ -82,7 +82,11 @@ bool InsideVisibleChart(const IdRecord& object)
 // One sweep: its code, whether its picks act, and what it met.
 class Sweep {
 public:
-    Sweep(TForm1& form, int32_t code, bool act) : form_(form), code_(code), split_(SplitObjectCode(code)), act_(act) {}
+    Sweep(TForm1& form, int32_t code, bool act)
+        : form_(form), code_(code), split_(SplitObjectCode(code)), act_(act),
+          listing_(!split_.pick() && ObjectSelectionMode == split_.type)
+    {
+    }
 
     void run();
 
@@ -101,6 +105,8 @@ private:
     const int32_t code_;
     const ObjectCode split_;
     const bool act_;
+    // A drawing sweep of the type the object dialog lists hands it every object it reaches.
+    const bool listing_;
     int32_t nearest_ = std::numeric_limits<int32_t>::max();
     int32_t removed_ = 0;
 };
@@ -121,7 +127,7 @@ void Sweep::run()
         status = UserIsam.readGreater(IdTypeKey, UserKeyValue(IdTypeKey, bytesOf(object)), bytesOf(record));
     }
     CheckRecordStatus("read", IdFile, status);
-    if (ObjectSelectionMode == split_.type)
+    if (listing_)
         ObjectSelectionMode = ObjectListFilled + split_.type;
     showRemoved();
 }
@@ -138,7 +144,7 @@ Walk Sweep::visit(const IdRecord& object)
             ++removed_;
         return Walk::On;
     }
-    if (ObjectSelectionMode == split_.type)
+    if (listing_)
         pending::AddObjectListEntry(object);
     switch (type) {
     case ObjectType::TRACK:

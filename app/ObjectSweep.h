@@ -24,8 +24,8 @@ extern int32_t FoundObjectPoint;
 // (colour 7). A delete pick deletes one object and ends the walk. After drawing a track, route
 // or line read to its end whose stored point count or length is stale, the record is repaired,
 // or, read with fewer than two points, deleted; objects of colour 0 are deleted and the count
-// shown in the box "%d invicible objects removed". The type the object dialog's list is being
-// filled with hands each object reached to that list.
+// shown in the box "%d invicible objects removed". A drawing sweep of the type the object
+// dialog's list is being filled with hands each object it reaches to that list.
 bool SweepObjects(TForm1& form, int32_t code);
 
 // The object of the type (track, route or line) under the pointer, found as a select pick finds

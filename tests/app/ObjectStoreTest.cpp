@@ -258,13 +258,15 @@ TEST_F(ObjectStoreTest, AReversedRouteListsItsLastPointFirst)
     EXPECT_EQ(Value(RouteTable[0].screenPoint.y), last.y);
 }
 
-// The dialog's list is filled by the next sweep of its type, which then marks it filled.
+// The dialog's list is filled by the next drawing sweep of its type, which then marks it filled.
 TEST_F(ObjectStoreTest, TheSweepOfTheListedTypeMarksTheListFilled)
 {
     StoreObject(StoredObject(ObjectType::ROUTE, 9, 2, "Home"), pointsAt(9, {{100, 100}, {200, 100}}));
     ObjectSelectionMode = 2;
     SweepObjects(*form, PlainSweep(ObjectType::TRACK));
     EXPECT_EQ(ObjectSelectionMode, 2);
+    SweepObjects(*form, 202);
+    EXPECT_EQ(ObjectSelectionMode, 2) << "a pick lists nothing";
     SweepObjects(*form, PickSweep(ObjectType::ROUTE));
     EXPECT_EQ(ObjectSelectionMode, 102);
 }
