@@ -1,6 +1,7 @@
 // Which stored objects the chart shows: colour masks, time windows and the tracks picked for
 // display.
 
+#include "ObjectFixtures.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "userdata/DisplayFilter.h"
@@ -10,16 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-IdRecord Object(ObjectType type, int32_t id, uint16_t colour, uint32_t time)
-{
-    IdRecord object;
-    object.objectType = type;
-    object.id = id;
-    object.colour = colour;
-    object.time = time;
-    return object;
-}
 
 class DisplayFilterTest : public testing::Test {
 protected:
@@ -68,7 +59,7 @@ TEST_F(DisplayFilterTest, TheColourBitAndTheTimeWindowsDecide)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "colour " << c.colour << " time " << c.time << " window " << c.filter.from
                                         << ".." << c.filter.to << " after " << c.filter.after);
-        EXPECT_EQ(PassesDisplayFilter(Object(ObjectType::TRACK, 1, c.colour, c.time), c.filter), c.shown);
+        EXPECT_EQ(PassesDisplayFilter(StoredObject(ObjectType::TRACK, 1, c.colour, "", c.time), c.filter), c.shown);
     }
 }
 
@@ -102,7 +93,7 @@ TEST_F(DisplayFilterTest, EachTypeGoesByItsOwnFilter)
         {ObjectType(4), 100001, 2, 350, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ObjectDisplayed(Object(c.type, c.id, c.colour, c.time)), c.shown) << c.id;
+        EXPECT_EQ(ObjectDisplayed(StoredObject(c.type, c.id, c.colour, "", c.time)), c.shown) << c.id;
 }
 
 // The first free slot among the first 99 takes the id, the last slot when none is free; only
