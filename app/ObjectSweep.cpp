@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 using namespace platform::isam;
 
@@ -109,6 +110,9 @@ private:
     const bool listing_;
     int32_t nearest_ = std::numeric_limits<int32_t>::max();
     int32_t removed_ = 0;
+    // Symbols, zones and fields are drawn here, all on one canvas; tracks, routes and lines by
+    // their loads.
+    std::optional<BackCanvas> canvas_;
 };
 
 void Sweep::run()
@@ -129,6 +133,7 @@ void Sweep::run()
     CheckRecordStatus("read", IdFile, status);
     if (listing_)
         ObjectSelectionMode = ObjectListFilled + split_.type;
+    canvas_.reset();  // the box below lets the ticks paint meanwhile
     showRemoved();
 }
 
@@ -221,7 +226,9 @@ Walk Sweep::visitShape(const IdRecord& object)
     if (!pixel)
         return Walk::On;
     if (!split_.pick()) {
-        BackCanvas canvas(form_);
+        if (!canvas_)
+            canvas_.emplace(form_);
+        BackCanvas& canvas = *canvas_;
         if (type == ObjectType::SYMBOL) {
             DrawMaskedIcon(form_, canvas, object.pointCount, object.colour, pixel->x, pixel->y);
         } else {

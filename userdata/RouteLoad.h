@@ -37,7 +37,8 @@ constexpr size_t WaypointNameMaximum = 4792;
 // the route table:
 // - each point becomes a waypoint with its position, lane, stop, turn radius, danger flags,
 //   speed, leg kind, route id, sequence and name; pointFlag is RouteForward, the direction the
-//   route was loaded in (1 stored order, 0 reversed: the object dialogs call it "retour");
+//   route was loaded in (1 stored order, 0 reversed, which the object dialogs show as
+//   " (retour)");
 // - the route's first stored point sets the route defaults it holds and, when its safety depth
 //   is not the one in force, RouteSafetyDepthDiffers (and the legs' checks are redone);
 // - reversed (RouteForward 0), the waypoints run from the last stored point to the first, and
