@@ -33,6 +33,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <array>
+#include <optional>
 #include <span>
 
 namespace {
@@ -126,7 +128,7 @@ void BandExecute(TForm1& form, int32_t band)
 {
     SelectUsageBand(form, band);
     if (band >= FirstRecentringBand)
-        TickRequest.forceRecentre = true;
+        form.ForceRecentre = true;
 }
 
 }  // namespace
@@ -140,12 +142,22 @@ void TForm1::ApproachExecute() { BandExecute(*this, 5); }
 void TForm1::HarbourExecute() { BandExecute(*this, 6); }
 void TForm1::PlanExecute() { BandExecute(*this, 7); }
 
+// The chart follows the own ship: its band's level is shown in one step at the next one-second
+// tick, centred on the ship at its offset ahead, with the orientation applied anew.
 void TForm1::AutoExecute()
 {
     if (!AutoBtn->isChecked())
         return;
-    TickRequest.forceRecentre = true;
-    ApplyAutoZoneRule(*this, OwnShip.referencePosition);
+    ZoomPaintHold = 2;
+    ForceRecentre = true;
+    threeDRedrawPending = true;
+    SecondTick.movingRecentre = true;
+    using BandHandler = void (TForm1::*)();
+    static constexpr std::array<BandHandler, UsageBandCount> BandHandlers{
+        &TForm1::GlobalExecute,  &TForm1::WorldExecute,    &TForm1::OverviewExecute, &TForm1::CrossingExecute,
+        &TForm1::CoastalExecute, &TForm1::ApproachExecute, &TForm1::HarbourExecute,  &TForm1::PlanExecute};
+    if (const std::optional<int32_t> band = AutoZoneBand(*this, OwnShip.referencePosition))
+        (this->*BandHandlers[size_t(*band)])();
 }
 
 namespace {
@@ -205,7 +217,7 @@ void RefreshScreenPoints(TForm1& form)
 // only makes a new chart picture the base when no static overlay is drawn over it.
 void TForm1::CM93Paint()
 {
-    if (!StartupDone || autoFollowState > 0 || ChartRestartInProgress || !MainMapView || MainChartBitmap.isNull())
+    if (!StartupDone || ZoomPaintHold > 0 || ChartRestartInProgress || !MainMapView || MainChartBitmap.isNull())
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (paintCopyPending) {

@@ -14,8 +14,14 @@ class QWidget;
 
 void ConnectClick(QAbstractButton* button, std::function<void()> handler);
 
+// A panel's or label's click: the left button pressed and released over the control. The click
+// stays with the control and does not reach the controls under it.
+void ConnectWidgetClick(QWidget* control, std::function<void()> handler);
+
 // Checks item `index` of a radio group (its index-th radio button).
 void SetRadioGroupItem(QGroupBox* group, int index);
+// The index of a radio group's checked item; -1 while none is checked.
+int RadioGroupItem(const QGroupBox* group);
 
 // Shows the form in front of the others and activates it; nothing while it does not exist.
 void ShowForm(QWidget* form);

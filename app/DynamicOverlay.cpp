@@ -268,7 +268,7 @@ void PaintDynamicOverlay(TForm1& form, bool full)
         return;
     SetOverlayPaintBox(form.ChartWorkBitmap.rect());
     const QRect previous = RestorePreviousFrame(form);
-    if (form.autoFollowState > 0)
+    if (form.ZoomPaintHold > 0)
         return;
     OverlayDirtyRect.holdsArea = 0;
 

@@ -4,6 +4,7 @@
 // chart pointer.
 
 #include "app/EditingState.h"
+#include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
@@ -13,6 +14,7 @@
 #include "app/TickState.h"
 #include "app/TargetPainting.h"
 #include "app/TargetTrackPictures.h"
+#include "app/ToolBarButtons.h"
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
@@ -48,7 +50,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
-#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -143,7 +144,7 @@ void ServeRedrawRequests(TForm1& f)
         f.chartRedrawRequest = false;
         TickRequest.radarRedraw = false;
     }
-    if (f.redrawCountdown > 0 && --f.redrawCountdown == 0) {
+    if (f.OverlayRedrawRequest > 0 && --f.OverlayRedrawRequest == 0) {
         f.paintCopyPending = true;
         f.CM93Paint();
     }
@@ -163,7 +164,7 @@ void StartRequestedRoute(TForm1& f)
         ApplyPresentation(f, 0, 1, 2);
     }
     pending::StartRouteFollowing();
-    f.redrawCountdown = 1;
+    f.OverlayRedrawRequest = 1;
 }
 
 void SetTextColour(QLabel* label, const QColor& colour)
@@ -284,11 +285,8 @@ void LookAheadCheck(TForm1& f)
         Alarm.areaWarning = false;
     if (check->depthHits > 0 && safety) {
         RaiseDepthAlarm(f);
-    } else if (Alarm.depthAlarmRaised) {
-        Alarm.depthAlarmRaised = false;
-        OwnShip.alarmActive = false;
-        FastTick.noticeAlarmLook = false;
-        SetAlarmRelay(false);
+    } else {
+        DropDepthAlarm();
     }
     if (check->objectClass != 0 && warning && check->objectClass != 108 && check->objectClass != 109) {
         Alarm.areaWarningClass = check->objectClass;
@@ -495,7 +493,7 @@ bool TakeTargetUpdate(TForm1& f)
     if (TakeNewArpaSource()) {
         QToolButton* button = f.Arpa1Btn->isHidden() ? f.Arpa1Btn : SecondArpaPortKnown() ? f.Arpa2Btn : nullptr;
         if (button && button->isHidden())
-            SetBarControlVisible(button, true);
+            ShowToolBarButton(f, button);
     }
     if (!OwnShip.targetsChanged)
         return false;
@@ -582,11 +580,7 @@ void DropSoundingMark(TForm1& f)
             cmgbase::kGeoOk ||
         distance * 10.0 < interval)
         return;
-    FastTick.lastSoundingMark = OwnShip.referencePosition;
-    const uint8_t symbol = SetupParameters.CurrentSymbol;
-    SetupParameters.CurrentSymbol = 116;
-    pending::EventMarkExecute(f);
-    SetupParameters.CurrentSymbol = symbol;
+    DropDepthMark(f);
 }
 
 void DropRouteAlarms()

@@ -47,11 +47,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
-#include <QDockWidget>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolBar>
@@ -96,10 +97,13 @@ void KeepMaximised(TForm1& f)
 {
     if (f.isMaximized())
         return;
+    // Without a window manager the window covers the screen by its geometry alone.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        f.setGeometry(screen->geometry());
     f.showMaximized();
     f.MainPanel->raise();
     f.ToolBar1->raise();
-    pending::PlaceToolPanel(f);
+    f.PlaceToolPanel();
     if (MiniMapView)
         ApplyPresentation(f, 0, 1, 2);
 }
@@ -232,7 +236,7 @@ void RecentreMainChart(TForm1& f)
         SecondTick.recentreMargin =
             std::max(1, int32_t(f.tbBoatSens->value() * height * offset * 0.004));
         const bool recentre = IsOwnShipOffCentreAt(own, centre, course, rotation, SecondTick.recentreMargin) ||
-                              TickRequest.forceRecentre || std::abs(own.x - centre.x) > int32_t(0.45 * width) ||
+                              f.ForceRecentre || std::abs(own.x - centre.x) > int32_t(0.45 * width) ||
                               std::abs(own.y - centre.y) > int32_t(0.45 * height);
         if (recentre) {
             const double a = (course - rotation) * RadiansPerDegree;
@@ -246,7 +250,7 @@ void RecentreMainChart(TForm1& f)
         return;
     }
     const int32_t s = f.tbBoatSens->value();
-    if (TickRequest.forceRecentre || std::abs(own.x - centre.x) > int32_t(width * 0.02 * (11 - s)) ||
+    if (f.ForceRecentre || std::abs(own.x - centre.x) > int32_t(width * 0.02 * (11 - s)) ||
         std::abs(own.y - centre.y) > int32_t(height * 0.02 * (11 - s))) {
         if (MainMapView->SetCentre(OwnShip.referencePosition))
             RedrawChart(f, true);
@@ -300,7 +304,7 @@ void RunCountdowns(TForm1& f)
     }
     if (CountedOut(Countdowns.chartLevelChange)) {
         if (Down(f.AutoBtn)) {
-            f.autoFollowState = 2;
+            f.ZoomPaintHold = 2;
         } else if (MainMapView) {
             MainMapView->CentreAtScreenPoint(ChartRect(f), TickRequest.levelChangePoint);
             QCursor::setPos(f.CM93->mapToGlobal(f.CM93->rect().center()));
@@ -324,7 +328,7 @@ void RunCountdowns(TForm1& f)
 void DropAlarmPortMark(TForm1& f)
 {
     if (OwnShip.eventMarkCountdown == 5)
-        pending::EventMarkExecute(f);
+        f.EventMarkExecute(nullptr);
     if (OwnShip.eventMarkCountdown > 0)
         --OwnShip.eventMarkCountdown;
 }
@@ -465,7 +469,7 @@ void HourlyStep(TForm1& f)
     }
     if (!DialogVisible(SetupSensor))
         pending::ClearHourlySensorValue();
-    TickRequest.forceRecentre = true;
+    f.ForceRecentre = true;
     SaveSetupParameters(false);
 }
 
@@ -530,7 +534,7 @@ void PositionTimedOut(TForm1& f)
         f.pnDR->show();
         f.csDRcrs->setValue(int(OwnShip.courseOverGround));
         f.csDRspd->setValue(int(OwnShip.speedOverGround + 0.5f));
-        pending::ckHide2Click(f);
+        f.ckHide2Click(false);
     }
     {
         const std::lock_guard lock(ComOutStateLock);
@@ -615,10 +619,12 @@ void TForm1::Timer2Timer()
     KeepRouteDialog();
     KeepRadarWindow(*this);
     RecentreMainChart(*this);
-    TickRequest.forceRecentre = false;
+    ForceRecentre = false;
     RecentreMiniChart(*this);
-    if (autoFollowState == 1) {
-        autoFollowState = 0;
+    // The automatic zoom's redraw has come, or with the recentring done none will come (neither
+    // level nor centre changed): the hold ends, so that the own ship and the targets are drawn.
+    if (ZoomPaintHold > 0) {
+        ZoomPaintHold = 0;
         CM93Paint();
     }
     RunCountdowns(*this);

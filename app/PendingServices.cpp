@@ -30,16 +30,17 @@ void DrawBorderGraduation(TForm1&, QPainter&) {}
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 void Sync3DViewStatus(TForm1&) {}
+void ExportClip3D(TForm1&, const cmgbase::GeoRect&, int32_t) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void EventMarkExecute(TForm1&) {}
-void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
-void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void cmbDepthSaveChange(TForm1&) {}
+void SyncDataTab(TForm1&) {}
+
+void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
 void UpdateRouteEtaPanel(TForm1&) {}
 bool TakeRouteStartRequest() { return false; }
@@ -47,7 +48,6 @@ void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
 bool KeepLostArpaTargets() { return false; }
-void SaveArpaTrack(int32_t) {}
 
 std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
 

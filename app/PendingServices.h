@@ -54,6 +54,8 @@ void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduati
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 void Sync3DViewStatus(TForm1& form);                  // 3D export
+// "Clip3D.vtk" of the area the main chart shows at its chart level, for the 3D viewer.
+void ExportClip3D(TForm1& form, const cmgbase::GeoRect& area, int32_t chartLevel);  // 3D export
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {
@@ -69,12 +71,14 @@ struct AreaCheckResult {
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
 // Main window actions.
-void EventMarkExecute(TForm1& form);  // event marks
-void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
-void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
+void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
+
+// Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
+// (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
+void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
 
 // Route following.
 void UpdateRouteEtaPanel(TForm1& form);
@@ -82,9 +86,8 @@ bool TakeRouteStartRequest();  // false: no route following, no request
 void StartRouteFollowing();
 int32_t AlarmHold();           // 0: no hold without route following
 
-// Targets: the track dialog and the track store.
+// Targets: the track dialog.
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
-void SaveArpaTrack(int32_t index);  // tracks: a target's recorded track as a user object
 
 // Anchor watch: the anchor position and radius (nautical miles) when one is set.
 struct AnchorWatch {

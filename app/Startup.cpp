@@ -94,14 +94,20 @@ bool StartService(Manager*& service, const char* errorCaption, bool& available,
         service->statusCallback = statusCallback;
         return true;
     }
-    ShowWarning(service->ErrorText(), errorCaption);
-    available = false;
-    button->setEnabled(false);
+    TakeServiceOff(*service, errorCaption, available, button);
     Release(service);
     return false;
 }
 
 }  // namespace
+
+void TakeServiceOff(ServiceManager& service, const std::string& caption, bool& available, QToolButton* button)
+{
+    ShowWarning(service.ErrorText(), caption);
+    available = false;
+    button->setChecked(false);
+    button->setEnabled(false);
+}
 
 WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, int h)
 {
@@ -217,9 +223,11 @@ void StartChartEngine(TForm1& form, const std::string& reason)
         SplashSetStatus(frmSplash, QStringLiteral("Radar"));
         StartService(RadarService, "Radar Error", RadarAvailable, form.RadarBtn, ShowRadarStatus);
     }
-    SplashSetStatus(frmSplash, QStringLiteral("Weather"));
-    if (StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn, ShowWeatherStatus))
-        GiveWeatherTheChartArea(form);
+    if (WeatherAvailable) {
+        SplashSetStatus(frmSplash, QStringLiteral("Weather"));
+        if (StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn, ShowWeatherStatus))
+            GiveWeatherTheChartArea(form);
+    }
 }
 
 void ReleaseChartEngine()

@@ -26,7 +26,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QDockWidget>
 #include <QGuiApplication>
 #include <QCursor>
 #include <QPalette>
@@ -46,10 +45,14 @@ TForm1::TForm1(QWidget* owner)
       ClientSocket1(new QTcpSocket(this))
 {
     setObjectName(QStringLiteral("Form1"));
+    setWindowFlag(Qt::FramelessWindowHint);
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
+    ConnectPanelHandlers();
     ConnectDisplayModes();
+    ConnectViewButtons();
+    ConnectPanelLayout();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);

@@ -2,6 +2,7 @@
 // The main window: the chart paint boxes, the timers, the tool bar and the tool dialog. Its
 // handlers are where most user actions and all periodic work enter the program.
 
+#include "app/EventMarks.h"
 #include "app/ImageList.h"
 #include "app/MainWindowControls.h"
 #include "chart/ChartWindow.h"
@@ -39,13 +40,14 @@ public:
     QTcpSocket* ClientSocket1;
     bool SocketConnected = false;
     // Display modes (DisplayModes.cpp): the main tool bar's pictures by day and at night, the
-    // symbol bar's and the line bar's, which of the first two the bar shows, and the mode.
+    // symbol bar's and the line bar's, and which of the first two the bar shows.
     ImageList ImageList1;
     ImageList ImageList5;
     ImageList ImageList2;
     ImageList ImageList3;
     bool DayImagesActive = false;
-    int32_t DisplayModeIndex = 0;
+    // The next one-second tick recentres the chart on the own ship, off centre or not.
+    bool ForceRecentre = false;
     // Ctrl+PrintScreen, registered by the start-up (Screenshot.h).
     std::unique_ptr<platform::ApplicationHotKey> ScreenshotHotKey;
 
@@ -79,11 +81,55 @@ public:
     // Composes the chart picture: the chart with its static overlay (and the weather layer) into
     // ChartBackBitmap, that with the dynamic overlay into ChartWorkBitmap, then CM93 shows it.
     // Run whenever the program asks for the picture anew: after a chart redraw, when
-    // redrawCountdown runs out, and when an automatic zoom has been redrawn.
+    // OverlayRedrawRequest runs out, and when an automatic zoom has been redrawn.
     void CM93Paint();
     // The paint events of the two paint boxes: they only show their bitmaps' exposed rectangle.
     void CM93Exposed(QPainter& canvas, const QRect& exposed);
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
+
+    // The tool bar's view buttons (ViewButtons.cpp, ThreeDView.cpp, WeatherRadarButtons.cpp),
+    // wired by ConnectViewButtons: the tool dialog, the chart orientation (DispMode), the S-52
+    // presentation, the 2D and the 3D view, the weather dialog and the radar overlay.
+    void ConnectViewButtons();
+    void ToolsExecute();
+    void DispModeChange();
+    void S52Execute();
+    void Show2DExecute();
+    void Show3DExecute();
+    void WeatherExecute();
+    void RadarExecute();
+
+    // The target buttons (TargetButtons.cpp), the event mark (EventMarks.cpp) and the side and
+    // floating panels (SidePanelHandlers.cpp, which connects them all).
+    void ConnectPanelHandlers();
+    void QueryExecute();
+    void Arpa1Execute();
+    void Arpa2Execute();
+    void AisExecute();
+    void BearingExecute();
+    // A quick mark at the own ship (at the last sounding for a depth mark): the current symbol's
+    // from a button, the symbol bar's event mark (999) from the timers' null sender. Nothing while
+    // no own position is known; else what it handed to the quick-mark store.
+    std::optional<QuickMarkRequest> EventMarkExecute(QObject* sender);
+    void GpsPanelClick();
+    void btnMiniAutoClick();
+    void udMiniSpeedChangingEx();
+    void NoticeClick();
+    void pnETAClick();
+    void boxETAClick();
+    void btnPositionClick();
+    void btnBearNmClick();
+    void csDRcrsChange();
+    void csDRspdChange();
+
+    // The window's layout (PanelLayout.cpp). ckHide checked: the chart takes the whole height
+    // under the tool bar; ckHide2 checked: the chart takes the whole width under the side panel,
+    // with the cursor readout in SlavePanel. ckHide2Click lays out the floating panels on the
+    // right, with resize also the chart's width.
+    void ckHideClick();
+    void ckHide2Click(bool resize);
+    // The pop-up dialogs in the chart's top-left corner, beside the tool bars that are open.
+    void PlaceToolPanel();
 
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.
@@ -96,6 +142,7 @@ protected:
 
 private:
     void ConnectDisplayModes();
+    void ConnectPanelLayout();
     void RunStartup();
     void FillLanguageList();
 

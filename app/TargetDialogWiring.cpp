@@ -1,7 +1,7 @@
 #include "app/TargetDialogWiring.h"
 
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
+#include "app/TargetTrackSave.h"
 #include "sensors/TargetDialogHooks.h"
 #include "userdata/InfoTexts.h"
 
@@ -11,10 +11,14 @@ void WireTargetDialog()
 {
     TargetDialogHooks& h = TargetDialogHook;
     h.readTextMessages = [](uint32_t now) { return ReadAisTextMessages(now); };
-    h.saveArpaTrack = [](int32_t index) { pending::SaveArpaTrack(index); };
     h.redrawOverlay = [] {
         if (Form1)
-            Form1->redrawCountdown = 1;
+            Form1->OverlayRedrawRequest = 1;
+    };
+    // The stored track and the target's shortened one show after a redraw.
+    h.saveArpaTrack = [](int32_t index) {
+        if (SaveTargetTrack(index))
+            TargetDialogHook.redrawOverlay();
     };
     // The chart's top left corner, beside a drawing bar that is open.
     h.dialogPlace = [](int) {

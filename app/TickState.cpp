@@ -1,5 +1,8 @@
 #include "app/TickState.h"
 
+#include "sensors/ComPortControl.h"
+#include "sensors/OwnShipState.h"
+
 OneSecondTickState SecondTick;
 MainWindowCountdowns Countdowns;
 HundredMillisecondTickState FastTick;
@@ -13,4 +16,14 @@ void ResetTickState()
     FastTick = {};
     Alarm = {};
     TickRequest = {};
+}
+
+void DropDepthAlarm()
+{
+    if (!Alarm.depthAlarmRaised)
+        return;
+    Alarm.depthAlarmRaised = false;
+    OwnShip.alarmActive = false;
+    FastTick.noticeAlarmLook = false;
+    SetAlarmRelay(false);
 }

@@ -61,7 +61,7 @@ struct HundredMillisecondTickState {
     float shownDepth = -2.0f;     // -2: nothing shown yet
     bool shownDepthAlive = false;
     bool noticeAlarmLook = false;  // the notice shows the alarm or warning colours
-    cmgbase::GeoPoint lastSoundingMark{};
+    cmgbase::GeoPoint lastSoundingMark{};  // where the last automatic depth mark went; zero: none yet
 };
 
 // Alarm state beside OwnShip.alarmKind and OwnShip.alarmActive.
@@ -78,7 +78,6 @@ struct AlarmFlags {
 
 // Requests and positions that chart, route and dialog code leave for the ticks.
 struct TickRequests {
-    bool forceRecentre = false;        // one recentring of the main chart on the own ship
     bool positionRefresh = false;      // the 100 ms tick processes the known position again
     bool radarRedraw = false;          // the radar picture changed: redraw while RadarBtn is down
     bool fullViewPending = false;      // full presentation on the next chart-redraw count-down
@@ -106,3 +105,7 @@ extern TickRequests TickRequest;
 
 // Every value above back to its start value (start-up and tests).
 void ResetTickState();
+
+// Stops a raised antigrounding alarm: the alarm inactive, the notice out of its alarm colours
+// and the relay open. Nothing while none is raised.
+void DropDepthAlarm();

@@ -269,7 +269,7 @@ void ZoomChartIn(ChartWindow& window)
     if (window.chartLevel <= 0 || !MainMapView)
         return;
     if (Down(window.controls.AutoBtn))
-        window.autoFollowState = 2;
+        window.ZoomPaintHold = 2;
     const int32_t previous = window.chartLevel;
     window.chartLevel = std::min(previous - 1, MaxChartLevel);
     if (window.bandLevel == window.zoneLevel || window.bandLevel == window.chartLevel)
@@ -283,7 +283,7 @@ void ZoomChartOut(ChartWindow& window)
     if (window.chartLevel >= MaxChartLevel || !MainMapView)
         return;
     if (Down(window.controls.AutoBtn))
-        window.autoFollowState = 2;
+        window.ZoomPaintHold = 2;
     const int32_t previous = window.chartLevel;
     window.chartLevel = std::max(previous + 1, 0);
     if (window.chartLevel == window.bandLevel)
@@ -298,22 +298,19 @@ void SelectUsageBand(ChartWindow& window, int32_t band)
         return;
     // From the general band on, a band chosen while Auto is on is shown by the timers in one step.
     if (band >= 3 && Down(window.controls.AutoBtn))
-        window.autoFollowState = 2;
+        window.ZoomPaintHold = 2;
     window.chartLevel = UsageBandLevels[band];
     SetChartLevel(window);
     window.bandLevel = UsageBandLevels[band];
 }
 
-void ApplyAutoZoneRule(ChartWindow& window, const cmgbase::GeoPoint& ownShip)
+std::optional<int32_t> AutoZoneBand(ChartWindow& window, const cmgbase::GeoPoint& ownShip)
 {
-    if (!Down(window.controls.AutoBtn))
-        return;
-    window.autoFollowState = 2;
-    window.threeDRedrawPending = true;
     // The coarsest level each band is taken from: never out to a coarser band, except the global
     // one, and the three finest bands only from 1:50000 or coarser.
     constexpr std::array<int32_t, UsageBandCount> TakenFrom{0, 15, 14, 12, 10, 8, 8, 8};
     const int32_t band = UpdateChartLevelButtons(window, ownShip);
-    if (window.chartLevel >= TakenFrom[band])
-        SelectUsageBand(window, band);
+    if (window.chartLevel < TakenFrom[band])
+        return std::nullopt;
+    return band;
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 struct ChartWindow;
@@ -50,6 +51,7 @@ void ZoomChartIn(ChartWindow& window);
 void ZoomChartOut(ChartWindow& window);
 // A band button: the band's level, then the band in use.
 void SelectUsageBand(ChartWindow& window, int32_t band);
-// The Auto rule: the finest band at the own ship's position, only towards more detail; band 0
-// always goes to the global level. Nothing while AutoBtn is up.
-void ApplyAutoZoneRule(ChartWindow& window, const cmgbase::GeoPoint& ownShip);
+// The band the Auto rule moves to: the finest band of the chart at the own ship's position, only
+// towards more detail (band 0 always, the global level); none while the current level is already
+// finer than the band is taken from. Enables the band buttons of that chart on the way.
+std::optional<int32_t> AutoZoneBand(ChartWindow& window, const cmgbase::GeoPoint& ownShip);

@@ -102,7 +102,7 @@ bool Down(const QAbstractButton* button) { return button && button->isChecked();
 int32_t PaletteIndexOf(const ChartWindow& window)
 {
     const int index = window.controls.Daylight ? window.controls.Daylight->currentIndex() : 0;
-    return index >= 0 && index < int(EngineScheme.size()) ? index : window.paletteIndex;
+    return index >= 0 && index < int(EngineScheme.size()) ? index : window.DisplayModeIndex;
 }
 
 PresentationChoice ChosenPresentation(const ChartControls& controls)
@@ -178,14 +178,14 @@ bool ApplyPresentation(ChartWindow& window, bool main, bool mini, int parts)
         if (!MainMapView->PutPresentationParams())
             return Failed(window, "UpdateParams 1");
     }
-    window.paletteIndex = PaletteIndexOf(window);
+    window.DisplayModeIndex = PaletteIndexOf(window);
     if ((parts & PresentationScheme) && ChartHook.applyColourScheme)
-        ChartHook.applyColourScheme(window.paletteIndex);
+        ChartHook.applyColourScheme(window.DisplayModeIndex);
     if ((parts & PresentationColours) && MainMapView) {
         ChartColourTable table{};
-        if (!MainMapView->ReadColourTable(EngineScheme[window.paletteIndex], table))
+        if (!MainMapView->ReadColourTable(EngineScheme[window.DisplayModeIndex], table))
             return Failed(window, "GetStandardPalette");
-        AdjustChartColours(table, window.paletteIndex);
+        AdjustChartColours(table, window.DisplayModeIndex);
         if (!MainMapView->ApplyColourTable(table))
             return Failed(window, "SetPalette 1");
         window.mainResizePending = true;

@@ -207,15 +207,15 @@ std::string DrawMainChart(ChartWindow& window, bool full)
         MainMapView->ScreenRectToGeo(device, ViewGeoRect);
     MeasurePixelsPerMile(window);
 
-    if (window.autoFollowState > 0)
-        window.autoFollowState = 1;  // the timers show the new picture
+    if (window.ZoomPaintHold > 0)
+        window.ZoomPaintHold = 1;  // the timers show the new picture
     else if (ChartHook.paintChart)
         ChartHook.paintChart();
     else
         c.CM93->update();
     PublishVisibleArea(window);
     UpdateChartLevelButtons(window, MainMapView->centre);
-    window.redrawCountdown = 0;
+    window.OverlayRedrawRequest = 0;
     return {};
 }
 

@@ -61,7 +61,7 @@ struct ChartWindow {
     bool zoomPanelWarning = false;  // ZoomPanel in the over-zoom colour
     // 2 after a zoom or band action while AutoBtn is down, 1 after the next redraw: the timers
     // then repaint and clear it (0). The paint box keeps its picture while it is above 0.
-    int32_t autoFollowState = 0;
+    int32_t ZoomPaintHold = 0;
 
     // The 3D view mode (orientation 3), its pending redraw and its automatic scale.
     bool threeDViewMode = false;
@@ -88,10 +88,13 @@ struct ChartWindow {
     bool miniLayoutPending = true;  // the next mini redraw makes its bitmap anew
     bool paintCopyPending = false;  // the next paint starts again from MainChartBitmap
     bool chartRedrawRequest = false;  // a full redraw at the next 100 ms tick
-    int32_t redrawCountdown = 0;      // ticks until CM93 is repainted from the bitmaps
+    // Ticks until CM93 is repainted from the bitmaps: 1 repaints at the next 100 ms tick, 10 a
+    // second later; 0 asks nothing.
+    int32_t OverlayRedrawRequest = 0;
     float viewRotation = 0.0f;        // degrees
     float miniViewRotation = 0.0f;
-    int32_t paletteIndex = 0;         // day / night palette 0..4
+    int32_t DisplayModeIndex = 0;     // the entry of Daylight: day / night palette 0..4
+    bool RangeInMetres = false;       // the cursor readouts' range in metres, else nautical miles
     // The redraw kind (1 full, 0 over a relief picture) the main view's class table was made
     // for; -1 makes the next redraw make it.
     int32_t lastRedrawKind = -1;

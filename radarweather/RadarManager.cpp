@@ -14,6 +14,24 @@ int RadarManager::Init(MapView* view)
     return -1;
 }
 
+int RadarManager::Start(QWidget* window)
+{
+    if (state_ < Ready) {
+        errorText_ = "<RadarManager::Start()> RadarManager not initialized.";
+        return -1;
+    }
+    if (!window) {
+        fail(CallFailed, "<RadarManager::Start()> Provided hWnd was NULL.");
+        return -1;
+    }
+    if (running != 0) {
+        fail(CallFailed, "<RadarManager::Start()> Radar overlay already running.");
+        return -1;
+    }
+    fail(CallFailed, "<RadarManager::Start()> No radar service is installed.");
+    return -1;
+}
+
 int RadarManager::Stop()
 {
     if (running == 0) {

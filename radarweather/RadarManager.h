@@ -4,11 +4,16 @@
 #include "radarweather/ServiceManager.h"
 
 class MapView;
+class QWidget;
 
 class RadarManager : public ServiceManager {
 public:
     // Binds the manager to the radar service of view; 0 on success.
     int Init(MapView* view);
+    // Starts the radar overlay on window; 0 on success. Refused while the manager is not
+    // initialised (state unchanged), and for no window or an overlay already running (state 2);
+    // without a radar service nothing starts (state 2).
+    int Start(QWidget* window);
     // Stops the radar overlay; 0 on success. Called while it does not run, the call fails
     // (state 2 and an error text).
     int Stop();

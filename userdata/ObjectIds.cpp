@@ -76,3 +76,13 @@ Status AddIdRecord(IdRecord& record, IdRange range)
     ReportRecordFailure({"add", IdFile, Status::KeyExists});
     return Status::KeyExists;
 }
+
+Status AddNewObject(IdRecord& record, IdRange range)
+{
+    record.id = NewObjectId(range);
+    if (record.id == 0) {
+        ReportRecordFailure({"add", IdFile, Status::KeyExists});
+        return Status::KeyExists;
+    }
+    return AddIdRecord(record, range);
+}

@@ -29,3 +29,8 @@ constexpr int MaxAddAttempts = 1000;
 // range. The record then holds the position and id it was stored with. After MaxAddAttempts
 // the add gives up with KeyExists; that and every other failure is reported (DatabaseReports.h).
 platform::isam::Status AddIdRecord(IdRecord& record, IdRange range);
+
+// Adds the record as a new object of the range: it gets a fresh id and goes in through
+// AddIdRecord, so it then holds the id and position it was stored with. A range without a free
+// id is reported as a failed add.
+platform::isam::Status AddNewObject(IdRecord& record, IdRange range);

@@ -3,37 +3,24 @@
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/PositionComputation.h"
-#include "userdata/TrackHooks.h"
+#include "userdata/TrackRing.h"
 #include "userdata/TrackState.h"
+#include "userdata/TrackStore.h"
+#include "userdata/UserRecords.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
 constexpr double JumpDistance = 10.0;  // nm; a longer move between samples is not sailed
 
-// The ring slot the next sample takes; a damaged stored index starts the ring again.
-int RingIndex()
-{
-    const int32_t index = SetupParameters.TrackIndex;
-    return index >= 0 && index < TrackRingSize ? index : 0;
-}
-
 bool RingHoldsPreviousSample()
 {
     const int previous = (RingIndex() + TrackRingSize - 1) % TrackRingSize;
     return !SetupParameters.TrackRing[std::size_t(previous)].empty();
-}
-
-int RingSampleCount()
-{
-    const TrackRingBuffer& ring = SetupParameters.TrackRing;
-    return int(std::count_if(ring.begin(), ring.end(),
-                             [](const TrackSample& sample) { return !sample.empty(); }));
 }
 
 // Course change between two courses, 0..180 degrees.
@@ -68,13 +55,6 @@ uint16_t ScaledWord(float value, double scale)
     return uint16_t(std::lround(std::min(scaled, 65535.0)));
 }
 
-uint32_t SampleTime()
-{
-    const int64_t seconds = std::clamp<int64_t>(ClockSeconds, 0,
-                                                std::numeric_limits<uint32_t>::max());
-    return uint32_t(seconds);
-}
-
 TrackSample MakeSample(const TrackFix& fix)
 {
     TrackSample sample;
@@ -86,7 +66,7 @@ TrackSample MakeSample(const TrackFix& fix)
     sample.speedOverGround = ScaledWord(fix.speedOverGround, 10.0);
     sample.depth = ScaledWord(fix.depth, 10.0);
     sample.waterTemperature = ScaledWord(fix.waterTemperature, 100.0);
-    sample.time = SampleTime();
+    sample.time = StoredTime(ClockSeconds);
     return sample;
 }
 
@@ -121,18 +101,17 @@ TrackSamplingResult SampleOwnTrack(const TrackFix& fix, const TrackScreen& scree
 
     result.sampled = true;
     result.segment = TrackLineReachesShip();
-    const bool lengthGrows = TrackLastSample.known && distance < JumpDistance;
+    if (TrackLastSample.known && distance < JumpDistance)
+        SetupParameters.TrackLength += float(distance * 10.0);
     TrackLastSample = {true, fix.position, fix.courseOverGround};
 
     const TrackSample sample = MakeSample(fix);
     const bool databaseTrackOpen = DatabaseTrackId != 0;
     const bool firstDatabasePoint = databaseTrackOpen && DatabaseTrackPoints == 0;
     if (databaseTrackOpen) {
-        if (TrackHook.storeTrackPoint)
-            TrackHook.storeTrackPoint(DatabaseTrackId, DatabaseTrackPoints, sample);
+        StoreDatabaseTrackPoint(sample);
         if (TrackSaveRequest && firstDatabasePoint)
             DatabaseTrackId = 0;
-        ++DatabaseTrackPoints;
     }
     if (!databaseTrackOpen || firstDatabasePoint) {
         const int index = RingIndex();
@@ -143,13 +122,8 @@ TrackSamplingResult SampleOwnTrack(const TrackFix& fix, const TrackScreen& scree
 
     if (TrackSaveRequest) {
         TrackSaveRequest = false;
-        if (RingSampleCount() < 2)
-            result.redrawRequested = true;
-        else if (TrackHook.saveTrackBuffer)
-            TrackHook.saveTrackBuffer();
+        result.redrawRequested = RingSampleCount() < 2 || SaveTrackBuffer();
     }
-    if (lengthGrows)
-        SetupParameters.TrackLength += float(distance * 10.0);
     result.depthMark = SetupParameters.TrackMode == 2;
     return result;
 }

@@ -2,29 +2,19 @@
 // Own-track sampling, run by each full draw of the dynamic overlay while no chart redraw is
 // pending. A sample is taken when the own ship has moved far enough on the main view for the
 // course change since the last sample (every 80 px on a straight course, every 5 px in a sharp
-// turn), on the first draw of a run, and when the track dialog asked for one. A sample goes into
-// the track ring of the settings record (and into the database track being recorded), and the
-// track length grows by the distance sailed unless that is a jump of 10 nm or more.
+// turn), on the first draw of a run, at once when a database track has no point yet, and when the
+// track dialog asked for one. A sample goes into the database track being recorded, else into the
+// track ring of the settings record, and the track length grows by the distance sailed unless
+// that is a jump of 10 nm or more.
 //
 // Nothing is drawn here: the result says what the chart draws. The caller keeps the last
 // sample's pixel; taken as the main view's pixel of TrackLastSample.position it follows the view.
 
 #include "frame/PixelGeometry.h"
-#include "platform/geodesy/GeoTypes.h"
+#include "userdata/TrackFix.h"
 
 #include <cstdint>
 #include <string>
-
-// The own ship as the sample records it. Negative values mean none yet and are stored as 0.
-struct TrackFix {
-    double longitude = 0.0;        // own position, degrees
-    double latitude = 0.0;         // degrees; 0.0 would read as an empty sample
-    cmgbase::GeoPoint position{};  // own reference position
-    float courseOverGround = 0.0f;  // degrees
-    float speedOverGround = 0.0f;   // knots
-    float depth = 0.0f;             // metres
-    float waterTemperature = 0.0f;  // degrees Celsius
-};
 
 // Main-view pixels of the own ship and of the last sample.
 struct TrackScreen {
@@ -45,13 +35,17 @@ struct TrackSamplingResult {
     bool segment = false;
     // Draw a depth mark of the own depth at the own ship on ChartBackBitmap (track mode 2).
     bool depthMark = false;
-    // A save request found fewer than two samples in the ring: redraw the chart on the next tick.
+    // A save request stored the ring or found fewer than two samples in it: redraw the chart on
+    // the next tick.
     bool redrawRequested = false;
 };
 
 // Samples the own track: reads and writes the ring, index, length and track mode of
-// SetupParameters, the state of TrackState.h and the clock's ClockSeconds, and hands stored
-// points and ring saves to TrackHook.
+// SetupParameters, the state of TrackState.h and the clock's ClockSeconds. With a database track
+// open the sample is its next point (StoreDatabaseTrackPoint); the ring takes it only without
+// one, or as the track's first point, and a save request at that first point closes the track.
+// A save request is served by SaveTrackBuffer when the ring then holds two samples or more,
+// and asks for a redraw unless that save failed.
 TrackSamplingResult SampleOwnTrack(const TrackFix& fix, const TrackScreen& screen);
 
 // Whether the track line runs from the last sample to the own ship: a database track is being

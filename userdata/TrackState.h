@@ -25,6 +25,9 @@ extern bool TrackSaveRequest;
 // also the sequence number of its next point.
 extern int32_t DatabaseTrackId;
 extern int32_t DatabaseTrackPoints;
+// The track length of the settings record (0.1 nm) when the database track took its first point:
+// the ring's share of the length, which goes on growing while the database track is recorded.
+extern float DatabaseTrackLengthBase;
 
 // The recorded track as the static overlay last drew it, oldest sample first: the points the
 // chart input and the object-information dialog pick a track sample by.

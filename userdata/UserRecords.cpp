@@ -1,6 +1,12 @@
 #include "userdata/UserRecords.h"
 
 #include <algorithm>
+#include <limits>
+
+uint32_t StoredTime(int64_t seconds)
+{
+    return uint32_t(std::clamp<int64_t>(seconds, 0, std::numeric_limits<uint32_t>::max()));
+}
 
 void SetFixedText(std::span<char> field, std::string_view text)
 {

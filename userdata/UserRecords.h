@@ -32,6 +32,10 @@ constexpr int32_t PlainSweep(ObjectType type)
 
 constexpr int32_t PositionUnitsPerDegree = 600000;
 
+// Highest sequence number of a point: key 5 compares sequences as signed 16-bit numbers, and
+// stored files rely on it, so a higher one would sort before the object's first point.
+constexpr int32_t MaxPointSequence = 32767;
+
 constexpr uint32_t InfoHeadLength = 8;
 constexpr uint32_t InfoTextMaximum = 4800;
 constexpr uint32_t SeabedHeadLength = 6;
@@ -196,6 +200,10 @@ namespace LinePointWord {
 inline constexpr int Polygon = 8;
 inline constexpr uint16_t PolygonMark = 9999;
 }  // namespace LinePointWord
+
+// A time in seconds since 1970 as records store it: unsigned 32-bit, a time outside that range
+// at its nearest end.
+uint32_t StoredTime(int64_t seconds);
 
 // Fixed text fields (names, call signs): at most field size - 1 characters go in and the rest
 // of the field is zeroed, so the field always holds its NUL. Reading stops at the first NUL or

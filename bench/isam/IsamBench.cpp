@@ -1,6 +1,7 @@
 // The ISAM layer on a point file of 1,000,000 records (10,000 objects of 100 points), side by side
 // with the same operations done directly on one SQLite table with an index on (id, sequence).
 
+#include "bench/DirectPointTable.h"
 #include "platform/isam/IsamLibrary.h"
 #include "platform/isam/Sqlite.h"
 #include "userdata/UserRecords.h"
@@ -104,15 +105,8 @@ private:
 
     void buildDirect()
     {
-        Check(direct.open(folder_ / "direct.db", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-                  == SQLITE_OK,
-              "direct open");
-        Check(direct.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"
-                          "CREATE TABLE point(id INTEGER NOT NULL, seq INTEGER NOT NULL,"
-                          " record BLOB NOT NULL);"
-                          "CREATE UNIQUE INDEX point_key ON point(id, seq);")
-                  == SQLITE_OK,
-              "direct schema");
+        Check(CreateDirectPointTable(direct, folder_ / "direct.db", "NORMAL", false),
+              "direct point table");
         SqliteStatement insert;
         insert.prepare(direct.handle(), "INSERT INTO point VALUES(?1, ?2, ?3)");
         direct.exec("BEGIN");

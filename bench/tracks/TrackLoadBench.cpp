@@ -1,11 +1,12 @@
 // Loading a stored track of 10,000 points as the object store reads one to draw, pick or repair
 // it (ReadObjectPoints: the batch read of key 5, 500 points a part), against one SQLite select of
-// the same 38-byte records by id in sequence order, both from the files of a data set opened as
-// a data set opens (exclusive, write-through) holding four more tracks. Goal: within 2x.
+// the same 38-byte records by id in sequence order (the point-file benchmarks' direct table), both
+// from the files of a data set opened as a data set opens (exclusive, write-through) holding four
+// more tracks. Goal: within 2x.
 // The files lie in memory where the system has a memory file system, else in the temporary
 // folder.
 
-#include "platform/isam/Sqlite.h"
+#include "bench/DirectPointTable.h"
 #include "userdata/ObjectPoints.h"
 #include "userdata/UserDatabase.h"
 
@@ -82,12 +83,7 @@ private:
         folder_ = base / ("bench-tracks-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder_);
         Require(OpenUserDatabase({folder_, folder_, folder_}), "the data set did not open");
-        Require(direct.open(folder_ / "direct.db", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) == SQLITE_OK,
-                "the direct file did not open");
-        Require(direct.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;"
-                            "CREATE TABLE point(id INTEGER NOT NULL, seq INTEGER NOT NULL, record BLOB NOT NULL);"
-                            "CREATE UNIQUE INDEX point_key ON point(id, seq);") == SQLITE_OK,
-                "the direct table was not made");
+        Require(CreateDirectPointTable(direct, folder_ / "direct.db", "FULL", true), "the direct table was not made");
         SqliteStatement insert;
         insert.prepare(direct.handle(), "INSERT INTO point VALUES(?1, ?2, ?3)");
         direct.exec("BEGIN");

@@ -76,7 +76,6 @@ struct SchemeState {
     QImage exitPicture;
     bool dayImages;
     int32_t modeIndex;
-    int32_t paletteIndex;
 
     bool operator==(const SchemeState&) const = default;
 };
@@ -116,7 +115,7 @@ protected:
     {
         SchemeState s{QApplication::palette(), CurrentSystemColours(), UserColourTable, form->SymbolStrip.colorTable(),
                       {}, {}, IconImage(form->ExitBtn, ToolBarImageSize), form->DayImagesActive,
-                      form->DisplayModeIndex, form->paletteIndex};
+                      form->DisplayModeIndex};
         for (int k = 0; k < 6; ++k) {
             s.glyphs.push_back(form->ImageList2.image(FirstColourGlyph2 + k));
             s.glyphs.push_back(form->ImageList3.image(FirstColourGlyph3 + k));

@@ -2,8 +2,7 @@
 // start-up wires it, over real redraws of the chart US4MD81M: pixels of ChartWorkBitmap against
 // the static picture in ChartBackBitmap, and the paint events CM93 receives.
 
-#include "SetupTestSupport.h"
-#include "StartedProgram.h"
+#include "BayWindowTest.h"
 
 #include "app/BearingLine.h"
 #include "app/ChartCursor.h"
@@ -53,13 +52,7 @@
 namespace {
 
 
-cmgbase::GeoPoint Degrees(double longitude, double latitude)
-{
-    return {cmgbase::deg2nrm(longitude), cmgbase::deg2nrm(latitude)};
-}
-
-// Open water of the bay, inside the cell.
-const cmgbase::GeoPoint Bay = Degrees(-76.45, 38.97);
+const cmgbase::GeoPoint Bay = InTheBay;
 
 cmgbase::GeoPoint Along(const cmgbase::GeoPoint& start, double degrees, double nauticalMiles)
 {
@@ -115,20 +108,6 @@ protected:
         TrackLastSample = {};
         OverlayDirtyRect = {};
         BayChartTest::TearDown();
-    }
-
-    // The own ship at position on a course at a speed, its antenna and reference in one place.
-    static void PlaceShip(const cmgbase::GeoPoint& position, float course, float speed)
-    {
-        OwnShip.positionKnown = true;
-        OwnShip.gpsLongitude = cmgbase::nrm2deg(position.x);
-        OwnShip.gpsLatitude = cmgbase::nrm2deg(position.y);
-        OwnShip.referencePosition = position;
-        OwnShip.antennaPosition = position;
-        OwnShip.radarAntennaPosition = position;
-        OwnShip.courseOverGround = course;
-        OwnShip.displayCourse = course;
-        OwnShip.speedOverGround = speed;
     }
 
     // The chart at a level around the bay, redrawn and composed as a level change does it.

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 using namespace charttest;
@@ -66,7 +67,8 @@ protected:
             case Act::Band: SelectUsageBand(window, step.value); break;
             case Act::Auto:
                 window.controls.AutoBtn->setChecked(true);
-                ApplyAutoZoneRule(window, OwnShip.referencePosition);
+                if (const std::optional<int32_t> band = AutoZoneBand(window, OwnShip.referencePosition))
+                    SelectUsageBand(window, *band);
                 break;
             }
     }
@@ -101,6 +103,10 @@ TEST_F(ChartLevelsTest, EachActionGivesItsLevelScaleAndButtons)
         {"zoom in within the band", kInApproachCell, {Level(10), ZoomIn}, 9, "1:75000", 75000, 1.0, 4, Bands04, true},
         {"zoom out beyond the band", kInApproachCell, {Level(10), ZoomOut}, 11, "1:150000", 100000, 1.5, 4, Bands04,
          false},
+        {"zoom in to level 14", kInApproachCell, {ZoomIn, ZoomIn}, 14, "1:1 M", 20000000, 1000000 * over20M, 0, Bands04,
+         true},
+        {"zoom out to level 14", kInApproachCell, {Level(13), ZoomOut}, 14, "1:1 M", 20000000, 1000000 * over20M, 0,
+         Bands04, true},
         {"zoom out to level 17", kOpenSea, {ZoomOut}, 17, "1:100 M", 100000000, 1.0, 0, Band0, false},
         {"zoom out at level 17 does nothing", kOpenSea, {ZoomOut, ZoomOut}, 17, "1:100 M", 100000000, 1.0, 0, Band0, false},
         {"zoom in from level 17", kOpenSea, {ZoomOut, ZoomIn}, 16, "1:20M", 20000000, 1.0, 0, Band0, false},
@@ -128,6 +134,15 @@ TEST_F(ChartLevelsTest, EachActionGivesItsLevelScaleAndButtons)
         EXPECT_EQ(ZoomPanelWarns(), c.overZoomed);
         EXPECT_TRUE(messages.empty());
     }
+}
+
+TEST_F(ChartLevelsTest, ZoomingOutToLevel17CentresTheChartOnTheEquatorAtItsLongitude)
+{
+    StartAt(kInApproachCell);
+    ZoomChartOut(window);
+    ASSERT_EQ(window.chartLevel, 17);
+    EXPECT_EQ(MainMapView->centre.x, kInApproachCell.x);
+    EXPECT_EQ(MainMapView->centre.y, 0);
 }
 
 TEST_F(ChartLevelsTest, LevelsOutsideTheTableAreOnlyBroughtBack)
@@ -182,12 +197,12 @@ TEST_F(ChartLevelsTest, AZoomWhileAutoIsDownLeavesThePaintToTheTimers)
     StartAt(kInApproachCell);
     window.controls.AutoBtn->setChecked(true);
     ZoomChartIn(window);
-    EXPECT_EQ(window.autoFollowState, 1) << "the redraw ran and left the paint to the timers";
-    window.autoFollowState = 0;
+    EXPECT_EQ(window.ZoomPaintHold, 1) << "the redraw ran and left the paint to the timers";
+    window.ZoomPaintHold = 0;
     SelectUsageBand(window, 0);
-    EXPECT_EQ(window.autoFollowState, 0) << "the global band is shown at once";
+    EXPECT_EQ(window.ZoomPaintHold, 0) << "the global band is shown at once";
     SelectUsageBand(window, 4);
-    EXPECT_EQ(window.autoFollowState, 1);
+    EXPECT_EQ(window.ZoomPaintHold, 1);
 }
 
 TEST_F(ChartLevelsTest, TheThreeDViewScaleFollowsTheVisibleHeightWithinTheTable)

@@ -1,12 +1,10 @@
 // Own-track sampling: when a sample is taken, what goes into the ring, how the ring wraps, how
 // the track length grows, when the track line is drawn and how a save request is served.
 
-#include "frame/SetupParameters.h"
-#include "frame/SharedTables.h"
-#include "platform/geodesy/NormalisedCoordinates.h"
-#include "userdata/TrackHooks.h"
+#include "TrackTestSupport.h"
 #include "userdata/TrackSampling.h"
-#include "userdata/TrackState.h"
+#include "userdata/TrackRing.h"
+#include "userdata/TrackStore.h"
 
 #include <gtest/gtest.h>
 
@@ -16,42 +14,15 @@
 
 namespace {
 
-constexpr int64_t SomeTime = 1700000000;
 // Nautical miles; a normalised chart unit is about 1 cm.
 constexpr double PositionTolerance = 1e-5;
-
-void ResetTrackState()
-{
-    SetupParameters = {};
-    TrackLastSample = {};
-    TrackSaveRequest = false;
-    DatabaseTrackId = 0;
-    DatabaseTrackPoints = 0;
-    TrackHook = {};
-    ClockSeconds = SomeTime;
-}
-
-TrackFix FixAt(double latitude, double longitude, float course = 0.0f)
-{
-    TrackFix fix;
-    fix.latitude = latitude;
-    fix.longitude = longitude;
-    fix.position = {cmgbase::deg2nrm(longitude), cmgbase::deg2nrm(latitude)};
-    fix.courseOverGround = course;
-    fix.speedOverGround = 8.0f;
-    return fix;
-}
 
 TrackScreen Screen(ScreenPoint ownShip, ScreenPoint lastSample)
 {
     return {ownShip, lastSample};
 }
 
-class TrackSamplingTest : public ::testing::Test {
-protected:
-    void SetUp() override { ResetTrackState(); }
-    void TearDown() override { ResetTrackState(); }
-};
+class TrackSamplingTest : public TrackDatabaseTest {};
 
 // The first draw of a run has no sample to measure from: it samples, draws no line and adds no
 // length, even with a ring stored from the last run.
@@ -188,7 +159,7 @@ TEST_F(TrackSamplingTest, SampleHoldsScaledWordsClampedToTheirRange)
         EXPECT_EQ(double{sample.longitude}, -76.45);
         EXPECT_EQ(double{sample.latitude}, 38.97);
         EXPECT_EQ(sample.chartPosition(), fix.position);
-        EXPECT_EQ(sample.time, uint32_t(SomeTime));
+        EXPECT_EQ(uint32_t{sample.time}, uint32_t(SomeTime));
     }
 }
 
@@ -256,26 +227,25 @@ TEST_F(TrackSamplingTest, SegmentNeedsAPreviousSample)
     }
 }
 
-// A save request forces a sample without a move and is consumed; the ring is saved when it holds
+// A save request forces a sample without a move and is consumed; the ring is stored when it holds
 // at least two samples after it, counted over the whole ring (a wrapped ring at index 0 or 1
-// holds 500), otherwise the chart is only redrawn.
+// holds 500), and the chart is redrawn either way.
 TEST_F(TrackSamplingTest, SaveRequestSavesRingOfTwoSamplesOrMore)
 {
     struct Case {
         int filled;  // samples in the ring before, from slot 0
         int32_t index;
-        bool saved;
+        size_t storedPoints;  // 0: nothing stored
     };
     const std::vector<Case> cases{
-        {0, 0, false}, {1, 1, true}, {TrackRingSize, 0, true}, {TrackRingSize, 1, true},
+        {0, 0, 0}, {1, 1, 2}, {TrackRingSize, 0, 500}, {TrackRingSize, 1, 500},
     };
     for (const Case& c : cases) {
         ResetTrackState();
+        ClearObjectFiles();
         for (int n = 0; n < c.filled; ++n)
             SetupParameters.TrackRing[std::size_t(n)] = {-76.45, 38.0 + 0.001 * n};
         SetupParameters.TrackIndex = c.index;
-        int saves = 0;
-        TrackHook.saveTrackBuffer = [&saves] { ++saves; };
         TrackLastSample = {true, FixAt(38.97, -76.45).position, 0.0f};
         TrackSaveRequest = true;
 
@@ -284,8 +254,15 @@ TEST_F(TrackSamplingTest, SaveRequestSavesRingOfTwoSamplesOrMore)
 
         EXPECT_TRUE(result.sampled) << c.filled << " at " << c.index;
         EXPECT_FALSE(TrackSaveRequest);
-        EXPECT_EQ(saves, c.saved ? 1 : 0) << c.filled << " at " << c.index;
-        EXPECT_EQ(result.redrawRequested, !c.saved) << c.filled << " at " << c.index;
+        EXPECT_TRUE(result.redrawRequested);
+        const std::vector<IdRecord> objects = StoredObjects();
+        ASSERT_EQ(objects.size(), c.storedPoints ? 1u : 0u) << c.filled << " at " << c.index;
+        if (c.storedPoints) {
+            EXPECT_EQ(StoredPoints(objects[0].id).size(), c.storedPoints);
+            EXPECT_EQ(RingSampleCount(), 0);
+        } else {
+            EXPECT_EQ(RingSampleCount(), 1);
+        }
     }
 }
 
@@ -293,12 +270,8 @@ TEST_F(TrackSamplingTest, SaveRequestSavesRingOfTwoSamplesOrMore)
 // move and goes into the ring too. A save request at the first point closes the track.
 TEST_F(TrackSamplingTest, DatabaseTrackTakesEveryPoint)
 {
-    std::vector<std::pair<int32_t, int32_t>> stored;  // track id, sequence
-    TrackHook.storeTrackPoint = [&stored](int32_t id, int32_t sequence, const TrackSample&) {
-        stored.emplace_back(id, sequence);
-    };
-    DatabaseTrackId = 7;
-    TrackLastSample = {true, FixAt(38.97, -76.45).position, 0.0f};
+    ASSERT_TRUE(StartTrack(FixAt(38.97, -76.45)));
+    const int32_t track = DatabaseTrackId;
 
     const TrackSamplingResult first =
         SampleOwnTrack(FixAt(38.97, -76.45), Screen({500, 500}, {500, 500}));
@@ -313,13 +286,13 @@ TEST_F(TrackSamplingTest, DatabaseTrackTakesEveryPoint)
     EXPECT_TRUE(second.sampled);
     EXPECT_TRUE(second.segment);
     EXPECT_EQ(second.ringIndex, -1);
-    EXPECT_EQ(stored, (std::vector<std::pair<int32_t, int32_t>>{{7, 0}, {7, 1}}));
+    EXPECT_EQ(StoredSequencesAndLatitudes(track),
+              (std::vector<SequenceAndLatitude>{{0, Stored(38.97)}, {1, Stored(38.98)}}));
     EXPECT_EQ(DatabaseTrackPoints, 2);
 
     ResetTrackState();
-    DatabaseTrackId = 7;
+    ASSERT_TRUE(StartTrack(FixAt(38.97, -76.45)));
     TrackSaveRequest = true;
-    TrackLastSample = {true, FixAt(38.97, -76.45).position, 0.0f};
     SampleOwnTrack(FixAt(38.97, -76.45), Screen({500, 500}, {500, 500}));
     EXPECT_EQ(DatabaseTrackId, 0);
     EXPECT_EQ(SetupParameters.TrackIndex, 1);

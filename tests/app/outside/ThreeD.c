@@ -1,11 +1,14 @@
 /* A 2D/3D exchange library; built with THREED_INCOMPLETE it lacks _tGetStatC. It keeps the last
-   record put and the StatC word at that moment for the tests. */
+   record put and the StatC word at that moment, and the length of the last record fetched, for
+   the tests; a fetch gives the record a test set, or leaves the caller's alone while none is set. */
 #include <stdint.h>
 #include <string.h>
 
 static int32_t statusA, statusB, statusC;
 static unsigned char lastRecord[124];
 static int32_t lastRecordLength = -1, statusCAtPut;
+static unsigned char viewRecord[124];
+static int32_t viewRecordSet, lastFetchLength = -1, fetches;
 
 void _tPutRec(void* record, int32_t length)
 {
@@ -15,7 +18,13 @@ void _tPutRec(void* record, int32_t length)
     lastRecordLength = length;
     statusCAtPut = statusC;
 }
-void _tGetRec(void* record, int32_t length) { (void)record; (void)length; }
+void _tGetRec(void* record, int32_t length)
+{
+    lastFetchLength = length;
+    ++fetches;
+    if (viewRecordSet && length >= 0 && length <= (int32_t)sizeof viewRecord)
+        memcpy(record, viewRecord, (size_t)length);
+}
 void _tPutStatA(int32_t s) { statusA = s; }
 int32_t _tGetStatA(void) { return statusA; }
 void _tPutStatB(int32_t s) { statusB = s; }
@@ -35,9 +44,22 @@ int32_t test_record_word(int32_t offset)
     return word;
 }
 int32_t test_status_c_at_put(void) { return statusCAtPut; }
+/* Sets a 32-bit word of the record the next fetches give. */
+void test_set_view_word(int32_t offset, int32_t word)
+{
+    memcpy(viewRecord + offset, &word, sizeof word);
+    viewRecordSet = 1;
+}
+/* The length of the last record fetched (-1 before any) and how many fetches came. */
+int32_t test_fetch_length(void) { return lastFetchLength; }
+int32_t test_fetches(void) { return fetches; }
 void test_reset(void)
 {
     statusA = statusB = statusC = 0;
     lastRecordLength = -1;
     statusCAtPut = 0;
+    memset(viewRecord, 0, sizeof viewRecord);
+    viewRecordSet = 0;
+    lastFetchLength = -1;
+    fetches = 0;
 }

@@ -1,0 +1,86 @@
+// WeatherBtn and RadarBtn: the weather dialog, and the radar overlay with its control panel. The
+// weather dialog stands beside the radar control panel while the radar window shows.
+
+#include "app/ProgramExit.h"
+#include "app/Startup.h"
+#include "app/TForm1.h"
+#include "frame/SharedTables.h"
+#include "radarweather/RadarManager.h"
+#include "radarweather/TRadar.h"
+#include "radarweather/TRadarCtrl.h"
+#include "radarweather/TWeatherDlg.h"
+#include "radarweather/WeatherManager.h"
+
+#include <QPainter>
+#include <QToolButton>
+
+namespace {
+
+void PlaceWeatherDialog(int left)
+{
+    if (WeatherDlg)
+        WeatherDlg->move(left, WeatherDlg->y());
+}
+
+int RadarPanelWidth()
+{
+    return RadarCtrl ? RadarCtrl->width() : 0;
+}
+
+void FillWhite(QImage& image, const QRect& area)
+{
+    if (!image.isNull())
+        QPainter(&image).fillRect(area, Qt::white);
+}
+
+}  // namespace
+
+void TForm1::WeatherExecute()
+{
+    if (!WeatherBtn->isChecked()) {
+        if (WeatherDlg)
+            WeatherDlg->hide();
+        return;
+    }
+    // A weather service that is not there (its start failed) stays off, its button disabled.
+    if (!WeatherService) {
+        WeatherBtn->setChecked(false);
+        WeatherBtn->setEnabled(false);
+        return;
+    }
+    if (WeatherService->state() == ServiceManager::InitFailed) {
+        TakeServiceOff(*WeatherService, "Weather Error", WeatherAvailable, WeatherBtn);
+        delete WeatherService;
+        WeatherService = nullptr;
+        return;
+    }
+    if (!WeatherDlg)
+        return;
+    const bool radarShown = Radar && Radar->isVisible();
+    PlaceWeatherDialog(radarShown ? RadarPanelWidth() : 0);
+    WeatherDlg->show();
+}
+
+void TForm1::RadarExecute()
+{
+    if (!RadarAvailable || !RadarService)
+        return;
+    if (RadarBtn->isChecked()) {
+        const QRect chart(chartRect.left, chartRect.top, chartRect.right - chartRect.left,
+                          chartRect.bottom - chartRect.top);
+        if (Radar)
+            FillWhite(Radar->CMOlay, chart);
+        FillWhite(RadarBitmap, chart);
+        RadarService->Start(this);
+        if (RadarCtrl)
+            RadarCtrl->show();
+        PlaceWeatherDialog(RadarPanelWidth());
+        if (Radar)
+            Radar->show();
+    } else {
+        if (Radar)
+            Radar->hide();
+        StopRadarWhileRunning();
+        PlaceWeatherDialog(0);
+    }
+}

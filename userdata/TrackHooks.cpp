@@ -1,3 +1,0 @@
-#include "userdata/TrackHooks.h"
-
-TrackHooks TrackHook;
