@@ -2,6 +2,7 @@
 
 #include "app/ChartCursor.h"
 #include "app/EditingState.h"
+#include "app/ObjectLoad.h"
 #include "app/PendingServices.h"
 #include "app/RubberBand.h"
 #include "app/StartupIni.h"
@@ -22,16 +23,9 @@ void WireObjectDialogs()
         if (PositionDlg && PositionDlg->isVisible())
             PositionDlg->activateWindow();
     };
-    h.secondRouteAdded = [] { return pending::SecondRouteAdded(); };
-    h.readObjectPoints = [](int32_t id) -> std::optional<std::vector<PointRecord>> {
-        std::vector<PointRecord> points;
-        if (!pending::ReadObjectPoints(id, points))
-            return std::nullopt;
-        return points;
-    };
     h.loadObject = [](ObjectType type, int32_t id) {
         if (Form1)
-            pending::LoadObject(*Form1, int32_t(type), id);
+            LoadObject(*Form1, int32_t(type), id);
     };
     h.lineId = [] { return LineId; };
     h.setLineId = [](int32_t id) { LineId = id; };

@@ -10,12 +10,8 @@ void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
 
-bool SweepObjects(TForm1&, int32_t) { return false; }
-void LoadObject(TForm1&, int32_t, int32_t) {}
-FoundObjectName FoundObject() { return {}; }
 void ExportSeabed(TForm1&, int32_t) {}
-bool ReadObjectPoints(int32_t, std::vector<PointRecord>&) { return false; }
-bool SecondRouteAdded() { return false; }
+void AddObjectListEntry(const IdRecord&) {}
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}

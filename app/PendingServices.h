@@ -5,16 +5,15 @@
 // true while the service is missing (no route-start request, no tide port, no replay playing).
 
 #include "platform/geodesy/GeoTypes.h"
-#include "userdata/UserRecords.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
 class QPainter;
 class TForm1;
+struct IdRecord;
 struct SeabedTile;
 
 namespace pending {
@@ -27,23 +26,11 @@ void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
-// The user-object store's sweeps and loads, which draw into ChartBackBitmap (stored objects).
-// A sweep's code is 100 x action + object type; false: nothing found under the cursor.
-bool SweepObjects(TForm1& form, int32_t code);
-void LoadObject(TForm1& form, int32_t mode, int32_t id);
-// The object the last sweep found under the cursor: its name, else its id.
-struct FoundObjectName {
-    std::string name;
-    int32_t id = 0;
-};
-FoundObjectName FoundObject();
 void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
+// An object the sweep of the type being listed reached, for the object dialog's list (object
+// dialogs).
+void AddObjectListEntry(const IdRecord& object);
 
-// The stored points of an object in key order, true when all were read; false, none read, while
-// absent (stored objects).
-bool ReadObjectPoints(int32_t id, std::vector<PointRecord>& points);
-// A second route is being added to the one in the table: never while absent (stored objects).
-bool SecondRouteAdded();
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
 void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);

@@ -1,6 +1,6 @@
 #pragma once
-// What the information dialog and the point list ask of the main window and of the object store
-// above them. The application sets the hooks at start-up; an unset hook does nothing (or
+// What the information dialog and the point list ask of the main window and of the object
+// drawing above them. The application sets the hooks at start-up; an unset hook does nothing (or
 // answers as noted). Main thread only; the chart redraws go through RouteHook.requestRedraw.
 
 #include "platform/geodesy/GeoTypes.h"
@@ -8,19 +8,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
-#include <vector>
 
 struct ObjectDialogHooks {
     // The chart objects at the position, queried on the chart and shown in the object inspector.
     std::function<void(const cmgbase::GeoPoint&)> queryChartObjects;
     // The focus goes back to the position dialog when it is shown.
     std::function<void()> focusPositionDialog;
-    // A second route is being added to the route in the table (false when unset).
-    std::function<bool()> secondRouteAdded;
-    // The stored points of object `id` in key order; none when they could not all be read (and
-    // none when unset).
-    std::function<std::optional<std::vector<PointRecord>>(int32_t id)> readObjectPoints;
     // The object loaded again for display: drawn, and the open dialogs filled anew.
     std::function<void(ObjectType type, int32_t id)> loadObject;
     // The line picked or being drawn or edited (0 none; 0 when unset), and a new one taking its

@@ -5,10 +5,11 @@
 #include "frame/SharedTables.h"
 #include "platform/system/TextCodec.h"
 #include "userdata/ListPointStore.h"
+#include "userdata/ObjectPoints.h"
 #include "userdata/ObjectDialogHooks.h"
 #include "userdata/RouteCellText.h"
 #include "userdata/RouteHooks.h"
-#include "userdata/RouteStore.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteTable.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/TQueryDlg.h"
@@ -143,10 +144,10 @@ void TListDlg::FormShow()
     Grid->horizontalHeaderItem(ListColNumber)->setText(routeWork() ? QStringLiteral("WP") : QStringLiteral("Pt."));
     Grid->setRowCount(0);
     const int32_t id = objectId();
-    std::optional<std::vector<PointRecord>> points;
-    if (id != 0 && id != RouteNotStored && ObjectDialogHook.readObjectPoints)
-        points = ObjectDialogHook.readObjectPoints(id);
-    for (const PointRecord& point : points.value_or(std::vector<PointRecord>())) {
+    std::vector<PointRecord> points;
+    if (id != 0 && id != RouteNotStored)
+        ReadObjectPoints(id, points);
+    for (const PointRecord& point : points) {
         const int row = Grid->rowCount();
         Grid->insertRow(row);
         Grid->setItem(row, ListColNumber, NumberItem(row));

@@ -12,6 +12,7 @@
 #include "userdata/ObjectInfoStore.h"
 #include "userdata/ObjectSummary.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteTable.h"
 #include "userdata/ScreenKeyboard.h"
 #include "userdata/UserDatabase.h"
@@ -61,11 +62,6 @@ QString Displayed(const std::string& text)
     return platform::FromCp1252(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool SecondRouteAdded()
-{
-    return ObjectDialogHook.secondRouteAdded && ObjectDialogHook.secondRouteAdded();
-}
-
 // The kind of the text of what is shown: a route waypoint's is the sequence of its own stored
 // point, whatever place it has in the table; the object's own text is kind 0.
 std::optional<uint16_t> TextKindOf(const IdRecord& object, int32_t waypoint)
@@ -86,7 +82,7 @@ void NameWaypoint(int32_t id, uint16_t sequence, const std::string& text)
     for (int32_t i = 0; i < RouteEntryCount(); ++i) {
         WP_typ& entry = RouteTable[size_t(i)];
         if (entry.isStoredPoint() && entry.objectId == uint32_t(id) && entry.sequence == sequence)
-            entry.setName(text);
+            entry.setName(text.substr(0, WaypointNameMaximum));
     }
 }
 
@@ -173,7 +169,7 @@ void TQueryDlg::showObject()
     filling_ = true;
     setEditable(true);
     const ObjectType type = shown_.objectType;
-    const ShownPart part{SelectedWaypoint, SelectedTrackPoint, SecondRouteAdded()};
+    const ShownPart part{SelectedWaypoint, SelectedTrackPoint, SecondRoute != 0};
     setWindowTitle(platform::FromCp1252(ObjectCaption(shown_, part)));
     ObjData->setPlainText(Displayed(ObjectSummary(shown_, part)));
     Text->setText(platform::FromCp1252(FixedText(shown_.name)));
@@ -328,6 +324,9 @@ void TQueryDlg::WpBtnClick()
 {
     SaveObjectInfo();
     SelectedWaypoint = OwnPositionInserted ? 1 : 0;
+    // The route's waypoint 1 is the one highlighted on the chart too.
+    ::SelectedWaypoint = SelectedWaypoint;
+    RequestRedraw();
     showObject();
 }
 

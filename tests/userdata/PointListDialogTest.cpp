@@ -40,9 +40,6 @@ protected:
             typedAt.push_back(at);
             placed += added ? 1 : 0;
         };
-        ObjectDialogHook.readObjectPoints = [](int32_t id) -> std::optional<std::vector<PointRecord>> {
-            return Points(id);
-        };
         dialog = std::make_unique<TListDlg>();
     }
     void TearDown() override
