@@ -94,12 +94,27 @@ public:
                     continue;
                 char buffer[4096];
                 const ssize_t n = (ready.revents & POLLIN) ? read(master_, buffer, sizeof buffer) : -1;
-                if (n > 0)
+                if (n > 0) {
+                    const std::lock_guard lock(textLock_);
                     text_.append(buffer, size_t(n));
+                }
                 else
                     std::this_thread::sleep_for(1ms);  // the port is closed for now
             }
         });
+    }
+    // Waits until the far end has read `text`; false when it has not within `limit`.
+    bool waitFor(const std::string& text, std::chrono::milliseconds limit)
+    {
+        for (const auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+            {
+                const std::lock_guard lock(textLock_);
+                if (text_.find(text) != std::string::npos)
+                    return true;
+            }
+            std::this_thread::sleep_for(5ms);
+        }
+        return false;
     }
     const std::string& stop()
     {
@@ -111,6 +126,7 @@ public:
 private:
     int master_;
     std::atomic<bool> stop_{false};
+    std::mutex textLock_;
     std::string text_;
     std::thread reader_;
 };
@@ -214,6 +230,17 @@ TEST_F(ComOutThreadTest, TheMainThreadChangesEverythingTheThreadReadsWhileItWrit
         const std::lock_guard lock(ComOutStateLock);
         OwnShip.transmitFlags[0] = 1;
     }
+    // However the bursts were scheduled, a fix and a route followed at the end reach the far end
+    // in whole, so the checks below always have a position and a route to look at.
+    do
+        ++step;
+    while (step % 13 == 0 || step % 17 == 0 || step % 19 == 0);
+    following();
+    route();
+    fix();
+    SignalComOutThread();
+    EXPECT_TRUE(farEnds[0].waitFor("$GPRTE,1,1,w,Rt", 30s));
+    EXPECT_TRUE(farEnds[0].waitFor("$GPRMC", 30s));
     ASSERT_TRUE(StopComOutThread());
 
     int rmcs = 0, routes = 0, broken = 0;
