@@ -35,7 +35,9 @@ struct FoundObjectName {
     int32_t id = 0;
 };
 FoundObjectName FoundObject();
-void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
+// Seabed depths: 1 writes the recorded depths into the 3D export being written, 2 draws the 3D
+// coverage marks.
+void ExportSeabed(TForm1& form, int32_t mode);
 
 // Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
 // it was not drawn.
@@ -59,9 +61,6 @@ void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduati
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
-void Sync3DViewStatus(TForm1& form);                  // 3D export
-// "Clip3D.vtk" of the area the main chart shows at its chart level, for the 3D viewer.
-void ExportClip3D(TForm1& form, const cmgbase::GeoRect& area, int32_t chartLevel);  // 3D export
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {
