@@ -7,17 +7,13 @@
 // writes them, one line and one coverage mark each; the reading of the seabed tiles is the
 // seabed store's own and is not part of this measure. Goal: under 60 ms each.
 
+#include "bench/InstalledChartView.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartWindow.h"
 #include "chart/Clip3DExport.h"
-#include "chart/MapManager.h"
-#include "chart/MapView.h"
 #include "frame/DepthExportFile.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
-#include "platform/chartengine/DatabaseManager.h"
-#include "platform/chartengine/EngineRegistry.h"
-#include "platform/geodesy/NormalisedCoordinates.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/UserDatabase.h"
 
@@ -31,21 +27,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-constexpr double kPixelsPerMetre = 3780.0;
+using namespace benchchart;
+
 constexpr int kRecordedColumns = 200;
 constexpr int kRecordedRows = 100;  // 20,000 recorded depths
 constexpr double kSurveyedShare = 0.3;  // of the view's width, from the west
 constexpr int kMarks = 200;
-constexpr char kHarmonicsFile[] = "/usr/share/xtide/harmonics-dwf-20191229-free.tcd";
 
 void Require(bool done, const char* what)
 {
@@ -55,79 +47,33 @@ void Require(bool done, const char* what)
     }
 }
 
-// The program folder of the run: the chart engine with the cell installed, its registry store,
-// and data set A. Removed at the end.
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        path_ = std::filesystem::temp_directory_path() / ("bench-threedexport-" + std::to_string(std::random_device{}()));
-        const std::filesystem::path engine = path_ / "ChartEngine";
-        chartengine::InstallReport report;
-        Require(chartengine::DatabaseManager(engine).Install(std::filesystem::path(VARNIK_CHARTS_DIR) / "US4MD81M",
-                                                             "Bench", &report) == chartengine::kOk,
-                "US4MD81M could not be installed");
-        std::filesystem::create_directories(engine / chartengine::kTidesFolderName);
-        std::filesystem::create_symlink(kHarmonicsFile, engine / chartengine::kTidesFolderName / "harmonics.tcd");
-        std::ofstream(registry()) << "[" << chartengine::kEngineKey << "]\n"
-                                  << chartengine::kEngineFolderValue << "=" << engine.string() << "\n";
-        for (const char* data : {"Data_A", "Data_F", "Replay"})
-            std::filesystem::create_directories(path_ / data);
-    }
-    ~BenchFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path registry() const { return path_ / "registry.ini"; }
-
-private:
-    std::filesystem::path path_;
-};
-
-const BenchFolder& TheFolder()
-{
-    static const BenchFolder folder;
-    return folder;
-}
-
-// The export's scene: the engine with its main view drawn once at the scale (the export reads the
-// area of the view's last draw), the user database with the marks, the recorded depths, and the
+// The export's scene: the main view drawn once at the scale (the export reads the area of the
+// view's last draw), data set A in the run's folder with the marks, the recorded depths, and the
 // settings of a 3D view showing both kinds of depth.
 class ExportScene {
 public:
-    explicit ExportScene(int32_t scale) : manager_(TheFolder().registry())
+    explicit ExportScene(int32_t scale) : chart_(scale)
     {
-        MapViewState state;
-        state.centre = {cmgbase::deg2nrm(-76.45), cmgbase::deg2nrm(38.97)};
-        state.scale = scale;
-        state.pixelsPerMetreX = state.pixelsPerMetreY = kPixelsPerMetre;
-        view_ = std::make_unique<MapView>(state);
-        Require(manager_.Init(1) == 1 && view_->Init(0, &manager_) == 1, "the chart engine did not start");
-        view_->SetDisplayCategory(2);
-        ChartEngine = &manager_;
-        MainMapView = view_.get();
-
+        ChartEngine = &chart_.manager;
+        MainMapView = chart_.view.get();
         const chartengine::DeviceRect device{-kWidth / 2, kHeight / 2, kWidth / 2, -kHeight / 2};
         QImage image(kWidth, kHeight, QImage::Format_RGB32);
         QPainter painter(&image);
         painter.translate(kWidth / 2, kHeight / 2);
         painter.scale(1, -1);
-        view_->DrawChart(painter, device);
-        Require(view_->ScreenRectToGeo(device, area_) == 1, "the view has no area");
+        MainMapView->DrawChart(painter, device);
+        area_ = chart_.Area();
         window_.chartRect = {0, 0, kWidth, kHeight};
 
         StartupDone = true;
-        ProgramFolder = TheFolder().path();
+        ProgramFolder = TheEngine().folder();
         SetupParameters.ThreeDData = 2;
         SetupParameters.DepthFactor = 1.0f;
         SetupParameters.ThreeDDotSize = 10;
-        const std::filesystem::path& home = TheFolder().path();
-        Require(OpenUserDatabase({home / "Data_A", home / "Data_F", home / "Replay"}), "no user database");
+        const UserDatabaseLocation location{home() / "Data_A", home() / "Data_F", home() / "Replay"};
+        for (const auto& made : {location.objectFolder, location.seabedFolder, location.aisFolder})
+            std::filesystem::create_directories(made);
+        Require(OpenUserDatabase(location), "no user database");
         AddMarks();
 
         std::vector<std::pair<cmgbase::GeoPoint, double>> recorded;
@@ -144,8 +90,7 @@ public:
     {
         ChartHook.exportRecordedDepths = nullptr;
         CloseUserDatabase();
-        std::filesystem::remove_all(TheFolder().path() / "Data_A");
-        std::filesystem::create_directories(TheFolder().path() / "Data_A");
+        std::filesystem::remove_all(home() / "Data_A");
         MainMapView = nullptr;
         ChartEngine = nullptr;
     }
@@ -155,7 +100,7 @@ public:
     void Export() { ExportClip3D(window_, area_); }
     int32_t ExportedPoints() const
     {
-        std::ifstream file(TheFolder().path() / Clip3DFileName);
+        std::ifstream file(home() / Clip3DFileName);
         std::string line;
         for (int i = 0; i < 5; ++i)
             std::getline(file, line);
@@ -163,6 +108,8 @@ public:
     }
 
 private:
+    static const std::filesystem::path& home() { return TheEngine().folder(); }
+
     // The position at a share of the area's width and height from its south-west corner.
     cmgbase::GeoPoint Inside(double east, double north) const
     {
@@ -186,8 +133,7 @@ private:
         }
     }
 
-    MapManager manager_;
-    std::unique_ptr<MapView> view_;
+    ChartView chart_;
     ChartWindow window_;
     cmgbase::GeoRect area_{};
 };
