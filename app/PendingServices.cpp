@@ -10,10 +10,8 @@ void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
 
-bool SweepObjects(TForm1&, int32_t) { return false; }
-void LoadObject(TForm1&, int32_t, int32_t) {}
-FoundObjectName FoundObject() { return {}; }
 void ExportSeabed(TForm1&, int32_t) {}
+void AddObjectListEntry(const IdRecord&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
@@ -35,9 +33,7 @@ void PaintWeatherReadout(TForm1&, QPainter&) {}
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
-void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void cmbDepthSaveChange(TForm1&) {}
 void SyncDataTab(TForm1&) {}

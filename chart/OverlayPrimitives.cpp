@@ -10,8 +10,10 @@
 #include <QHash>
 #include <QPainter>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numbers>
 
 namespace {
 
@@ -27,6 +29,8 @@ constexpr int32_t LabelTextColour = 6;
 
 // A depth mark gets its value when it lies more than this from the last labelled one in x or y.
 constexpr int64_t DepthLabelSpacing = 50;
+constexpr double ArrowStrokeLength = 12.0;
+constexpr double ArrowStrokeSpread = 1.0;  // radians
 constexpr float SmallestLabelledDepth = 0.1f;
 
 // Copies a cell of the strip onto target combined with what lies there by the raster operation.
@@ -136,4 +140,13 @@ void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)
 {
     canvas.drawRect(QRect(x - 2, y - 2, 3, 3));
+}
+
+void DrawArrowHead(QPainter& canvas, double direction, int32_t x, int32_t y)
+{
+    const double back = direction + std::numbers::pi;
+    for (const double side : {-ArrowStrokeSpread, ArrowStrokeSpread}) {
+        const QPointF end(x + ArrowStrokeLength * std::cos(back + side), y + ArrowStrokeLength * std::sin(back + side));
+        canvas.drawLine(QPointF(x, y), end);
+    }
 }

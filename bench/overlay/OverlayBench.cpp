@@ -11,9 +11,10 @@
 // - StaticOverlay: the static overlay the repaint lays over a redrawn chart. Goal: no slower
 //   than ChartDraw.
 // - StaticOverlayWithStoredObjects: the same with the stored route loaded into the route table
-//   and the stored tracks shown. The route and the stored track are drawn by the user-object
-//   store's sweeps and loads and the route legs; until those land they draw nothing, and this
-//   case measures what StaticOverlay does.
+//   and the stored tracks shown: the user-object store's sweep reads and draws the stored track
+//   with its label, and its load of the route in the table draws the route's 500 waypoint
+//   numbers (the route's legs are the route legs' work, still to come). Goal: no slower than
+//   ChartDraw.
 // - ChartDraw: MapView::DrawChart of the same view, as the chart redraw draws it.
 
 #include "app/ChartCursor.h"
@@ -47,6 +48,7 @@
 #include "sensors/TargetTable.h"
 #include "userdata/ObjectIds.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/StoredPosition.h"
@@ -326,12 +328,13 @@ private:
     {
         form_ = std::make_unique<TForm1>();
         Form1 = form_.get();
-        form_->CM93->resize(kWidth, kHeight);
         AppRunning = true;
         form_->Timer2Timer();
         form_->Timer1->stop();
         form_->Timer2->stop();
         form_->iThreadTimers1->SetEnabled(2, false);
+        // The start-up laid the chart out for the screen it found; the bench's view has its own.
+        form_->CM93->resize(kWidth, kHeight);
         if (!StartupDone || !MainMapView || !UserIsam.isStarted()) {
             for (const platform::MessageBoxRequest& box : boxes_.shown)
                 std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());

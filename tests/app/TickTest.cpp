@@ -28,7 +28,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDockWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -587,7 +586,7 @@ TEST_F(TickTest, TheMainWindowTakesTheSplashSizeAndTheFirstTickAfterTheStartUpMa
     // The panels are brought in front of the chart, the tool bar last.
     const QObjectList& stack = form->children();
     EXPECT_LT(stack.indexOf(form->MainPanel), stack.indexOf(form->ToolBar1));
-    EXPECT_GT(stack.indexOf(form->MainPanel), stack.indexOf(form->centralWidget()));
+    EXPECT_GT(stack.indexOf(form->MainPanel), stack.indexOf(form->CM93));
     delete frmSplash;
 }
 
