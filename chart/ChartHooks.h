@@ -21,7 +21,8 @@ struct ChartHooks {
     std::function<void(const std::string& reason)> startChartEngine;
     // The main view's scale changed: the running radar overlay takes the new range.
     std::function<void()> reapplyRadarRange;
-    // The 3D window button was released by a level change: the 3D view closes.
+    // The 3D window button was released (by a level beyond the 3D views, or as the viewer's window
+    // has gone): the 3D view closes.
     std::function<void()> closeThreeDView;
     // Whether the 3D viewer's window is still there.
     std::function<bool()> threeDViewShown;
