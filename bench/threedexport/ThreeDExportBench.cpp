@@ -8,6 +8,7 @@
 // seabed store's own and is not part of this measure. Goal: under 60 ms each.
 
 #include "bench/InstalledChartView.h"
+#include "bench/OffscreenBenchmarks.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartWindow.h"
 #include "chart/Clip3DExport.h"
@@ -17,7 +18,6 @@
 #include "userdata/StoredPosition.h"
 #include "userdata/UserDatabase.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -151,9 +151,5 @@ BENCHMARK(ExportClip3D)->Arg(80000)->Arg(22000)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    return RunOffscreenBenchmarks(argc, argv);
 }
