@@ -16,17 +16,10 @@
 
 #include <QComboBox>
 
-#include <cstring>
-
 namespace {
 
 // Modes 3 and 4 show the night pictures.
 constexpr int32_t FirstNightMode = 3;
-// The 3D view's palette word in the short form of the exchange record.
-constexpr size_t ThreeDPaletteOffset = 52;
-constexpr int32_t ThreeDShortRecord = 56;
-constexpr int32_t StatCWriting = 1;  // this side rewrites the record
-constexpr int32_t StatCReading = 2;  // the 3D side holds it
 constexpr int32_t StatAPaletteChanged = 8;
 
 // The 3D view takes its palette in the brightness of the mode: modes 1 and 2 share one.
@@ -35,12 +28,10 @@ void GiveThreeDThePalette(int32_t mode)
     if (!ThreeDAvailable)
         return;
     const ExternalEntries& e = ExternalEntryTable;
-    if ((e.tGetStatC() & StatCReading) == 0) {
+    if ((e.tGetStatC() & StatCHeld) == 0) {
         e.tPutStatC(e.tGetStatC() | StatCWriting);
         e.tGetRec(&ThreeDExchange, ThreeDShortRecord);
-        const int32_t brightness = mode < 2 ? mode : mode - 1;
-        const int32_t palette = SetupParameters.ThreeDPalette + 4 * brightness;
-        std::memcpy(reinterpret_cast<char*>(&ThreeDExchange) + ThreeDPaletteOffset, &palette, sizeof palette);
+        ThreeDExchange.palette = ThreeDPaletteWord(SetupParameters.ThreeDPalette, mode);
         e.tPutRec(&ThreeDExchange, ThreeDShortRecord);
         e.tPutStatC(e.tGetStatC() & ~StatCWriting);
     }

@@ -274,10 +274,8 @@ void PaintDynamicOverlay(TForm1& form, bool full)
 
     QPainter canvas(&form.ChartWorkBitmap);
     const std::optional<OwnShipPicture> ship = PlaceOwnShip(form);
-    if (ship) {
+    if (ship)
         TickRequest.ownShipPixel = ship->ship;
-        TickRequest.courseVectorEnd = ship->vectorEndGeo;
-    }
     if (full && ship) {
         AddPaintedPoint(ship->ship, ShipArea);
         SampleTrack(form, canvas, ship->ship);

@@ -1,5 +1,6 @@
 #include "app/ExternalLibraries.h"
 
+#include "chart/ChartHooks.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 
@@ -71,10 +72,10 @@ bool BindThreeD(const std::filesystem::path& folder)
         ThreeDLibrary.unload();
         return false;
     }
-    ThreeDExchange.head[0] = 800;
-    ThreeDExchange.head[1] = 600;
-    ThreeDExchange.head[2] = 800000;
-    ThreeDExchange.head[3] = 600000;
+    ThreeDExchange.chartWidth = 800;
+    ThreeDExchange.chartHeight = 600;
+    ThreeDExchange.clipWidth = 800000;
+    ThreeDExchange.clipHeight = 600000;
     ThreeDExchange.viewerFlag = 1;
     ThreeDAvailable = true;
     return true;
@@ -84,6 +85,7 @@ bool BindThreeD(const std::filesystem::path& folder)
 
 bool BindExternalLibraries(const std::filesystem::path& folder)
 {
+    ChartHook.threeDLibrary = &ExternalEntryTable;
     BindSensorFeed(folder);
     BindNameBase(folder);
     return BindThreeD(folder);

@@ -2,30 +2,13 @@
 // The outside libraries bound by name at start-up: the sensor feed (Brolund), the name base
 // (Vestrin) and the 2D/3D exchange (Halvmark). Each entry is called only while it is bound.
 
+#include "chart/ThreeDExchange.h"
 #include "platform/geodesy/GeoTypes.h"
 #include "platform/system/SharedLibrary.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-
-#pragma pack(push, 1)
-// The record exchanged with the 3D programs (124 bytes; the first 56 make the short form).
-struct ThreeDExchangeRecord {
-    int32_t head[4];      // 800, 600, 800000, 600000 at binding
-    int32_t request[4];   // -1 at start-up
-    int32_t body[11];
-    int32_t viewerFlag;   // byte 76: 1 at binding
-    int32_t windowWidth;  // bytes 80..92: the 3D window's place
-    int32_t windowHeight;
-    int32_t windowX;
-    int32_t windowY;
-    int32_t tail[7];
-};
-static_assert(sizeof(ThreeDExchangeRecord) == 124);
-static_assert(offsetof(ThreeDExchangeRecord, viewerFlag) == 76);
-static_assert(offsetof(ThreeDExchangeRecord, windowWidth) == 80);
-#pragma pack(pop)
 
 extern "C" {
 using BLPutRxEntry = void (*)(int32_t counter, const void* record, int32_t length);
@@ -36,12 +19,11 @@ using TPutWPosEntry = void (*)(int32_t a, int32_t b);
 using TGetMarkEntry = int32_t (*)(int32_t* x, int32_t* y);
 using TGetActiveEntry = int32_t (*)();
 using TPutActiveEntry = void (*)(int32_t state);
-using ThreeDRecordEntry = void (*)(void* record, int32_t length);
-using ThreeDPutStatusEntry = void (*)(int32_t status);
-using ThreeDGetStatusEntry = int32_t (*)();
 }
 
-struct ExternalEntries {
+// The 3D library's entries are the chart side's (ThreeDExchange.h), which reaches them through
+// its hook.
+struct ExternalEntries : ThreeDExchangeEntries {
     BLPutRxEntry BLPutRx = nullptr;
 
     TPutLimitEntry TPutLimit = nullptr;
@@ -50,15 +32,6 @@ struct ExternalEntries {
     TGetMarkEntry TGetMark = nullptr;
     TGetActiveEntry TGetActive = nullptr;
     TPutActiveEntry TPutActive = nullptr;  // optional
-
-    ThreeDRecordEntry tPutRec = nullptr;
-    ThreeDRecordEntry tGetRec = nullptr;
-    ThreeDPutStatusEntry tPutStatA = nullptr;
-    ThreeDGetStatusEntry tGetStatA = nullptr;
-    ThreeDPutStatusEntry tPutStatB = nullptr;
-    ThreeDGetStatusEntry tGetStatB = nullptr;
-    ThreeDPutStatusEntry tPutStatC = nullptr;
-    ThreeDGetStatusEntry tGetStatC = nullptr;
 };
 
 extern ExternalEntries ExternalEntryTable;

@@ -18,11 +18,14 @@
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
+#include "chart/ChartLevels.h"
 #include "chart/ChartPresentation.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "chart/OverlayPrimitives.h"
+#include "chart/ThreeDViewStatus.h"
+#include "frame/DepthExportFile.h"
 #include "frame/PortSettings.h"
 #include "frame/PositionText.h"
 #include "frame/SetupParameters.h"
@@ -95,11 +98,6 @@ bool Shown(const QWidget* control)
 WindowRect ChartRect(const TForm1& f)
 {
     return {0, 0, f.CM93->width(), f.CM93->height()};
-}
-
-bool InChart(const TForm1& f, const ScreenPoint& p)
-{
-    return p.x >= 0 && p.x < f.CM93->width() && p.y >= 0 && p.y < f.CM93->height();
 }
 
 // A float to int conversion that cannot overflow: NaN gives 0, the rest is held to int32.
@@ -358,42 +356,33 @@ void DeadReckonOwnShip(TForm1& f)
 void ExchangeWithThreeD(TForm1& f)
 {
     const ExternalEntries& e = ExternalEntryTable;
-    if (!e.tGetRec || !e.tPutRec || !e.tGetStatA || !e.tPutStatA || !e.tGetStatC || !e.tPutStatC)
+    if (!e.threeDBound() || !Down(f.Show3DBtn) || !TickRequest.threeDViewerActive || f.chartLevel > ThreeDLevelLimit ||
+        (e.tGetStatC() & StatCHeld) != 0)
         return;
-    if (!Down(f.Show3DBtn) || !TickRequest.threeDViewerActive || f.chartLevel > 12 || (e.tGetStatC() & 2) != 0)
-        return;
-    e.tPutStatC(e.tGetStatC() | 1);
+    e.tPutStatC(e.tGetStatC() | StatCWriting);
     e.tGetRec(&ThreeDExchange, int32_t(sizeof ThreeDExchange));
-    const cmgbase::GeoPoint origin = TickRequest.threeDAreaOrigin;
-    const double scale = TickRequest.threeDAreaScale;
-    int32_t* words = ThreeDExchange.request;
-    if (InChart(f, TickRequest.ownShipPixel)) {
-        const cmgbase::GeoPoint own = OwnShip.referencePosition;
-        const cmgbase::GeoPoint vector = TickRequest.courseVectorEnd;
-        words[0] = ClampToInt((double(own.x) - origin.x) * scale);
-        words[1] = ClampToInt(double(own.y) - origin.y);
-        words[2] = ClampToInt((double(vector.x) - origin.x) * scale);
-        words[3] = ClampToInt(double(vector.y) - origin.y);
-        e.tPutRec(&ThreeDExchange, 32);
-        e.tPutStatA(e.tGetStatA() | 2);
-    } else if (words[0] != -1) {
-        std::fill_n(words, 4, -1);
+    // Own ship and chart centre as the export's record writer gives them, so that neither undoes
+    // what the other wrote; -1 is sent once when the own ship leaves the chart.
+    const std::array<int32_t, 4> positions = ThreeDShipAndCentre(f);
+    int32_t* words = ThreeDExchange.shipAndCentre;
+    if (positions[0] != -1 || words[0] != -1) {
+        std::copy(positions.begin(), positions.end(), words);
         e.tPutRec(&ThreeDExchange, 32);
         e.tPutStatA(e.tGetStatA() | 2);
     }
     FastTick.threeDCounter = std::min(FastTick.threeDCounter + 1, 3);
-    // The view's cursor converts only with the scale of an export: before the first export the
-    // scale is 0 and there is no cursor.
-    const bool cursorReported = (ThreeDExchange.body[8] & 8) == 0;
-    if (FastTick.threeDCounter == 3 && cursorReported && std::isfinite(scale) && scale > 0.0) {
-        TickRequest.threeDCursor = {ClampToInt(ThreeDExchange.tail[5] / scale + origin.x),
-                                    ClampToInt(double(ThreeDExchange.tail[6]) + origin.y)};
+    // The view's cursor converts only with the area of an export: before the first there is none.
+    const bool cursorReported = (ThreeDExchange.flags & 8) == 0;
+    const std::optional<cmgbase::GeoPoint> cursor =
+        ChartPositionOf(ThreeDExportArea, {ThreeDExchange.cursorX, ThreeDExchange.cursorY});
+    if (FastTick.threeDCounter == 3 && cursorReported && cursor) {
+        TickRequest.threeDCursor = *cursor;
         TickRequest.threeDCursorValid = true;
         pending::UpdateCursorReadout(f, TickRequest.threeDCursor);
     } else {
         TickRequest.threeDCursorValid = false;
     }
-    e.tPutStatC(e.tGetStatC() & ~1);
+    e.tPutStatC(e.tGetStatC() & ~StatCWriting);
 }
 
 void ProcessFix(TForm1& f)

@@ -21,6 +21,7 @@
 #include "chart/ChartRedraw.h"
 #include "chart/ChartPresentation.h"
 #include "chart/TCM93Inspector.h"
+#include "chart/ThreeDViewStatus.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
 #include "chart/OverlayFont.h"
@@ -312,7 +313,7 @@ void RunCountdowns(TForm1& f)
         SetChartLevel(f);
     }
     if (CountedOut(Countdowns.threeDRefresh) && (Down(f.Show2DBtn) || Down(f.Show3DBtn))) {
-        pending::Sync3DViewStatus(f);
+        Sync3DViewStatus(f, false, false);
         if (ExternalEntryTable.tGetStatA && ExternalEntryTable.tPutStatA)
             ExternalEntryTable.tPutStatA(ExternalEntryTable.tGetStatA() | 4);
     }

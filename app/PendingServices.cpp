@@ -30,8 +30,6 @@ void DrawBorderGraduation(TForm1&, QPainter&) {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
-void Sync3DViewStatus(TForm1&) {}
-void ExportClip3D(TForm1&, const cmgbase::GeoRect&, int32_t) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }

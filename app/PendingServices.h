@@ -26,7 +26,9 @@ void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
-void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
+// Seabed depths: 1 writes the recorded depths into the 3D export being written, 2 draws the 3D
+// coverage marks.
+void ExportSeabed(TForm1& form, int32_t mode);
 // An object the sweep of the type being listed reached, for the object dialog's list (object
 // dialogs).
 void AddObjectListEntry(const IdRecord& object);
@@ -57,9 +59,6 @@ void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduati
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
-void Sync3DViewStatus(TForm1& form);                  // 3D export
-// "Clip3D.vtk" of the area the main chart shows at its chart level, for the 3D viewer.
-void ExportClip3D(TForm1& form, const cmgbase::GeoRect& area, int32_t chartLevel);  // 3D export
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {

@@ -143,7 +143,7 @@ void StartupInit()
     ReadMonitors();
 
     ThreeDGenerator.start(OutsideProgramCommands.threeDGenerator);
-    std::fill(std::begin(ThreeDExchange.request), std::end(ThreeDExchange.request), -1);
+    std::fill(std::begin(ThreeDExchange.shipAndCentre), std::end(ThreeDExchange.shipAndCentre), -1);
 
     FillDayColours();
     ResetOwnShipSensorValues();

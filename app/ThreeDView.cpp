@@ -4,11 +4,12 @@
 
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
-#include "app/PendingServices.h"
 #include "app/StartupIni.h"
 #include "app/TForm1.h"
 #include "app/ViewButtons.h"
+#include "chart/ChartLevels.h"
 #include "chart/ChartRedraw.h"
+#include "chart/Clip3DExport.h"
 #include "frame/SharedTables.h"
 #include "sensors/OwnShipState.h"
 
@@ -20,10 +21,6 @@ namespace {
 // programs' protocol has it (the word is theirs too).
 constexpr int32_t StatAOpening = 0xDFF;
 constexpr int32_t StatAViewClosed = 0x200;
-// StatC bit the 3D side sets while it wants no new export.
-constexpr int32_t StatCExportHeld = 0x20;
-// The 3D export covers charts of level 12 (1:300000) and finer.
-constexpr int32_t ThreeDExportLevels = 12;
 // Courses (exclusive) for which the 3D view recentres the chart on the own ship with Auto.
 constexpr float RecentreCourseFrom = 190.0f;
 constexpr float RecentreCourseTo = 300.0f;
@@ -53,8 +50,8 @@ void OpenThreeDView(TForm1& form)
     const ExternalEntries& e = ExternalEntryTable;
     if (ThreeDLibraryBound())
         e.tPutStatA(e.tGetStatA() & StatAOpening);
-    if (!form.Show2DBtn->isChecked() && form.chartLevel <= ThreeDExportLevels && !ExportHeld())
-        pending::ExportClip3D(form, ViewGeoRect, form.chartLevel);
+    if (!form.Show2DBtn->isChecked() && form.chartLevel <= ThreeDLevelLimit && !ExportHeld())
+        ExportClip3D(form, ViewGeoRect);
     StartThreeDViewer();
     const float course = OwnShip.displayCourse;
     if (form.AutoBtn->isChecked() && course > RecentreCourseFrom && course < RecentreCourseTo)

@@ -89,9 +89,6 @@ struct TickRequests {
     // The look-ahead sector of the last check: own ship, five points on the arc, own ship; the
     // overlays draw it. Kept apart from the check polygon, which route-leg checks replace.
     std::array<cmgbase::GeoPoint, 7> lookAheadSector{};
-    cmgbase::GeoPoint threeDAreaOrigin{};  // origin of the exported 3D area, chart units
-    float threeDAreaScale = 0.0f;      // its x scale; 0 before any export
-    cmgbase::GeoPoint courseVectorEnd{};  // end of the own ship's course vector (the overlay's)
     cmgbase::GeoPoint threeDCursor{};  // the 3D view's cursor on the chart
     bool threeDCursorValid = false;
     bool threeDViewerActive = false;

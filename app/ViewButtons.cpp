@@ -4,6 +4,7 @@
 
 #include "app/ViewButtons.h"
 
+#include "app/ChildPrograms.h"
 #include "app/ControlBehaviour.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
@@ -87,8 +88,11 @@ void TForm1::ConnectViewButtons()
     connect(Show3DBtn, &QToolButton::clicked, this, &TForm1::Show3DExecute);
     connect(WeatherBtn, &QToolButton::clicked, this, &TForm1::WeatherExecute);
     connect(RadarBtn, &QToolButton::clicked, this, &TForm1::RadarExecute);
-    // The chart side releases Show3DBtn when the chart goes beyond the 3D view's levels.
+    // The chart side releases Show3DBtn when the chart goes beyond the 3D view's levels or the
+    // viewer's window is gone.
     ChartHook.closeThreeDView = [this] { Show3DExecute(); };
+    ChartHook.threeDViewShown = [] { return ThreeDViewer.isRunning(); };
+    ChartHook.exportRecordedDepths = [this](const cmgbase::GeoRect&) { pending::ExportSeabed(*this, 1); };
 }
 
 void TForm1::ToolsExecute()

@@ -25,7 +25,6 @@ namespace {
 
 // 1:50000 and 1:500000 are drawn from the engine's 1:60000 and 1:600000, zoomed in.
 constexpr double NativeScaleZoom = 0.8333;
-constexpr int32_t ThreeDLevelLimit = 12;  // the 3D view closes above this level
 constexpr int64_t MinimumScale = 1500;
 constexpr int64_t MaximumScale = 100000000;
 

@@ -18,6 +18,8 @@ inline constexpr std::array<uint32_t, 18> ChartLevelTable{
     75000, 100000, 150000, 300000, 500000, 1000000, 3000000, 20000000, 100000000};
 inline constexpr int32_t MaxChartLevel = 17;
 inline constexpr int32_t MaxMiniChartLevel = 16;
+// The 3D views and the 3D export cover levels 0 to 12 (1:300000 and finer).
+inline constexpr int32_t ThreeDLevelLimit = 12;
 
 // The level of each usage band 0..7 and of its button Wbtn, Abtn, ..., Gbtn.
 inline constexpr int32_t UsageBandCount = 8;

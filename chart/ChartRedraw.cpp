@@ -4,8 +4,10 @@
 #include "chart/ChartHooks.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartWindow.h"
+#include "chart/Clip3DExport.h"
 #include "chart/MapView.h"
 #include "chart/ObjectClassTable.h"
+#include "chart/ShownCursor.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
@@ -60,15 +62,6 @@ bool LayerOff(const QListWidget* list, int item)
 {
     return list && item < list->count() && list->item(item)->checkState() == Qt::Unchecked;
 }
-
-// The wait cursor while the chart is drawn.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // An image of the window's size; a null image for a window without area.
 QImage WindowImage(const WindowRect& window)
@@ -149,10 +142,25 @@ void MeasurePixelsPerMile(const ChartWindow& window)
 
 int32_t Degrees600000(int32_t normalised) { return static_cast<int32_t>(cmgbase::nrm2deg(normalised) * 600000.0); }
 
-void PublishVisibleArea(const ChartWindow& window)
+// The export for the 3D programs while a 2D or 3D view is on and the chart shows level 12 or
+// finer; the 3D view's button goes up when its window is gone.
+void ExportForThreeDView(ChartWindow& window, bool full)
+{
+    const ChartControls& c = window.controls;
+    if (full && (Down(c.Show2DBtn) || Down(c.Show3DBtn)) && window.chartLevel <= ThreeDLevelLimit)
+        ExportClip3D(window, ViewGeoRect);
+    if (Down(c.Show3DBtn) && ChartHook.threeDViewShown && !ChartHook.threeDViewShown()) {
+        c.Show3DBtn->setChecked(false);
+        if (ChartHook.closeThreeDView)
+            ChartHook.closeThreeDView();
+    }
+}
+
+void PublishVisibleArea(ChartWindow& window, bool full)
 {
     ViewRectDegrees = {Degrees600000(ViewGeoRect.y2), Degrees600000(ViewGeoRect.y1), Degrees600000(ViewGeoRect.x1),
                        Degrees600000(ViewGeoRect.x2)};
+    ExportForThreeDView(window, full);
     if (ChartHook.nameBaseLimit)
         ChartHook.nameBaseLimit(ViewRectDegrees.north, ViewRectDegrees.south, ViewRectDegrees.west,
                                 ViewRectDegrees.east,
@@ -168,7 +176,7 @@ std::string DrawMainChart(ChartWindow& window, bool full)
 {
     ChartControls& c = window.controls;
     window.paintCopyPending = true;
-    WaitCursor waitCursor;
+    ShownCursor waitCursor(Qt::WaitCursor);
     if (full)
         window.reliefBackground = false;
 
@@ -213,7 +221,7 @@ std::string DrawMainChart(ChartWindow& window, bool full)
         ChartHook.paintChart();
     else
         c.CM93->update();
-    PublishVisibleArea(window);
+    PublishVisibleArea(window, full);
     UpdateChartLevelButtons(window, MainMapView->centre);
     window.OverlayRedrawRequest = 0;
     return {};
@@ -248,7 +256,7 @@ void RedrawMiniChart(ChartWindow& window)
     ChartControls& c = window.controls;
     if (!StartupDone || !MiniMapView || !c.CM93mini || (c.Notice && c.Notice->y() < MiniNoticeTop))
         return;
-    WaitCursor waitCursor;
+    ShownCursor waitCursor(Qt::WaitCursor);
     window.miniViewRotation =
         Down(c.btnMiniAuto) ? OwnShip.sensorRecord.courseOverGround : window.viewRotation;
     if (!MiniMapView->SetRotation(window.miniViewRotation))

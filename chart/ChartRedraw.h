@@ -26,7 +26,8 @@ extern DegreeRect ViewRectDegrees;
 extern float PixelsPerMile;
 
 // full: every ordinary redraw; false only over a relief picture already in MainChartBitmap. A
-// redraw asked for while one runs is left to the next tick (chartRedrawRequest).
+// redraw asked for while one runs is left to the next tick (chartRedrawRequest). A full redraw
+// with the 2D or 3D view on at level 12 or finer writes the 3D export of the visible area.
 void RedrawChart(ChartWindow& window, bool full);
 // Nothing before the start-up is done or while the mini chart has no room.
 void RedrawMiniChart(ChartWindow& window);

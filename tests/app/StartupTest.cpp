@@ -53,8 +53,8 @@ TEST_F(StartupTest, CompleteLibrariesAreBoundWhole)
     EXPECT_EQ(TestEntry<int32_t (*)()>("Vestrin.DLL", "test_wpos_b")(), 18);
     EXPECT_TRUE(ThreeDAvailable);
     EXPECT_NE(e.tGetStatC, nullptr);
-    EXPECT_EQ(ThreeDExchange.head[0], 800);
-    EXPECT_EQ(ThreeDExchange.head[3], 600000);
+    EXPECT_EQ(ThreeDExchange.chartWidth, 800);
+    EXPECT_EQ(ThreeDExchange.clipHeight, 600000);
     EXPECT_EQ(ThreeDExchange.viewerFlag, 1);
 
     e.BLPutRx(1, "x", 125);
@@ -112,7 +112,7 @@ TEST_F(StartupTest, StartupInitPreparesFoldersTablesAndTheClock)
     EXPECT_NE(ClockTime, nullptr);
     EXPECT_EQ(int32_t{TargetTable[5].id}, -1);  // packed fields are read by value
     EXPECT_EQ(int32_t{TargetTable[TargetCount].id}, -1);
-    EXPECT_EQ(ThreeDExchange.request[0], -1);
+    EXPECT_EQ(ThreeDExchange.shipAndCentre[0], -1);
     EXPECT_EQ(UserColourTable[1], 0x0000FFu);  // red as 0x00BBGGRR
     EXPECT_EQ(UserColourTable[7], 0x00B0FFu);  // orange
     EXPECT_GT(ScreenWidth, 0);

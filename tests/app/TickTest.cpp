@@ -9,6 +9,7 @@
 #include "app/TfrmSplash.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "frame/DepthExportFile.h"
 #include "frame/PortSettings.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
@@ -495,25 +496,26 @@ TEST_F(TickTest, TheThreeDCursorWaitsForTheScaleOfAnExport)
     form->Show3DBtn->setCheckable(true);
     form->Show3DBtn->setChecked(true);
     TickRequest.threeDViewerActive = true;
-    TickRequest.threeDAreaOrigin = {100, 200};
-    ThreeDExchange.tail[5] = 1000;
-    ThreeDExchange.tail[6] = 50;
+    ThreeDExportArea.clip = {100, 200, 300, 400};
+    ThreeDExchange.cursorX = 1000;
+    ThreeDExchange.cursorY = 50;
     OwnShip.gpsLatitude = 54.0;
     for (const float scale : {0.0f, std::numeric_limits<float>::infinity(), std::nanf("")}) {
-        TickRequest.threeDAreaScale = scale;
+        ThreeDExportArea.longitudeFactor = scale;
         for (int i = 0; i < 3; ++i) {
             TickRequest.positionRefresh = true;
             form->Timer1Timer();
         }
         EXPECT_FALSE(TickRequest.threeDCursorValid) << scale;
     }
-    TickRequest.threeDAreaScale = 2.0f;
+    ThreeDExportArea.longitudeFactor = 2.0f;
     TickRequest.positionRefresh = true;
     form->Timer1Timer();
     EXPECT_TRUE(TickRequest.threeDCursorValid);
     EXPECT_EQ(TickRequest.threeDCursor.x, 600);
     EXPECT_EQ(TickRequest.threeDCursor.y, 250);
     EXPECT_EQ(ExternalEntryTable.tGetStatC() & 1, 0);
+    ThreeDExportArea = {};
     UnbindExternalLibraries();
 }
 
