@@ -11,7 +11,6 @@ void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase:
 void UpdateLightFlashes(TForm1&) {}
 
 void ExportSeabed(TForm1&, int32_t) {}
-void AddObjectListEntry(const IdRecord&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
@@ -54,7 +53,6 @@ std::optional<AnchorWatch> AnchorPosition() { return std::nullopt; }
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}
 int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
-void CheckGuardZones() {}
 int32_t SoundingMarkInterval() { return 0; }
 
 bool ReplayPlaying() { return false; }

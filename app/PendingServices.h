@@ -13,7 +13,6 @@
 
 class QPainter;
 class TForm1;
-struct IdRecord;
 struct SeabedTile;
 
 namespace pending {
@@ -27,9 +26,6 @@ void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
 void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
-// An object the sweep of the type being listed reached, for the object dialog's list (object
-// dialogs).
-void AddObjectListEntry(const IdRecord& object);
 
 // Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
 // it was not drawn.
@@ -96,11 +92,10 @@ struct AnchorWatch {
 };
 std::optional<AnchorWatch> AnchorPosition();  // marks: none while absent
 
-// Logs, guard zones and the symbol dialog's sounding marks.
+// Logs and the symbol dialog's sounding marks.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
 void WritePositionLog();                              // position log
 int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent
-void CheckGuardZones();                               // guard zones
 int32_t SoundingMarkInterval();                       // symbol dialog: 0, no sounding marks
 
 // Replay.
