@@ -157,19 +157,19 @@ void TDbObj::Choose(bool forward)
     Call(ObjectListHook.requestRedraw);
 }
 
-void TDbObj::lbListObjKeyDown(QKeyEvent* event)
+bool TDbObj::lbListObjKeyDown(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Right:
         OKClick();
-        break;
+        return true;
     case Qt::Key_Left:
         RetourClick();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
@@ -186,19 +186,8 @@ void TDbObj::FormHide()
 
 bool TDbObj::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lbListObj && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Right:
-        case Qt::Key_Left:
-            lbListObjKeyDown(key);
-            return true;
-        default:
-            break;
-        }
-    }
+    if (watched == lbListObj && event->type() == QEvent::KeyPress && lbListObjKeyDown(static_cast<QKeyEvent*>(event)))
+        return true;
     return platform::FormDialog::eventFilter(watched, event);
 }
 

@@ -23,7 +23,8 @@ public:
 
     void OKClick();
     void RetourClick();
-    void lbListObjKeyDown(QKeyEvent* event);
+    // Enter and Right choose the entry forwards, Left reversed; false for any other key.
+    bool lbListObjKeyDown(QKeyEvent* event);
     void lbListObjChange();
     void FormHide() override;
 
