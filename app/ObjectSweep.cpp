@@ -3,6 +3,7 @@
 #include "app/BackCanvas.h"
 #include "app/ChartCursor.h"
 #include "app/EditingState.h"
+#include "app/GuardZones.h"
 #include "app/ObjectCodes.h"
 #include "app/ObjectLabelDrawing.h"
 #include "app/ObjectLoad.h"
@@ -19,6 +20,7 @@
 #include "userdata/RouteLoad.h"
 #include "userdata/RouteTable.h"
 #include "userdata/StoredPosition.h"
+#include "userdata/TDbObj.h"
 #include "userdata/TrackState.h"
 #include "userdata/UserDatabase.h"
 
@@ -41,7 +43,6 @@ namespace {
 
 // Below this chart level only the tracks and symbols inside the visible chart are walked.
 constexpr int32_t LevelOfEveryObject = 17;
-constexpr uint16_t GuardZoneColour = 7;
 constexpr int32_t LabelOffsetX = 10;
 constexpr int32_t LabelOffsetY = -7;
 
@@ -149,8 +150,8 @@ Walk Sweep::visit(const IdRecord& object)
             ++removed_;
         return Walk::On;
     }
-    if (listing_)
-        pending::AddObjectListEntry(object);
+    if (listing_ && DbObj)
+        DbObj->AddObject(object);
     switch (type) {
     case ObjectType::TRACK:
         return visitTrack(object);

@@ -7,6 +7,7 @@
 #include "app/AutomaticImport.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/GuardZones.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
 #include "app/SetupLoad.h"
@@ -485,7 +486,7 @@ void MinuteStep(TForm1& f)
     if (RouteEditMode == RouteShown && DialogVisible(WpDlg) && Countdowns.routeGridChange == 0)
         RecalcRouteTable(*WpDlg);
     if (f.ckAisLog->isChecked())
-        pending::CheckGuardZones();
+        CheckGuardZones(pending::WriteAisEventLog);
     // The hour is taken once, also when the clock is set back into an hour already done.
     const int64_t hourStart = ClockSeconds - clock.minute * 60 - clock.second;
     if (clock.minute == 0 && hourStart != SecondTick.lastHourlyStep) {

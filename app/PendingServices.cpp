@@ -11,7 +11,6 @@ void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase:
 void UpdateLightFlashes(TForm1&) {}
 
 void ExportSeabed(TForm1&, int32_t) {}
-void AddObjectListEntry(const IdRecord&) {}
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
@@ -51,7 +50,6 @@ bool KeepLostArpaTargets() { return false; }
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}
 int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
-void CheckGuardZones() {}
 int32_t SoundingMarkInterval() { return 0; }
 
 bool ReplayPlaying() { return false; }

@@ -13,7 +13,6 @@
 
 class QPainter;
 class TForm1;
-struct IdRecord;
 struct SeabedTile;
 
 namespace pending {
@@ -29,9 +28,6 @@ void UpdateLightFlashes(TForm1& form);                // chart overlays: light c
 // Seabed depths: 1 writes the recorded depths into the 3D export being written, 2 draws the 3D
 // coverage marks.
 void ExportSeabed(TForm1& form, int32_t mode);
-// An object the sweep of the type being listed reached, for the object dialog's list (object
-// dialogs).
-void AddObjectListEntry(const IdRecord& object);
 
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
@@ -92,11 +88,10 @@ int32_t AlarmHold();           // 0: no hold without route following
 // Targets: the track dialog.
 bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
 
-// Logs, guard zones and the symbol dialog's sounding marks.
+// Logs and the symbol dialog's sounding marks.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
 void WritePositionLog();                              // position log
 int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent
-void CheckGuardZones();                               // guard zones
 int32_t SoundingMarkInterval();                       // symbol dialog: 0, no sounding marks
 
 // Replay.

@@ -15,6 +15,7 @@
 #include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
 #include "app/Screenshot.h"
+#include "app/ObjectListWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -320,7 +321,7 @@ void StartupSetup(TForm1& form)
     form.ckHide2Click(true);
 
     // The sensor side: its settings and hooks and the set-up dialogs', the output thread, then
-    // the active ports; the route code's hooks. An active port that did not open brings up the
+    // the active ports; the route code's and the object bar's hooks. An active port that did not open brings up the
     // port set-up, which reports it.
     WireSensors(form);
     WireSetupPort();
@@ -330,6 +331,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();

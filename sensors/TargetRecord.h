@@ -7,6 +7,8 @@
 //   offset 0    reportTime: when the target was last reported (seconds since 1970). A simulated
 //               target's report is its start: reportTime is its start time and positionX / Y
 //               its start position.
+//   offset 4    guardZones: the ids of the guard zones the target is inside, 0 a free slot;
+//               cleared when the record is allocated.
 //   offset 2935 staticParts: the AIS static messages merged since the record was allocated
 //               (AisStaticPartBit); they decide when the stored static data are complete.
 // The age of a target, in seconds since its last report, is its lostCount.
@@ -79,7 +81,8 @@ struct TargetRecord {
     static constexpr int TrackPoints = 120;
 
     uint32_t reportTime;
-    uint8_t reserved0[956];
+    int32_t guardZones[2];
+    uint8_t reserved0[948];
     uint16_t cogHistory[TrackPoints];  // course x 10
     uint16_t sogHistory[TrackPoints];  // speed x 10
     uint32_t timeHistory[TrackPoints];
@@ -115,6 +118,7 @@ struct TargetRecord {
 };
 static_assert(sizeof(TargetRecord) == 3114);
 static_assert(offsetof(TargetRecord, reportTime) == 0);
+static_assert(offsetof(TargetRecord, guardZones) == 4);
 static_assert(offsetof(TargetRecord, id) == 2922);
 static_assert(offsetof(TargetRecord, staticParts) == 2935);
 static_assert(offsetof(TargetRecord, dynamic) == 3004);

@@ -71,7 +71,7 @@ int32_t Allocate(int32_t id, int kind)
     const char* name = OwnShip.stagedTargetName;
     const bool unnamed = kind == TargetAisPosition || std::strcmp(name, "0") == 0 || std::strcmp(name, "9") == 0;
     SetTargetLabel(t, name, unnamed ? 0 : sizeof OwnShip.stagedTargetName);
-    t.staticLookupPending = id >= StoredMmsiFrom ? 1 : 0;
+    t.staticLookupPending = IsNineDigitMmsi(id) ? 1 : 0;
     if (t.staticLookupPending)
         QueueStaticLookup(index);
     return index;
@@ -204,6 +204,7 @@ TargetRecord& ClaimTarget(int32_t index, int32_t id, uint8_t kind)
     t.cpa = 0.0f;
     t.tcpa = 0.0f;
     t.aux = 0;
+    t.guardZones[0] = t.guardZones[1] = 0;
     t.lostCount = 0;
     t.dynamic = AisDynamicBlock{};
     t.staticData = AisStaticBlock{};

@@ -18,6 +18,11 @@ constexpr int TargetCount = 2000;
 constexpr int OwnAisRecord = 2000;
 // AIS ids from here on are MMSIs whose static data are kept in the ais5 file.
 constexpr int32_t StoredMmsiFrom = 100000000;
+constexpr int32_t MmsiLast = 999999999;
+
+// Whether an id is an AIS station's MMSI of nine digits (ARPA, sonar and simulated targets have
+// other ids).
+constexpr bool IsNineDigitMmsi(int32_t id) { return id >= StoredMmsiFrom && id <= MmsiLast; }
 
 extern std::array<TargetRecord, TargetCount + 1> TargetTable;
 
@@ -46,7 +51,8 @@ std::vector<int32_t> TakeUpdatedTargets();
 int32_t FirstFreeTarget();
 
 // Gives record `index` to a new target: its id and kind, no track, green, track mode 1, no
-// CPA / TCPA, no pending event, age 0 and empty AIS blocks. The caller sets the rest.
+// CPA / TCPA, no pending event, in no guard zone, age 0 and empty AIS blocks. The caller sets
+// the rest.
 TargetRecord& ClaimTarget(int32_t index, int32_t id, uint8_t kind);
 
 // Frees a record: id -1, and its AIS blocks cleared so that nothing of the old vessel can come

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 int32_t ObjectSelectionMode = 0;
+int32_t RouteAddedTo = 0;
 std::array<int32_t, 100> ShownTrackList{};
 
 void AddSelectedTrack(int32_t id)

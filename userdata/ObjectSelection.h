@@ -10,6 +10,10 @@
 extern int32_t ObjectSelectionMode;
 constexpr int32_t ObjectListFilled = 100;
 
+// The route that was in the table when a route was picked to be added to it; a pick that chooses
+// nothing brings it back. 0 none.
+extern int32_t RouteAddedTo;
+
 // The saved tracks picked for display, shown whatever the track filter says: object ids in the
 // slots before the first free one (0).
 extern std::array<int32_t, 100> ShownTrackList;

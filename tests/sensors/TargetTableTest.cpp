@@ -13,8 +13,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <numbers>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -286,3 +288,21 @@ TEST_F(TargetTableTest, StaticDataComeOnlyToALiveTargetAndKeepTheStoredMarker)
 }
 
 }  // namespace
+
+// A record given to a new target is in no guard zone, whatever the target before it was in.
+TEST_F(TargetTableTest, ARecordAllocatedAgainIsInNoGuardZone)
+{
+    TargetTable[3].guardZones[0] = 41;
+    TargetTable[3].guardZones[1] = 42;
+    ClaimTarget(3, 211000001, TargetAisPosition);
+    EXPECT_EQ(int32_t{Record(3).guardZones[0]}, 0);
+    EXPECT_EQ(int32_t{Record(3).guardZones[1]}, 0);
+}
+
+TEST_F(TargetTableTest, OnlyNineDigitIdsAreMmsis)
+{
+    for (const auto& [id, mmsi] : std::initializer_list<std::pair<int32_t, bool>>{
+             {99999999, false}, {100000000, true}, {999999999, true}, {1000000000, false}, {5, false},
+             {SimulatedTargetId(0), false}})
+        EXPECT_EQ(IsNineDigitMmsi(id), mmsi) << id;
+}
