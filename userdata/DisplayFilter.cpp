@@ -1,9 +1,13 @@
 #include "userdata/DisplayFilter.h"
 
+#include "frame/DateConversion.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "userdata/ObjectSelection.h"
 #include "userdata/RouteTable.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -22,7 +26,36 @@ bool TimeShown(uint32_t time, const DisplayFilter& filter)
     return inWindow || afterTime;
 }
 
+// The last second of the day whose first second is `dayStart`, for a window that includes that day.
+int32_t EndOfDay(int32_t dayStart)
+{
+    constexpr int64_t restOfDay = 86400 - 2;  // DateToUnixTime gives 00:00:01
+    if (dayStart == NoDate)
+        return NoDate;
+    return int32_t(std::min<int64_t>(int64_t{dayStart} + restOfDay, std::numeric_limits<int32_t>::max()));
+}
+
+// The first second of the date's day; a date out of range is set to 0 in the record too. The
+// record is packed, so the date is converted in a copy.
+int32_t SecondsOfDate(double SetupParametersRecord::*date)
+{
+    double day = SetupParameters.*date;
+    const int32_t seconds = DateToUnixTime(day);
+    SetupParameters.*date = day;
+    return seconds;
+}
+
 }  // namespace
+
+void UpdateFilterTimes()
+{
+    FilterTimes.trackFrom = SecondsOfDate(&SetupParametersRecord::TrackFilterFrom);
+    FilterTimes.trackTo = EndOfDay(SecondsOfDate(&SetupParametersRecord::TrackFilterTo));
+    FilterTimes.trackAfter = SecondsOfDate(&SetupParametersRecord::TrackFilterAfter);
+    FilterTimes.symbolFrom = SecondsOfDate(&SetupParametersRecord::SymbolFilterFrom);
+    FilterTimes.symbolTo = EndOfDay(SecondsOfDate(&SetupParametersRecord::SymbolFilterTo));
+    FilterTimes.symbolAfter = SecondsOfDate(&SetupParametersRecord::SymbolFilterAfter);
+}
 
 DisplayFilter TrackDisplayFilter()
 {

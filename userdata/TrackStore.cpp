@@ -113,8 +113,7 @@ void FinishTrack(const TrackFix& own)
         if (DatabaseTrackId != 0)
             SetupParameters.TrackLength = DatabaseTrackLengthBase;
     } else {
-        EmptyRing();
-        SetupParameters.TrackLength = 0.0f;
+        DeleteRecordedTrack();
     }
     TrackSaveRequest = true;
     DatabaseTrackId = 0;
@@ -185,4 +184,11 @@ bool SaveTrackBuffer()
     DatabaseTrackLengthBase = 0.0f;
     OfferForNaming(record);
     return true;
+}
+
+void DeleteRecordedTrack()
+{
+    EmptyRing();
+    SetupParameters.TrackLength = 0.0f;
+    TrackSaveRequest = true;
 }

@@ -20,6 +20,7 @@
 #include "sensors/SensorHooks.h"
 #include "sensors/TSetupPort.h"
 #include "sensors/SetupSensorHooks.h"
+#include "userdata/ObjectDialogHooks.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -75,6 +76,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     SensorHook = {};
     SetupSensorHook = {};
     RouteHook = {};
+    ObjectDialogHook = {};
     SetupPortHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();
