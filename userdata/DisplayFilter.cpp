@@ -7,6 +7,7 @@
 #include "userdata/RouteTable.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -35,26 +36,24 @@ int32_t EndOfDay(int32_t dayStart)
     return int32_t(std::min<int64_t>(int64_t{dayStart} + restOfDay, std::numeric_limits<int32_t>::max()));
 }
 
-// The first second of the date's day; a date out of range is set to 0 in the record too. The
-// record is packed, so the date is converted in a copy.
-int32_t SecondsOfDate(double SetupParametersRecord::*date)
-{
-    double day = SetupParameters.*date;
-    const int32_t seconds = DateToUnixTime(day);
-    SetupParameters.*date = day;
-    return seconds;
-}
-
 }  // namespace
 
 void UpdateFilterTimes()
 {
-    FilterTimes.trackFrom = SecondsOfDate(&SetupParametersRecord::TrackFilterFrom);
-    FilterTimes.trackTo = EndOfDay(SecondsOfDate(&SetupParametersRecord::TrackFilterTo));
-    FilterTimes.trackAfter = SecondsOfDate(&SetupParametersRecord::TrackFilterAfter);
-    FilterTimes.symbolFrom = SecondsOfDate(&SetupParametersRecord::SymbolFilterFrom);
-    FilterTimes.symbolTo = EndOfDay(SecondsOfDate(&SetupParametersRecord::SymbolFilterTo));
-    FilterTimes.symbolAfter = SecondsOfDate(&SetupParametersRecord::SymbolFilterAfter);
+    // The record is packed: the dates are converted in copies, which take back a date set to 0.
+    SetupParametersRecord& r = SetupParameters;
+    double dates[] = {r.TrackFilterFrom,  r.TrackFilterTo,  r.TrackFilterAfter,
+                      r.SymbolFilterFrom, r.SymbolFilterTo, r.SymbolFilterAfter};
+    int32_t seconds[6];
+    for (size_t i = 0; i < std::size(dates); ++i)
+        seconds[i] = DateToUnixTime(dates[i]);
+    r.TrackFilterFrom = dates[0];
+    r.TrackFilterTo = dates[1];
+    r.TrackFilterAfter = dates[2];
+    r.SymbolFilterFrom = dates[3];
+    r.SymbolFilterTo = dates[4];
+    r.SymbolFilterAfter = dates[5];
+    FilterTimes = {seconds[0], EndOfDay(seconds[1]), seconds[2], seconds[3], EndOfDay(seconds[4]), seconds[5]};
 }
 
 DisplayFilter TrackDisplayFilter()

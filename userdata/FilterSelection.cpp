@@ -1,6 +1,7 @@
 #include "userdata/FilterSelection.h"
 
 #include "frame/PickerDate.h"
+#include "frame/SetupParameters.h"
 #include "platform/system/NamedControl.h"
 #include "userdata/DisplayFilter.h"
 #include "userdata/ObjectDialogHooks.h"
@@ -25,8 +26,8 @@ QDateEdit* DatePicker(QWidget* parent, const char* name)
 
 }  // namespace
 
-FilterSelection::FilterSelection(QWidget* parent, const char* listName, FilterFields fields)
-    : QGroupBox(parent), fields_(fields)
+FilterSelection::FilterSelection(QWidget* parent, const char* listName, FilterKind kind)
+    : QGroupBox(parent), kind_(kind)
 {
     setObjectName(QStringLiteral("gbSelection"));
     setTitle(QStringLiteral("Selection"));
@@ -61,15 +62,20 @@ FilterSelection::FilterSelection(QWidget* parent, const char* listName, FilterFi
 
 void FilterSelection::ShowFilter()
 {
+    const bool tracks = kind_ == FilterKind::Tracks;
     const QSignalBlocker listBlock(colourList);
-    const auto mask = uint32_t(SetupParameters.*fields_.colours);
+    const int32_t colours = tracks ? int32_t{SetupParameters.TrackFilterColours}
+                                   : int32_t{SetupParameters.SymbolFilterColours};
+    const auto mask = uint32_t(colours);
     for (int i = 0; i < colourList->count(); ++i)
         colourList->item(i)->setCheckState(((mask >> i) & 1u) != 0 ? Qt::Checked : Qt::Unchecked);
-    const std::pair<QDateEdit*, double SetupParametersRecord::*> dates[] = {
-        {TimeFrom, fields_.from}, {TimeTo, fields_.to}, {TimeAfter, fields_.after}};
-    for (const auto& [picker, field] : dates) {
+    const std::pair<QDateEdit*, double> dates[] = {
+        {TimeFrom, tracks ? double{SetupParameters.TrackFilterFrom} : double{SetupParameters.SymbolFilterFrom}},
+        {TimeTo, tracks ? double{SetupParameters.TrackFilterTo} : double{SetupParameters.SymbolFilterTo}},
+        {TimeAfter, tracks ? double{SetupParameters.TrackFilterAfter} : double{SetupParameters.SymbolFilterAfter}}};
+    for (const auto& [picker, days] : dates) {
         const QSignalBlocker block(picker);
-        picker->setDate(DateFromDays(SetupParameters.*field));
+        picker->setDate(DateFromDays(days));
     }
 }
 
@@ -79,17 +85,45 @@ void FilterSelection::ColourClick()
     for (int i = 0; i < colourList->count(); ++i)
         if (colourList->item(i)->checkState() == Qt::Checked)
             mask |= int32_t(1) << i;
-    SetupParameters.*fields_.colours = mask;
+    if (kind_ == FilterKind::Tracks)
+        SetupParameters.TrackFilterColours = mask;
+    else
+        SetupParameters.SymbolFilterColours = mask;
     AskChart(ChartRefresh::SelectObjects);
 }
 
-void FilterSelection::TimeFromChange() { storeDate(TimeFrom, fields_.from); }
-void FilterSelection::TimeToChange() { storeDate(TimeTo, fields_.to); }
-void FilterSelection::TimeAfterChange() { storeDate(TimeAfter, fields_.after); }
-
-void FilterSelection::storeDate(const QDateEdit* picker, double SetupParametersRecord::*field)
+void FilterSelection::TimeFromChange()
 {
-    SetupParameters.*field = DaysFromDate(picker->date());
+    const double days = DaysFromDate(TimeFrom->date());
+    if (kind_ == FilterKind::Tracks)
+        SetupParameters.TrackFilterFrom = days;
+    else
+        SetupParameters.SymbolFilterFrom = days;
+    datesChanged();
+}
+
+void FilterSelection::TimeToChange()
+{
+    const double days = DaysFromDate(TimeTo->date());
+    if (kind_ == FilterKind::Tracks)
+        SetupParameters.TrackFilterTo = days;
+    else
+        SetupParameters.SymbolFilterTo = days;
+    datesChanged();
+}
+
+void FilterSelection::TimeAfterChange()
+{
+    const double days = DaysFromDate(TimeAfter->date());
+    if (kind_ == FilterKind::Tracks)
+        SetupParameters.TrackFilterAfter = days;
+    else
+        SetupParameters.SymbolFilterAfter = days;
+    datesChanged();
+}
+
+void FilterSelection::datesChanged()
+{
     UpdateFilterTimes();
     AskChart(ChartRefresh::SelectObjects);
 }

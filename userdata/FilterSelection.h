@@ -3,8 +3,6 @@
 // and After dates of one display filter of the settings record. A change is stored at once, the
 // filter's times made anew (UpdateFilterTimes) and the objects selected again on the chart.
 
-#include "frame/SetupParameters.h"
-
 #include <QGroupBox>
 
 #include <cstdint>
@@ -13,26 +11,13 @@ class QDateEdit;
 class QLabel;
 class QListWidget;
 
-// The fields of one display filter in the settings record.
-struct FilterFields {
-    int32_t SetupParametersRecord::*colours;
-    double SetupParametersRecord::*from;
-    double SetupParametersRecord::*to;
-    double SetupParametersRecord::*after;
-};
-constexpr FilterFields SymbolFilterFields{&SetupParametersRecord::SymbolFilterColours,
-                                          &SetupParametersRecord::SymbolFilterFrom,
-                                          &SetupParametersRecord::SymbolFilterTo,
-                                          &SetupParametersRecord::SymbolFilterAfter};
-constexpr FilterFields TrackFilterFields{&SetupParametersRecord::TrackFilterColours,
-                                         &SetupParametersRecord::TrackFilterFrom,
-                                         &SetupParametersRecord::TrackFilterTo,
-                                         &SetupParametersRecord::TrackFilterAfter};
+// The display filter of the settings record a group shows.
+enum class FilterKind { Symbols, Tracks };
 
 class FilterSelection : public QGroupBox {
 public:
     // `listName` names the colour list ("cklSelObjColor" or "cklSelTrkColor").
-    FilterSelection(QWidget* parent, const char* listName, FilterFields fields);
+    FilterSelection(QWidget* parent, const char* listName, FilterKind kind);
 
     // The colours and dates of the settings into the controls, no handler run.
     void ShowFilter();
@@ -51,7 +36,8 @@ public:
     QDateEdit* TimeAfter;
 
 private:
-    void storeDate(const QDateEdit* picker, double SetupParametersRecord::*field);
+    // The filter's times made anew from its dates, the objects selected again.
+    void datesChanged();
 
-    FilterFields fields_;
+    FilterKind kind_;
 };

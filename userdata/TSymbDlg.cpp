@@ -35,7 +35,7 @@ TSymbDlg::TSymbDlg(QWidget* owner) : FormDialog(owner)
     btnEditSymb = Captioned<QPushButton>(this, "btnEditSymb", "Edit Symbol");
     btnEditLine = Captioned<QPushButton>(this, "btnEditLine", "Edit Line/Area");
     btnEditLine->setToolTip(QStringLiteral("Store new or edit old "));
-    gbSelection = new FilterSelection(this, "cklSelObjColor", SymbolFilterFields);
+    gbSelection = new FilterSelection(this, "cklSelObjColor", FilterKind::Symbols);
     ckSymbols = Captioned<QCheckBox>(this, "ckSymbols", "Symbols");
     ckLines = Captioned<QCheckBox>(this, "ckLines", "Lines / areas");
     ckShowDate = Captioned<QCheckBox>(this, "ckShowDate", "Show time");

@@ -110,7 +110,7 @@ TTrackDlg::TTrackDlg(QWidget* owner) : FormDialog(owner)
 
     gbKeel = Named<QGroupBox>(this, "gbKeel");
     gbKeel->setTitle(QStringLiteral("Saved tracks"));
-    gbSelection = new FilterSelection(gbKeel, "cklSelTrkColor", TrackFilterFields);
+    gbSelection = new FilterSelection(gbKeel, "cklSelTrkColor", FilterKind::Tracks);
     gbSelection->setTitle(QStringLiteral("Selection group"));
     ckShowFlag = Captioned<QCheckBox>(gbKeel, "ckShowFlag", "Flags");
     ckShowDate = Captioned<QCheckBox>(gbKeel, "ckShowDate", "Date/time");
