@@ -12,6 +12,9 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
+#include <cstddef>
+#include <cstring>
+
 namespace {
 
 constexpr const char* ColourNames[] = {"red", "blue", "green", "yellow", "magenta", "black"};
@@ -22,6 +25,40 @@ QDateEdit* DatePicker(QWidget* parent, const char* name)
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     return picker;
+}
+
+// Where a filter's fields lie in the settings record, which is packed: they are read and written
+// through their bytes.
+struct FilterPlace {
+    std::size_t colours;
+    std::size_t dates[3];  // From, To, After
+};
+constexpr FilterPlace SymbolFilterPlace{offsetof(SetupParametersRecord, SymbolFilterColours),
+                                        {offsetof(SetupParametersRecord, SymbolFilterFrom),
+                                         offsetof(SetupParametersRecord, SymbolFilterTo),
+                                         offsetof(SetupParametersRecord, SymbolFilterAfter)}};
+constexpr FilterPlace TrackFilterPlace{offsetof(SetupParametersRecord, TrackFilterColours),
+                                       {offsetof(SetupParametersRecord, TrackFilterFrom),
+                                        offsetof(SetupParametersRecord, TrackFilterTo),
+                                        offsetof(SetupParametersRecord, TrackFilterAfter)}};
+
+const FilterPlace& PlaceOf(FilterKind kind)
+{
+    return kind == FilterKind::Tracks ? TrackFilterPlace : SymbolFilterPlace;
+}
+
+template <typename Value>
+Value ReadField(std::size_t offset)
+{
+    Value value;
+    std::memcpy(&value, reinterpret_cast<const std::byte*>(&SetupParameters) + offset, sizeof value);
+    return value;
+}
+
+template <typename Value>
+void WriteField(std::size_t offset, Value value)
+{
+    std::memcpy(reinterpret_cast<std::byte*>(&SetupParameters) + offset, &value, sizeof value);
 }
 
 }  // namespace
@@ -62,20 +99,14 @@ FilterSelection::FilterSelection(QWidget* parent, const char* listName, FilterKi
 
 void FilterSelection::ShowFilter()
 {
-    const bool tracks = kind_ == FilterKind::Tracks;
+    const FilterPlace& place = PlaceOf(kind_);
     const QSignalBlocker listBlock(colourList);
-    const int32_t colours = tracks ? int32_t{SetupParameters.TrackFilterColours}
-                                   : int32_t{SetupParameters.SymbolFilterColours};
-    const auto mask = uint32_t(colours);
+    const auto mask = ReadField<uint32_t>(place.colours);
     for (int i = 0; i < colourList->count(); ++i)
         colourList->item(i)->setCheckState(((mask >> i) & 1u) != 0 ? Qt::Checked : Qt::Unchecked);
-    const std::pair<QDateEdit*, double> dates[] = {
-        {TimeFrom, tracks ? double{SetupParameters.TrackFilterFrom} : double{SetupParameters.SymbolFilterFrom}},
-        {TimeTo, tracks ? double{SetupParameters.TrackFilterTo} : double{SetupParameters.SymbolFilterTo}},
-        {TimeAfter, tracks ? double{SetupParameters.TrackFilterAfter} : double{SetupParameters.SymbolFilterAfter}}};
-    for (const auto& [picker, days] : dates) {
+    for (int date = 0; QDateEdit* picker : {TimeFrom, TimeTo, TimeAfter}) {
         const QSignalBlocker block(picker);
-        picker->setDate(DateFromDays(days));
+        picker->setDate(DateFromDays(ReadField<double>(place.dates[date++])));
     }
 }
 
@@ -85,45 +116,17 @@ void FilterSelection::ColourClick()
     for (int i = 0; i < colourList->count(); ++i)
         if (colourList->item(i)->checkState() == Qt::Checked)
             mask |= int32_t(1) << i;
-    if (kind_ == FilterKind::Tracks)
-        SetupParameters.TrackFilterColours = mask;
-    else
-        SetupParameters.SymbolFilterColours = mask;
+    WriteField(PlaceOf(kind_).colours, mask);
     AskChart(ChartRefresh::SelectObjects);
 }
 
-void FilterSelection::TimeFromChange()
-{
-    const double days = DaysFromDate(TimeFrom->date());
-    if (kind_ == FilterKind::Tracks)
-        SetupParameters.TrackFilterFrom = days;
-    else
-        SetupParameters.SymbolFilterFrom = days;
-    datesChanged();
-}
+void FilterSelection::TimeFromChange() { storeDate(0, TimeFrom); }
+void FilterSelection::TimeToChange() { storeDate(1, TimeTo); }
+void FilterSelection::TimeAfterChange() { storeDate(2, TimeAfter); }
 
-void FilterSelection::TimeToChange()
+void FilterSelection::storeDate(int date, const QDateEdit* picker)
 {
-    const double days = DaysFromDate(TimeTo->date());
-    if (kind_ == FilterKind::Tracks)
-        SetupParameters.TrackFilterTo = days;
-    else
-        SetupParameters.SymbolFilterTo = days;
-    datesChanged();
-}
-
-void FilterSelection::TimeAfterChange()
-{
-    const double days = DaysFromDate(TimeAfter->date());
-    if (kind_ == FilterKind::Tracks)
-        SetupParameters.TrackFilterAfter = days;
-    else
-        SetupParameters.SymbolFilterAfter = days;
-    datesChanged();
-}
-
-void FilterSelection::datesChanged()
-{
+    WriteField(PlaceOf(kind_).dates[date], DaysFromDate(picker->date()));
     UpdateFilterTimes();
     AskChart(ChartRefresh::SelectObjects);
 }

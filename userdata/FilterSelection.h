@@ -36,8 +36,9 @@ public:
     QDateEdit* TimeAfter;
 
 private:
-    // The filter's times made anew from its dates, the objects selected again.
-    void datesChanged();
+    // Date `date` (0 From, 1 To, 2 After) of the filter from the picker; the filter's times made
+    // anew, the objects selected again.
+    void storeDate(int date, const QDateEdit* picker);
 
     FilterKind kind_;
 };

@@ -104,20 +104,14 @@ void TSymbDlg::FormHide()
         ObjectDialogHook.syncDataTab();
 }
 
-// One of symbols and lines stays shown: switching one off switches the other on.
-void TSymbDlg::ckSymbolsClick()
-{
-    if (!ckSymbols->isChecked())
-        ckLines->setChecked(true);
-    SetupParameters.FilterSymbols = ckSymbols->isChecked();
-    SetupParameters.FilterLines = ckLines->isChecked();
-    AskChart(ChartRefresh::Objects);
-}
+void TSymbDlg::ckSymbolsClick() { storeKinds(ckSymbols, ckLines); }
+void TSymbDlg::ckLinesClick() { storeKinds(ckLines, ckSymbols); }
 
-void TSymbDlg::ckLinesClick()
+// One of symbols and lines stays shown: switching one off switches the other on.
+void TSymbDlg::storeKinds(const QCheckBox* clicked, QCheckBox* other)
 {
-    if (!ckLines->isChecked())
-        ckSymbols->setChecked(true);
+    if (!clicked->isChecked())
+        other->setChecked(true);
     SetupParameters.FilterSymbols = ckSymbols->isChecked();
     SetupParameters.FilterLines = ckLines->isChecked();
     AskChart(ChartRefresh::Objects);

@@ -55,6 +55,9 @@ public:
     QLabel* txSounding;
     QLineEdit* edSounding;
     QSpinBox* udSounding;   // 0.1 nautical miles, 0 off
+
+private:
+    void storeKinds(const QCheckBox* clicked, QCheckBox* other);
 };
 
 inline TSymbDlg* SymbDlg = nullptr;
