@@ -47,6 +47,7 @@
 #include "userdata/AnchorGuard.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TReplayDlg.h"
+#include "userdata/TSymbDlg.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -561,7 +562,7 @@ void ShowDepth(TForm1& f)
 
 void DropSoundingMark(TForm1& f)
 {
-    const int32_t interval = pending::SoundingMarkInterval();
+    const int32_t interval = SoundingMarkInterval();
     if (interval <= 0 || OwnShip.depth <= 1.0f)
         return;
     double distance = 0.0;

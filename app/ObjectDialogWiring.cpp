@@ -6,10 +6,64 @@
 #include "app/PendingServices.h"
 #include "app/RubberBand.h"
 #include "app/StartupIni.h"
+#include "app/TDlgFileEdit.h"
 #include "app/TForm1.h"
+#include "app/TargetTrackSave.h"
 #include "chart/TPositionDlg.h"
+#include "sensors/TArpaDlg.h"
+#include "sensors/TSimDlg.h"
+#include "sensors/TargetTable.h"
 #include "userdata/ObjectDialogHooks.h"
 #include "userdata/ScreenKeyboard.h"
+#include "userdata/UserRecords.h"
+
+#include <QCursor>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+// The drawing bar opened as its tool button does, the other bars closed as by their OK.
+void OpenObjectBar(TForm1& f, ObjectBar bar)
+{
+    if (f.RouteBar->isVisible()) {
+        pending::RtOkExecute(f);
+        f.RouteBtn->setChecked(false);
+    }
+    if (bar == ObjectBar::Symbols && f.LineBar->isVisible())
+        pending::LiOkExecute(f);
+    if (bar == ObjectBar::Lines && f.SymbBar->isVisible())
+        pending::SyOkExecute(f);
+    (bar == ObjectBar::Symbols ? f.SymbBar : f.LineBar)->show();
+    f.PlaceToolPanel();
+    QCursor::setPos(f.mapToGlobal(QPoint(40, 140)));
+    f.chartRedrawRequest = true;
+}
+
+void CloseObjectBars(TForm1& f)
+{
+    f.SymbBar->hide();
+    f.SymbSelection->hide();
+    f.LineBar->hide();
+    f.SymbSelBtn->setChecked(false);
+    f.SymbolBtn->setChecked(false);
+    f.PlaceToolPanel();
+}
+
+// Every target's track stored and its record freed; the target dialog showed one of them.
+void SaveAllTargets()
+{
+    SaveAllTargetTracks();
+    if (ArpaDlg && ShownTarget >= 0 && ShownTarget < TargetCount) {
+        ShownTarget = -1;
+        ArpaDlg->hide();
+    }
+    if (Form1)
+        Form1->chartRedrawRequest = true;
+}
+
+}  // namespace
 
 void WireObjectDialogs()
 {
@@ -34,5 +88,55 @@ void WireObjectDialogs()
         AnchorGeo = position;
         if (added)
             ++ClickCount;
+    };
+    // The static overlay sweeps the user objects with the filters as they are now.
+    h.refresh = [](ChartRefresh) {
+        if (Form1)
+            Form1->chartRedrawRequest = true;
+    };
+    h.syncDataTab = [] {
+        if (Form1)
+            pending::SyncDataTab(*Form1);
+    };
+    h.setTrackButton = [](bool down) {
+        if (Form1)
+            Form1->TrackBtn->setChecked(down);
+    };
+    h.toggleTrackButton = [] {
+        if (Form1)
+            Form1->TrackBtn->toggle();
+    };
+    h.recordingColour = [](const QColor& colour) {
+        if (!Form1)
+            return;
+        QPalette palette = Form1->btnTrack->palette();
+        palette.setColor(QPalette::ButtonText, colour);
+        Form1->btnTrack->setPalette(palette);
+    };
+    h.armTrackPick = [](TrackPick pick) {
+        if (pick == TrackPick::Cut)
+            CutMode = true;
+        else
+            PickMode = int32_t(ObjectType::TRACK);
+    };
+    h.saveAllTargetTracks = [] { SaveAllTargets(); };
+    h.showSimulatedTarget = [] {
+        if (SimDlg)
+            SimDlg->show();
+    };
+    h.editFile = [](const std::filesystem::path& file, QSize size) {
+        if (!DlgFileEdit)
+            return;
+        EditFilePath = file;
+        DlgFileEdit->resize(size);
+        DlgFileEdit->show();
+    };
+    h.openObjectBar = [](ObjectBar bar) {
+        if (Form1)
+            OpenObjectBar(*Form1, bar);
+    };
+    h.closeObjectBars = [] {
+        if (Form1)
+            CloseObjectBars(*Form1);
     };
 }

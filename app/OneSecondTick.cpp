@@ -444,7 +444,7 @@ void AgeTargets(TForm1& f)
         target.status = AgedTargetStatus(target);
         if (target.status != 'X')
             continue;
-        if (pending::KeepLostArpaTargets() && target.kind < TargetSimulated &&
+        if (KeepLostArpaTargets() && target.kind < TargetSimulated &&
             (Down(f.Arpa1Btn) || Down(f.Arpa2Btn))) {
             target.status = 'L';
             ShownTarget = i;

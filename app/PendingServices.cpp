@@ -35,6 +35,8 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std:
 
 void rbFullClick(TForm1&) {}
 void RtOkExecute(TForm1&) {}
+void LiOkExecute(TForm1&) {}
+void SyOkExecute(TForm1&) {}
 void cmbDepthSaveChange(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 
@@ -45,12 +47,10 @@ bool TakeRouteStartRequest() { return false; }
 void StartRouteFollowing() {}
 int32_t AlarmHold() { return 0; }
 
-bool KeepLostArpaTargets() { return false; }
 
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}
 int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
-int32_t SoundingMarkInterval() { return 0; }
 
 bool ReplayPlaying() { return false; }
 void ReplayTick() {}

@@ -72,6 +72,9 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float sh
 // Main window actions.
 void rbFullClick(TForm1& form);       // display categories
 void RtOkExecute(TForm1& form);       // route bar: store the route
+void LiOkExecute(TForm1& form);       // line bar: store the line, the bar closed
+void SyOkExecute(TForm1& form);       // symbol bar: the bar and its symbol choice closed
+// The object list of the kind (1 tracks, 3 lines) shown and filled by the next sweep.
 void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
 
@@ -85,14 +88,10 @@ bool TakeRouteStartRequest();  // false: no route following, no request
 void StartRouteFollowing();
 int32_t AlarmHold();           // 0: no hold without route following
 
-// Targets: the track dialog.
-bool KeepLostArpaTargets();    // the track dialog's "keep lost ARPA" box; off while absent
-
-// Logs and the symbol dialog's sounding marks.
+// Logs.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
 void WritePositionLog();                              // position log
 int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent
-int32_t SoundingMarkInterval();                       // symbol dialog: 0, no sounding marks
 
 // Replay.
 bool ReplayPlaying();          // false: nothing is played

@@ -1,10 +1,10 @@
 #include "app/SetupLoad.h"
 
 #include "app/ExternalLibraries.h"
-#include "app/PickerDate.h"
 #include "app/TForm1.h"
 #include "chart/ChartLevels.h"
 #include "chart/MapView.h"
+#include "frame/PickerDate.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupField.h"
 #include "frame/SharedTables.h"

@@ -13,7 +13,6 @@
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
 #include "app/OutputThreadWiring.h"
-#include "app/PickerDate.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
 #include "app/SensorWiring.h"
@@ -27,7 +26,7 @@
 #include "app/ThreadTimers.h"
 #include "chart/ChartLevels.h"
 #include "chart/MapView.h"
-#include "frame/DateConversion.h"
+#include "frame/PickerDate.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "frame/ShipGeometry.h"
@@ -39,6 +38,7 @@
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
 #include "sensors/TArpaDlg.h"
+#include "userdata/DisplayFilter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,12 +161,7 @@ void SetControlsFromSetup(TForm1& f)
     f.cbLogInterval->setCurrentIndex(Setup.LogInterval);
     f.udMiniSpeed->setValue(Setup.AntigroundingMinSpeed);
 
-    double dates[] = {Setup.TrackFilterFrom,  Setup.TrackFilterTo,  Setup.TrackFilterAfter,
-                      Setup.SymbolFilterFrom, Setup.SymbolFilterTo, Setup.SymbolFilterAfter};
-    int32_t* times[] = {&FilterTimes.trackFrom,  &FilterTimes.trackTo,  &FilterTimes.trackAfter,
-                        &FilterTimes.symbolFrom, &FilterTimes.symbolTo, &FilterTimes.symbolAfter};
-    for (int i = 0; i < 6; ++i)
-        *times[i] = DateToUnixTime(dates[i]);
+    UpdateFilterTimes();
 
     f.S52Btn->setChecked(Setup.DisplayMode == 0);
 }
@@ -321,8 +316,8 @@ void StartupSetup(TForm1& form)
     form.ckHide2Click(true);
 
     // The sensor side: its settings and hooks and the set-up dialogs', the output thread, then
-    // the active ports; the route code's and the object bar's hooks. An active port that did not open brings up the
-    // port set-up, which reports it.
+    // the active ports; the route code's, the object bar's and the object dialogs' hooks. An active
+    // port that did not open brings up the port set-up, which reports it.
     WireSensors(form);
     WireSetupPort();
     WireSetupSensor();

@@ -50,3 +50,11 @@ bool SaveTargetTrack(int32_t index)
     KeepNewestTrackPoint(target, TargetTrackPictures[size_t(index)]);
     return true;
 }
+
+void SaveAllTargetTracks()
+{
+    for (int32_t index = 0; index < TargetCount; ++index) {
+        SaveTargetTrack(index);
+        FreeTarget(TargetTable[size_t(index)]);
+    }
+}

@@ -8,3 +8,7 @@
 // stored the target keeps only its newest track point. False when nothing was stored: an index
 // outside the table, a free record, a track of fewer than five points or a failure (reported).
 bool SaveTargetTrack(int32_t index);
+
+// The track dialog's "Save all": the track of every target record stored (those of five points
+// or more) and every record freed, whether its track was stored or not.
+void SaveAllTargetTracks();

@@ -2,6 +2,7 @@
 
 #include "sensors/TArpaDlg.h"
 
+#include "platform/system/NamedControl.h"
 #include "sensors/TargetDialogHooks.h"
 #include "sensors/TargetInfoText.h"
 
@@ -26,23 +27,10 @@ TargetDialogHooks TargetDialogHook;
 
 namespace {
 
-constexpr int SampleSize = 16;
+constexpr int SampleSize = ColourBox::SampleSize;
 
-template <typename Control>
-Control* Named(QWidget* parent, const char* name)
-{
-    auto* control = new Control(parent);
-    control->setObjectName(QString::fromLatin1(name));
-    return control;
-}
-
-template <typename Control>
-Control* Captioned(QWidget* parent, const char* name, const char* text)
-{
-    Control* control = Named<Control>(parent, name);
-    control->setText(QString::fromLatin1(text));
-    return control;
-}
+using platform::Captioned;
+using platform::Named;
 
 // A readout: a sunken box showing one value.
 QLabel* Readout(QWidget* parent, const char* name)
@@ -84,29 +72,6 @@ QComboBox* ListOf(QWidget* parent, const char* name, const auto& items)
 }
 
 }  // namespace
-
-ColourBox::ColourBox(QWidget* parent, std::function<void()> clicked)
-    : QFrame(parent), clicked_(std::move(clicked))
-{
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setFixedSize(SampleSize, SampleSize);
-    setAutoFillBackground(true);
-}
-
-void ColourBox::setColour(uint32_t windowsColour)
-{
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window,
-                     QColor(int(windowsColour & 0xFF), int(windowsColour >> 8 & 0xFF), int(windowsColour >> 16 & 0xFF)));
-    setPalette(colours);
-}
-
-void ColourBox::mousePressEvent(QMouseEvent* event)
-{
-    if (clicked_ && event->button() == Qt::LeftButton)
-        clicked_();
-    QFrame::mousePressEvent(event);
-}
 
 AisMessageMemo::AisMessageMemo(QWidget* parent, std::function<bool(QKeyEvent&)> keyPress,
                                std::function<QString(const QString&)> paste)

@@ -6,6 +6,7 @@
 // the own vessel's voyage data. Opened by a pick on the chart, by an AIS text message or alarm
 // and from the simulated-target dialog. Main thread only.
 
+#include "platform/system/ColourBox.h"
 #include "platform/system/FormDialog.h"
 
 #include <QFrame>
@@ -24,19 +25,6 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 struct TargetRecord;
-
-// A colour sample or picker: a small framed box in one colour that reports clicks.
-class ColourBox : public QFrame {
-public:
-    explicit ColourBox(QWidget* parent, std::function<void()> clicked = {});
-    void setColour(uint32_t windowsColour);  // 0x00BBGGRR
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    std::function<void()> clicked_;
-};
 
 // The message text: keys go through the dialog's handler (true: dealt with there), pasted text
 // through its filter.

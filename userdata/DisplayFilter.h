@@ -19,6 +19,12 @@ struct DisplayFilter {
     int32_t after = -1;
 };
 
+// The time windows of both filters (FilterTimes) from the dates of the settings record: From and
+// After at the start of their day, To at the end of its day, so that the objects of the To day
+// still pass. A date the calendar cannot convert sets no limit (-1); one out of range is set to 0
+// in the record first. The start-up and the symbol and track dialogs change the times only here.
+void UpdateFilterTimes();
+
 // The filters as the settings record and the converted filter dates hold them now.
 DisplayFilter TrackDisplayFilter();
 DisplayFilter ObjectDisplayFilter();

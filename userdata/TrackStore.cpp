@@ -102,8 +102,7 @@ void FinishTrack(const TrackFix& own)
         if (DatabaseTrackId != 0)
             SetupParameters.TrackLength = DatabaseTrackLengthBase;
     } else {
-        EmptyRing();
-        SetupParameters.TrackLength = 0.0f;
+        DeleteRecordedTrack();
     }
     TrackSaveRequest = true;
     DatabaseTrackId = 0;
@@ -174,4 +173,11 @@ bool SaveTrackBuffer()
     DatabaseTrackLengthBase = 0.0f;
     OfferForNaming(record);
     return true;
+}
+
+void DeleteRecordedTrack()
+{
+    EmptyRing();
+    SetupParameters.TrackLength = 0.0f;
+    TrackSaveRequest = true;
 }

@@ -42,3 +42,8 @@ void StoreDatabaseTrackPoint(const TrackSample& sample);
 // the object is shown in the information dialog. False when the ring holds no sample or the
 // object could not be stored whole: what was written is removed and the ring stays.
 bool SaveTrackBuffer();
+
+// Drops the recorded track without storing it: the ring emptied (every sample's latitude 0,
+// index 0), the track length 0 and a save request, so that the next sampling starts the track
+// again at the ship and redraws the chart. The track dialog's Delete and the start of a replay.
+void DeleteRecordedTrack();

@@ -2,6 +2,7 @@
 // display.
 
 #include "ObjectFixtures.h"
+#include "frame/DateConversion.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "userdata/DisplayFilter.h"
@@ -94,6 +95,42 @@ TEST_F(DisplayFilterTest, EachTypeGoesByItsOwnFilter)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ObjectDisplayed(StoredObject(c.type, c.id, c.colour, "", c.time)), c.shown) << c.id;
+}
+
+// The filters' times from the settings' dates: an object of any hour of the To day passes, one
+// of the next day or of the day before From does not; both filters alike.
+TEST_F(DisplayFilterTest, TheToDayIsIncludedWhole)
+{
+    constexpr double From = 45000.0;  // 15 March 2023
+    constexpr double To = 45002.0;
+    double day = From;
+    const int64_t fromStart = DateToUnixTime(day);
+    day = To;
+    const int64_t toStart = DateToUnixTime(day);
+    SetupParameters.TrackFilterColours = SetupParameters.SymbolFilterColours = 0x3F;
+    SetupParameters.TrackFilterFrom = SetupParameters.SymbolFilterFrom = From;
+    SetupParameters.TrackFilterTo = SetupParameters.SymbolFilterTo = To;
+    SetupParameters.TrackFilterAfter = SetupParameters.SymbolFilterAfter = -5.0;  // set to 0: no after-time
+
+    UpdateFilterTimes();
+
+    EXPECT_EQ(double{SetupParameters.TrackFilterAfter}, 0.0);
+    const struct {
+        int64_t time;
+        bool shown;
+    } cases[] = {
+        {fromStart - 2, false},         // the day before From
+        {fromStart, true},
+        {toStart, true},
+        {toStart + 18 * 3600, true},    // evening of the To day
+        {toStart + 86398, true},        // its last second
+        {toStart + 86399, false},       // the next day
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.time - toStart);
+        EXPECT_EQ(ObjectDisplayed(StoredObject(ObjectType::TRACK, 1001, 1, "", uint32_t(c.time))), c.shown);
+        EXPECT_EQ(ObjectDisplayed(StoredObject(ObjectType::LINE, 10001, 1, "", uint32_t(c.time))), c.shown);
+    }
 }
 
 // The first free slot among the first 99 takes the id, the last slot when none is free; only

@@ -1,4 +1,4 @@
-#include "app/PickerDate.h"
+#include "frame/PickerDate.h"
 
 namespace {
 
