@@ -1,0 +1,34 @@
+#pragma once
+// The sweep over the stored seabed tiles (and the held tiles that still hold unstored cells):
+// the depth points of the 3D export (mode 1), the depth numbers on the chart (mode 2), the edit
+// of the depth of a clicked cell (mode 3), emptying the cells of an area (mode 4) and the raw
+// backup file "Temp/varnv.dat" (mode 5). Main thread only.
+
+#include "platform/geodesy/GeoTypes.h"
+
+#include <cstdint>
+#include <cstdio>
+
+// Where mode 1 writes: the 3D export's point file, open for writing; x - x1 is multiplied by
+// xScale (the export's longitude factor); count is raised by one for every line written.
+struct SeabedPointFile {
+    std::FILE* file = nullptr;
+    double xScale = 1.0;
+    int32_t count = 0;
+};
+
+struct SeabedExportResult {
+    // Mode 5: the backup file was opened and every record written; false otherwise (the cells
+    // must then not be emptied). Always true for the other modes.
+    bool complete = true;
+    // Mode 1: lines written; 2: depths drawn; 3: 1 when a depth was stored, else 0; 4: cells
+    // emptied; 5: records written.
+    int32_t count = 0;
+};
+
+// Sweeps the tiles of `area` (normalised chart coordinates, x1 < x2 and y1 < y2) for `mode`
+// 1 to 5; another mode does nothing. Mode 1 writes one "x y depth" line per recorded cell to
+// `points` (nothing without it): x - x1 times its x scale, y - y1, the negated depth in the
+// depth unit, and marks the cell's screen point in ExportCoverageGrid.
+SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode,
+                                SeabedPointFile* points = nullptr);
