@@ -13,7 +13,6 @@ void UpdateLightFlashes(TForm1&) {}
 bool SweepObjects(TForm1&, int32_t) { return false; }
 void LoadObject(TForm1&, int32_t, int32_t) {}
 FoundObjectName FoundObject() { return {}; }
-void ExportSeabed(TForm1&, int32_t) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
@@ -67,8 +66,6 @@ void RecordReplayFrame() {}
 
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
-
-void FlushSeabedTile(const SeabedTile&) {}
 
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }

@@ -13,7 +13,6 @@
 
 class QPainter;
 class TForm1;
-struct SeabedTile;
 
 namespace pending {
 
@@ -35,7 +34,6 @@ struct FoundObjectName {
     int32_t id = 0;
 };
 FoundObjectName FoundObject();
-void ExportSeabed(TForm1& form, int32_t mode);        // seabed depths: 2 draws the 3D coverage marks
 
 // Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
 // it was not drawn.
@@ -119,9 +117,6 @@ void RecordReplayFrame();
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
-
-// Seabed file: stores a tile the recorder handed over.
-void FlushSeabedTile(const SeabedTile& tile);
 
 // Automatic import of data set A from a list.
 bool UserDataTransferAvailable();  // false until the import lands

@@ -14,6 +14,7 @@
 #include "app/OutputThreadWiring.h"
 #include "app/PickerDate.h"
 #include "app/Screenshot.h"
+#include "app/SeabedWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -324,6 +325,7 @@ void StartupSetup(TForm1& form)
     // the active ports; the route code's hooks. An active port that did not open brings up the
     // port set-up, which reports it.
     WireSensors(form);
+    WireSeabedHooks();
     WireSetupPort();
     WireSetupSensor();
     StartOutputThread(form);

@@ -10,8 +10,10 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -57,32 +59,63 @@ struct LabelPicture {
     int32_t width = 0;
 };
 
-// The boxes of the labels drawn lately, by text, colour and font: a chart full of targets
-// repeats the same labels on every frame, and drawing a picture is far cheaper than shaping the
-// text again. Emptied when it is full.
-const LabelPicture& CachedLabel(const QString& text, const QColor& colour, const QFont& font)
+// Pictures of the texts drawn lately, by their key (text, colour and font): a chart full of
+// targets repeats the same labels on every frame, and the seabed draws its depth numbers by the
+// thousand, and copying a picture is far cheaper than shaping the text again. `make` draws one
+// that is missing. Emptied when it is full.
+const LabelPicture& CachedPicture(const QString& key, const std::function<LabelPicture()>& make)
 {
-    constexpr qsizetype MostLabels = 4096;
+    constexpr qsizetype MostPictures = 4096;
     static QHash<QString, LabelPicture> pictures;
-    const QString key = text + QChar(0) + QString::number(colour.rgba()) + QChar(0) + font.key();
     if (const auto found = pictures.constFind(key); found != pictures.cend())
         return *found;
-    if (pictures.size() >= MostLabels)
+    if (pictures.size() >= MostPictures)
         pictures.clear();
+    return *pictures.insert(key, make());
+}
 
-    const QFontMetrics metrics(font);
-    const int32_t width = metrics.horizontalAdvance(text);
-    // Outline from (0, 0) to (width + 3, height - 1): 2 px of margin on either side.
-    LabelPicture picture{QImage(width + 4, metrics.height(), QImage::Format_ARGB32_Premultiplied), width};
-    picture.image.fill(Qt::transparent);
-    QPainter canvas(&picture.image);
-    canvas.setFont(font);
-    canvas.setPen(OverlayPen(WindowTextColour(), 1));
-    canvas.setBrush(colour);
-    canvas.drawRoundedRect(QRect(0, 0, width + 3, metrics.height() - 1), LabelCornerRadiusX, LabelCornerRadiusY);
-    canvas.setPen(UserColour(LabelTextColour));
-    canvas.drawText(2, metrics.ascent(), text);
-    return *pictures.insert(key, std::move(picture));
+QString PictureKey(const QString& text, const QColor& colour, const QFont& font, char kind)
+{
+    return text + QChar(0) + QString::number(colour.rgba()) + QChar(0) + font.key() + QChar(kind);
+}
+
+// The box of a label: the text on the colour in a rounded outline.
+const LabelPicture& CachedLabel(const QString& text, const QColor& colour, const QFont& font)
+{
+    return CachedPicture(PictureKey(text, colour, font, 'b'), [&] {
+        const QFontMetrics metrics(font);
+        const int32_t width = metrics.horizontalAdvance(text);
+        // Outline from (0, 0) to (width + 3, height - 1): 2 px of margin on either side.
+        LabelPicture picture{QImage(width + 4, metrics.height(), QImage::Format_ARGB32_Premultiplied), width};
+        picture.image.fill(Qt::transparent);
+        QPainter canvas(&picture.image);
+        canvas.setFont(font);
+        canvas.setPen(OverlayPen(WindowTextColour(), 1));
+        canvas.setBrush(colour);
+        canvas.drawRoundedRect(QRect(0, 0, width + 3, metrics.height() - 1), LabelCornerRadiusX,
+                               LabelCornerRadiusY);
+        canvas.setPen(UserColour(LabelTextColour));
+        canvas.drawText(2, metrics.ascent(), text);
+        return picture;
+    });
+}
+
+// A plain text in the colour on a clear ground.
+const LabelPicture& CachedText(const QString& text, const QColor& colour, const QFont& font)
+{
+    return CachedPicture(PictureKey(text, colour, font, 't'), [&] {
+        const QFontMetrics metrics(font);
+        const int32_t width = metrics.horizontalAdvance(text);
+        LabelPicture picture{QImage(std::max(width, 1), std::max(metrics.height(), 1),
+                                    QImage::Format_ARGB32_Premultiplied),
+                             width};
+        picture.image.fill(Qt::transparent);
+        QPainter canvas(&picture.image);
+        canvas.setFont(font);
+        canvas.setPen(colour);
+        canvas.drawText(0, metrics.ascent(), text);
+        return picture;
+    });
 }
 
 }  // namespace
@@ -131,6 +164,11 @@ void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x
     canvas.drawText(x, y + canvas.fontMetrics().ascent(), QString::fromLatin1(text));
     canvas.setPen(pen);
     window.lastDepthLabel = ScreenPoint{x, y};
+}
+
+void DrawOverlayText(ChartWindow&, QPainter& canvas, const std::string& text, int32_t colour, int32_t x, int32_t y)
+{
+    canvas.drawImage(x, y, CachedText(platform::FromCp1252(text), UserColour(colour), canvas.font()).image);
 }
 
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)

@@ -9,6 +9,13 @@
 #include <cstdint>
 #include <cstdio>
 
+// The modes of the sweep.
+inline constexpr int32_t SeabedPointsMode = 1;  // the 3D export's depth points
+inline constexpr int32_t SeabedDrawMode = 2;    // the depth numbers on the chart
+inline constexpr int32_t SeabedEditMode = 3;    // the depth edit of the clicked cell
+inline constexpr int32_t SeabedEmptyMode = 4;   // the cells of the area emptied
+inline constexpr int32_t SeabedBackupMode = 5;  // the raw backup file
+
 // Where mode 1 writes: the 3D export's point file, open for writing; x - x1 is multiplied by
 // xScale (the export's longitude factor); count is raised by one for every line written.
 struct SeabedPointFile {

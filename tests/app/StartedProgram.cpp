@@ -20,6 +20,7 @@
 #include "sensors/TSetupPort.h"
 #include "sensors/SetupSensorHooks.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/SeabedHooks.h"
 #include "userdata/UserDatabase.h"
 
 #include <QTimer>
@@ -71,6 +72,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     SensorHook = {};
     SetupSensorHook = {};
     RouteHook = {};
+    SeabedHook = {};
     SetupPortHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();
