@@ -40,7 +40,6 @@ void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
 void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
-void cmbDepthSaveChange(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}

@@ -79,7 +79,6 @@ void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
 void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
-void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code

@@ -121,6 +121,8 @@ public:
     void btnBearNmClick();
     void csDRcrsChange();
     void csDRspdChange();
+    // The depth recording choice "off", "voy", "fld", "max" (DepthSaveChoice.cpp).
+    void cmbDepthSaveChange();
 
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.

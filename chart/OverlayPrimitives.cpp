@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
+#include <unordered_map>
 
 namespace {
 
@@ -59,63 +59,62 @@ struct LabelPicture {
     int32_t width = 0;
 };
 
-// Pictures of the texts drawn lately, by their key (text, colour and font): a chart full of
-// targets repeats the same labels on every frame, and the seabed draws its depth numbers by the
-// thousand, and copying a picture is far cheaper than shaping the text again. `make` draws one
-// that is missing. Emptied when it is full.
-const LabelPicture& CachedPicture(const QString& key, const std::function<LabelPicture()>& make)
-{
-    constexpr qsizetype MostPictures = 4096;
-    static QHash<QString, LabelPicture> pictures;
-    if (const auto found = pictures.constFind(key); found != pictures.cend())
-        return *found;
-    if (pictures.size() >= MostPictures)
-        pictures.clear();
-    return *pictures.insert(key, make());
-}
-
-QString PictureKey(const QString& text, const QColor& colour, const QFont& font, char kind)
-{
-    return text + QChar(0) + QString::number(colour.rgba()) + QChar(0) + font.key() + QChar(kind);
-}
-
-// The box of a label: the text on the colour in a rounded outline.
+// The boxes of the labels drawn lately, by text, colour and font: a chart full of targets
+// repeats the same labels on every frame, and drawing a picture is far cheaper than shaping the
+// text again. Emptied when it is full.
 const LabelPicture& CachedLabel(const QString& text, const QColor& colour, const QFont& font)
 {
-    return CachedPicture(PictureKey(text, colour, font, 'b'), [&] {
-        const QFontMetrics metrics(font);
-        const int32_t width = metrics.horizontalAdvance(text);
-        // Outline from (0, 0) to (width + 3, height - 1): 2 px of margin on either side.
-        LabelPicture picture{QImage(width + 4, metrics.height(), QImage::Format_ARGB32_Premultiplied), width};
-        picture.image.fill(Qt::transparent);
-        QPainter canvas(&picture.image);
-        canvas.setFont(font);
-        canvas.setPen(OverlayPen(WindowTextColour(), 1));
-        canvas.setBrush(colour);
-        canvas.drawRoundedRect(QRect(0, 0, width + 3, metrics.height() - 1), LabelCornerRadiusX,
-                               LabelCornerRadiusY);
-        canvas.setPen(UserColour(LabelTextColour));
-        canvas.drawText(2, metrics.ascent(), text);
-        return picture;
-    });
+    constexpr qsizetype MostLabels = 4096;
+    static QHash<QString, LabelPicture> pictures;
+    const QString key = text + QChar(0) + QString::number(colour.rgba()) + QChar(0) + font.key();
+    if (const auto found = pictures.constFind(key); found != pictures.cend())
+        return *found;
+    if (pictures.size() >= MostLabels)
+        pictures.clear();
+
+    const QFontMetrics metrics(font);
+    const int32_t width = metrics.horizontalAdvance(text);
+    // Outline from (0, 0) to (width + 3, height - 1): 2 px of margin on either side.
+    LabelPicture picture{QImage(width + 4, metrics.height(), QImage::Format_ARGB32_Premultiplied), width};
+    picture.image.fill(Qt::transparent);
+    QPainter canvas(&picture.image);
+    canvas.setFont(font);
+    canvas.setPen(OverlayPen(WindowTextColour(), 1));
+    canvas.setBrush(colour);
+    canvas.drawRoundedRect(QRect(0, 0, width + 3, metrics.height() - 1), LabelCornerRadiusX, LabelCornerRadiusY);
+    canvas.setPen(UserColour(LabelTextColour));
+    canvas.drawText(2, metrics.ascent(), text);
+    return *pictures.insert(key, std::move(picture));
 }
 
-// A plain text in the colour on a clear ground.
-const LabelPicture& CachedText(const QString& text, const QColor& colour, const QFont& font)
+// The pictures of plain texts in one font by text and colour, made anew for another font: the
+// seabed draws its depth numbers by the thousand, few of them different, and copying a picture
+// is far cheaper than shaping the text again. Emptied when it is full.
+const QImage& CachedText(const std::string& text, int32_t colour, const QFont& font)
 {
-    return CachedPicture(PictureKey(text, colour, font, 't'), [&] {
-        const QFontMetrics metrics(font);
-        const int32_t width = metrics.horizontalAdvance(text);
-        LabelPicture picture{QImage(std::max(width, 1), std::max(metrics.height(), 1),
-                                    QImage::Format_ARGB32_Premultiplied),
-                             width};
-        picture.image.fill(Qt::transparent);
-        QPainter canvas(&picture.image);
-        canvas.setFont(font);
-        canvas.setPen(colour);
-        canvas.drawText(0, metrics.ascent(), text);
-        return picture;
-    });
+    constexpr size_t MostTexts = 4096;
+    static QFont madeFor;
+    static std::unordered_map<std::string, QImage> pictures;
+    if (!(madeFor == font) || pictures.size() >= MostTexts) {
+        pictures.clear();
+        madeFor = font;
+    }
+    std::string key = text;
+    key += char(colour);
+    if (const auto found = pictures.find(key); found != pictures.end())
+        return found->second;
+
+    const QString shown = platform::FromCp1252(text);
+    const QFontMetrics metrics(font);
+    QImage picture(std::max(metrics.horizontalAdvance(shown), 1), std::max(metrics.height(), 1),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter canvas(&picture);
+    canvas.setFont(font);
+    canvas.setPen(UserColour(colour));
+    canvas.drawText(0, metrics.ascent(), shown);
+    canvas.end();
+    return pictures.emplace(std::move(key), std::move(picture)).first->second;
 }
 
 }  // namespace
@@ -168,7 +167,7 @@ void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x
 
 void DrawOverlayText(ChartWindow&, QPainter& canvas, const std::string& text, int32_t colour, int32_t x, int32_t y)
 {
-    canvas.drawImage(x, y, CachedText(platform::FromCp1252(text), UserColour(colour), canvas.font()).image);
+    canvas.drawImage(x, y, CachedText(text, colour, canvas.font()));
 }
 
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)

@@ -44,7 +44,9 @@ bool LoadSeabedTile(SeabedTile& tile, int32_t column, int32_t row);
 void FlushSeabedTile(SeabedTile& tile, bool load, bool store, int32_t column, int32_t row);
 
 // Stores the tile a tile change left (SeabedFlushTile) and the tile being recorded
-// (CurrentSeabedTile), each when it holds unstored cells.
+// (CurrentSeabedTile), each when it holds unstored cells. Every data-set switch calls it before
+// the database closes, the shut-down at every program end, and the data tab before a transfer
+// with depths ("3D Depths"), so that the transfer finds every recorded cell in the file.
 void StoreHeldSeabedTiles();
 
 // Reads the tile being recorded again from the seabed file now open (after the file was

@@ -8,11 +8,7 @@
 //   once, without the start of a program and the reading of the cell.
 // Each at 1:80000 and 1:22000.
 
-#include "chart/MapManager.h"
-#include "chart/MapView.h"
-#include "platform/chartengine/DatabaseManager.h"
-#include "platform/chartengine/EngineRegistry.h"
-#include "platform/geodesy/NormalisedCoordinates.h"
+#include "bench/InstalledChartView.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -26,78 +22,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <random>
 
 extern char** environ;
 
-using namespace chartengine;
+using namespace benchchart;
 
 namespace {
-
-const std::filesystem::path kCellFolder = std::filesystem::path(VARNIK_CHARTS_DIR) / "US4MD81M";
-const std::filesystem::path kCell = kCellFolder / "US4MD81M.000";
-constexpr char kHarmonicsFile[] = "/usr/share/xtide/harmonics-dwf-20191229-free.tcd";
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-constexpr double kPixelsPerMetre = 3780.0;
-
-// An engine folder with the cell installed, the tides and a registry store naming it; removed at
-// the end of the run.
-class Engine {
-public:
-    Engine()
-    {
-        std::random_device random;
-        folder_ = std::filesystem::temp_directory_path() / ("bench-chartdraw-" + std::to_string(random()));
-        const std::filesystem::path engine = folder_ / "engine";
-        InstallReport report;
-        if (DatabaseManager(engine).Install(kCellFolder, "Bench", &report) != kOk)
-            std::abort();
-        std::filesystem::create_directories(engine / kTidesFolderName);
-        std::filesystem::create_symlink(kHarmonicsFile, engine / kTidesFolderName / "harmonics.tcd");
-        std::ofstream(registry()) << "[" << kEngineKey << "]\n" << kEngineFolderValue << "=" << engine.string() << "\n";
-    }
-    ~Engine() { std::filesystem::remove_all(folder_); }
-    std::filesystem::path registry() const { return folder_ / "registry.ini"; }
-    const std::filesystem::path& folder() const { return folder_; }
-
-private:
-    std::filesystem::path folder_;
-};
-
-const Engine& TheEngine()
-{
-    static const Engine engine;
-    return engine;
-}
-
-// A started manager and main view showing the chart at the scale.
-struct ChartView {
-    explicit ChartView(int32_t scale) : manager(TheEngine().registry())
-    {
-        MapViewState state;
-        state.centre = {cmgbase::deg2nrm(-76.45), cmgbase::deg2nrm(38.97)};
-        state.scale = scale;
-        state.pixelsPerMetreX = state.pixelsPerMetreY = kPixelsPerMetre;
-        view = std::make_unique<MapView>(state);
-        if (manager.Init(1) != 1 || view->Init(0, &manager) != 1)
-            std::abort();
-        view->SetDisplayCategory(2);
-    }
-
-    // West, south, east, north of the window in degrees.
-    std::array<double, 4> AreaDegrees() const
-    {
-        cmgbase::GeoRect area;
-        view->ScreenRectToGeo({-kWidth / 2, kHeight / 2, kWidth / 2, -kHeight / 2}, area);
-        return {cmgbase::nrm2deg(area.x1), cmgbase::nrm2deg(area.y1), cmgbase::nrm2deg(area.x2),
-                cmgbase::nrm2deg(area.y2)};
-    }
-
-    MapManager manager;
-    std::unique_ptr<MapView> view;
-};
 
 std::vector<std::string> RasterizeArguments(const std::array<double, 4>& area)
 {

@@ -27,6 +27,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -92,6 +93,16 @@ protected:
         return place;
     }
 
+    // The main view's pixel of the cell's centre.
+    ScreenPoint pixelOf(const SeabedCellPlace& place) const
+    {
+        const SeabedGrid grid(OwnShip.depthTileResolution);
+        ScreenPoint pixel{};
+        EXPECT_TRUE(MainMapView->GeoToScreen(form->chartRect, grid.centre(place.column, place.row, place.i, place.j),
+                                             pixel));
+        return pixel;
+    }
+
     // The stored depth of a cell in the seabed file open now.
     static uint16_t storedDepth(const SeabedCellPlace& place)
     {
@@ -129,18 +140,26 @@ TEST_F(SeabedWiringTest, EveryDataSetSwitchStoresTheHeldTileInItsOwnFile)
     EXPECT_EQ(storedDepth(place), 0);
 }
 
-// With depth recording off, the tick's flush request stores the tile being recorded as well.
+// Depth recording on locks the data-set button of the other seabed file; switched off, it asks
+// the tick to store the tile being recorded, which a tile change alone would not store.
 TEST_F(SeabedWiringTest, TheTickStoresTheHeldTileOnceRecordingIsOff)
 {
     const SeabedCellPlace place = hold(220);
-    SensorSetup.depthRecordingMode = 1;
-    OwnShip.seabedFlushRequest = true;
+    form->cmbDepthSave->setCurrentIndex(1);  // "voy"
+    form->cmbDepthSaveChange();
+    EXPECT_EQ(SensorSetup.depthRecordingMode, 1);
+    EXPECT_FALSE(form->ckDbF->isEnabled());
+    EXPECT_TRUE(form->ckDbE->isEnabled());
+    OwnShip.seabedFlushRequest = true;  // a tile change's
     form->Timer1Timer();
     EXPECT_TRUE(CurrentSeabedTile.changed) << "recording goes on in it";
     EXPECT_EQ(storedDepth(place), 0);
 
-    SensorSetup.depthRecordingMode = 0;
-    OwnShip.seabedFlushRequest = true;
+    form->cmbDepthSave->setCurrentIndex(0);  // "off"
+    form->cmbDepthSaveChange();
+    EXPECT_EQ(SensorSetup.depthRecordingMode, 0);
+    EXPECT_TRUE(form->ckDbF->isEnabled());
+    EXPECT_TRUE(OwnShip.seabedFlushRequest);
     form->Timer1Timer();
     EXPECT_FALSE(OwnShip.seabedFlushRequest);
     EXPECT_FALSE(CurrentSeabedTile.changed);
@@ -181,10 +200,7 @@ TEST_F(SeabedWiringTest, ATileEnteredAgainContinuesItsStoredCells)
 TEST_F(SeabedWiringTest, AnEditOfTheHeldTileSurvivesARestart)
 {
     const SeabedCellPlace place = hold(120);
-    const cmgbase::GeoPoint centre = SeabedGrid(OwnShip.depthTileResolution).centre(place.column, place.row, place.i, place.j);
-    ScreenPoint pixel{};
-    ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, centre, pixel));
-    CursorPixel = pixel;
+    CursorPixel = pixelOf(place);
     QTimer::singleShot(0, [] {
         auto* dialog = dynamic_cast<TDptEdit*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -205,10 +221,7 @@ TEST_F(SeabedWiringTest, AnEditOfTheHeldTileSurvivesARestart)
 // 3D range is marked, the text's top-left corner at the cell.
 TEST_F(SeabedWiringTest, TheStaticOverlayDrawsTheDepthNumbers)
 {
-    const SeabedCellPlace place = hold(123);
-    const cmgbase::GeoPoint centre = SeabedGrid(OwnShip.depthTileResolution).centre(place.column, place.row, place.i, place.j);
-    ScreenPoint pixel{};
-    ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, centre, pixel));
+    const ScreenPoint pixel = pixelOf(hold(123));
     form->Show2DBtn->setCheckable(true);
     form->Show2DBtn->setChecked(true);
     form->ck3DMark->setChecked(true);
