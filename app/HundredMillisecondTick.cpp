@@ -14,6 +14,7 @@
 #include "app/TickState.h"
 #include "app/TargetPainting.h"
 #include "app/TargetTrackPictures.h"
+#include "app/ToolBarButtons.h"
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
@@ -51,7 +52,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
-#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
@@ -495,7 +495,7 @@ bool TakeTargetUpdate(TForm1& f)
     if (TakeNewArpaSource()) {
         QToolButton* button = f.Arpa1Btn->isHidden() ? f.Arpa1Btn : SecondArpaPortKnown() ? f.Arpa2Btn : nullptr;
         if (button && button->isHidden())
-            SetBarControlVisible(button, true);
+            ShowToolBarButton(f, button);
     }
     if (!OwnShip.targetsChanged)
         return false;

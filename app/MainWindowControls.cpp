@@ -1,11 +1,11 @@
 #include "app/MainWindowControls.h"
 
-#include "platform/system/TextCodec.h"
+#include "app/ControlFactory.h"
+#include "app/MainPanelControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDockWidget>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,222 +27,21 @@
 
 namespace {
 
+using namespace controls;
+
 // Design sizes in pixels.
-constexpr int ToolBarHeight = 30;
 constexpr QSize ToolButtonSize(27, 26);
+constexpr int ModeComboWidth = 38;  // Daylight and DispMode
+constexpr int ZoomPanelWidth = 80;
 constexpr int DrawingBarWidth = 32;
 constexpr QSize DrawingButtonSize(28, 26);
-constexpr int MainPanelWidth = 160;
 constexpr QSize SlavePanelSize(160, 73);
-// The look-ahead controls in the mini chart: the button's panel at the corner, the minimum
-// speed's edit and up-down further right on the same line.
-constexpr int MiniCornerInset = 1;
-constexpr int MiniSpeedEditLeft = 126;
-constexpr int MiniSpeedUpDownLeft = 141;
-constexpr int MiniSpeedUpDownWidth = 15;
-constexpr int MiniSpeedHeight = 21;
 constexpr QSize LoranPanelSize(113, 89);
 constexpr QSize ChainPanelSize(220, 54);
 constexpr QSize CheckPanelSize(248, 48);
-constexpr int SteeringArrowSize = 45;
 constexpr int SwatchSize = 20;
 constexpr int PaletteColumns = 5;
 constexpr int PaletteImages = 50;
-
-enum class Press { Once, Toggle };
-
-QString Text(const char* text)
-{
-    return platform::FromCp1252(text);
-}
-
-template <typename T>
-T* Named(QWidget* parent, const QString& name)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <typename T>
-T* Named(QWidget* parent, const char* name)
-{
-    return Named<T>(parent, QString::fromLatin1(name));
-}
-
-QLabel* Label(QWidget* parent, const char* name, const char* text)
-{
-    auto* label = Named<QLabel>(parent, name);
-    label->setText(Text(text));
-    return label;
-}
-
-QCheckBox* Check(QWidget* parent, const char* name, const char* text)
-{
-    auto* box = Named<QCheckBox>(parent, name);
-    box->setText(Text(text));
-    return box;
-}
-
-QRadioButton* Radio(QWidget* parent, const char* name, const char* text)
-{
-    auto* button = Named<QRadioButton>(parent, name);
-    button->setText(Text(text));
-    return button;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const char* text, Press press = Press::Once)
-{
-    auto* button = Named<QPushButton>(parent, name);
-    button->setText(Text(text));
-    button->setCheckable(press == Press::Toggle);
-    return button;
-}
-
-QGroupBox* Group(QWidget* parent, const char* name, const char* title)
-{
-    auto* group = Named<QGroupBox>(parent, name);
-    group->setTitle(Text(title));
-    return group;
-}
-
-QFrame* Panel(QWidget* parent, const char* name)
-{
-    auto* panel = Named<QFrame>(parent, name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return panel;
-}
-
-QComboBox* Combo(QWidget* parent, const char* name, std::initializer_list<const char*> entries)
-{
-    auto* combo = Named<QComboBox>(parent, name);
-    for (const char* entry : entries)
-        combo->addItem(Text(entry));
-    return combo;
-}
-
-// A check-list box: every entry carries a check mark, unchecked at first.
-QListWidget* CheckList(QWidget* parent, const char* name,
-                       std::initializer_list<const char*> entries)
-{
-    auto* list = Named<QListWidget>(parent, name);
-    for (const char* entry : entries) {
-        auto* item = new QListWidgetItem(Text(entry), list);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
-    return list;
-}
-
-// The arrows of an up-down control; the edit beside it shows the value in its own format.
-QSpinBox* UpDown(QWidget* parent, const char* name, int minimum, int maximum)
-{
-    auto* upDown = Named<QSpinBox>(parent, name);
-    upDown->setRange(minimum, maximum);
-    upDown->setFixedWidth(20);
-    return upDown;
-}
-
-QSpinBox* SpinEdit(QWidget* parent, const char* name, int minimum, int maximum)
-{
-    auto* spin = Named<QSpinBox>(parent, name);
-    spin->setRange(minimum, maximum);
-    return spin;
-}
-
-QLineEdit* ValueEdit(QWidget* parent, const char* name)
-{
-    auto* edit = Named<QLineEdit>(parent, name);
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QDateEdit* DatePicker(QWidget* parent, const char* name, const char* format)
-{
-    auto* picker = Named<QDateEdit>(parent, name);
-    picker->setDisplayFormat(Text(format));
-    picker->setCalendarPopup(true);
-    return picker;
-}
-
-QSlider* TrackBar(QWidget* parent, const char* name, int minimum, int maximum)
-{
-    auto* bar = Named<QSlider>(parent, name);
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(minimum, maximum);
-    bar->setTickPosition(QSlider::TicksBelow);
-    return bar;
-}
-
-QToolButton* AddToolButton(QToolBar* bar, const QString& name, const char* text, const char* hint,
-                           Press press, QSize size)
-{
-    auto* button = Named<QToolButton>(bar, name);
-    button->setText(Text(text));
-    if (hint)
-        button->setToolTip(Text(hint));
-    button->setCheckable(press == Press::Toggle);
-    button->setFixedSize(size);
-    bar->addWidget(button);
-    return button;
-}
-
-QToolButton* AddToolButton(QToolBar* bar, const char* name, const char* text, const char* hint,
-                           Press press, QSize size)
-{
-    return AddToolButton(bar, QString::fromLatin1(name), text, hint, press, size);
-}
-
-QGridLayout* Grid(QWidget* parent)
-{
-    auto* grid = new QGridLayout(parent);
-    grid->setContentsMargins(2, 2, 2, 2);
-    grid->setSpacing(2);
-    return grid;
-}
-
-// Adds a row below the others: cells left to right, nullptr leaves a cell empty.
-void AddRow(QGridLayout* grid, std::initializer_list<QWidget*> cells)
-{
-    const int row = grid->count() == 0 ? 0 : grid->rowCount();
-    int column = 0;
-    for (QWidget* cell : cells) {
-        if (cell)
-            grid->addWidget(cell, row, column);
-        ++column;
-    }
-}
-
-// Adds widgets one below the other, each across the three columns of a page grid.
-void AddWide(QGridLayout* grid, std::initializer_list<QWidget*> widgets)
-{
-    for (QWidget* widget : widgets)
-        grid->addWidget(widget, grid->count() == 0 ? 0 : grid->rowCount(), 0, 1, 3);
-}
-
-void AddAll(QBoxLayout* box, std::initializer_list<QWidget*> widgets)
-{
-    for (QWidget* widget : widgets)
-        box->addWidget(widget);
-}
-
-void EndPage(QGridLayout* grid)
-{
-    grid->setRowStretch(grid->rowCount(), 1);
-}
-
-QVBoxLayout* Column(QWidget* parent)
-{
-    auto* column = new QVBoxLayout(parent);
-    column->setContentsMargins(2, 2, 2, 2);
-    column->setSpacing(1);
-    return column;
-}
-
-QLabel* Readout(QWidget* parent, const char* name)
-{
-    return Label(parent, name, "---");
-}
 
 // Six colour buttons, red, blue, green, yellow, magenta, black: the user colours 1..6.
 void AddColourButtons(QToolBar* bar)
@@ -265,7 +64,11 @@ void BuildToolBar(QMainWindow& window, MainWindowControls& c)
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setFixedHeight(ToolBarHeight);
-    window.addToolBar(Qt::TopToolBarArea, bar);
+    bar->setAutoFillBackground(true);  // it lies over the chart while the chart takes the top
+    // The controls sit edge to edge: the buttons share the bar's width less a fixed room for the
+    // others (ToolBarButtons.h).
+    bar->layout()->setSpacing(0);
+    bar->layout()->setContentsMargins(0, 0, 0, 0);
 
     auto once = [bar](const char* name, const char* text, const char* hint = nullptr) {
         return AddToolButton(bar, name, text, hint, Press::Once, ToolButtonSize);
@@ -276,8 +79,10 @@ void BuildToolBar(QMainWindow& window, MainWindowControls& c)
 
     c.ExitBtn = once("ExitBtn", "Exit");
     c.Daylight = Combo(bar, "Daylight", {"1", "2", "3", "4", "5"});
+    c.Daylight->setFixedWidth(ModeComboWidth);
     bar->addWidget(c.Daylight);
     c.DispMode = Combo(bar, "DispMode", {"1", "2", "3", "4"});
+    c.DispMode->setFixedWidth(ModeComboWidth);
     bar->addWidget(c.DispMode);
     c.S52Btn = toggle("S52Btn", "S52");
     c.Show2DBtn = toggle("Show2DBtn", "2D");
@@ -288,7 +93,7 @@ void BuildToolBar(QMainWindow& window, MainWindowControls& c)
     c.ZoomPanel = Label(bar, "ZoomPanel", "1:30000");
     c.ZoomPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     c.ZoomPanel->setAlignment(Qt::AlignCenter);
-    c.ZoomPanel->setMinimumWidth(80);
+    c.ZoomPanel->setFixedWidth(ZoomPanelWidth);
     c.ZoomPanel->setAutoFillBackground(true);
     QFont scaleFont = c.ZoomPanel->font();
     scaleFont.setBold(true);
@@ -667,191 +472,6 @@ void BuildTargetPage(QTabWidget* dialog, MainWindowControls& c)
     dialog->addTab(page, Text("Target"));
 }
 
-// The tool dialog; its page indexes are fixed: the 3D page is 3 and the target page 6.
-void BuildToolDialog(QWidget* parent, MainWindowControls& c)
-{
-    c.ToolDlg = Named<QTabWidget>(parent, "ToolDlg");
-    BuildSetupPage(c.ToolDlg, c);
-    BuildChartPage(c.ToolDlg, c);
-    BuildBoatPage(c.ToolDlg, c);
-    Build3DPage(c.ToolDlg, c);
-    BuildDataPage(c.ToolDlg, c);
-    BuildLogPage(c.ToolDlg, c);
-    BuildTargetPage(c.ToolDlg, c);
-}
-
-void BuildWaypointPanel(QWidget* parent, MainWindowControls& c)
-{
-    QFrame* panel = c.WpPanel = Panel(parent, "WpPanel");
-    QGridLayout* grid = Grid(panel);
-    c.PaintCrs = Named<QWidget>(panel, "PaintCrs");
-    c.PaintCrs->setFixedSize(SteeringArrowSize, SteeringArrowSize);
-    c.txXTE = Readout(panel, "txXTE");
-    c.txDev = Readout(panel, "txDev");
-    grid->addWidget(c.PaintCrs, 0, 0, 2, 1);
-    grid->addWidget(c.txXTE, 0, 1);
-    grid->addWidget(c.txDev, 1, 1);
-    c.paintXTE = Named<QWidget>(panel, "paintXTE");
-    c.paintXTE->setFixedHeight(10);
-    grid->addWidget(c.paintXTE, 2, 0, 1, 2);
-
-    c.boxETA = Group(panel, "boxETA", "To wp");
-    c.pnETA = Panel(c.boxETA, "pnETA");
-    QVBoxLayout* eta = Column(c.pnETA);
-    c.txDTGend = Readout(c.pnETA, "txDTGend");
-    c.txETA = Readout(c.pnETA, "txETA");
-    c.txTTG = Readout(c.pnETA, "txTTG");
-    AddAll(eta, {c.txDTGend, c.txETA, c.txTTG});
-    Column(c.boxETA)->addWidget(c.pnETA);
-    grid->addWidget(c.boxETA, 3, 0, 1, 2);
-
-    c.boxCTS = Group(panel, "boxCTS", "Next WOP");
-    QVBoxLayout* steer = Column(c.boxCTS);
-    c.txCTS = Readout(c.boxCTS, "txCTS");
-    c.txCTS2 = Readout(c.boxCTS, "txCTS2");
-    c.txDTGwp = Readout(c.boxCTS, "txDTGwp");
-    AddAll(steer, {c.txCTS, c.txCTS2, c.txDTGwp});
-    grid->addWidget(c.boxCTS, 4, 0, 1, 2);
-    panel->hide();  // shown while a route is followed
-}
-
-// A bevel frame holding one panel; the two are shown and hidden together.
-QFrame* Bevel(QWidget* parent, const char* bevelName, const char* panelName, QFrame*& panel)
-{
-    QFrame* bevel = Named<QFrame>(parent, bevelName);
-    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    panel = Panel(bevel, panelName);
-    Column(bevel)->addWidget(panel);
-    return bevel;
-}
-
-void BuildReadoutPanels(QWidget* parent, QVBoxLayout* column, MainWindowControls& c)
-{
-    c.TrackBevel = Bevel(parent, "TrackBevel", "TrackPanel", c.TrackPanel);
-    auto* track = new QHBoxLayout(c.TrackPanel);
-    track->setContentsMargins(2, 2, 2, 2);
-    c.btnTrack = Button(c.TrackPanel, "btnTrack", "Track", Press::Toggle);
-    c.btnTrack->setToolTip(Text("Realtime saving track"));
-    c.txTrack = Readout(c.TrackPanel, "txTrack");
-    track->addWidget(c.btnTrack);
-    track->addWidget(c.txTrack);
-    column->addWidget(c.TrackBevel);
-
-    c.DepthBevel = Bevel(parent, "DepthBevel", "DepthPanel", c.DepthPanel);
-    auto* depth = new QHBoxLayout(c.DepthPanel);
-    depth->setContentsMargins(2, 2, 2, 2);
-    c.DepthLabel = Label(c.DepthPanel, "DepthLabel", "mtr.");
-    c.txDpt = Readout(c.DepthPanel, "txDpt");
-    c.cmbDepthSave = Combo(c.DepthPanel, "cmbDepthSave", {"off", "voy", "fld", "max"});
-    depth->addWidget(c.DepthLabel);
-    depth->addWidget(c.txDpt);
-    depth->addWidget(c.cmbDepthSave);
-    column->addWidget(c.DepthBevel);
-    c.DepthPanel->hide();  // both appear with the first depth
-    c.DepthBevel->hide();
-
-    c.CursPanel = Panel(parent, "CursPanel");
-    QGridLayout* cursor = Grid(c.CursPanel);
-    c.txCursor = Label(c.CursPanel, "txCursor", "Cursor");
-    c.txCurs3D = Label(c.CursPanel, "txCurs3D", "");
-    c.txCursLat = Readout(c.CursPanel, "txCursLat");
-    c.txCursLon = Readout(c.CursPanel, "txCursLon");
-    c.txCursEBL = Readout(c.CursPanel, "txCursEBL");
-    c.txCursVRM = Readout(c.CursPanel, "txCursVRM");
-    c.btnPosition = Button(c.CursPanel, "btnPosition", "Pos", Press::Toggle);
-    c.btnBearNm = Button(c.CursPanel, "btnBearNm", "Nm");
-    AddRow(cursor, {c.txCursor, c.txCurs3D});
-    AddRow(cursor, {c.txCursLat, c.btnPosition});
-    AddRow(cursor, {c.txCursLon});
-    AddRow(cursor, {c.txCursEBL, c.btnBearNm});
-    AddRow(cursor, {c.txCursVRM});
-    column->addWidget(c.CursPanel);
-
-    c.ckHide2 = Check(parent, "ckHide2", "Hide");
-    column->addWidget(c.ckHide2);
-
-    c.GpsPanel = Panel(parent, "GpsPanel");
-    QGridLayout* gps = Grid(c.GpsPanel);
-    c.txGPS = Label(c.GpsPanel, "txGPS", "GPS");
-    c.txSats = Label(c.GpsPanel, "txSats", "missing");
-    c.txLat = Readout(c.GpsPanel, "txLat");
-    c.txLon = Readout(c.GpsPanel, "txLon");
-    c.txCOG = Readout(c.GpsPanel, "txCOG");
-    c.txHDT = Readout(c.GpsPanel, "txHDT");
-    c.txSOG = Readout(c.GpsPanel, "txSOG");
-    c.txSTW = Readout(c.GpsPanel, "txSTW");
-    AddRow(gps, {c.txGPS, c.txSats});
-    AddRow(gps, {c.txLat});
-    AddRow(gps, {c.txLon});
-    AddRow(gps, {c.txCOG, c.txHDT});
-    AddRow(gps, {c.txSOG, c.txSTW});
-    column->addWidget(c.GpsPanel);
-
-    c.WindBevel = Bevel(parent, "WindBevel", "WindPanel", c.WindPanel);
-    auto* wind = new QHBoxLayout(c.WindPanel);
-    wind->setContentsMargins(2, 2, 2, 2);
-    c.txWndSpd = Readout(c.WindPanel, "txWndSpd");
-    c.txWndDir = Readout(c.WindPanel, "txWndDir");
-    wind->addWidget(c.txWndSpd);
-    wind->addWidget(c.txWndDir);
-    column->addWidget(c.WindBevel);
-    c.WindPanel->hide();  // both appear with the first wind reading
-    c.WindBevel->hide();
-}
-
-// The look-ahead button and its minimum speed lie over the mini chart's top-left corner: children
-// of the paint box, drawn over its chart.
-void BuildMiniChartCorner(MainWindowControls& c)
-{
-    QWidget* mini = c.CM93mini;
-    c.pnMiniAuto = Panel(mini, "pnMiniAuto");
-    c.btnMiniAuto = Named<QToolButton>(c.pnMiniAuto, "btnMiniAuto");
-    c.btnMiniAuto->setText(Text("Look"));
-    c.btnMiniAuto->setCheckable(true);
-    c.btnMiniAuto->setEnabled(false);
-    Column(c.pnMiniAuto)->addWidget(c.btnMiniAuto);
-    c.pnMiniAuto->adjustSize();
-    c.pnMiniAuto->move(MiniCornerInset, MiniCornerInset);
-    c.edMiniSpeed = ValueEdit(mini, "edMiniSpeed");
-    c.edMiniSpeed->setGeometry(MiniSpeedEditLeft, MiniCornerInset, MiniSpeedUpDownLeft - MiniSpeedEditLeft,
-                               MiniSpeedHeight);
-    c.udMiniSpeed = UpDown(mini, "udMiniSpeed", 0, 6);
-    c.udMiniSpeed->setFixedWidth(MiniSpeedUpDownWidth);
-    c.udMiniSpeed->setGeometry(MiniSpeedUpDownLeft, MiniCornerInset, MiniSpeedUpDownWidth, MiniSpeedHeight);
-    c.udMiniSpeed->hide();  // shown while the look-ahead runs
-    c.edMiniSpeed->hide();
-}
-
-void BuildMainPanel(QMainWindow& window, MainWindowControls& c)
-{
-    c.MainPanel = Named<QDockWidget>(&window, "MainPanel");
-    c.MainPanel->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    c.MainPanel->setTitleBarWidget(new QWidget(c.MainPanel));
-    auto* content = new QWidget(c.MainPanel);
-    content->setFixedWidth(MainPanelWidth);
-    QVBoxLayout* column = Column(content);
-
-    c.CM93mini = Named<QWidget>(content, "CM93mini");
-    column->addWidget(c.CM93mini, 1);
-    BuildMiniChartCorner(c);
-    c.TimeLabel = Label(content, "TimeLabel", "");
-    c.TimeLabel->setAlignment(Qt::AlignCenter);
-    column->addWidget(c.TimeLabel);
-    BuildWaypointPanel(content, c);
-    column->addWidget(c.WpPanel);
-    BuildToolDialog(content, c);
-    column->addWidget(c.ToolDlg);
-    c.Notice = Label(content, "Notice", "");
-    c.Notice->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    c.Notice->setAutoFillBackground(true);
-    column->addWidget(c.Notice);
-    BuildReadoutPanels(content, column, c);
-
-    c.MainPanel->setWidget(content);
-    window.addDockWidget(Qt::RightDockWidgetArea, c.MainPanel);
-    c.MainPanel->hide();  // shown at the end of the start-up
-}
-
 void BuildSlavePanel(QMainWindow& window, MainWindowControls& c)
 {
     QFrame* panel = c.SlavePanel = Panel(&window, "SlavePanel");
@@ -1089,11 +709,25 @@ void BuildRouteBar(QMainWindow& window, MainWindowControls& c)
 
 }  // namespace
 
+void BuildToolDialog(QWidget* parent, MainWindowControls& c)
+{
+    c.ToolDlg = Named<QTabWidget>(parent, "ToolDlg");
+    BuildSetupPage(c.ToolDlg, c);
+    BuildChartPage(c.ToolDlg, c);
+    BuildBoatPage(c.ToolDlg, c);
+    Build3DPage(c.ToolDlg, c);
+    BuildDataPage(c.ToolDlg, c);
+    BuildLogPage(c.ToolDlg, c);
+    BuildTargetPage(c.ToolDlg, c);
+}
+
 void BuildMainWindowControls(QMainWindow& window, MainWindowControls& c)
 {
-    BuildToolBar(window, c);
+    // The window's own area is a bare placeholder; every control has its place by the layout
+    // rules, and the ones made later lie over the ones made earlier, the chart lowest.
+    window.setCentralWidget(new QWidget(&window));
     c.CM93 = Named<QWidget>(&window, "CM93");
-    window.setCentralWidget(c.CM93);
+    BuildToolBar(window, c);
     BuildMainPanel(window, c);
     BuildSlavePanel(window, c);
     BuildLoranPanel(window, c);
@@ -1103,16 +737,15 @@ void BuildMainWindowControls(QMainWindow& window, MainWindowControls& c)
     BuildSymbolBar(window, c);
     BuildLineBar(window, c);
     BuildRouteBar(window, c);
+    KeepBarsAtEdges(window, c);
 }
 
 void SetBarControlVisible(QWidget* control, bool visible)
 {
     if (auto* bar = qobject_cast<QToolBar*>(control->parentWidget()))
         for (QAction* action : bar->actions())
-            if (bar->widgetForAction(action) == control) {
+            if (bar->widgetForAction(action) == control)
                 action->setVisible(visible);
-                return;
-            }
     control->setVisible(visible);
 }
 

@@ -10,7 +10,6 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
-class QDockWidget;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -61,11 +60,11 @@ struct MainWindowControls {
     QToolButton* ToolBtn = nullptr;
     QCheckBox* ckHide = nullptr;
 
-    // The main chart paint box: the central area of the window.
+    // The main chart paint box, placed by the Hide boxes' handlers.
     QWidget* CM93 = nullptr;
 
-    // Side panel along the right edge, from the top.
-    QDockWidget* MainPanel = nullptr;
+    // Side panel along the right edge (MainPanelControls.h).
+    QFrame* MainPanel = nullptr;
     QWidget* CM93mini = nullptr;  // mini chart paint box
     QLabel* TimeLabel = nullptr;
     QFrame* WpPanel = nullptr;  // route following
@@ -400,13 +399,19 @@ struct MainWindowControls {
     std::vector<std::pair<const char*, QWidget*>> NamedControls() const;
 };
 
-// Creates every control as a child of the window, laid out as the main window's design has them:
-// ToolBar1 on top, CM93 in the centre, MainPanel on the right (hidden until the start-up ends,
-// like ToolBar1), the floating panels and the drawing bars hidden.
+// Creates every control as a child of the window: the chart CM93 lowest, ToolBar1 along the top
+// and MainPanel along the right edge over it (both hidden until the start-up ends), the floating
+// panels and the drawing bars hidden.
 void BuildMainWindowControls(QMainWindow& window, MainWindowControls& controls);
 
+// The tool dialog with its seven pages, as a child of parent; its page indexes are fixed: the 3D
+// page is 3 and the target page 6.
+void BuildToolDialog(QWidget* parent, MainWindowControls& controls);
+
 // Shows or hides a control. A control on a tool bar goes through its bar action, since the bar
-// sets its widgets' visibility from their actions and would undo a plain show() or hide().
+// sets its widgets' visibility from their actions and would undo a plain show() or hide(); the
+// control itself follows at once, so that whether it is hidden reads true before the bar's next
+// layout.
 void SetBarControlVisible(QWidget* control, bool visible);
 
 // The button at a drawing bar's button number (separators count), nullptr where there is none.

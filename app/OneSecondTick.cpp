@@ -47,11 +47,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
-#include <QDockWidget>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolBar>
@@ -96,10 +97,13 @@ void KeepMaximised(TForm1& f)
 {
     if (f.isMaximized())
         return;
+    // Without a window manager the window covers the screen by its geometry alone.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        f.setGeometry(screen->geometry());
     f.showMaximized();
     f.MainPanel->raise();
     f.ToolBar1->raise();
-    pending::PlaceToolPanel(f);
+    f.PlaceToolPanel();
     if (MiniMapView)
         ApplyPresentation(f, 0, 1, 2);
 }
@@ -530,7 +534,7 @@ void PositionTimedOut(TForm1& f)
         f.pnDR->show();
         f.csDRcrs->setValue(int(OwnShip.courseOverGround));
         f.csDRspd->setValue(int(OwnShip.speedOverGround + 0.5f));
-        pending::ckHide2Click(f);
+        f.ckHide2Click(false);
     }
     {
         const std::lock_guard lock(ComOutStateLock);

@@ -36,9 +36,7 @@ void ExportClip3D(TForm1&, const cmgbase::GeoRect&, int32_t) {}
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void ckHide2Click(TForm1&) {}
 void rbFullClick(TForm1&) {}
-void PlaceToolPanel(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 

@@ -75,9 +75,7 @@ struct AreaCheckResult {
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
 // Main window actions.
-void ckHide2Click(TForm1& form);      // panel layout
 void rbFullClick(TForm1& form);       // display categories
-void PlaceToolPanel(TForm1& form);    // panel layout
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
 

@@ -20,6 +20,7 @@
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
+#include "app/ToolBarButtons.h"
 #include "app/ToolTabs.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
@@ -195,17 +196,12 @@ void LayOutToolBars(TForm1& f)
     SetupParameters.DepthSaveChoice = 0;
     f.Daylight->setCurrentIndex(0);
     f.DispMode->setCurrentIndex(0);
-    // Twenty buttons, and one each for the 2D, 3D, radar, AIS and weather buttons.
-    constexpr int buttonCount = 25;
 
     ShowToolTabSide(f, ToolTabSide::Target);
     f.ckHide->setChecked(true);
-    const int freeWidth = ScreenWidth - 246;
-    const int buttonWidth = freeWidth / buttonCount;
-    for (QToolButton* button : f.ToolBar1->findChildren<QToolButton*>())
-        button->setMinimumWidth(buttonWidth);
     SetBarControlVisible(f.Arpa1Btn, false);
     SetBarControlVisible(f.Arpa2Btn, false);
+    FitToolBarButtons(f);
     SetBarControlVisible(f.VoyPlanPanel, true);
     SetBarControlVisible(f.btnListRt, false);
     for (QToolBar* bar : {f.SymbBar, f.LineBar, f.RouteBar})
@@ -320,6 +316,8 @@ void StartupSetup(TForm1& form)
     form.miniChartLevel = levels.mini;
     if (MiniMapView)
         SetMiniChartLevel(form);
+    form.ckHideClick();
+    form.ckHide2Click(true);
 
     // The sensor side: its settings and hooks and the set-up dialogs', the output thread, then
     // the active ports; the route code's hooks. An active port that did not open brings up the

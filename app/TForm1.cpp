@@ -26,7 +26,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QDockWidget>
 #include <QGuiApplication>
 #include <QCursor>
 #include <QPalette>
@@ -46,12 +45,14 @@ TForm1::TForm1(QWidget* owner)
       ClientSocket1(new QTcpSocket(this))
 {
     setObjectName(QStringLiteral("Form1"));
+    setWindowFlag(Qt::FramelessWindowHint);
     resize(1024, 768);
     BuildMainWindowControls(*this, *this);
     ConnectChartHandlers();
     ConnectPanelHandlers();
     ConnectDisplayModes();
     ConnectViewButtons();
+    ConnectPanelLayout();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);
@@ -132,8 +133,10 @@ void TForm1::RunStartup()
     ToolBar1->hide();
     ToolBar1->show();
     MainPanel->show();
-    if (MainMapView)
-        MainMapView->SetCentre(OwnShip.referencePosition);
+    // Both charts open on the own ship: the main chart and the mini chart's overview around it.
+    for (MapView* view : {MainMapView, MiniMapView})
+        if (view)
+            view->SetCentre(OwnShip.referencePosition);
     ApplyPresentation(*this, 1, 1, 2);
     LoadProgramCursors();
     FillLanguageList();

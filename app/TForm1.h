@@ -124,6 +124,15 @@ public:
     // The depth recording choice "off", "voy", "fld", "max" (DepthSaveChoice.cpp).
     void cmbDepthSaveChange();
 
+    // The window's layout (PanelLayout.cpp). ckHide checked: the chart takes the whole height
+    // under the tool bar; ckHide2 checked: the chart takes the whole width under the side panel,
+    // with the cursor readout in SlavePanel. ckHide2Click lays out the floating panels on the
+    // right, with resize also the chart's width.
+    void ckHideClick();
+    void ckHide2Click(bool resize);
+    // The pop-up dialogs in the chart's top-left corner, beside the tool bars that are open.
+    void PlaceToolPanel();
+
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.
     void FormCloseQuery(bool& canClose);
@@ -135,6 +144,7 @@ protected:
 
 private:
     void ConnectDisplayModes();
+    void ConnectPanelLayout();
     void RunStartup();
     void FillLanguageList();
 

@@ -3,7 +3,6 @@
 
 #include "app/ChartCursor.h"
 #include "app/DynamicOverlay.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "app/ToolTabs.h"
@@ -87,7 +86,7 @@ void TForm1::BearingExecute()
     AnchorPixel = TickRequest.ownShipPixel;
     if (BearingBtn->isChecked()) {
         if (OwnShip.speedOverGround > UnderWaySpeed) {
-            pending::ckHide2Click(*this);
+            ckHide2Click(false);
             EtaPanel->show();
         }
         return;

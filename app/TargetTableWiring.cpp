@@ -1,6 +1,7 @@
 #include "app/TargetTableWiring.h"
 
 #include "app/TForm1.h"
+#include "app/ToolBarButtons.h"
 #include "chart/MapView.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorHooks.h"
@@ -48,6 +49,6 @@ void WireTargetTable()
     };
     h.showArpaButton = [] {
         if (Form1 && Form1->Arpa1Btn->isHidden())
-            SetBarControlVisible(Form1->Arpa1Btn, true);
+            ShowToolBarButton(*Form1, Form1->Arpa1Btn);
     };
 }

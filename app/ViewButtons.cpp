@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -37,8 +38,6 @@ constexpr int BorderGraduationLayer = 11;
 // The data tab's functions.
 constexpr int32_t DataCopyIn = 1;
 constexpr int32_t DataDelete = 2;
-// The tool dialog keeps this gap above the panel below it.
-constexpr int ToolDialogGap = 2;
 
 // The display mode field: the S-52 symbolization, or the engine's own with the program's colours.
 constexpr uint8_t S52Presentation = 0;
@@ -97,12 +96,12 @@ void TForm1::ToolsExecute()
     LeaveDataDelete(*this);
     const bool shown = ToolBtn->isChecked();
     ToolDlg->setVisible(shown);
-    if (shown) {
-        const QWidget* below = WpPanel->isHidden() ? static_cast<QWidget*>(Notice) : WpPanel;
-        ToolDlg->move(ToolDlg->x(), below->y() - ToolDlg->height() - ToolDialogGap);
+    // The side panel's column puts the tool dialog 2 px above WpPanel (Notice while no route is
+    // followed) and gives the mini chart what is left above it: laid out now, so that the mini
+    // chart is drawn once, at its new size.
+    MainPanel->layout()->activate();
+    if (shown)
         ToolDlg->raise();
-    }
-    // The mini chart fills the panel above the tool dialog: its layout follows.
     if (MiniMapView)
         ApplyPresentation(*this, false, true, PresentationColours);
 }

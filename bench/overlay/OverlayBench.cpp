@@ -326,12 +326,13 @@ private:
     {
         form_ = std::make_unique<TForm1>();
         Form1 = form_.get();
-        form_->CM93->resize(kWidth, kHeight);
         AppRunning = true;
         form_->Timer2Timer();
         form_->Timer1->stop();
         form_->Timer2->stop();
         form_->iThreadTimers1->SetEnabled(2, false);
+        // The start-up laid the chart out for the screen it found; the bench's view has its own.
+        form_->CM93->resize(kWidth, kHeight);
         if (!StartupDone || !MainMapView || !UserIsam.isStarted()) {
             for (const platform::MessageBoxRequest& box : boxes_.shown)
                 std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());

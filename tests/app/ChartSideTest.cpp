@@ -36,7 +36,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QDockWidget>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLineEdit>

@@ -80,6 +80,8 @@ TEST_F(FirstStartTest, AFreshProgramFolderOpensOnTheBaysChartAtTheCoastalLevelWi
     EXPECT_EQ(form->ZoomPanel->text().toStdString(), "1:100000");
     EXPECT_EQ(form->miniChartLevel, 14);
     EXPECT_EQ(form->miniScale, 1000000);
+    // The mini chart is the overview around the start position.
+    EXPECT_EQ(MiniMapView->centre, MainMapView->centre);
 
     // The cell's objects cover the view: next to nothing is left of the background.
     RedrawChart(*form, true);

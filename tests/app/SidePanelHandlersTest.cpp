@@ -51,6 +51,9 @@ protected:
 TEST_F(SidePanelHandlersTest, TheLookAheadShowsTheWaterAheadOneLevelFinerAtMostAt1To50000)
 {
     const std::pair<int32_t, int32_t> levels[] = {{5, 5}, {6, 5}, {10, 8}, {17, 8}};
+    // The tool dialog closed, so that the mini chart has the side panel's free height.
+    form->ToolBtn->click();
+    ASSERT_TRUE(form->ToolDlg->isHidden());
     form->btnMiniAuto->setEnabled(true);
     for (const auto& [mainLevel, miniLevel] : levels) {
         SCOPED_TRACE(mainLevel);

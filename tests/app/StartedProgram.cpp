@@ -8,6 +8,7 @@
 #include "app/TickState.h"
 #include "frame/PortSettings.h"
 #include "chart/ChartHooks.h"
+#include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "frame/SharedTables.h"
@@ -53,12 +54,15 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize)
     SetTickClock([] { return platform::ClockTime(std::chrono::seconds(1796860800 + 12 * 3600 + 30 * 60)); });
     auto form = std::make_unique<TForm1>();
     Form1 = form.get();
-    if (chartSize.isValid())
-        form->CM93->resize(chartSize);
     AppRunning = true;
     form->Timer2Timer();
     form->Timer1->stop();
     form->Timer2->stop();
+    // The start-up gave the chart the screen's size; a test's smaller chart is drawn anew.
+    if (chartSize.isValid() && StartupDone) {
+        form->CM93->resize(chartSize);
+        RedrawChart(*form, true);
+    }
     return form;
 }
 

@@ -21,8 +21,9 @@ class TForm1;
 void LayOutProgramFolder(const std::filesystem::path& folder, const std::filesystem::path& engine,
                          const std::string& language);
 
-// Makes the main window (Form1), gives its chart chartSize when valid and runs the first tick at
-// half past twelve, so that no hourly work runs; the timers are then stopped.
+// Makes the main window (Form1) and runs the first tick at half past twelve, so that no hourly work
+// runs; the timers are then stopped. A valid chartSize is the chart's size after the start-up,
+// drawn at once.
 std::unique_ptr<TForm1> StartProgram(QSize chartSize = {});
 
 // Ends the input and output (ShutdownIo), deletes the window, the chart engine with its views,

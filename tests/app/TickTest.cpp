@@ -27,7 +27,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDockWidget>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -585,7 +584,7 @@ TEST_F(TickTest, TheMainWindowTakesTheSplashSizeAndTheFirstTickAfterTheStartUpMa
     // The panels are brought in front of the chart, the tool bar last.
     const QObjectList& stack = form->children();
     EXPECT_LT(stack.indexOf(form->MainPanel), stack.indexOf(form->ToolBar1));
-    EXPECT_GT(stack.indexOf(form->MainPanel), stack.indexOf(form->centralWidget()));
+    EXPECT_GT(stack.indexOf(form->MainPanel), stack.indexOf(form->CM93));
     delete frmSplash;
 }
 
