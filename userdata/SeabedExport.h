@@ -33,9 +33,19 @@ struct SeabedExportResult {
     int32_t count = 0;
 };
 
-// Sweeps the tiles of `area` (normalised chart coordinates, x1 < x2 and y1 < y2) for `mode`
-// 1 to 5; another mode does nothing. Mode 1 writes one "x y depth" line per recorded cell to
-// `points` (nothing without it): x - x1 times its x scale, y - y1, the negated depth in the
-// depth unit, and marks the cell's screen point in ExportCoverageGrid.
+// Sweeps the tiles of `area` (normalised chart coordinates, x1 < x2 and y1 < y2; x1 > x2 for an
+// area across the 180th meridian) for `mode` 1 to 5; another mode does nothing. The main view,
+// the chart picture and the data tab are reached through SeabedHook (SeabedHooks.h).
+// - Mode 1 writes one "x y depth" line per recorded cell to `points` (nothing without it):
+//   x - x1 times its x scale, y - y1, the negated depth in the depth unit; and marks the cell's
+//   screen point in ExportCoverageGrid. Above chart level 7 one cell in (level - 6) is taken.
+// - Mode 2 hands the depth numbers of the area to SeabedHook.drawDepthLabels, thinned as mode 1.
+// - Mode 3 opens the depth edit dialog for the first cell within 3 pixels of
+//   SeabedHook.clickPixel and stores the answer; the count is 1 when a depth was stored.
+// - Mode 4 empties the cells of the area that the data scope or the 3D depth range takes and
+//   stores each tile it changed. Run it only after a backup of the cells (mode 5) was complete
+//   and archived.
+// - Mode 5 writes "Temp/varnv.dat" under the program folder: every tile while "3D Depths" is
+//   chosen without a limited area, else the tiles of the area.
 SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode,
                                 SeabedPointFile* points = nullptr);

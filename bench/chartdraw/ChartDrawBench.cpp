@@ -9,8 +9,8 @@
 // Each at 1:80000 and 1:22000.
 
 #include "bench/InstalledChartView.h"
+#include "bench/OffscreenBenchmarks.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -113,9 +113,5 @@ BENCHMARK(GdalRasterizeOpenCell)->Arg(80000)->Arg(22000)->Unit(benchmark::kMilli
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    return RunOffscreenBenchmarks(argc, argv);
 }

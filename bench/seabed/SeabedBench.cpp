@@ -9,6 +9,8 @@
 // Goal: under 30 ms each.
 
 #include "bench/InstalledChartView.h"
+#include "bench/OffscreenBenchmarks.h"
+#include "bench/ScratchFolder.h"
 #include "chart/ChartWindow.h"
 #include "chart/OverlayFont.h"
 #include "chart/OverlayPrimitives.h"
@@ -19,7 +21,6 @@
 #include "userdata/SeabedTiles.h"
 #include "userdata/UserDatabase.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -36,13 +37,6 @@ constexpr int kCellColumns = 200;
 constexpr int kCellRows = 100;  // 20,000 cells
 constexpr int kMargin = 8;      // pixels kept free at the edges
 constexpr int32_t kTextSize = 5;
-
-std::filesystem::path ScratchFolder()
-{
-    std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    return std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
-}
 
 // The view at a scale with the cells stored under it and the hooks of the main window set.
 class SeabedScene {
@@ -150,9 +144,5 @@ BENCHMARK(DepthNumbers)->Arg(22000)->Arg(80000)->Unit(benchmark::kMillisecond)->
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    return RunOffscreenBenchmarks(argc, argv);
 }
