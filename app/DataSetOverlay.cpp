@@ -2,7 +2,7 @@
 
 #include "app/DataSets.h"
 #include "app/EditingState.h"
-#include "app/PendingServices.h"
+#include "app/ObjectSweep.h"
 #include "app/TForm1.h"
 #include "userdata/UserDatabase.h"
 #include "userdata/UserRecords.h"
@@ -24,13 +24,13 @@ bool Down(const QAbstractButton* button)
 void SweepDataSet(TForm1& form)
 {
     if (PickMode != int32_t(ObjectType::TRACK))
-        pending::SweepObjects(form, PlainSweep(ObjectType::TRACK));
+        SweepObjects(form, PlainSweep(ObjectType::TRACK));
     if (!Down(form.btnLiDel) && !Down(form.btnLiEdit)) {
         for (const ObjectType type : {ObjectType::LINE, ObjectType::ZONE, ObjectType::FIELD})
-            pending::SweepObjects(form, PlainSweep(type));
+            SweepObjects(form, PlainSweep(type));
     }
     if (!Down(form.btnSyDel) && !Down(form.btnSyEdit))
-        pending::SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
+        SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/ChartCursor.h"
 #include "app/EditingState.h"
 #include "app/LookAheadSector.h"
+#include "app/ObjectSweep.h"
 #include "app/OverlayArea.h"
 #include "app/OwnShipSymbol.h"
 #include "app/PendingServices.h"
@@ -231,15 +232,19 @@ void DrawTargets(TForm1& form, QPainter& canvas)
     }
 }
 
-// The name of the stored object under the cursor while one of its kind is to be picked.
+// The name of the stored object under the cursor while one of its kind is to be picked; the
+// object is only found, not picked.
 void DrawObjectName(TForm1& form, QPainter& canvas)
 {
-    if (PickMode < 1 || PickMode > 3 || !pending::SweepObjects(form, PickMode + 200))
+    if (PickMode < 1 || PickMode > 3)
         return;
-    const pending::FoundObjectName found = pending::FoundObject();
+    const std::optional<IdRecord> found = HoverObject(form, ObjectType(PickMode));
+    if (!found)
+        return;
     char id[24];
-    std::snprintf(id, sizeof id, "id.%d", found.id);
-    const std::string text = found.name.empty() ? std::string(id) : found.name;
+    std::snprintf(id, sizeof id, "id.%d", int(found->id));
+    const std::string name = FixedText(found->name);
+    const std::string text = name.empty() ? std::string(id) : name;
     const ScreenPoint at{CursorPixel.x + NameOffsetX, CursorPixel.y + NameOffsetY};
     const int32_t width =
         DrawLabelBox(form, canvas, at.x, text, QApplication::palette().color(QPalette::Base), at.y);

@@ -10,9 +10,7 @@ void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
 
-bool SweepObjects(TForm1&, int32_t) { return false; }
-void LoadObject(TForm1&, int32_t, int32_t) {}
-FoundObjectName FoundObject() { return {}; }
+void AddObjectListEntry(const IdRecord&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
 bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }

@@ -13,6 +13,7 @@
 
 class QPainter;
 class TForm1;
+struct IdRecord;
 
 namespace pending {
 
@@ -24,16 +25,9 @@ void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
-// The user-object store's sweeps and loads, which draw into ChartBackBitmap (stored objects).
-// A sweep's code is 100 x action + object type; false: nothing found under the cursor.
-bool SweepObjects(TForm1& form, int32_t code);
-void LoadObject(TForm1& form, int32_t mode, int32_t id);
-// The object the last sweep found under the cursor: its name, else its id.
-struct FoundObjectName {
-    std::string name;
-    int32_t id = 0;
-};
-FoundObjectName FoundObject();
+// An object the sweep of the type being listed reached, for the object dialog's list (object
+// dialogs).
+void AddObjectListEntry(const IdRecord& object);
 
 // Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
 // it was not drawn.

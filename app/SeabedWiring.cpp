@@ -1,9 +1,9 @@
 #include "app/SeabedWiring.h"
 
+#include "app/BackCanvas.h"
 #include "app/ChartCursor.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
-#include "chart/MapView.h"
 #include "chart/OverlayPrimitives.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorHooks.h"
@@ -12,7 +12,6 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QPainter>
 
 namespace {
 
@@ -33,10 +32,7 @@ void WireSeabedHooks()
     SeabedHooks& h = SeabedHook;
     h.tileResolution = [] { return OwnShip.depthTileResolution; };
     h.screenPoint = [](const cmgbase::GeoPoint& position) -> std::optional<ScreenPoint> {
-        ScreenPoint pixel{};
-        if (!Form1 || !MainMapView || !MainMapView->GeoToScreen(Form1->chartRect, position, pixel))
-            return std::nullopt;
-        return pixel;
+        return Form1 ? MainViewPixel(*Form1, position) : std::nullopt;
     };
     h.chartLevel = [] { return Form1 ? Form1->chartLevel : 0; };
     h.depthUnitSetting = [] { return Form1 ? Form1->cmbDepthUnit->currentIndex() : 0; };
@@ -44,8 +40,7 @@ void WireSeabedHooks()
     h.drawDepthLabels = [](std::span<const SeabedDepthLabel> labels) {
         if (!Form1 || Form1->ChartBackBitmap.isNull())
             return;
-        QPainter canvas(&Form1->ChartBackBitmap);
-        canvas.setFont(Form1->overlayFont);
+        BackCanvas canvas(*Form1);
         for (const SeabedDepthLabel& label : labels)
             DrawOverlayText(*Form1, canvas, label.text, label.colour, label.x, label.y);
     };

@@ -4,6 +4,7 @@
 // and of the target buttons to their controls.
 
 #include "app/ControlBehaviour.h"
+#include "app/ObjectLoad.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
@@ -163,7 +164,7 @@ void TForm1::boxETAClick()
     else
         NextStopWaypoint = NextStopWaypoint == next ? end : next;
     if (RouteId != 0)
-        pending::LoadObject(*this, int32_t(ObjectType::ROUTE), RouteId);
+        LoadObject(*this, int32_t(ObjectType::ROUTE), RouteId);
     CM93Paint();
 }
 

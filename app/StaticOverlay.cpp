@@ -1,10 +1,13 @@
 #include "app/StaticOverlay.h"
 
+#include "app/BackCanvas.h"
 #include "app/ChartCursor.h"
 #include "app/DataSetOverlay.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/NorthArrow.h"
+#include "app/ObjectLoad.h"
+#include "app/ObjectSweep.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TargetAgeing.h"
@@ -76,25 +79,10 @@ bool LayerTicked(const TForm1& form, int item)
     return entry && entry->checkState() == Qt::Checked;
 }
 
-std::optional<ScreenPoint> Pixel(const TForm1& form, const cmgbase::GeoPoint& position)
-{
-    ScreenPoint pixel{};
-    if (!MainMapView->GeoToScreen(form.chartRect, position, pixel))
-        return std::nullopt;
-    return pixel;
-}
-
 QPoint At(const ScreenPoint& pixel)
 {
     return {pixel.x, pixel.y};
 }
-
-// A painter on ChartBackBitmap in the overlay font. The object store's sweeps and loads open
-// their own, so a step holds one only while it draws.
-class BackCanvas : public QPainter {
-public:
-    explicit BackCanvas(TForm1& form) : QPainter(&form.ChartBackBitmap) { setFont(form.overlayFont); }
-};
 
 // The light flashes and labels into the chart picture, then the chart picture with the font of
 // the text-size setting into ChartBackBitmap.
@@ -121,16 +109,16 @@ void PaintBorderGraduation(TForm1& form)
 void DrawSelectedLine(TForm1& form)
 {
     if (LineId != 0)
-        pending::LoadObject(form, Type(ObjectType::LINE), LineId);
+        LoadObject(form, Type(ObjectType::LINE), LineId);
 }
 
 // Areas, tracks and lines of the set in use; tracks and lines with handles while one is picked.
 void PaintStoredObjects(TForm1& form)
 {
-    pending::SweepObjects(form, PlainSweep(ObjectType::ZONE));
-    pending::SweepObjects(form, PlainSweep(ObjectType::FIELD));
+    SweepObjects(form, PlainSweep(ObjectType::ZONE));
+    SweepObjects(form, PlainSweep(ObjectType::FIELD));
     for (const ObjectType type : {ObjectType::TRACK, ObjectType::LINE})
-        pending::SweepObjects(form, PickMode == Type(type) ? PickSweep(type) : PlainSweep(type));
+        SweepObjects(form, PickMode == Type(type) ? PickSweep(type) : PlainSweep(type));
     DrawSelectedLine(form);
 }
 
@@ -144,7 +132,7 @@ void ComputeRouteValues(TForm1& form)
         return;
     for (int32_t i = 0; i < count; ++i) {
         WP_typ& entry = RouteTable[size_t(i)];
-        if (const auto pixel = Pixel(form, entry.position))
+        if (const auto pixel = MainViewPixel(form, entry.position))
             entry.screenPoint = *pixel;
     }
     ComputeRouteLegs();
@@ -161,9 +149,9 @@ void ComputeRouteValues(TForm1& form)
 void PaintRoutes(TForm1& form)
 {
     if (PickMode == Type(ObjectType::ROUTE) || RouteEditMode >= RouteDrawing)
-        pending::SweepObjects(form, PickSweep(ObjectType::ROUTE));
+        SweepObjects(form, PickSweep(ObjectType::ROUTE));
     else if (RouteId != 0)
-        pending::LoadObject(form, Type(ObjectType::ROUTE), RouteId);
+        LoadObject(form, Type(ObjectType::ROUTE), RouteId);
 }
 
 // The bearing line's two fixed points on the chart as it is now, for the dynamic overlay.
@@ -171,16 +159,16 @@ void PlaceBearingPoints(TForm1& form)
 {
     if (!Down(form.BearingBtn) && !EditingActive)
         return;
-    if (const auto pixel = Pixel(form, AnchorGeo))
+    if (const auto pixel = MainViewPixel(form, AnchorGeo))
         AnchorPixel = *pixel;
-    if (const auto pixel = Pixel(form, BearingEndGeo))
+    if (const auto pixel = MainViewPixel(form, BearingEndGeo))
         BearingEndPixel = *pixel;
 }
 
 void PaintDatabaseTrack(TForm1& form)
 {
     if (DatabaseTrackId != 0)
-        pending::LoadObject(form, Type(ObjectType::TRACK), DatabaseTrackId);
+        LoadObject(form, Type(ObjectType::TRACK), DatabaseTrackId);
 }
 
 // The samples of the track ring oldest first, from the slot the next sample takes round to the
@@ -195,7 +183,7 @@ void CollectTrackPixels(const TForm1& form)
         const TrackSample& sample = SetupParameters.TrackRing[size_t(slot)];
         if (sample.empty())
             continue;
-        const auto pixel = Pixel(form, sample.chartPosition());
+        const auto pixel = MainViewPixel(form, sample.chartPosition());
         if (!pixel)
             continue;
         TrackPixels.pixels[size_t(TrackPixels.count++)] = {*pixel, sample.depth * 0.1f, slot};
@@ -251,7 +239,7 @@ void PaintTargetTracks(TForm1& form)
             continue;
         const int32_t count = std::clamp<int32_t>(target.count, 0, TargetRecord::TrackPoints);
         for (int32_t slot = 0; slot < count; ++slot) {
-            if (const auto pixel = Pixel(form, {target.track[slot][0], target.track[slot][1]}))
+            if (const auto pixel = MainViewPixel(form, {target.track[slot][0], target.track[slot][1]}))
                 picture.points[size_t(slot)] = *pixel;
         }
         const bool kindShown = target.kind < TargetSimulated ? arpaShown
@@ -282,8 +270,8 @@ void PaintStoredBearingLines(TForm1& form)
     for (const StoredBearingLine& line : StoredBearingLines) {
         if (line.origin.x == 0 && line.origin.y == 0)
             continue;
-        const auto origin = Pixel(form, line.origin);
-        const auto end = Pixel(form, line.end);
+        const auto origin = MainViewPixel(form, line.origin);
+        const auto end = MainViewPixel(form, line.end);
         if (!origin || !end)
             continue;
         canvas.drawEllipse(At(*origin), 4, 4);
@@ -304,7 +292,7 @@ void PlaceNameBaseMark(const TForm1& form)
     if (!NameBaseAvailable)
         return;
     if (const auto mark = NameBaseMark()) {
-        if (const auto pixel = Pixel(form, *mark))
+        if (const auto pixel = MainViewPixel(form, *mark))
             FastTick.nameBaseMarkPixel = *pixel;
     }
 }
@@ -314,7 +302,7 @@ void PaintPositionMark(TForm1& form)
 {
     if (!Visible(PositionDlg))
         return;
-    const auto pixel = Pixel(form, TypedPosition);
+    const auto pixel = MainViewPixel(form, TypedPosition);
     if (!pixel)
         return;
     BackCanvas canvas(form);
@@ -375,7 +363,7 @@ void PaintChartOverlay(TForm1& form)
     PaintRecordedTrack(form);
     PaintTargetTracks(form);
     PaintStoredBearingLines(form);
-    pending::SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
+    SweepObjects(form, PlainSweep(ObjectType::SYMBOL));
     if (!Down(form.QueryBtn) && PaintOtherDataSets(form))
         DrawSelectedLine(form);
     PaintThreeDMarks(form);

@@ -11,8 +11,10 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <numbers>
 #include <unordered_map>
 
 namespace {
@@ -29,6 +31,8 @@ constexpr int32_t LabelTextColour = 6;
 
 // A depth mark gets its value when it lies more than this from the last labelled one in x or y.
 constexpr int64_t DepthLabelSpacing = 50;
+constexpr double ArrowStrokeLength = 12.0;
+constexpr double ArrowStrokeSpread = 1.0;  // radians
 constexpr float SmallestLabelledDepth = 0.1f;
 
 // Copies a cell of the strip onto target combined with what lies there by the raster operation.
@@ -173,4 +177,13 @@ void DrawOverlayText(ChartWindow&, QPainter& canvas, const std::string& text, in
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)
 {
     canvas.drawRect(QRect(x - 2, y - 2, 3, 3));
+}
+
+void DrawArrowHead(QPainter& canvas, double direction, int32_t x, int32_t y)
+{
+    const double back = direction + std::numbers::pi;
+    for (const double side : {-ArrowStrokeSpread, ArrowStrokeSpread}) {
+        const QPointF end(x + ArrowStrokeLength * std::cos(back + side), y + ArrowStrokeLength * std::sin(back + side));
+        canvas.drawLine(QPointF(x, y), end);
+    }
 }

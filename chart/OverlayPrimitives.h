@@ -44,3 +44,8 @@ void DrawOverlayText(ChartWindow& window, QPainter& canvas, const std::string& t
 
 // The 4 x 4 square of a point, (x - 2, y - 2) to (x + 1, y + 1), in the pen and brush in force.
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y);
+
+// An arrow head with its point at (x, y), pointing in `direction` (screen radians: 0 to the
+// right, growing clockwise as y runs down): two strokes of 12 px back from the point, one radian
+// either side of the way back, in the pen in force.
+void DrawArrowHead(QPainter& canvas, double direction, int32_t x, int32_t y);

@@ -1,5 +1,6 @@
 #include "sensors/TSetupPort.h"
 
+#include "frame/DateTimeText.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -422,11 +422,11 @@ void TSetupPort::ckSaveClick()
 // The monitored port and the moment, as "dddddd  hh:mm:ss" shows them.
 void TSetupPort::writeLogHeader()
 {
-    const QString moment = QLocale(QLocale::English, QLocale::UnitedStates)
-                               .toString(QDateTime::currentDateTime(), QStringLiteral("dddd, MMMM d, yyyy  hh:mm:ss"));
+    const QDateTime now = QDateTime::currentDateTime();
+    const std::string moment = LongDateText(now) + "  " + now.toString(QStringLiteral("hh:mm:ss")).toStdString();
     const int port = cmbPort->currentIndex();
     const std::string name = port < SerialPortCount ? "COM " + std::to_string(port + 1) : "TCP/IP";
-    writeLog(moment.toStdString() + ",  " + name + "\n");
+    writeLog(moment + ",  " + name + "\n");
 }
 
 // A log that cannot be written is closed and the user told, so that no one relies on a log

@@ -14,8 +14,6 @@
 #include "userdata/TWpDlg.h"
 #include "userdata/UserDatabase.h"
 
-#include <algorithm>
-#include <array>
 #include <mutex>
 #include <string>
 
@@ -130,18 +128,6 @@ void WriteWaypointName(const WP_typ& entry)
     CheckRecordStatus(exists ? "rewrite" : "add", InfoFile,
                       exists ? UserIsam.rewriteRecord(InfoFile, bytes)
                              : UserIsam.addRecord(InfoFile, bytes));
-}
-
-std::string ReadWaypointName(uint32_t id, uint16_t sequence)
-{
-    InfoRecord record;
-    record.keyId = static_cast<int32_t>(id);
-    record.kind = sequence;
-    if (!Found(CheckRecordStatus("read", InfoFile,
-                                 UserIsam.readEqual(InfoKey, UserKeyValue(InfoKey, bytesOf(record)),
-                                                    bytesOf(record)))))
-        return {};
-    return InfoText(record, UserIsam.currentRecordLength(InfoFile));
 }
 
 // Puts the checked value of the cell into entry `index` (and the dialog's ETA reference);
@@ -291,64 +277,4 @@ void StoreRouteToDatabase(TWpDlg& dialog)
         DrawLeg(index);
     RequestRedraw();
     RecalcRouteTable(dialog);
-}
-
-int32_t LoadRouteIntoTable(int32_t routeId)
-{
-    const int32_t first = RouteEntryCount();
-    PointRecord record;
-    record.id = routeId;
-    Status status = UserIsam.readGreaterOrEqual(PointKey, UserKeyValue(PointKey, bytesOf(record)),
-                                                bytesOf(record));
-    for (; Found(status) && record.id == routeId;
-         status = UserIsam.readNext(PointKey, bytesOf(record))) {
-        const auto words = std::to_array(record.attributes);
-        WP_typ entry;
-        entry.position =
-            cmgbase::GeoPoint{ChartFromStored(record.longitude), ChartFromStored(record.latitude)};
-        entry.lane = words[RoutePointWord::Lane];
-        entry.stopMinutes = static_cast<int16_t>(words[RoutePointWord::StopMinutes]);
-        entry.turnRadius = words[RoutePointWord::TurnRadius];
-        entry.dangerFlags = static_cast<uint8_t>(words[RoutePointWord::DangerFlags]);
-        entry.speed = words[RoutePointWord::Speed];
-        entry.legKind = static_cast<uint8_t>(words[RoutePointWord::LegKind]);
-        entry.objectId = static_cast<uint32_t>(routeId);
-        entry.sequence = record.sequence;
-        entry.setName(ReadWaypointName(entry.objectId, entry.sequence));
-        if (RouteEntryCount() == first) {
-            // The route's defaults, where it holds them.
-            const auto take = [](uint16_t word, int16_t& setting) {
-                if (word > 0 && word <= 32767)
-                    setting = static_cast<int16_t>(word);
-            };
-            int16_t radius = SetupParameters.DefaultTurnRadius;
-            int16_t lane = SetupParameters.DefaultLane;
-            int16_t speed = SetupParameters.DefaultRouteSpeed;
-            take(words[RoutePointWord::TurnRadius], radius);
-            take(words[RoutePointWord::DefaultLane], lane);
-            take(words[RoutePointWord::DefaultSpeed], speed);
-            SetupParameters.DefaultTurnRadius = radius;
-            SetupParameters.DefaultLane = lane;
-            SetupParameters.DefaultRouteSpeed = speed;
-        }
-        if (!AppendRouteEntry(entry))
-            break;
-    }
-    const int32_t end = RouteEntryCount();
-    const std::lock_guard lock(ComOutStateLock);
-    if (end > first)
-        RouteFromOutside = 0;  // a route of our own is in the table now
-    if (!RouteForward) {
-        std::reverse(RouteTable.begin() + first, RouteTable.begin() + end);
-        for (int32_t i = std::max(first, int32_t{1}); i < end; ++i) {
-            WP_typ& before = RouteTable[size_t(i) - 1];
-            const WP_typ& loaded = RouteTable[size_t(i)];
-            before.speed = loaded.speed;
-            before.lane = loaded.lane;
-            before.legKind = loaded.legKind;
-            before.dangerFlags = loaded.dangerFlags;
-        }
-    }
-    ClearUnusedRouteEntries();
-    return end - first;
 }

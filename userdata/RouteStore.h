@@ -1,6 +1,6 @@
 #pragma once
 // The route table and the user database: an edited grid cell committed into the table and the
-// stored route, and a stored route read into the table. Main thread only.
+// stored route (RouteLoad.h reads a stored route into the table). Main thread only.
 
 #include <cstdint>
 
@@ -15,10 +15,3 @@ class TWpDlg;
 // great-circle leg was divided into and the inserted own position are never written. The route
 // defaults go into the route's first stored point, whichever way the table runs.
 void StoreRouteToDatabase(TWpDlg& dialog);
-
-// Appends the points of stored route `routeId` to the table, in stored order or reversed as
-// RouteForward says, with their names; in a reversed table each leg's speed, lane, leg kind and
-// danger flags move to the waypoint the leg now leaves from. The route's first point sets the
-// route defaults it holds. Stops at the table's capacity; returns the number of waypoints
-// appended. Great-circle legs are kept as one leg each.
-int32_t LoadRouteIntoTable(int32_t routeId);

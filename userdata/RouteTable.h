@@ -58,7 +58,7 @@ struct WP_typ {
     int16_t stopMinutes;          // above 0: a stop, and no turn arc
     uint8_t legKind;              // GreatCircleLeg, else a rhumb line
     uint8_t dangerFlags;          // chart check of the leg and its turn
-    uint8_t pointFlag;            // carried over from the stored point
+    uint8_t pointFlag;            // loaded from the database: 1 in stored order, 0 reversed
     uint8_t turnMisfit;           // 1: no arc (the turn does not fit, or a stop)
     uint32_t objectId;            // the stored route the entry came from; 0 none
     uint16_t sequence;            // its stored point

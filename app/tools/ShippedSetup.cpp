@@ -151,6 +151,8 @@ void SetDataAndTools(SetupParametersRecord& r)
     r.DataScope = 1;
     r.SymbolFilterColours = AllColours;
     r.TrackFilterColours = AllColours;
+    r.FilterSymbols = 1;  // stored symbols and lines shown (the symbol dialog keeps one of them on)
+    r.FilterLines = 1;
     std::iota(std::begin(r.SymbolBar), std::end(r.SymbolBar), uint8_t(0));
     r.SymbolColour = 1;
     r.LineColour = 1;

@@ -11,9 +11,10 @@
 // - StaticOverlay: the static overlay the repaint lays over a redrawn chart. Goal: no slower
 //   than ChartDraw.
 // - StaticOverlayWithStoredObjects: the same with the stored route loaded into the route table
-//   and the stored tracks shown. The route and the stored track are drawn by the user-object
-//   store's sweeps and loads and the route legs; until those land they draw nothing, and this
-//   case measures what StaticOverlay does.
+//   and the stored tracks shown: the user-object store's sweep reads and draws the stored track
+//   with its label, and its load of the route in the table draws the route's 500 waypoint
+//   numbers (the route's legs are the route legs' work, still to come). Goal: no slower than
+//   ChartDraw.
 // - ChartDraw: MapView::DrawChart of the same view, as the chart redraw draws it.
 
 #include "app/ChartCursor.h"
@@ -48,6 +49,7 @@
 #include "sensors/TargetTable.h"
 #include "userdata/ObjectIds.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/StoredPosition.h"

@@ -16,7 +16,7 @@ Status failure(int sqliteResult)
 
 }  // namespace
 
-Status BatchReader::read(KeyIndex& key, int64_t lastPosition, uint32_t recordLength,
+Status BatchReader::read(KeyIndex& key, int64_t lastPosition, bool othersWrite, uint32_t recordLength,
                          BatchRequest& request, std::span<std::byte> buffer, BatchMode mode)
 {
     switch (mode) {
@@ -27,7 +27,7 @@ Status BatchReader::read(KeyIndex& key, int64_t lastPosition, uint32_t recordLen
         key_ = nullptr;
         if (buffer.size() < 4 + size_t{recordLength})
             return Status::BufferTooSmall;
-        const Status started = start(key, lastPosition, request);
+        const Status started = start(key, lastPosition, othersWrite, request);
         return started == Status::Ok ? fillPart(recordLength, request, buffer) : started;
     }
     case BatchMode::NextPart:
@@ -35,23 +35,31 @@ Status BatchReader::read(KeyIndex& key, int64_t lastPosition, uint32_t recordLen
             return Status::NoBatch;
         if (buffer.size() < 4 + size_t{recordLength})
             return Status::BufferTooSmall;
+        if (exhausted_) {
+            request.returned = 0;
+            request.available = 0;
+            return Status::NoRecord;
+        }
         return fillPart(recordLength, request, buffer);
     }
     return Status::BadBatchMode;
 }
 
-Status BatchReader::start(KeyIndex& key, int64_t lastPosition, BatchRequest& request)
+Status BatchReader::start(KeyIndex& key, int64_t lastPosition, bool othersWrite, BatchRequest& request)
 {
     if (request.significantBytes > key.length())
         return Status::BadKeyValue;
     const std::span<const std::byte> prefix(request.keyValue.data(), request.significantBytes);
     upperBound_ = prefixUpperBound(prefix, key.length());
-    SqliteStatement* count = key.statement(KeyQuery::Count);
+    // Alone with the files, every entry's record lies at or below the last position; another
+    // program may have added one since it was read.
+    SqliteStatement* count = key.statement(othersWrite ? KeyQuery::Count : KeyQuery::CountAll);
     if (!count)
         return Status::IoError;
     count->bind(1, prefix);
     count->bind(2, upperBound_.bytes());
-    count->bind(3, lastPosition);
+    if (othersWrite)
+        count->bind(3, lastPosition);
     const int rc = count->step();
     if (rc != SQLITE_ROW)
         return failure(rc);
@@ -62,6 +70,7 @@ Status BatchReader::start(KeyIndex& key, int64_t lastPosition, BatchRequest& req
     if (request.total == 0)
         return Status::NoRecord;
     key_ = &key;
+    exhausted_ = false;
     lastKey_ = PreparedKey(prefix);
     lastPosition_ = 0;
     batchEnd_ = lastPosition;
@@ -80,8 +89,9 @@ Status BatchReader::fillPart(uint32_t recordLength, BatchRequest& request,
     part->bind(1, lastKey_.bytes());
     part->bind(2, lastPosition_);
     part->bind(3, upperBound_.bytes());
+    const int64_t limit = static_cast<int64_t>(buffer.size() / entryLength);
     part->bind(4, batchEnd_);
-    part->bind(5, static_cast<int64_t>(buffer.size() / entryLength));
+    part->bind(5, limit);
     int32_t returned = 0;
     int rc;
     while ((rc = part->step()) == SQLITE_ROW) {
@@ -92,13 +102,17 @@ Status BatchReader::fillPart(uint32_t recordLength, BatchRequest& request,
         for (int i = 0; i < 4; ++i)
             entry[i] = static_cast<std::byte>(stored >> (8 * i));
         std::memcpy(entry + 4, record.data(), std::min<size_t>(record.size(), recordLength));
-        lastKey_ = PreparedKey(part->columnBlob(0));
         lastPosition_ = position;
-        ++returned;
+        // The next part goes on after the last entry a full part holds; only its key is kept.
+        if (++returned == limit)
+            lastKey_ = PreparedKey(part->columnBlob(0));
     }
     part->reset();
     if (rc != SQLITE_DONE)
         return failure(rc);
+    // A part that is not full holds the batch's last records: records added since its start
+    // lie beyond it, so nothing is left to hand out.
+    exhausted_ = returned < limit;
     handedOut_ += returned;
     request.returned = returned;
     request.available = std::max(0, total_ - handedOut_);

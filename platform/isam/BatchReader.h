@@ -36,11 +36,13 @@ public:
     // The buffer receives entries of a 4-byte little-endian record position and the record
     // (recordLength bytes). Start: 0 with the first part, 101 when no record qualifies. Next
     // part: 0, 101 when every record was handed out, NoBatch without a batch. Cancel: 0.
-    Status read(KeyIndex& key, int64_t lastPosition, uint32_t recordLength,
+    // lastPosition is the highest record position when the batch starts; othersWrite tells that
+    // other programs may add records to the files meanwhile (shared mode).
+    Status read(KeyIndex& key, int64_t lastPosition, bool othersWrite, uint32_t recordLength,
                 BatchRequest& request, std::span<std::byte> buffer, BatchMode mode);
 
 private:
-    Status start(KeyIndex& key, int64_t lastPosition, BatchRequest& request);
+    Status start(KeyIndex& key, int64_t lastPosition, bool othersWrite, BatchRequest& request);
     Status fillPart(uint32_t recordLength, BatchRequest& request, std::span<std::byte> buffer);
 
     KeyIndex* key_ = nullptr;  // the batch's key; none when no batch runs
@@ -48,6 +50,7 @@ private:
     PreparedKey lastKey_;       // the last entry handed out, or the prefix at the start
     int64_t lastPosition_ = 0;
     int64_t batchEnd_ = 0;      // highest record position when the batch started
+    bool exhausted_ = false;    // a part was not full: every record was handed out
     int32_t total_ = 0;
     int32_t handedOut_ = 0;
 };

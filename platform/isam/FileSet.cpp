@@ -511,7 +511,8 @@ Status FileSet::batchRead(size_t keyOrdinal, BatchRequest& request, std::span<st
         lastPosition = last->columnInteger(0);
         last->reset();
     }
-    return batch_.read(*keys_[keyOrdinal], lastPosition, definition_.recordLength, request,
+    const bool othersWrite = (definition_.mode & FileMode::Shared) != 0;
+    return batch_.read(*keys_[keyOrdinal], lastPosition, othersWrite, definition_.recordLength, request,
                        buffer, mode);
 }
 

@@ -43,6 +43,8 @@ std::string sqlOf(KeyQuery query, const std::string& table)
         return "DELETE FROM idx." + table + " WHERE key = ?1 AND pos = ?2";
     case KeyQuery::Count:
         return "SELECT count(*) FROM idx." + table + " WHERE key >= ?1 AND key < ?2 AND pos <= ?3";
+    case KeyQuery::CountAll:
+        return "SELECT count(*) FROM idx." + table + " WHERE key >= ?1 AND key < ?2";
     case KeyQuery::BatchPart:
         return rows + "WHERE (k.key, k.pos) > (?1, ?2) AND k.key < ?3 AND k.pos <= ?4" + forward
                + " LIMIT ?5";

@@ -25,9 +25,10 @@ enum class KeyQuery {
     Find,     // pos of the first entry with key = ?1
     Insert,   // entry (?1, ?2)
     Remove,   // entry (?1, ?2)
-    // Batch reads: entries with key in [?1, ?2) and pos <= ?3; then rows after (?1, ?2) with
-    // key < ?3, pos <= ?4, at most ?5 of them.
+    // Batch reads: entries with key in [?1, ?2) and pos <= ?3, or all with key in [?1, ?2);
+    // then rows after (?1, ?2) with key < ?3, pos <= ?4, at most ?5 of them.
     Count,
+    CountAll,
     BatchPart,
 };
 

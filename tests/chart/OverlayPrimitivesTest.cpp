@@ -2,6 +2,7 @@
 // depth marks with their labelling rule, and zones and fields of a real main view.
 
 #include "ChartWindowFixture.h"
+#include "PixelCount.h"
 
 #include "chart/ChartWindow.h"
 #include "chart/MapView.h"
@@ -30,15 +31,6 @@ const QRgb kBackground = qRgb(90, 160, 220);  // no user colour, no strip colour
 void SetDayColours()
 {
     UserColourTable = {0, 0x0000FF, 0xFF0000, 0x00C000, 0x00F0FF, 0xFF00FF, 0x000000, 0x00B0FF};
-}
-
-int CountOf(const QImage& image, const QRect& area, QRgb colour)
-{
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
 }
 
 class OverlayPrimitives : public ::testing::Test {

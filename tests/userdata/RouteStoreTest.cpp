@@ -1,9 +1,9 @@
 // Edited grid cells written into a real user database and read back into the route table.
 
-#include "RouteTestSupport.h"
-#include "UserDatabaseFixture.h"
+#include "RouteDatabaseFixture.h"
 #include "platform/system/TextCodec.h"
 #include "userdata/RouteLegs.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/TWpDlg.h"
@@ -36,21 +36,8 @@ const std::vector<StoredWaypoint> Kattegat{
     {56.50, 11.00, 0, 0, 0, 0, 0, 0, "Grenaa"},
 };
 
-class RouteStoreTest : public UserDatabaseTest {
+class RouteStoreTest : public RouteDatabaseTest {
 protected:
-    void SetUp() override
-    {
-        UserDatabaseTest::SetUp();
-        ResetRouteState();
-        open();
-    }
-
-    void TearDown() override
-    {
-        ResetRouteState();
-        UserDatabaseTest::TearDown();
-    }
-
     // The route as a drawn route is stored: its object, its points from sequence 1, the
     // route defaults in the first point, and the names of named waypoints.
     static void storeRoute(const std::vector<StoredWaypoint>& waypoints)

@@ -7,6 +7,8 @@
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLegs.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteTable.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +26,13 @@ inline void ResetRouteState()
     TurnMisfitSeen = 0;
     DistanceToGo = 0;
     RouteHook = {};
+    RouteLoadRequest = 0;
+    SecondRoute = 0;
+    GreatCircleRouteLoaded = 0;
+    RouteSafetyDepthDiffers = 0;
+    RouteLegGeometryPending = false;
+    PickedWaypoint = -1;
+    SelectedWaypoint = -1;
     ClockSeconds = 0;
     SetupParameters.DefaultRouteSpeed = 100;  // 10 kn
     SetupParameters.DefaultLane = 10;         // 0.1 nm

@@ -133,6 +133,17 @@ TEST_F(BatchReadTest, EdgesOfTheRequest)
     EXPECT_EQ(entries[1].sample.id, 1);
     EXPECT_EQ(entries[2].sample.id, 2);
 
+    // Parts that end exactly on the batch's last record: the part after them finds nothing.
+    request = requestFor(2);
+    const auto quarter = std::span(buffer).first(275 * EntryLength);
+    ASSERT_EQ(isam.batchRead(ByIdKey, request, quarter, BatchMode::Start), Status::Ok);
+    for (int part = 0; part < 3; ++part)
+        ASSERT_EQ(isam.batchRead(ByIdKey, request, quarter, BatchMode::NextPart), Status::Ok);
+    EXPECT_EQ(request.returned, 275);
+    EXPECT_EQ(request.available, 0);
+    EXPECT_EQ(isam.batchRead(ByIdKey, request, quarter, BatchMode::NextPart), Status::NoRecord);
+    EXPECT_EQ(request.returned, 0);
+
     // The whole key as prefix: exactly one record.
     request = requestFor(3);
     request.significantBytes = 6;
