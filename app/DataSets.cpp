@@ -1,16 +1,21 @@
 #include "app/DataSets.h"
 
 #include "frame/SharedTables.h"
+#include "userdata/SeabedTiles.h"
 #include "userdata/UserDatabase.h"
 
 namespace {
 
 int openSet = 0;
+// The folder of the seabed file opened last; empty before the first open.
+std::filesystem::path openSeabedFolder;
 
 }  // namespace
 
 bool SelectUserDatabase(int set)
 {
+    // The recorded depths go into the seabed file they were recorded for before it closes.
+    StoreHeldSeabedTiles();
     openSet = 0;
     CloseUserDatabase();
     UserDatabaseLocation location;
@@ -23,6 +28,10 @@ bool SelectUserDatabase(int set)
     if (!OpenUserDatabase(location))
         return false;
     openSet = set;
+    // Recording goes on in the other file's copy of the tile it is in.
+    if (location.seabedFolder != openSeabedFolder)
+        ReloadCurrentSeabedTile();
+    openSeabedFolder = location.seabedFolder;
     return true;
 }
 

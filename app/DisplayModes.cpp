@@ -6,7 +6,6 @@
 #include "app/ExternalLibraries.h"
 #include "app/ImageList1.h"
 #include "app/ImageList5.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartLevels.h"
@@ -69,5 +68,5 @@ void TForm1::DaylightChange()
     ShowZoomPanelWarning(*this, zoomPanelWarning);
     GiveThreeDThePalette(mode);
     if (cmbDepthSave->currentIndex() != 0)
-        pending::cmbDepthSaveChange(*this);
+        cmbDepthSaveChange();
 }

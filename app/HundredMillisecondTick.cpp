@@ -42,10 +42,12 @@
 #include "sensors/SeabedRecorder.h"
 #include "sensors/ArpaSources.h"
 #include "sensors/SensorInput.h"
+#include "sensors/SensorSettings.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
 #include "userdata/AnchorGuard.h"
 #include "userdata/RouteTable.h"
+#include "userdata/SeabedTiles.h"
 #include "userdata/TReplayDlg.h"
 #include "userdata/TSymbDlg.h"
 
@@ -527,13 +529,15 @@ void InputLoop(TForm1& f)
     }
 }
 
+// The tile a tile change left goes into the seabed file; with depth recording off, the tile being
+// recorded as well, since no tile change will store it.
 void FlushSeabed()
 {
     if (!OwnShip.seabedFlushRequest)
         return;
-    if (SeabedFlushTile.changed)
-        pending::FlushSeabedTile(SeabedFlushTile);
-    SeabedFlushTile.changed = false;
+    FlushSeabedTile(SeabedFlushTile, false, true, 0, 0);
+    if (SensorSetup.depthRecordingMode == 0)
+        FlushSeabedTile(CurrentSeabedTile, false, true, 0, 0);
     OwnShip.seabedFlushRequest = false;
 }
 

@@ -10,7 +10,6 @@ void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void UpdateLightFlashes(TForm1&) {}
 
-void ExportSeabed(TForm1&, int32_t) {}
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
@@ -37,7 +36,6 @@ void rbFullClick(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void LiOkExecute(TForm1&) {}
 void SyOkExecute(TForm1&) {}
-void cmbDepthSaveChange(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
@@ -58,8 +56,6 @@ void RecordReplayFrame() {}
 
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
-
-void FlushSeabedTile(const SeabedTile&) {}
 
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }

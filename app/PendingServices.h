@@ -13,7 +13,6 @@
 
 class QPainter;
 class TForm1;
-struct SeabedTile;
 
 namespace pending {
 
@@ -24,10 +23,6 @@ void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // c
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
 void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
-
-// Seabed depths: 1 writes the recorded depths into the 3D export being written, 2 draws the 3D
-// coverage marks.
-void ExportSeabed(TForm1& form, int32_t mode);
 
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
@@ -74,8 +69,6 @@ void rbFullClick(TForm1& form);       // display categories
 void RtOkExecute(TForm1& form);       // route bar: store the route
 void LiOkExecute(TForm1& form);       // line bar: store the line, the bar closed
 void SyOkExecute(TForm1& form);       // symbol bar: the bar and its symbol choice closed
-// The object list of the kind (1 tracks, 3 lines) shown and filled by the next sweep.
-void cmbDepthSaveChange(TForm1& form);  // settings pages and data sets
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
@@ -101,9 +94,6 @@ void RecordReplayFrame();
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
-
-// Seabed file: stores a tile the recorder handed over.
-void FlushSeabedTile(const SeabedTile& tile);
 
 // Automatic import of data set A from a list.
 bool UserDataTransferAvailable();  // false until the import lands

@@ -21,6 +21,7 @@
 #include "userdata/RouteTable.h"
 #include "userdata/UserRecords.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -89,6 +90,7 @@ void TForm1::ConnectPanelHandlers()
         connect(button, &QPushButton::clicked, this, &TForm1::btnBearNmClick);
     connect(csDRcrs, &QSpinBox::valueChanged, this, &TForm1::csDRcrsChange);
     connect(csDRspd, &QSpinBox::valueChanged, this, &TForm1::csDRspdChange);
+    connect(cmbDepthSave, &QComboBox::activated, this, &TForm1::cmbDepthSaveChange);
 }
 
 // A click on the GPS readout of a ship under way lets the chart follow it.

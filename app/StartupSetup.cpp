@@ -15,6 +15,7 @@
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
+#include "app/SeabedWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -319,6 +320,7 @@ void StartupSetup(TForm1& form)
     // the active ports; the route code's, the object bar's and the object dialogs' hooks. An active
     // port that did not open brings up the port set-up, which reports it.
     WireSensors(form);
+    WireSeabedHooks();
     WireSetupPort();
     WireSetupSensor();
     StartOutputThread(form);

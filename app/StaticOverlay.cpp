@@ -25,6 +25,7 @@
 #include "sensors/TargetTable.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
+#include "userdata/SeabedExport.h"
 #include "userdata/TrackState.h"
 #include "userdata/UserRecords.h"
 
@@ -278,10 +279,11 @@ void PaintStoredBearingLines(TForm1& form)
     }
 }
 
+// The recorded depths of the view as numbers over the chart (the seabed wiring draws them).
 void PaintThreeDMarks(TForm1& form)
 {
     if (ThreeDAvailable && Down(form.Show2DBtn) && form.ck3DMark->isChecked())
-        pending::ExportSeabed(form, 2);
+        ExportSeabed(ViewGeoRect, SeabedDrawMode);
 }
 
 // Where the name base's mark stands on this chart; the dynamic overlay draws it.

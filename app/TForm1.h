@@ -121,6 +121,8 @@ public:
     void btnBearNmClick();
     void csDRcrsChange();
     void csDRspdChange();
+    // The depth recording choice "off", "voy", "fld", "max" (DepthSaveChoice.cpp).
+    void cmbDepthSaveChange();
 
     // The window's layout (PanelLayout.cpp). ckHide checked: the chart takes the whole height
     // under the tool bar; ckHide2 checked: the chart takes the whole width under the side panel,

@@ -16,6 +16,8 @@
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "sensors/OwnShipState.h"
+#include "userdata/SeabedExport.h"
+#include "frame/DepthExportFile.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -92,7 +94,11 @@ void TForm1::ConnectViewButtons()
     // viewer's window is gone.
     ChartHook.closeThreeDView = [this] { Show3DExecute(); };
     ChartHook.threeDViewShown = [] { return ThreeDViewer.isRunning(); };
-    ChartHook.exportRecordedDepths = [this](const cmgbase::GeoRect&) { pending::ExportSeabed(*this, 1); };
+    ChartHook.exportRecordedDepths = [](const cmgbase::GeoRect& area) {
+        SeabedPointFile points{ThreeDExportFile.file, ThreeDExportArea.longitudeFactor, ThreeDExportFile.pointCount};
+        ExportSeabed(area, SeabedPointsMode, &points);
+        ThreeDExportFile.pointCount = points.count;
+    };
 }
 
 void TForm1::ToolsExecute()

@@ -10,10 +10,12 @@
 #include <QHash>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
+#include <unordered_map>
 
 namespace {
 
@@ -89,6 +91,36 @@ const LabelPicture& CachedLabel(const QString& text, const QColor& colour, const
     return *pictures.insert(key, std::move(picture));
 }
 
+// The pictures of plain texts in one font by text and colour, made anew for another font: the
+// seabed draws its depth numbers by the thousand, few of them different, and copying a picture
+// is far cheaper than shaping the text again. Emptied when it is full.
+const QImage& CachedText(const std::string& text, int32_t colour, const QFont& font)
+{
+    constexpr size_t MostTexts = 4096;
+    static QFont madeFor;
+    static std::unordered_map<std::string, QImage> pictures;
+    if (!(madeFor == font) || pictures.size() >= MostTexts) {
+        pictures.clear();
+        madeFor = font;
+    }
+    std::string key = text;
+    key += char(colour);
+    if (const auto found = pictures.find(key); found != pictures.end())
+        return found->second;
+
+    const QString shown = platform::FromCp1252(text);
+    const QFontMetrics metrics(font);
+    QImage picture(std::max(metrics.horizontalAdvance(shown), 1), std::max(metrics.height(), 1),
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter canvas(&picture);
+    canvas.setFont(font);
+    canvas.setPen(UserColour(colour));
+    canvas.drawText(0, metrics.ascent(), shown);
+    canvas.end();
+    return pictures.emplace(std::move(key), std::move(picture)).first->second;
+}
+
 }  // namespace
 
 int32_t DrawLabelBox(ChartWindow&, QPainter& canvas, int32_t x, const std::string& text, const QColor& colour,
@@ -135,6 +167,11 @@ void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x
     canvas.drawText(x, y + canvas.fontMetrics().ascent(), QString::fromLatin1(text));
     canvas.setPen(pen);
     window.lastDepthLabel = ScreenPoint{x, y};
+}
+
+void DrawOverlayText(ChartWindow&, QPainter& canvas, const std::string& text, int32_t colour, int32_t x, int32_t y)
+{
+    canvas.drawImage(x, y, CachedText(text, colour, canvas.font()));
 }
 
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y)

@@ -36,6 +36,12 @@ void DrawUserLineSegment(ChartWindow& window, QPainter& canvas, const cmgbase::G
 // from the last labelled mark, its value in the depth unit.
 void DrawDepthMark(ChartWindow& window, QPainter& canvas, float depth, int32_t x, int32_t y);
 
+// A short Windows-1252 text in user colour `colour` (1..7) with its top-left corner at (x, y), in
+// the canvas font. Each text is laid out once per colour and font and then copied as a picture,
+// so that thousands of them (the seabed's depth numbers) draw quickly.
+void DrawOverlayText(ChartWindow& window, QPainter& canvas, const std::string& text, int32_t colour, int32_t x,
+                     int32_t y);
+
 // The 4 x 4 square of a point, (x - 2, y - 2) to (x + 1, y + 1), in the pen and brush in force.
 void DrawHandleSquare(QPainter& canvas, int32_t x, int32_t y);
 

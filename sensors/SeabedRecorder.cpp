@@ -1,6 +1,6 @@
 #include "sensors/SeabedRecorder.h"
 
-#include "platform/geodesy/NormalisedCoordinates.h"
+#include "frame/SeabedGrid.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorSettings.h"
@@ -9,8 +9,6 @@
 #include <cmath>
 
 DepthRecorderState DepthRecorder;
-SeabedTile CurrentSeabedTile;
-SeabedTile SeabedFlushTile;
 
 namespace {
 
@@ -18,8 +16,8 @@ constexpr float MinimumRecordedDepth = 1.0f;     // metres
 constexpr float MaximumDepth = 12000.0f;         // metres, deeper than any sea
 constexpr float MinimumRecordingSpeed = 1.0f;    // knots
 constexpr float MaximumCourseDeviation = 50.0f;  // degrees between heading and course
-constexpr int32_t FineResolution = 128000;
-constexpr int32_t MediumResolution = 256000;
+constexpr int32_t FineResolution = SeabedFineResolution;
+constexpr int32_t MediumResolution = SeabedMediumResolution;
 
 struct GridBands {
     int32_t limits[5];  // decimetres; level l takes [limits[l], limits[l + 1])
@@ -97,27 +95,10 @@ void WriteCell(int level, DepthLevel& l, int32_t column, int32_t row, int32_t me
 
 }  // namespace
 
-void SeabedTile::reset(int32_t x, int32_t y)
-{
-    keyX = x;
-    keyY = y;
-    valid = true;
-    changed = false;
-    cells.fill(SeabedCell{});
-}
-
 float SeabedGridLonFactor(int32_t value, bool scaled)
 {
-    const int32_t resolution = OwnShip.depthTileResolution;
-    const int64_t y = scaled ? int64_t(value) * resolution : int64_t(value);
-    int64_t row = y / resolution;
-    if (y < 0 && y % resolution != 0)
-        --row;
-    const int64_t rowStart = std::clamp<int64_t>(row * resolution, -cmgbase::kNormalisedNorthPole,
-                                                 cmgbase::kNormalisedNorthPole);
-    const double latitude = cmgbase::nrm2deg(int32_t(rowStart));
-    const double cosine = std::max(std::cos(cmgbase::deg2rad(latitude)), 0.01);
-    return float(std::floor(10.0 / cosine) / 10.0 + 0.1);
+    const SeabedGrid grid(OwnShip.depthTileResolution);
+    return grid.lonFactor(scaled ? value : grid.row(value));
 }
 
 void ClearDepthAccumulators()
@@ -132,26 +113,27 @@ bool StoreDepthInGrid(int level, int32_t cellSize, float depth)
 {
     if (level < 0 || level > 3 || cellSize <= 0)
         return false;
-    const int32_t resolution = OwnShip.depthTileResolution;
+    const SeabedGrid grid(OwnShip.depthTileResolution);
+    const int32_t resolution = grid.resolution();
     const double factor = DepthRecorder.lonFactor;
     const double x = OwnShip.transducerPosition.x;
     const double y = OwnShip.transducerPosition.y;
     const double tileWidth = double(resolution) * factor;
-    const double tileX = std::floor(x / tileWidth);
-    const double tileY = std::floor(y / resolution);
+    const int32_t tileX = grid.column(OwnShip.transducerPosition.x, DepthRecorder.lonFactor);
+    const int32_t tileY = grid.row(OwnShip.transducerPosition.y);
 
     if (level == 0 && (!CurrentSeabedTile.valid || tileX != CurrentSeabedTile.keyX ||
                        tileY != CurrentSeabedTile.keyY)) {
         if (CurrentSeabedTile.changed)
             SeabedFlushTile = CurrentSeabedTile;
-        CurrentSeabedTile.reset(int32_t(tileX), int32_t(tileY));
+        CurrentSeabedTile.reset(tileX, tileY);
         if (SensorHook.loadSeabedTile)
             SensorHook.loadSeabedTile(CurrentSeabedTile);
         return true;
     }
 
     const int32_t column = int32_t(std::floor((x - tileX * tileWidth) / (cellSize * factor)));
-    const int32_t row = int32_t(std::floor((y - tileY * resolution) / cellSize));
+    const int32_t row = int32_t(std::floor((y - double(tileY) * resolution) / cellSize));
     DepthLevel& l = DepthRecorder.levels[size_t(level)];
     if (column == l.lastColumn && row == l.lastRow) {
         l.sum += depth;

@@ -25,6 +25,7 @@
 #include "app/TForm1.h"
 #include "app/ThreadTimers.h"
 #include "app/TickState.h"
+#include "bench/ScratchFolder.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
@@ -119,16 +120,6 @@ void Require(bool condition, const std::string& what)
 {
     if (!condition)
         Fail(what);
-}
-
-// Where the program folder goes: in memory where the system has a memory file system, so that
-// the set-up's 10,500 stored records, each made durable before its store returns, cost no disk
-// syncs; else the temporary folder.
-std::filesystem::path ScratchFolder()
-{
-    std::error_code error;
-    const std::filesystem::path memory = "/dev/shm";
-    return std::filesystem::is_directory(memory, error) ? memory : std::filesystem::temp_directory_path();
 }
 
 // A program folder laid out as scripts/run lays one out: the shipped files of data/ and the chart

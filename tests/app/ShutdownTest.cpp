@@ -421,18 +421,35 @@ TEST_F(ShutdownTest, TheWindowSystemsRequestToQuitTakesTheExit)
     EXPECT_TRUE(HungUp(gps)) << "the event loop's end shut the input and output down";
 }
 
-// The depths the recorder holds are stored at every shut-down, with or without the 3D library.
+// The depths the recorder holds are stored at every shut-down, with or without the 3D library,
+// before the database closes.
 TEST_F(ShutdownTest, TheHeldSeabedTilesAreStoredWithoutTheThreeDLibrary)
 {
     UnbindExternalLibraries();
-    CurrentSeabedTile.changed = true;
-    SeabedFlushTile.changed = true;
+    for (SeabedTile* tile : {&CurrentSeabedTile, &SeabedFlushTile}) {
+        tile->reset(tile == &CurrentSeabedTile ? 40 : 41, -60);
+        tile->at(3, 4) = {3, 4, 123, 1};
+        tile->changed = true;
+    }
     OwnShip.seabedFlushRequest = true;
 
     ShutdownIo();
     EXPECT_FALSE(CurrentSeabedTile.changed);
     EXPECT_FALSE(SeabedFlushTile.changed);
     EXPECT_FALSE(OwnShip.seabedFlushRequest);
+
+    UserDatabaseLocation location;
+    location.seabedFolder = folder / "Data_A";
+    platform::isam::IsamLibrary files;
+    ASSERT_EQ(files.start(UserFileCount), platform::isam::Status::Ok);
+    ASSERT_EQ(files.openFileSet(UserFileSets(location)[3].definition), platform::isam::Status::Ok);
+    std::vector<std::byte> record(SeabedHeadLength + 6);
+    int stored = 0;
+    for (auto read = files.readFirst(SeabedKey, record); read == platform::isam::Status::Ok;
+         read = files.readNext(SeabedKey, record))
+        ++stored;
+    files.stop();
+    EXPECT_EQ(stored, 2);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "sensors/SetupSensorHooks.h"
 #include "userdata/ObjectDialogHooks.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/SeabedHooks.h"
 #include "userdata/UserDatabase.h"
 
 #include <QTimer>
@@ -77,6 +78,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     SetupSensorHook = {};
     RouteHook = {};
     ObjectDialogHook = {};
+    SeabedHook = {};
     SetupPortHook = {};
     CloseUserDatabase();
     UnbindExternalLibraries();

@@ -1,0 +1,3 @@
+#include "userdata/SeabedHooks.h"
+
+SeabedHooks SeabedHook;
