@@ -17,7 +17,6 @@
 #include "frame/SharedTables.h"
 #include "sensors/OwnShipState.h"
 #include "userdata/SeabedExport.h"
-#include "frame/DepthExportFile.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -94,11 +93,7 @@ void TForm1::ConnectViewButtons()
     // viewer's window is gone.
     ChartHook.closeThreeDView = [this] { Show3DExecute(); };
     ChartHook.threeDViewShown = [] { return ThreeDViewer.isRunning(); };
-    ChartHook.exportRecordedDepths = [](const cmgbase::GeoRect& area) {
-        SeabedPointFile points{ThreeDExportFile.file, ThreeDExportArea.longitudeFactor, ThreeDExportFile.pointCount};
-        ExportSeabed(area, SeabedPointsMode, &points);
-        ThreeDExportFile.pointCount = points.count;
-    };
+    ChartHook.exportRecordedDepths = [](const cmgbase::GeoRect& area) { ExportSeabed(area, SeabedPointsMode); };
 }
 
 void TForm1::ToolsExecute()

@@ -14,7 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cinttypes>
+#include <cstdio>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -92,12 +92,6 @@ bool Inside(const cmgbase::GeoRect& area, const cmgbase::GeoPoint& point)
     return InsideX(area, point.x) && point.y >= area.y1 && point.y <= area.y2;
 }
 
-// x - x1 along the wrapping longitude axis: the east distance folded into the 32-bit range.
-int32_t EastOf(const cmgbase::GeoRect& area, int32_t x)
-{
-    return int32_t(uint32_t(x) - uint32_t(area.x1));
-}
-
 int16_t Clamp16(int64_t value)
 {
     return int16_t(std::clamp<int64_t>(value, std::numeric_limits<int16_t>::min(),
@@ -134,8 +128,8 @@ uint16_t StoredDepth(int32_t answer)
 
 class SeabedSweep {
 public:
-    SeabedSweep(const cmgbase::GeoRect& area, int32_t mode, SeabedPointFile* points)
-        : area_(area), mode_(mode), points_(points), grid_(Resolution()), level_(ChartLevel())
+    SeabedSweep(const cmgbase::GeoRect& area, int32_t mode)
+        : area_(area), mode_(mode), grid_(Resolution()), level_(ChartLevel())
     {
         allTiles_ = mode_ == SeabedBackupMode && SeabedHook.depthsChosen && SeabedHook.depthsChosen() &&
                     (SetupParameters.DataScope & ScopeArea) == 0;
@@ -145,7 +139,7 @@ public:
 
     SeabedExportResult run()
     {
-        if (mode_ == SeabedPointsMode && (!points_ || !points_->file))
+        if (mode_ == SeabedPointsMode && !ThreeDExportFile.file)
             return result_;
         if (mode_ == SeabedBackupMode && !openBackup())
             return result_;
@@ -304,16 +298,8 @@ private:
 
     void writePoint(const cmgbase::GeoPoint& centre, const StoredSeabedCell& cell)
     {
-        // The export's header holds the count in six digits.
-        if (points_->count >= ExportPointLimit)
-            return;
-        const int32_t x = int32_t(std::trunc(double(EastOf(area_, centre.x)) * points_->xScale));
-        const int32_t y = int32_t(int64_t(centre.y) - area_.y1);
-        std::fprintf(points_->file, "%" PRId32 " %" PRId32 " %.1f\n", x, y, -ShownDepth(cell.depth));
-        ++points_->count;
-        ++result_.count;
-        if (const auto pixel = ScreenPointOf(centre))
-            MarkCoverageCell(pixel->x, pixel->y);
+        if (WriteUserDepth(centre, -ShownDepth(cell.depth)))
+            ++result_.count;
     }
 
     void addLabel(const cmgbase::GeoPoint& centre, const StoredSeabedCell& cell)
@@ -409,7 +395,6 @@ private:
 
     cmgbase::GeoRect area_;
     int32_t mode_;
-    SeabedPointFile* points_;
     SeabedGrid grid_;
     int32_t level_;
     bool allTiles_ = false;
@@ -426,11 +411,11 @@ private:
 
 }  // namespace
 
-SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode, SeabedPointFile* points)
+SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode)
 {
     if (mode < SeabedPointsMode || mode > SeabedBackupMode)
         return {};
     // A tile a tile change left goes into the file first, so that the sweep finds its cells.
     FlushSeabedTile(SeabedFlushTile, false, true, 0, 0);
-    return SeabedSweep(area, mode, points).run();
+    return SeabedSweep(area, mode).run();
 }

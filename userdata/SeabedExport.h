@@ -7,7 +7,6 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <cstdint>
-#include <cstdio>
 
 // The modes of the sweep.
 inline constexpr int32_t SeabedPointsMode = 1;  // the 3D export's depth points
@@ -15,14 +14,6 @@ inline constexpr int32_t SeabedDrawMode = 2;    // the depth numbers on the char
 inline constexpr int32_t SeabedEditMode = 3;    // the depth edit of the clicked cell
 inline constexpr int32_t SeabedEmptyMode = 4;   // the cells of the area emptied
 inline constexpr int32_t SeabedBackupMode = 5;  // the raw backup file
-
-// Where mode 1 writes: the 3D export's point file, open for writing; x - x1 is multiplied by
-// xScale (the export's longitude factor); count is raised by one for every line written.
-struct SeabedPointFile {
-    std::FILE* file = nullptr;
-    double xScale = 1.0;
-    int32_t count = 0;
-};
 
 struct SeabedExportResult {
     // Mode 5: the backup file was opened and every record written; false otherwise (the cells
@@ -36,9 +27,9 @@ struct SeabedExportResult {
 // Sweeps the tiles of `area` (normalised chart coordinates, x1 < x2 and y1 < y2; x1 > x2 for an
 // area across the 180th meridian) for `mode` 1 to 5; another mode does nothing. The main view,
 // the chart picture and the data tab are reached through SeabedHook (SeabedHooks.h).
-// - Mode 1 writes one "x y depth" line per recorded cell to `points` (nothing without it):
-//   x - x1 times its x scale, y - y1, the negated depth in the depth unit; and marks the cell's
-//   screen point in ExportCoverageGrid. Above chart level 7 one cell in (level - 6) is taken.
+// - Mode 1 writes one line per recorded cell into the 3D export being written (nothing while
+//   none is open), as every user depth goes there (WriteUserDepth: the negated depth in the
+//   depth unit, the cell's coverage marked). Above chart level 7 one cell in (level - 6) is taken.
 // - Mode 2 hands the depth numbers of the area to SeabedHook.drawDepthLabels, thinned as mode 1.
 // - Mode 3 opens the depth edit dialog for the first cell within 3 pixels of
 //   SeabedHook.clickPixel and stores the answer; the count is 1 when a depth was stored.
@@ -47,5 +38,4 @@ struct SeabedExportResult {
 //   and archived.
 // - Mode 5 writes "Temp/varnv.dat" under the program folder: every tile while "3D Depths" is
 //   chosen without a limited area, else the tiles of the area.
-SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode,
-                                SeabedPointFile* points = nullptr);
+SeabedExportResult ExportSeabed(const cmgbase::GeoRect& area, int32_t mode);

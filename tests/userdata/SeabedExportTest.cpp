@@ -4,6 +4,7 @@
 #include "UserDatabaseFixture.h"
 
 #include "frame/CoverageGrid.h"
+#include "frame/DepthExportFile.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "userdata/SeabedExport.h"
@@ -195,12 +196,21 @@ TEST_F(SeabedExportTest, TheThreeDExportGetsALinePerCell)
 {
     std::FILE* file = std::tmpfile();
     ASSERT_NE(file, nullptr);
-    SeabedPointFile points{file, 0.5, 10};
+    // The 3D export being written: its file, its count so far and its area with the factor 0.5.
+    ThreeDExportArea = {Area, 0.5f};
+    ThreeDExportFile = {file, 10, [](const cmgbase::GeoPoint& position) {
+                            std::optional<std::pair<int32_t, int32_t>> pixel;
+                            if (const auto point = SeabedHook.screenPoint(position))
+                                pixel = std::pair(point->x, point->y);
+                            return pixel;
+                        }};
     ExportCoverageGrid.fill(0);
     SetupParameters.DepthFactor = 3.2808f;
-    const SeabedExportResult result = ExportSeabed(Area, SeabedPointsMode, &points);
+    const SeabedExportResult result = ExportSeabed(Area, SeabedPointsMode);
     EXPECT_EQ(result.count, 4);
-    EXPECT_EQ(points.count, 14);
+    EXPECT_EQ(ThreeDExportFile.pointCount, 14);
+    ThreeDExportFile = {};
+    ThreeDExportArea = {};
 
     std::rewind(file);
     std::string text(4096, '\0');
