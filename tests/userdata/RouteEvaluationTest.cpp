@@ -115,3 +115,32 @@ TEST_F(RouteTest, EvaluationStaysInsideTheRoute)
     EXPECT_EQ(DistanceToGo, 4);
     EXPECT_EQ(CurrentWaypoint, 1);
 }
+
+TEST_F(RouteTest, ArrivalRadiusAndStartGrace)
+{
+    // 0.05 nm short of W on leg 0: inside the 0.2 nm radius the next leg's line is near; a
+    // negative radius leaves only the abeam test.
+    struct Case {
+        const char* name;
+        cmgbase::GeoPoint own;
+        int16_t radius;
+        int32_t grace;
+        bool switched;
+    };
+    const Case cases[] = {
+        {"near the next leg", Ahead(W, 224.373, 0.05), 20, 0, true},
+        {"negative radius, short of W", Ahead(W, 224.373, 0.05), -20, 0, false},
+        {"negative radius, abeam", Ahead(W, 44.373, 0.01), -20, 0, true},
+        // 30 nm beyond W, farther than leg 0 is long (25.2 nm): only during the start's grace.
+        {"far behind, no grace", Ahead(W, 44.373, 30), 0, 0, false},
+        {"far behind, in the grace", Ahead(W, 44.373, 30), 0, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetRouteState();
+        FollowRoute({A, W, E}, 1);
+        StartGrace = c.grace;
+        EXPECT_EQ(EvaluateRouteFollowing(Own(c.own, c.radius)).switched, c.switched);
+        EXPECT_EQ(CurrentWaypoint, c.switched ? 2 : 1);
+    }
+}
