@@ -9,6 +9,7 @@
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteFollowingTick.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
@@ -46,6 +47,8 @@
 #include "sensors/TArpaDlg.h"
 #include "sensors/TargetTable.h"
 #include "userdata/AnchorGuard.h"
+#include "userdata/RouteFollowing.h"
+#include "userdata/RouteStart.h"
 #include "userdata/RouteTable.h"
 #include "userdata/SeabedTiles.h"
 #include "userdata/TReplayDlg.h"
@@ -158,14 +161,41 @@ void ServeRedrawRequests(TForm1& f)
 
 void StartRequestedRoute(TForm1& f)
 {
-    if (EditingActive || !pending::TakeRouteStartRequest())
+    if (EditingActive || !RouteStartRequest)
         return;
-    if (PickMode != 2) {
+    if (PickMode == 2) {
+        // The route was picked for deletion, not to be followed.
+        {
+            const std::lock_guard lock(ComOutStateLock);
+            RouteStartRequest = 0;
+        }
+        pending::RtDelExecute(f);
+        f.OverlayRedrawRequest = 1;
+        return;
+    }
+    const RouteStartResult start = StartRouteFollowing(
+        OwnShip.positionKnown ? std::optional(OwnShip.referencePosition) : std::nullopt);
+    if (start.started) {
         f.WpPanel->show();
         f.ToolDlg->move(f.ToolDlg->x(), f.WpPanel->y() - f.ToolDlg->height());
         ApplyPresentation(f, 0, 1, 2);
+        // The waypoint alarm of an earlier route ends; another alarm stays raised.
+        if (Alarm.newWaypoint) {
+            Alarm.newWaypoint = false;
+            if (!Alarm.routeDeviation && !Alarm.depthAlarmRaised && OwnShip.alarmKind == AlarmNone) {
+                OwnShip.alarmActive = false;
+                SetAlarmRelay(false);
+            }
+        }
+        if (!OwnShip.positionKnown) {
+            OwnShip.referencePosition = start.ownPosition;
+            OwnShip.courseOverGround = 0.0f;
+            OwnShip.speedOverGround = 0.0f;
+            f.MainPanel->show();
+            f.ckHide2->setChecked(false);
+            f.ckHide2Click(false);
+        }
     }
-    pending::StartRouteFollowing();
     f.OverlayRedrawRequest = 1;
 }
 
@@ -237,7 +267,7 @@ void StoreOwnShipPixels(TForm1& f)
 void RaiseDepthAlarm(TForm1& f)
 {
     OwnShip.alarmActive = true;
-    if (Alarm.depthAlarmRaised || pending::AlarmHold() != 0)
+    if (Alarm.depthAlarmRaised || AlarmHold != 0)
         return;
     Alarm.depthAlarmRaised = true;
     Alarm.acknowledged = false;
@@ -306,7 +336,7 @@ void AnchorWatch()
         return;
     if (distance > AnchorGuard.radius) {
         OwnShip.alarmActive = true;
-        if (OwnShip.alarmKind != AlarmNotClearable && pending::AlarmHold() == 0) {
+        if (OwnShip.alarmKind != AlarmNotClearable && AlarmHold == 0) {
             OwnShip.alarmKind = AlarmNotClearable;
             SetAlarmRelay(true);
             Alarm.acknowledged = false;
@@ -425,7 +455,7 @@ void ProcessFix(TForm1& f)
         SetAlarmRelay(false);
     }
     if (RouteId != 0 && RouteEditMode == RouteShown)
-        pending::UpdateRouteEtaPanel(f);
+        UpdateRouteEtaPanel(f);
     f.EventMarkBtn->setEnabled(OwnShip.speedOverGround > 1.0f);
     ExchangeWithThreeD(f);
 }
@@ -585,6 +615,7 @@ void DropRouteAlarms()
     SetAlarmRelay(false);
     Alarm.newWaypoint = false;
     Alarm.routeDeviation = false;
+    Alarm.routeDeviationSetActive = Alarm.routeDeviationSetAcknowledged = false;
 }
 
 void SetNoticeLook(QLabel* notice, const QColor& background, const QColor& text, int pointSize)

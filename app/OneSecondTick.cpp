@@ -10,6 +10,7 @@
 #include "app/GuardZones.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteFollowingTick.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
 #include "app/TcpClient.h"
@@ -611,7 +612,7 @@ void TForm1::Timer2Timer()
     ++SecondTick.tenSecondCounter;
     ++SecondTick.thirtySecondCounter;
     if (!OwnShip.fixAlive && RouteId != 0 && RouteEditMode == RouteShown)
-        pending::UpdateRouteEtaPanel(*this);
+        UpdateRouteEtaPanel(*this);
     EnableZoomButtons(*this);
     EnableQueryButton(*this);
     if (CutMode && FastTick.chartCursor != ProgramCursorBase + CursorCut)

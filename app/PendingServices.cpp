@@ -34,17 +34,12 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std:
 
 void rbFullClick(TForm1&) {}
 void RtOkExecute(TForm1&) {}
+void RtDelExecute(TForm1&) {}
 void LiOkExecute(TForm1&) {}
 void SyOkExecute(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
-
-void UpdateRouteEtaPanel(TForm1&) {}
-bool TakeRouteStartRequest() { return false; }
-void StartRouteFollowing() {}
-int32_t AlarmHold() { return 0; }
-
 
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}

@@ -67,6 +67,7 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float sh
 // Main window actions.
 void rbFullClick(TForm1& form);       // display categories
 void RtOkExecute(TForm1& form);       // route bar: store the route
+void RtDelExecute(TForm1& form);      // route bar: drop the route
 void LiOkExecute(TForm1& form);       // line bar: store the line, the bar closed
 void SyOkExecute(TForm1& form);       // symbol bar: the bar and its symbol choice closed
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
@@ -74,12 +75,6 @@ void SyncDataTab(TForm1& form);       // settings pages and data sets: the data 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
 void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
-
-// Route following.
-void UpdateRouteEtaPanel(TForm1& form);
-bool TakeRouteStartRequest();  // false: no route following, no request
-void StartRouteFollowing();
-int32_t AlarmHold();           // 0: no hold without route following
 
 // Logs.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs

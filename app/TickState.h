@@ -73,6 +73,9 @@ struct AlarmFlags {
     int32_t areaWarningClass = 0;  // object class of the area warning
     bool newWaypoint = false;      // waypoint arrival (route following)
     bool routeDeviation = false;   // track alarm (route following)
+    // What raising the track alarm set itself, undone when it clears.
+    bool routeDeviationSetActive = false;
+    bool routeDeviationSetAcknowledged = false;
     bool error = false;
 };
 

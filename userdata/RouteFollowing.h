@@ -22,6 +22,12 @@ extern uint8_t NearNextLeg;
 extern uint8_t PastAbeam;
 // The own ship is in the turn around the waypoint just passed.
 extern uint8_t Turning;
+// While turning the own ship left the lane: it steers the arrival bearing until the turn ends.
+extern uint8_t LaneExceeded;
+// The last waypoint has been reached.
+extern uint8_t RouteEnded;
+// Evaluations left before a waypoint arrival may raise the alarm; 5 at route start.
+extern int32_t AlarmHold;
 // Evaluations left in which an arrival counts even a whole leg early; 2 at route start.
 extern int32_t StartGrace;
 

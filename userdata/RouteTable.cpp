@@ -190,10 +190,12 @@ int32_t WaypointNumber(int32_t index)
     return OwnPositionInserted ? index : index + 1;
 }
 
-int32_t NextActiveWaypoint()
+int32_t NextActiveWaypoint() { return NextActiveWaypointFrom(CurrentWaypoint); }
+
+int32_t NextActiveWaypointFrom(int32_t from)
 {
     const int32_t count = RouteEntryCount();
-    for (int32_t i = std::max(CurrentWaypoint, int32_t{0}); i < count; ++i) {
+    for (int32_t i = std::max(from, int32_t{0}); i < count; ++i) {
         if (RouteTable[size_t(i)].stopMinutes > 0)
             return i;
     }

@@ -147,3 +147,5 @@ int32_t WaypointNumber(int32_t index);
 
 // The first waypoint from CurrentWaypoint on with a stop; the last waypoint when none has one.
 int32_t NextActiveWaypoint();
+// The same from waypoint `from` on.
+int32_t NextActiveWaypointFrom(int32_t from);

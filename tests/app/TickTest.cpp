@@ -24,7 +24,10 @@
 #include "sensors/TargetTable.h"
 #include "sensors/SensorSettings.h"
 #include "userdata/AnchorGuard.h"
+#include "userdata/RouteFollowing.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLegs.h"
+#include "userdata/RouteTable.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -154,6 +157,12 @@ protected:
     void TearDown() override
     {
         form.reset();
+        ClearRouteTable();
+        RouteId = 0;
+        RouteEditMode = 0;
+        CurrentWaypoint = 0;
+        OwnPositionInserted = 0;
+        RouteStartRequest = 0;
         CloseComPorts();
         for (int port = 0; port < SerialPortCount; ++port)
             platform::SetSerialDevicePath(port, "");
@@ -289,6 +298,77 @@ TEST_F(TickTest, BeyondTheAnchorGuardsRadiusTheAnchorAlarmIsRaisedAndInsideItEnd
     EXPECT_EQ(OwnShip.alarmKind, AlarmNone);
     EXPECT_FALSE(OwnShip.alarmActive);
     ClearAnchorGuard();
+}
+
+// A route whose first leg runs due north 0.5 nm east of the ship (the lane 0.1 nm either side),
+// started through the request as the route bar leaves it.
+void StartRouteBesideTheShip()
+{
+    auto ahead = [](const cmgbase::GeoPoint& from, double bearing, double miles) {
+        cmgbase::GeoPoint to;
+        cmgbase::DirPosComputation(from, &to, cmgbase::deg2rad(bearing), miles, 0);
+        return to;
+    };
+    const cmgbase::GeoPoint abeam = ahead(OwnShip.referencePosition, 90, 0.5);
+    const cmgbase::GeoPoint first = ahead(abeam, 180, 3);
+    const cmgbase::GeoPoint second = ahead(abeam, 0, 3);
+    for (const cmgbase::GeoPoint& point : {first, second, ahead(second, 90, 3)}) {
+        WP_typ entry;
+        entry.position = point;
+        ASSERT_TRUE(AppendRouteEntry(entry));
+    }
+    ComputeRouteLegs();
+    RouteId = 41;
+    RouteEditMode = RouteShown;
+    NextStopWaypoint = -1;
+    RouteStartRequest = 1;
+}
+
+TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAlarmAsItWas)
+{
+    const auto gps = gpsWithAlarmRelay();
+    ASSERT_TRUE(OwnShip.positionKnown);
+    SetupParameters.AlarmXte = 1;
+    SetupParameters.AlarmWp = 1;
+    SetupParameters.WaypointRadius = 10;
+    SetupParameters.DefaultLane = 10;
+    auto tick = [&] {
+        gps->send(0, Fix(1));
+        second();
+    };
+
+    // Alone: raised already acknowledged (shown, the relay open), then undone entirely.
+    StartRouteBesideTheShip();
+    tick();  // started; evaluated with each fix from the next on
+    tick();
+    EXPECT_EQ(RouteStartRequest, 0);
+    EXPECT_EQ(CurrentWaypoint, 1);
+    EXPECT_NEAR(CrossTrackError, 0.5, 0.01) << "left of the track: steer right";
+    EXPECT_TRUE(Alarm.routeDeviation);
+    EXPECT_TRUE(OwnShip.alarmActive);
+    EXPECT_TRUE(Alarm.acknowledged);
+    EXPECT_FALSE(AlarmRelayClosed());
+    EXPECT_FALSE(Alarm.newWaypoint) << "no waypoint alarm in the first evaluations";
+    SetupParameters.DefaultLane = 60;
+    tick();
+    EXPECT_FALSE(Alarm.routeDeviation);
+    EXPECT_FALSE(OwnShip.alarmActive);
+    EXPECT_FALSE(Alarm.acknowledged);
+
+    // Over another raised and acknowledged alarm: clearing the track alarm leaves it raised,
+    // acknowledged and its relay closed.
+    OwnShip.alarmActive = true;
+    Alarm.acknowledged = true;
+    SetAlarmRelay(true);
+    SetupParameters.DefaultLane = 10;
+    tick();
+    EXPECT_TRUE(Alarm.routeDeviation);
+    SetupParameters.DefaultLane = 60;
+    tick();
+    EXPECT_FALSE(Alarm.routeDeviation);
+    EXPECT_TRUE(OwnShip.alarmActive);
+    EXPECT_TRUE(Alarm.acknowledged);
+    EXPECT_TRUE(AlarmRelayClosed());
 }
 
 // Language files hold Windows-1252 bytes; 0xE9 is an e with an acute accent.

@@ -6,6 +6,7 @@
 #include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "userdata/RouteFollowing.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteLoad.h"
@@ -25,6 +26,11 @@ inline void ResetRouteState()
     RouteForward = 1;
     TurnMisfitSeen = 0;
     DistanceToGo = 0;
+    CrossTrackError = 0;
+    BearingToSteer = 0;
+    NearNextLeg = PastAbeam = Turning = LaneExceeded = RouteEnded = 0;
+    StartGrace = AlarmHold = 0;
+    NewWaypoint = RouteStartRequest = RouteStopRequest = 0;
     RouteHook = {};
     RouteLoadRequest = 0;
     SecondRoute = 0;
