@@ -2,6 +2,7 @@
 
 #include "app/ObjectLabelDrawing.h"
 #include "app/PendingServices.h"
+#include "app/RouteLegDrawing.h"
 #include "app/TForm1.h"
 #include "frame/SetupParameters.h"
 #include "userdata/ObjectLabel.h"
@@ -38,7 +39,7 @@ void PaintRouteWaypoints(TForm1& form, QPainter& canvas)
         if (greatCircle && pending::DrawGreatCircleLeg(form, canvas, leg, width))
             continue;
         const bool active = !turnsShown || leg + 1 == CurrentWaypoint;
-        pending::DrawRouteLeg(form, canvas, leg, active, false);
+        DrawRouteLeg(form, canvas, leg, active, false);
     }
     const IdRecord none;
     for (int32_t i = 0; i < count; ++i) {

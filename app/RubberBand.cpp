@@ -4,6 +4,7 @@
 #include "app/EditingState.h"
 #include "app/OverlayArea.h"
 #include "app/PendingServices.h"
+#include "app/RouteLegDrawing.h"
 #include "app/TForm1.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
@@ -78,7 +79,7 @@ void DrawLegs(TForm1& form, QPainter& canvas, const RouteLegRange& legs)
         if (RouteTable[size_t(leg)].legKind == GreatCircleLeg &&
             pending::DrawGreatCircleLeg(form, canvas, leg, GreatCircleWidth))
             continue;
-        pending::DrawRouteLeg(form, canvas, leg, true, RouteLegCheckRequest);
+        DrawRouteLeg(form, canvas, leg, true, RouteLegCheckRequest);
     }
 }
 
