@@ -12,7 +12,6 @@ void UpdateLightFlashes(TForm1&) {}
 
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
-bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}

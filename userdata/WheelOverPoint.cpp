@@ -14,3 +14,5 @@ void LeaveWheelOverPoint(bool flag, const cmgbase::GeoPoint& point)
     if (flag)
         WheelOverPoint = point;
 }
+
+cmgbase::GeoPoint NearestGreatCirclePoint{};

@@ -12,3 +12,6 @@ extern cmgbase::GeoPoint WheelOverPoint;
 
 // Sets the flag and, with it set, the point; a cleared flag keeps the last point.
 void LeaveWheelOverPoint(bool flag, const cmgbase::GeoPoint& point);
+
+// The point of the last great-circle leg drawn that lies nearest to the own ship (main thread).
+extern cmgbase::GeoPoint NearestGreatCirclePoint;

@@ -1,16 +1,21 @@
 // Legs of the route table drawn over the bay's chart: the leg and its turn in the route colour,
-// nothing for ends that share a pixel, and the wheel-over point left for route following.
+// nothing for ends that share a pixel, the wheel-over point left for route following, and legs
+// sailed as great circles.
 
 #include "BayWindowTest.h"
 
+#include "app/GreatCircleLegDrawing.h"
 #include "app/RouteLegDrawing.h"
 #include "chart/OverlayColours.h"
+#include "frame/RhumbLine.h"
 #include "frame/SetupParameters.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/WheelOverPoint.h"
 
 #include <QImage>
 #include <QPainter>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -121,4 +126,49 @@ TEST_F(RouteLegDrawingTest, TheWheelOverPointGoesToRouteFollowingWithTheFlagByTh
     const int32_t last = RouteTable[2].position.x;
     EXPECT_GT(WheelOverPoint.x, corner);
     EXPECT_LT(WheelOverPoint.x, last);
+}
+
+TEST_F(RouteLegDrawingTest, GreatCircleLegsAreCutIntoEqualStepsOfAtMost300Miles)
+{
+    struct Case {
+        double distance;
+        double step;  // 0: none
+    };
+    const Case cases[] = {{600, 200}, {299, 299}, {301, 150.5}, {0, 0}, {0.0001, 0}};
+    for (const Case& c : cases) {
+        const std::optional<double> step = GreatCircleStep(c.distance);
+        EXPECT_EQ(step.has_value(), c.step > 0) << c.distance;
+        if (step) {
+            EXPECT_DOUBLE_EQ(*step, c.step) << c.distance;
+        }
+    }
+}
+
+TEST_F(RouteLegDrawingTest, AGreatCircleLegIsDrawnWithThreePointsOrMore)
+{
+    LoadRoute();
+    // Under 300 miles a leg is one step, two points: the caller draws it as a rhumb line.
+    {
+        QPainter canvas(&image);
+        EXPECT_FALSE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+    }
+    EXPECT_EQ(RoutePixels(), 0);
+
+    // Out of the bay across the Atlantic, the ship at the start.
+    RouteTable[1].position = AtSea;
+    PlaceShip(InTheBay);
+    NearestGreatCirclePoint = AtSea;
+    {
+        QPainter canvas(&image);
+        EXPECT_TRUE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+    }
+    EXPECT_GT(RoutePixels(), 20);
+    double miles = 0;
+    double bearing = 0;
+    RhumbLineInverse(miles, bearing, NearestGreatCirclePoint, RouteTable[0].position);
+    EXPECT_LT(miles, 1.0);
+
+    RouteTable[1].position = RouteTable[0].position;
+    QPainter canvas(&image);
+    EXPECT_FALSE(DrawGreatCircleLeg(*form, canvas, 0, 2));
 }
