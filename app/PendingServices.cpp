@@ -12,8 +12,6 @@ void UpdateLightFlashes(TForm1&) {}
 
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
-void DrawRouteLeg(TForm1&, QPainter&, int32_t, bool, bool) {}
-bool DrawGreatCircleLeg(TForm1&, QPainter&, int32_t, int32_t) { return false; }
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}

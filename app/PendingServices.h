@@ -28,11 +28,6 @@ void UpdateLightFlashes(TForm1& form);                // chart overlays: light c
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
 void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);
 
-// Route legs and turns: one leg with its lane (and area check); a great-circle leg, false when
-// it was not drawn.
-void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check);
-bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t width);
-
 // The chart update window: whether it is shown, and its move of the chart to an update frame
 // taken up (the scale buttons and the chart level follow the frame).
 bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent

@@ -1,7 +1,8 @@
 #include "app/RouteWaypoints.h"
 
 #include "app/ObjectLabelDrawing.h"
-#include "app/PendingServices.h"
+#include "app/GreatCircleLegDrawing.h"
+#include "app/RouteLegDrawing.h"
 #include "app/TForm1.h"
 #include "frame/SetupParameters.h"
 #include "userdata/ObjectLabel.h"
@@ -35,10 +36,10 @@ void PaintRouteWaypoints(TForm1& form, QPainter& canvas)
     const int32_t width = SetupParameters.ThickRoute ? 2 : 1;
     for (int32_t leg = 0; leg + 1 < count; ++leg) {
         const bool greatCircle = turnsShown && RouteTable[size_t(leg)].legKind == GreatCircleLeg;
-        if (greatCircle && pending::DrawGreatCircleLeg(form, canvas, leg, width))
+        if (greatCircle && DrawGreatCircleLeg(form, canvas, leg, width))
             continue;
         const bool active = !turnsShown || leg + 1 == CurrentWaypoint;
-        pending::DrawRouteLeg(form, canvas, leg, active, false);
+        DrawRouteLeg(form, canvas, leg, active, false);
     }
     const IdRecord none;
     for (int32_t i = 0; i < count; ++i) {

@@ -3,7 +3,8 @@
 #include "app/ChartCursor.h"
 #include "app/EditingState.h"
 #include "app/OverlayArea.h"
-#include "app/PendingServices.h"
+#include "app/GreatCircleLegDrawing.h"
+#include "app/RouteLegDrawing.h"
 #include "app/TForm1.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
@@ -76,9 +77,9 @@ void DrawLegs(TForm1& form, QPainter& canvas, const RouteLegRange& legs)
 {
     for (int32_t leg = legs.first; leg <= legs.last; ++leg) {
         if (RouteTable[size_t(leg)].legKind == GreatCircleLeg &&
-            pending::DrawGreatCircleLeg(form, canvas, leg, GreatCircleWidth))
+            DrawGreatCircleLeg(form, canvas, leg, GreatCircleWidth))
             continue;
-        pending::DrawRouteLeg(form, canvas, leg, true, RouteLegCheckRequest);
+        DrawRouteLeg(form, canvas, leg, true, RouteLegCheckRequest);
     }
 }
 
@@ -91,7 +92,7 @@ void DrawRouteDrawing(TForm1& form, QPainter& canvas)
     AddPaintedLine(EntryPixel(placed - 1), CursorPixel, 2);
     const int32_t last = placed - 1;
     const bool greatCircle = RouteTable[size_t(last)].legKind == GreatCircleLeg &&
-                             pending::DrawGreatCircleLeg(form, canvas, last, GreatCircleWidth);
+                             DrawGreatCircleLeg(form, canvas, last, GreatCircleWidth);
     if (!greatCircle) {
         ComputeWaypointTurn(placed);
         if (placed > 1)

@@ -3,6 +3,7 @@
 #include "app/AisWiring.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/RouteLegDrawing.h"
 #include "app/TargetDialogWiring.h"
 #include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -89,5 +91,12 @@ void WireRouteHooks()
     RouteHook.requestRedraw = [] {
         if (Form1)
             Form1->chartRedrawRequest = true;
+    };
+    // A leg changed in the route grid goes onto the chart with the static overlay at once.
+    RouteHook.drawRouteLeg = [](int32_t leg) {
+        if (!Form1 || Form1->ChartBackBitmap.isNull())
+            return;
+        QPainter canvas(&Form1->ChartBackBitmap);
+        DrawRouteLeg(*Form1, canvas, leg, true, false);
     };
 }
