@@ -53,6 +53,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectDisplayModes();
     ConnectViewButtons();
     ConnectPanelLayout();
+    ConnectLoranDeccaRows();
     ConnectClientSocket(*this);
 
     Timer1->setInterval(100);
