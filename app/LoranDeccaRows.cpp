@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include <algorithm>
+
 namespace {
 
 // LoranPanel heights: two rows of readings, four, five with the V row, and the three Decca rows.
@@ -72,12 +74,14 @@ void ColourLoranReadouts(TForm1& f)
         value->setPalette(QPalette());
 }
 
-// The chain panel beside the LORAN panel, with the correction row for Decca, and the pointer on
-// its OK button.
+// The chain panel beside the LORAN panel, wide enough for the longest chain name, with the
+// correction row for Decca, and the pointer on its OK button.
 void ShowChainPanel(TForm1& f, bool corrections)
 {
     SetVisible({f.csRedCorr, f.csGreenCorr, f.csPurpleCorr}, corrections);
-    SetHeight(f.ChainPanel, corrections ? CorrectionRowHeight : ChainListHeight);
+    f.cmbLoran->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    const int width = std::max(f.ChainPanel->width(), f.ChainPanel->sizeHint().width());
+    f.ChainPanel->resize(width, corrections ? CorrectionRowHeight : ChainListHeight);
     f.ChainPanel->move(f.LoranPanel->x() - f.ChainPanel->width(), f.LoranPanel->y());
     f.ChainPanel->show();
     f.ChainPanel->raise();

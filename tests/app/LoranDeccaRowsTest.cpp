@@ -170,6 +170,7 @@ TEST_F(LoranDeccaRowsTest, AfterTheStartTheChainPanelOffersTheLoranChains)
     EXPECT_EQ(Loran->SelectedChainIndex(), 11);
     EXPECT_FALSE(form->ChainPanel->isHidden());
     EXPECT_EQ(form->ChainPanel->height(), 29);
+    EXPECT_GE(form->ChainPanel->width(), form->ChainPanel->sizeHint().width());  // whole names
     EXPECT_TRUE(form->csRedCorr->isHidden());
     const QPoint onOk(form->ChainPanel->x() + form->btnChainOk->x() + 10, form->ChainPanel->y() + 12);
     EXPECT_EQ(QCursor::pos(), form->mapToGlobal(onOk));
