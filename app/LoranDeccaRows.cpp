@@ -19,6 +19,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -90,6 +91,24 @@ void ShowChainPanel(TForm1& f, bool corrections)
     QCursor::setPos(f.mapToGlobal(onOk));
 }
 
+// The chain list of a converter: its chain names in table order, the stored chain shown (none
+// for an index outside the list), in the chain panel.
+void OfferChains(TForm1& f, const QStringList& names, int32_t stored, bool corrections)
+{
+    f.cmbLoran->clear();
+    f.cmbLoran->addItems(names);
+    f.cmbLoran->setCurrentIndex(stored >= 0 && stored < names.size() ? stored : -1);
+    ShowChainPanel(f, corrections);
+}
+
+// The labels of the W to Z rows.
+void SetRowLabels(TForm1& f, const std::array<const char*, 4>& labels)
+{
+    QLabel* rows[] = {f.txLn2, f.txLn3, f.txLn4, f.txLn5};
+    for (size_t i = 0; i < labels.size(); ++i)
+        rows[i]->setText(QString::fromLatin1(labels[i]));
+}
+
 bool IsLoranChain(int32_t index)
 {
     return index >= 0 && index < LoranConverter::ChainCount;
@@ -133,17 +152,13 @@ void TForm1::ckLoranPosClick()
         SetupParameters.DeccaPosition = 0;
         const int32_t chain = SetupParameters.LoranChain;
         ShowLoranRows(*this, chain);
-        txLn2->setText(QStringLiteral("W:"));
-        txLn3->setText(QStringLiteral("X:"));
-        txLn4->setText(QStringLiteral("Y:"));
-        txLn5->setText(QStringLiteral("Z:"));
+        SetRowLabels(*this, {"W:", "X:", "Y:", "Z:"});
         if (StartupDone && Loran) {
-            cmbLoran->clear();
+            QStringList names;
             for (int i = 0; i < LoranConverter::ChainCount; ++i)
-                cmbLoran->addItem(platform::FromCp1252(Loran->Chain(i)->chainName));
+                names.append(platform::FromCp1252(Loran->Chain(i)->chainName));
             Loran->SelectChain(chain);
-            cmbLoran->setCurrentIndex(IsLoranChain(chain) ? chain : -1);
-            ShowChainPanel(*this, false);
+            OfferChains(*this, names, chain, false);
         }
         ColourLoranReadouts(*this);
     }
@@ -158,19 +173,15 @@ void TForm1::ckDeccaPosClick()
         ckLoranPos->setChecked(false);
         SetupParameters.LoranPosition = 0;
         ShowDeccaRows(*this);
-        txLn2->setText(QStringLiteral("R:"));
-        txLn3->setText(QStringLiteral("G:"));
-        txLn4->setText(QStringLiteral("P:"));
-        txLn5->clear();
+        SetRowLabels(*this, {"R:", "G:", "P:", ""});
         txLnVal5->clear();
         if (StartupDone && Decca) {
-            cmbLoran->clear();
+            QStringList names;
             for (int i = 0; i < DeccaConverter::ChainCount; ++i)
-                cmbLoran->addItem(platform::FromCp1252(Decca->Chain(i)->name));
+                names.append(platform::FromCp1252(Decca->Chain(i)->name));
             const int32_t chain = SetupParameters.DeccaChain;
             SelectStoredDeccaChain(chain);
-            cmbLoran->setCurrentIndex(IsDeccaChain(chain) ? chain : -1);
-            ShowChainPanel(*this, true);
+            OfferChains(*this, names, chain, true);
         }
         ColourDeccaReadouts(*this);
     }

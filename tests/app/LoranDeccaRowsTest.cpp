@@ -2,19 +2,17 @@
 // real main window: the exclusive boxes with their labels, rows, heights and colours, the chain
 // list after the start-up with the converters' chains, the chain choice and the corrections at
 // OK, and the stored box at start-up without the chain panel.
-#include "SetupTestSupport.h"
+#include "UnstartedWindowTest.h"
 
 #include "app/LoranDeccaRows.h"
 #include "app/NavigationAidReadout.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
-#include "chart/MapManager.h"
 #include "chart/OverlayColours.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
-#include "userdata/UserDatabase.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,27 +26,12 @@ namespace {
 
 using cmgbase::deg2nrm;
 
-const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
-
-class LoranDeccaRowsTest : public SetupTest {
+class LoranDeccaRowsTest : public UnstartedWindowTest {
 protected:
-    void SetUp() override
-    {
-        SetupTest::SetUp();
-        StartupInit();
-        form = new TForm1;
-        Form1 = form;
-    }
     void TearDown() override
     {
         StartupDone = false;
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete ChartEngine;
-        ChartEngine = nullptr;
-        Form1 = nullptr;
-        delete form;  // deletes the converters too
-        SetupTest::TearDown();
+        UnstartedWindowTest::TearDown();  // the window deletes the converters
     }
 
     // The state after the start-up: the converters made, the start-up done.
@@ -81,8 +64,6 @@ protected:
     }
 
     static QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
-
-    TForm1* form = nullptr;
 };
 
 TEST_F(LoranDeccaRowsTest, TheBoxesAreExclusiveAndDressThePanel)
@@ -241,8 +222,7 @@ TEST_F(LoranDeccaRowsTest, ADeccaIndexOutsideTheTableIsRefused)
 
 TEST_F(LoranDeccaRowsTest, AtStartUpTheStoredBoxShowsThePanelButNotTheChainList)
 {
-    for (const char* name : {"symbols.bmp", "IdPic.bmp"})
-        std::filesystem::copy_file(ShippedData / name, folder / name);
+    shipPictures();
     SetupImage()
         .at<uint8_t>(18518, 1)     // Decca position
         .at<int32_t>(18520, 4)     // Decca chain: Lofoten 3E

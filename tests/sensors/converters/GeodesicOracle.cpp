@@ -21,15 +21,21 @@ double WrapLongitude(double longitude)
     return std::remainder(longitude, 360.0);
 }
 
+// The azimuths of the geodesic from `from` to `to` where it leaves and where it arrives.
+void Azimuths(const LatLon& from, const LatLon& to, double& leaving, double& arriving)
+{
+    double metres = 0;
+    Wgs84().Inverse(from.latitude, from.longitude, to.latitude, to.longitude, metres, leaving,
+                    arriving);
+}
+
 // The arriving azimuth at `to` of the geodesic from `from`: the direction in which the distance
 // from `from` grows fastest there.
 double AwayAzimuth(const LatLon& from, const LatLon& to)
 {
-    double metres = 0;
     double leaving = 0;
     double arriving = 0;
-    Wgs84().Inverse(from.latitude, from.longitude, to.latitude, to.longitude, metres, leaving,
-                    arriving);
+    Azimuths(from, to, leaving, arriving);
     return arriving;
 }
 
@@ -64,11 +70,9 @@ LatLon GeodesicDirect(const LatLon& from, double azimuth, double metres)
 
 double GeodesicAzimuth(const LatLon& from, const LatLon& to)
 {
-    double metres = 0;
     double leaving = 0;
     double arriving = 0;
-    Wgs84().Inverse(from.latitude, from.longitude, to.latitude, to.longitude, metres, leaving,
-                    arriving);
+    Azimuths(from, to, leaving, arriving);
     return leaving;
 }
 
