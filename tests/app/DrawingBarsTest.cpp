@@ -369,6 +369,60 @@ TEST_F(DrawingBarsTest, TheRouteBarOpensOverTheOtherBarsAndClosesWithTheRouteRel
     EXPECT_EQ(RouteStopRequest, 1);
 }
 
+// Edit takes the inserted own position out and reloads the stored route; a route received from
+// another navigator is in the table only and stays as it is.
+TEST_F(DrawingBarsTest, EditReloadsAStoredRouteAndKeepsAReceivedOne)
+{
+    StoreObject(StoredObject(ObjectType::ROUTE, 91, 2), pointsAt(91, {{100, 100}, {200, 150}, {300, 100}}));
+    showRoute(91);
+    ASSERT_TRUE(InsertOwnPosition(geoAt(50, 50)));
+    RtEditExecute(*form);
+    EXPECT_EQ(OwnPositionInserted, 0);
+    EXPECT_EQ(RouteEditMode, RouteEditing);
+    ASSERT_EQ(RouteEntryCount(), 3);
+    EXPECT_EQ(DrawnPointCount, 3);
+    const uint16_t first = RouteTable[0].sequence;
+    EXPECT_EQ(first, 1);
+
+    resetObjectState();
+    const std::vector<cmgbase::GeoPoint> received{geoAt(100, 300), geoAt(200, 300)};
+    TakeReceivedRoute(received);
+    ASSERT_EQ(RouteId, RouteNotStored);
+    RouteEditMode = RouteShown;
+    RtEditExecute(*form);
+    EXPECT_EQ(RouteEntryCount(), 2);
+    EXPECT_EQ(DrawnPointCount, 2);
+    form->RouteBar->show();
+    RtOkExecute(*form);
+    EXPECT_EQ(RouteId, RouteNotStored);
+    EXPECT_EQ(RouteEditMode, RouteShown);
+    EXPECT_EQ(RouteEntryCount(), 2);
+}
+
+// The tool bar's symbol and track buttons give up a pick under way and put the chart object
+// inspector away; the data page's Delete choice goes back to Copy OUT.
+TEST_F(DrawingBarsTest, TheSymbolAndTrackButtonsGiveUpAPickUnderWay)
+{
+    form->QueryBtn->setCheckable(true);
+    form->QueryBtn->setChecked(true);
+    SetupParameters.DataChoice = 2;
+    ObjectPickKind = 2;
+    EditingActive = true;
+    SymbolExecute(*form);
+    EXPECT_EQ(ObjectPickKind, 0);
+    EXPECT_FALSE(EditingActive);
+    EXPECT_FALSE(form->QueryBtn->isChecked());
+    const int32_t choice = SetupParameters.DataChoice;
+    EXPECT_EQ(choice, 1);
+    EXPECT_TRUE(form->SymbolBtn->isChecked());
+
+    PickMode = 1;
+    CutMode = true;
+    TrackExecute(*form);
+    EXPECT_EQ(PickMode, 0);
+    EXPECT_FALSE(CutMode);
+}
+
 // The symbol buttons hold images of the strip; the symbol is the image's code.
 TEST_F(DrawingBarsTest, APaletteImageGivesItsButtonTheImageAndTheSymbolItsCode)
 {
