@@ -423,6 +423,26 @@ TEST_F(DrawingBarsTest, TheSymbolAndTrackButtonsGiveUpAPickUnderWay)
     EXPECT_FALSE(CutMode);
 }
 
+// An idle route bar closes by itself when the one-second tick's count-down runs out; while a
+// tool is at work the count-down starts again.
+TEST_F(DrawingBarsTest, AnIdleRouteBarClosesWhenItsCountDownRunsOut)
+{
+    RouteExecute(*form);
+    ASSERT_TRUE(shown(form->RouteBar));
+    RtDrawExecute(*form);
+    SecondTick.routeAutoStoreCountdown = 1;
+    form->Timer2Timer();
+    EXPECT_EQ(SecondTick.routeAutoStoreCountdown, 60);
+    EXPECT_TRUE(shown(form->RouteBar));
+
+    EditingActive = false;
+    RouteEditMode = 0;
+    SecondTick.routeAutoStoreCountdown = 1;
+    form->Timer2Timer();
+    EXPECT_FALSE(shown(form->RouteBar));
+    EXPECT_FALSE(form->RouteBtn->isChecked());
+}
+
 // The symbol buttons hold images of the strip; the symbol is the image's code.
 TEST_F(DrawingBarsTest, APaletteImageGivesItsButtonTheImageAndTheSymbolItsCode)
 {
