@@ -110,8 +110,14 @@ RouteEvaluationResult EvaluateRouteFollowing(const RouteEvaluationInput& input)
         if (e.turning) {
             cmgbase::DirPosComputation(input.ownPosition, &lookAhead,
                                        cmgbase::deg2rad(input.displayCourse), radius, 0);
-            toTarget = RhumbTo(lookAhead, TurnEnd(RouteTable[size_t(c) - 1]));
-            abeamBearing = toTarget.bearing;
+            if (input.wheelOver) {
+                // A gentle curve: the turn lasts until the next turn's wheel-over point is abeam.
+                toTarget = RhumbTo(lookAhead, ApproachEnd(entry));
+                abeamBearing = RhumbTo(lookAhead, input.wheelOverPoint).bearing;
+            } else {
+                toTarget = RhumbTo(lookAhead, TurnEnd(RouteTable[size_t(c) - 1]));
+                abeamBearing = toTarget.bearing;
+            }
             e.distanceToGo = float(toTarget.distance);
         } else {
             lookAhead = input.ownPosition;
