@@ -1,5 +1,6 @@
 #include "app/RouteFollowingTick.h"
 
+#include "app/RouteEtaPanel.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "frame/PortSettings.h"
@@ -74,6 +75,7 @@ void UpdateRouteEtaPanel(TForm1& f)
         f.OverlayRedrawRequest = 1;
         return;
     }
+    ShowRouteEtaPanel(f);
     if (result.crossTrackAlarm)
         RaiseCrossTrackAlarm();
     else
