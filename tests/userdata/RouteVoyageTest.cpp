@@ -187,3 +187,19 @@ TEST_F(RouteTest, CrossTrackErrorOnTheArcOfA90DegreeTurn)
         }
     }
 }
+
+TEST_F(RouteTest, WithoutAnArcTheTurnIsSteeredAndMeasuredOnTheNewLeg)
+{
+    // A stop at W has no arc: switched 0.1 nm short of W (the arrival radius), the ship is still
+    // turning 0.05 nm short of it. It lies 0.05 nm to starboard of leg 1's line through W and
+    // steers leg 1's way to the last waypoint, not round W.
+    FollowTurn(Turn90, 30);
+    ASSERT_TRUE(SwitchSample(10).has_value());
+    const cmgbase::GeoPoint own = Ahead(W, Incoming + 180, 0.05);
+    ASSERT_TRUE(EvaluateRouteFollowing(Sailing(own, Incoming, 10)).evaluated);
+    ASSERT_EQ(Turning, 1);
+    EXPECT_NEAR(CrossTrackError, -0.05, 0.002);
+    double distance = 0, bearing = 0;
+    RhumbLineInverse(distance, bearing, At(Turn90.latitude, Turn90.longitude), own);
+    EXPECT_NEAR(BearingToSteer, bearing, 0.01);
+}
