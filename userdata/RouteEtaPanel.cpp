@@ -1,6 +1,7 @@
 #include "userdata/RouteEtaPanel.h"
 
 #include "frame/DurationText.h"
+#include "frame/PrintedText.h"
 #include "userdata/RouteEta.h"
 #include "userdata/RouteFollowing.h"
 #include "userdata/RouteLegs.h"
@@ -8,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -16,22 +16,14 @@ namespace {
 constexpr const char* Degree = "\u00B0";
 constexpr size_t NameShown = 18;
 
-template <class... Values>
-std::string Format(const char* format, Values... values)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
-
 std::string Distance(double miles)
 {
-    return Format(miles > 100 ? "%0.f" : miles > 10 ? "%0.1f" : "%0.2f", miles);
+    return Printed(miles > 100 ? "%0.f" : miles > 10 ? "%0.1f" : "%0.2f", miles);
 }
 
 std::string Bearing(double degrees)
 {
-    return Format("%05.1f ", degrees) + Degree;
+    return Printed("%05.1f ", degrees) + Degree;
 }
 
 // Degrees brought into -180 to 180.
@@ -51,7 +43,7 @@ std::string StopTitle(int32_t stop, int32_t count, bool currentSpeed)
     const std::string name = RouteTable[size_t(stop)].name();
     if (!name.empty())
         return name.substr(0, NameShown) + speed;
-    std::string title = Format("To wp %d ", WaypointNumber(stop));
+    std::string title = Printed("To wp %d ", WaypointNumber(stop));
     if (stop == count - 1)
         return title + "(end) " + speed;
     return title + (currentSpeed ? " Current spd." : " Planned spd.");
@@ -68,7 +60,7 @@ std::string TypedEta(const RouteEtaPanelState& state, double miles)
     std::tm calendar{};
     if (!gmtime_r(&zoneTime, &calendar))
         return NoTimeText;
-    return Format("%02d:%02d   %.1f Kt", calendar.tm_hour, calendar.tm_min, miles / hoursLeft);
+    return Printed("%02d:%02d   %.1f Kt", calendar.tm_hour, calendar.tm_min, miles / hoursLeft);
 }
 
 }  // namespace
@@ -102,14 +94,14 @@ RouteEtaPanelTexts ComposeRouteEtaPanel(const RouteEtaPanelState& state)
         texts.txTTG = FormatDuration(DistanceToGo, state.speedOverGround);
     }
 
-    texts.boxCTS = Turning ? Format("Turn WP: %d ", WaypointNumber(current - 1))
-                           : Format("Next WOP: %d ", WaypointNumber(current));
+    texts.boxCTS = Turning ? Printed("Turn WP: %d ", WaypointNumber(current - 1))
+                           : Printed("Next WOP: %d ", WaypointNumber(current));
     texts.txCTS = Bearing(BearingToSteer);
     texts.txCTS2 = current == count - 1 ? "(end)" : Bearing(RouteTable[size_t(current)].legBearing);
     texts.txDTGwp = Distance(DistanceToGo);
     const double offTrack = std::fabs(CrossTrackError);
-    texts.txXTE = Format(offTrack < 10 ? "%.2f" : "%.1f", offTrack);
+    texts.txXTE = Printed(offTrack < 10 ? "%.2f" : "%.1f", offTrack);
     texts.deviation = Signed(double(state.courseOverGround) - double(BearingToSteer));
-    texts.txDev = Format(std::fabs(texts.deviation) < 10 ? "%.1f " : "%.f ", texts.deviation) + Degree;
+    texts.txDev = Printed(std::fabs(texts.deviation) < 10 ? "%.1f " : "%.f ", texts.deviation) + Degree;
     return texts;
 }

@@ -120,8 +120,9 @@ TEST_F(RouteTest, EtaPanelTexts)
         ResetRouteState();
         LayRoute();
         const Following& r = c.route;
-        if (r.inserted)
+        if (r.inserted) {
             ASSERT_TRUE(InsertOwnPosition(At(53.9, 10.0)));  // its leg is not sailed
+        }
         RouteTable[size_t(r.stop)].setName(r.stopName);
         RouteTable[size_t(r.stop)].stopMinutes = r.stopMinutes;
         CurrentWaypoint = r.current;
