@@ -29,6 +29,7 @@
 #include <cerrno>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <mutex>
@@ -111,7 +112,7 @@ void LayRoute()
     RouteStartRequest = 1;
 }
 
-// The last RMB and APB in `text`.
+// The last RMB and the APB sent after it in `text` (each empty until both have come).
 struct Guidance {
     std::vector<std::string> rmb;
     std::vector<std::string> apb;
@@ -123,12 +124,33 @@ Guidance LastGuidance(const std::string& text)
     for (std::string line; std::getline(in, line);) {
         const size_t star = line.find('*');
         const std::string body = line.substr(0, star);
-        if (body.rfind("$GPRMB,", 0) == 0)
+        if (body.rfind("$GPRMB,", 0) == 0) {
             guidance.rmb = Fields(body);
-        else if (body.rfind("$GPAPB,", 0) == 0)
+            guidance.apb.clear();
+        } else if (body.rfind("$GPAPB,", 0) == 0 && !guidance.rmb.empty()) {
             guidance.apb = Fields(body);
+        }
     }
+    if (guidance.apb.empty())
+        guidance.rmb.clear();
     return guidance;
+}
+
+// Reads `terminal` until an RMB and APB pair carries this evaluation's distance and bearing
+// (a cycle that ran before the evaluation carries the last one); the text read.
+std::string ReadGuidanceOf(const PseudoTerminal& terminal, float distanceToGo, float bearingToSteer)
+{
+    char range[32], bearing[32];
+    std::snprintf(range, sizeof range, "%.2f", double(distanceToGo));
+    std::snprintf(bearing, sizeof bearing, "%.1f", double(bearingToSteer));
+    std::string text;
+    for (int pieces = 0; pieces < 20; ++pieces) {
+        text += ReadLines(terminal, 1, 2s);
+        const Guidance guidance = LastGuidance(text);
+        if (guidance.rmb.size() > 10 && guidance.rmb[9] == range && guidance.rmb[10] == bearing)
+            break;
+    }
+    return text;
 }
 
 double BearingApart(double a, double b)
@@ -186,12 +208,10 @@ TEST_F(RouteVoyageOutputTest, RmbAndApbFollowTheRecordedVoyage)
             LayRoute();
             continue;
         }
-        // The tick wakes the output thread before it evaluates the fix. A second signal makes a
-        // cycle run after the evaluation: the one cycle when the thread took both signals at
-        // once, else a second one after the thread's 10 ms pause. The last pair counts.
+        // The tick wakes the output thread before it evaluates the fix; a second signal makes a
+        // cycle run after the evaluation, whose pair is awaited.
         SignalComOutThread();
-        std::string text = ReadLines(gps, 2);
-        text += ReadFor(gps, 15ms);
+        const std::string text = ReadGuidanceOf(gps, DistanceToGo, BearingToSteer);
         const Guidance out = LastGuidance(text);
         if (second == 900) {  // off the second leg: the form as an independent parser reads it
             for (const Pynmea2Sentence& parsed : ParseWithPynmea2(text))
