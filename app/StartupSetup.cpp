@@ -12,6 +12,7 @@
 #include "app/ImageList3.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
+#include "app/RouteDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
@@ -328,6 +329,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireRouteDialog();
     WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();

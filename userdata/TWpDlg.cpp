@@ -585,6 +585,14 @@ bool TWpDlg::GridSelectCell(int32_t row, int32_t column)
     return true;
 }
 
+void TWpDlg::KeepChangesChoice(bool temporaryOnly)
+{
+    if (temporaryOnly)
+        rbTemporary->setChecked(true);
+    rbSave->setEnabled(!temporaryOnly);
+    rbTemporary->setEnabled(RouteEditMode == RouteShown);
+}
+
 void TWpDlg::GridDrawCell(QPainter& painter, const QRect& rect, int32_t row, int32_t column)
 {
     const int32_t count = RouteEntryCount();

@@ -99,6 +99,11 @@ public:
     // False when the cell cannot be chosen.
     bool GridSelectCell(int32_t row, int32_t column);
 
+    // The one-second tick's care of rgTemp: with `temporaryOnly` (an object loaded for editing,
+    // or a followed route chosen in the grid) "Temporary" is chosen and "Save" disabled, else
+    // "Save" is enabled; "Temporary" is open only while a route is shown or followed.
+    void KeepChangesChoice(bool temporaryOnly);
+
     QTableWidget* Grid;
     QPushButton* btnHide;
     QGroupBox* gbCalculator;
