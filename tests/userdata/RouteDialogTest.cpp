@@ -390,3 +390,30 @@ TEST_F(RouteDialogTest, IconsAndCellColours)
     EXPECT_TRUE(colours(4, ColSpeed).count(QColor(Qt::gray).rgb())) << "the route default in grey";
     EXPECT_TRUE(colours(2, ColLegKind).count(qRgb(0, 0, 0))) << "a depth danger: black ground";
 }
+
+// The one-second tick's care of the Save / Temporary choice, and the route bar's button.
+TEST_F(RouteDialogTest, ChangesChoiceFollowsTheRouteWorkAndTheButtonToggles)
+{
+    openRoute(Kattegat);
+    dialog->KeepChangesChoice(false);
+    EXPECT_TRUE(dialog->rbSave->isEnabled());
+    EXPECT_FALSE(dialog->rbTemporary->isEnabled()) << "editing: only Save";
+    EXPECT_EQ(SetupParameters.RouteChangesTemporary, 0);
+
+    RouteEditMode = RouteShown;
+    dialog->KeepChangesChoice(true);
+    EXPECT_TRUE(dialog->rbTemporary->isChecked());
+    EXPECT_TRUE(dialog->rbTemporary->isEnabled());
+    EXPECT_FALSE(dialog->rbSave->isEnabled());
+    EXPECT_EQ(SetupParameters.RouteChangesTemporary, 1) << "choosing the item runs its handler";
+
+    WpDlg = dialog.get();
+    bool released = false;
+    RouteDialogHook.releaseCalculatorButton = [&released] { released = true; };
+    ToggleRouteDialog();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(released);
+    ToggleRouteDialog();
+    EXPECT_TRUE(dialog->isVisible());
+    WpDlg = nullptr;
+}
