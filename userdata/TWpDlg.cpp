@@ -328,48 +328,45 @@ void TWpDlg::calculatorRanges()
         udTo->setRange(2, std::max(2, count));
     }
     SetupParameters.CalcTo = static_cast<int16_t>(std::min<int32_t>(SetupParameters.CalcTo, count));
-    setUpDown(udFrom, SetupParameters.CalcFrom);
-    setUpDown(udTo, SetupParameters.CalcTo);
-    SetupParameters.CalcFrom = static_cast<int16_t>(udFrom->value());
-    SetupParameters.CalcTo = static_cast<int16_t>(udTo->value());
-    edFrom->setText(QString::number(udFrom->value()));
-    edTo->setText(QString::number(udTo->value()));
+    showFrom(SetupParameters.CalcFrom);
+    showTo(SetupParameters.CalcTo);
+}
+
+void TWpDlg::showFrom(int32_t from)
+{
+    const int32_t value = std::clamp(from, udFrom->minimum(), udFrom->maximum());
+    setUpDown(udFrom, value);
+    SetupParameters.CalcFrom = static_cast<int16_t>(value);
+    edFrom->setText(QString::number(value));
+}
+
+void TWpDlg::showTo(int32_t to)
+{
+    const int32_t value = std::clamp(to, udTo->minimum(), udTo->maximum());
+    setUpDown(udTo, value);
+    SetupParameters.CalcTo = static_cast<int16_t>(value);
+    edTo->setText(QString::number(value));
 }
 
 void TWpDlg::udFromChangingEx(int32_t value)
 {
-    const int32_t count = RouteEntryCount();
     if (RouteEditMode == RouteDrawing || RouteEditMode == RouteEditing)
-        udFrom->setMaximum(std::max(2, count - 1));
-    const int32_t from = std::clamp(value, udFrom->minimum(), udFrom->maximum());
-    setUpDown(udFrom, from);
-    SetupParameters.CalcFrom = static_cast<int16_t>(from);
-    edFrom->setText(QString::number(from));
-    if (from >= SetupParameters.CalcTo) {
-        const int32_t to = std::clamp(from + 1, udTo->minimum(), udTo->maximum());
-        setUpDown(udTo, to);
-        SetupParameters.CalcTo = static_cast<int16_t>(to);
-        edTo->setText(QString::number(to));
-    }
+        udFrom->setMaximum(std::max(2, RouteEntryCount() - 1));
+    showFrom(value);
+    if (SetupParameters.CalcFrom >= SetupParameters.CalcTo)
+        showTo(SetupParameters.CalcFrom + 1);
     holdGridRefresh();
 }
 
+// From follows a To that falls to it or below, never left above To - 1.
 void TWpDlg::udToChangingEx(int32_t value)
 {
-    const int32_t count = RouteEntryCount();
     if (RouteEditMode == RouteDrawing || RouteEditMode == RouteEditing)
-        udTo->setMaximum(std::max(2, count));
-    const int32_t to = std::clamp(value, udTo->minimum(), udTo->maximum());
-    setUpDown(udTo, to);
-    SetupParameters.CalcTo = static_cast<int16_t>(to);
-    edTo->setText(QString::number(to));
-    if (to <= SetupParameters.CalcFrom) {
-        const int32_t from = std::clamp(std::min<int32_t>(SetupParameters.CalcFrom, to - 1),
-                                        udFrom->minimum(), udFrom->maximum());
-        setUpDown(udFrom, from);
-        SetupParameters.CalcFrom = static_cast<int16_t>(from);
-        edFrom->setText(QString::number(from));
-    }
+        udTo->setMaximum(std::max(2, RouteEntryCount()));
+    showTo(value);
+    const int32_t to = SetupParameters.CalcTo;
+    if (to <= SetupParameters.CalcFrom)
+        showFrom(std::min<int32_t>(SetupParameters.CalcFrom, to - 1));
     holdGridRefresh();
 }
 

@@ -158,6 +158,9 @@ private:
     void holdGridRefresh();
     void setUpDown(QSpinBox* upDown, int32_t value);
     void calculatorRanges();
+    // The calculator's waypoint number held to its up-down's range, shown and stored.
+    void showFrom(int32_t from);
+    void showTo(int32_t to);
     void commitTouched();
     void centreIfOutside(int32_t row);
     void insertWaypoint(int32_t row);

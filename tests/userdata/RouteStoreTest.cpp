@@ -20,15 +20,6 @@ namespace {
 
 constexpr int32_t Route = 12;
 
-// Five waypoints across the Kattegat, each leg with its own speed, lane and radius.
-const std::vector<StoredWaypoint> Kattegat{
-    {57.70, 11.80, 20, 40, 120, 0, 0, 1, "Vinga"},
-    {57.40, 11.50, 25, 60, 110, 0, 0, 0, ""},
-    {57.10, 11.70, 30, 70, 100, 20, 1, 16, "Anholt N"},
-    {56.80, 11.20, 35, 80, 90, 0, 0, 0, ""},
-    {56.50, 11.00, 0, 0, 0, 0, 0, 0, "Grenaa"},
-};
-
 class RouteStoreTest : public RouteDatabaseTest {
 protected:
     static void storeRoute(const std::vector<StoredWaypoint>& waypoints)
