@@ -268,14 +268,17 @@ void TWpDlg::FormShow()
     Grid->setColumnHidden(ColIcon, true);
     (SetupParameters.RouteChangesTemporary ? rbTemporary : rbSave)->setChecked(true);
     calculatorRanges();
-    setUpDown(udSpd, SetupParameters.DefaultRouteSpeed);
-    setUpDown(udIdx, SetupParameters.DefaultLane);
-    setUpDown(udTurn, SetupParameters.DefaultTurnRadius);
-    setUpDown(udEta, SetupParameters.EtaZoneHours);
-    edSpd->setText(QString::asprintf("%.1f", SetupParameters.DefaultRouteSpeed * 0.1));
-    edIdx->setText(QString::asprintf("%.2f", SetupParameters.DefaultLane * 0.01));
-    edTurn->setText(QString::asprintf("%.2f", SetupParameters.DefaultTurnRadius * 0.01));
-    edEta->setText(ZoneText(SetupParameters.EtaZoneHours));
+    const std::array<std::pair<QSpinBox*, void (TWpDlg::*)(int32_t)>, 4> shownValues{
+        {{udSpd, &TWpDlg::udSpdChangingEx},
+         {udIdx, &TWpDlg::udIdxChangingEx},
+         {udTurn, &TWpDlg::udTurnChangingEx},
+         {udEta, &TWpDlg::udEtaChangingEx}}};
+    const std::array<int32_t, 4> values{SetupParameters.DefaultRouteSpeed, SetupParameters.DefaultLane,
+                                        SetupParameters.DefaultTurnRadius, SetupParameters.EtaZoneHours};
+    for (size_t i = 0; i < values.size(); ++i) {
+        setUpDown(shownValues[i].first, values[i]);
+        (this->*shownValues[i].second)(shownValues[i].first->value());
+    }
     RecalcRouteTable(*this);
     const int32_t row = Drawing() ? RouteEntryCount() : 0;
     if (row < Grid->rowCount())
@@ -370,35 +373,36 @@ void TWpDlg::udToChangingEx(int32_t value)
     holdGridRefresh();
 }
 
+// A default moved by the user (not by FormShow) is stored with the route at the next refresh.
+void TWpDlg::defaultChanged()
+{
+    if (!shown)
+        return;
+    defaultsChanged = true;
+    holdGridRefresh();
+}
+
 void TWpDlg::udSpdChangingEx(int32_t value)
 {
     SetupParameters.DefaultRouteSpeed = static_cast<int16_t>(value);
     edSpd->setText(QString::asprintf("%.1f", value * 0.1));
-    if (shown) {
-        defaultsChanged = true;
-        holdGridRefresh();
-    }
+    defaultChanged();
 }
 
 void TWpDlg::udIdxChangingEx(int32_t value)
 {
     SetupParameters.DefaultLane = static_cast<int16_t>(value);
     edIdx->setText(QString::asprintf("%.2f", value * 0.01));
-    if (shown) {
+    if (shown)
         RouteLegGeometryPending = true;  // the lanes are checked against the chart again
-        defaultsChanged = true;
-        holdGridRefresh();
-    }
+    defaultChanged();
 }
 
 void TWpDlg::udTurnChangingEx(int32_t value)
 {
     SetupParameters.DefaultTurnRadius = static_cast<int16_t>(value);
     edTurn->setText(QString::asprintf("%.2f", value * 0.01));
-    if (shown) {
-        defaultsChanged = true;
-        holdGridRefresh();
-    }
+    defaultChanged();
 }
 
 void TWpDlg::udEtaChangingEx(int32_t value)

@@ -156,6 +156,7 @@ protected:
 
 private:
     void holdGridRefresh();
+    void defaultChanged();
     void setUpDown(QSpinBox* upDown, int32_t value);
     void calculatorRanges();
     // The calculator's waypoint number held to its up-down's range, shown and stored.
