@@ -6,12 +6,14 @@
 #include "platform/system/TextCodec.h"
 #include "userdata/InfoTexts.h"
 #include "userdata/ObjectPoints.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/RouteGridIcons.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/TWpDlg.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -256,6 +258,19 @@ TEST_F(RouteDialogTest, LegKindToggleNeedsALegOfMoreThanThreeHundredMiles)
         return StoredWaypoint{cmgbase::nrm2deg(p.y), cmgbase::nrm2deg(p.x), 0, 0, 0, 0, 0, 0, ""};
     };
     openRoute({stored(start), stored(second), stored(third)});
+    // A step of a divided great circle is no stored point: its kind never changes.
+    WP_typ step = RouteTable[1];
+    step.legKind = LoadedGreatCircleStep;
+    step.legDistance = 400;
+    ASSERT_TRUE(AppendRouteEntry(step));
+    RecalcRouteTable(*dialog);
+    const std::vector<PointRecord> before = points();
+    click(3, ColLegKind);
+    EXPECT_EQ(int{RouteTable[3].legKind}, LoadedGreatCircleStep);
+    EXPECT_EQ(points().size(), before.size());
+    EXPECT_EQ(std::memcmp(points().data(), before.data(), before.size() * sizeof(PointRecord)), 0);
+    ASSERT_TRUE(RemoveRouteEntry(3));
+
     const struct {
         int row;
         uint8_t kind;
@@ -408,4 +423,54 @@ TEST_F(RouteDialogTest, ChangesChoiceFollowsTheRouteWorkAndTheButtonToggles)
     ToggleRouteDialog();
     EXPECT_TRUE(dialog->isVisible());
     WpDlg = nullptr;
+}
+
+// Which cells may be chosen, the pointer marker, and the chart brought onto a waypoint outside it.
+TEST_F(RouteDialogTest, CellChoiceAutoCentringAndPointer)
+{
+    openRoute(Kattegat);
+    const struct {
+        int32_t mode;
+        uint8_t greatCircleLoaded;
+        std::vector<int> choosable;
+    } cases[] = {
+        {RouteEditing, 0, {0, 2, 3, 6, 7, 8, 9, 10, 11}},
+        {RouteShown, 0, {0, 2, 3, 6, 7, 8, 9, 10, 11}},
+        {RouteShown, 1, {6, 7, 8, 9, 10}},
+    };
+    for (const auto& c : cases) {
+        RouteEditMode = c.mode;
+        GreatCircleRouteLoaded = c.greatCircleLoaded;
+        std::vector<int> choosable;
+        for (int column = 0; column < RouteGridColumns; ++column)
+            if (dialog->GridSelectCell(1, column))
+                choosable.push_back(column);
+        EXPECT_EQ(choosable, c.choosable) << c.mode << " " << int{c.greatCircleLoaded};
+    }
+    RouteEditMode = RouteEditing;
+    GreatCircleRouteLoaded = 0;
+
+    std::vector<cmgbase::GeoPoint> centred;
+    bool autoButton = false;
+    RouteDialogHook.autoCentring = [&autoButton] { return autoButton; };
+    RouteDialogHook.chartSize = [] { return QSize(800, 600); };
+    RouteDialogHook.centreChartOn = [&centred](const cmgbase::GeoPoint& p) { centred.push_back(p); };
+    RouteTable[1].screenPoint = {400, 300};
+    RouteTable[2].screenPoint = {900, 300};
+    dialog->GridMouseDown(2, ColSpeed);
+    EXPECT_TRUE(centred.empty()) << "AutoBtn up";
+    autoButton = true;
+    dialog->GridMouseDown(1, ColSpeed);
+    dialog->GridMouseDown(2, ColLegKind);
+    EXPECT_TRUE(centred.empty()) << "in the chart, or the leg-kind column";
+    dialog->GridMouseDown(2, ColSpeed);
+    type(2, ColSpeed, "9");
+    ASSERT_EQ(centred.size(), 2u) << "a click and Enter on a waypoint outside the chart";
+    EXPECT_EQ(centred[0], RouteTable[2].position);
+
+    PointerLocation = 0;
+    QMouseEvent move(QEvent::MouseMove, QPointF(30, 10), QPointF(30, 10), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(dialog->Grid->viewport(), &move);
+    EXPECT_EQ(PointerLocation, PointerOverRouteGrid);
 }
