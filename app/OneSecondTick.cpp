@@ -167,7 +167,10 @@ void EnableDrawingBars(TForm1& f)
 
 void KeepRouteDialog()
 {
-    if (DialogVisible(WpDlg) && RouteId == 0 && RouteEditMode == 0)
+    if (!DialogVisible(WpDlg))
+        return;
+    WpDlg->KeepChangesChoice(ObjectLoaded || (RouteEditMode == RouteShown && RouteGridSelected));
+    if (RouteId == 0 && RouteEditMode == 0)
         WpDlg->hide();
 }
 

@@ -13,6 +13,7 @@
 #include "app/LoranDeccaRows.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
+#include "app/RouteDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
@@ -325,6 +326,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireRouteDialog();
     WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();
