@@ -33,9 +33,6 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std:
 void rbFullClick(TForm1&) {}
 void SyncDataTab(TForm1&) {}
 
-void ToggleRouteDialog(TForm1&) {}
-void ResetRouteDialog(TForm1&, int) {}
-void RecalcShownRouteDialog(TForm1&) {}
 void ShowSearchPatternDialog(TForm1&) {}
 void WriteRouteText() {}
 

@@ -27,6 +27,7 @@
 #include "userdata/TDbObj.h"
 #include "userdata/TListDlg.h"
 #include "userdata/TQueryDlg.h"
+#include "userdata/TWpDlg.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -201,7 +202,7 @@ void RtPrintExecute(TForm1&)
 
 void RtCalcExecute(TForm1& f)
 {
-    pending::ToggleRouteDialog(f);
+    ToggleRouteDialog();
 }
 
 void RtCopyExecute(TForm1& f)
@@ -270,13 +271,13 @@ void RtEditExecute(TForm1& f)
     EditingActive = true;
     RemoveOwnPosition();
     SetRouteEditMode(RouteEditing);
-    pending::ResetRouteDialog(f, 0);
+    ResetRouteDialog(0);
     RouteChanged = true;
     // A route received from another navigator is in the table only: it stays as it is.
     if (RouteId != RouteNotStored)
         ReloadRoute(f);
     DrawnPointCount = RouteEntryCount();
-    pending::RecalcShownRouteDialog(f);
+    RefreshRouteGrid();
     f.OverlayRedrawRequest = 1;
 }
 
@@ -300,7 +301,7 @@ void RtDrawExecute(TForm1& f)
     ObjectLoaded = false;
     RouteName[0] = SecondRouteName[0] = '\0';
     ClearRouteTable();
-    pending::ResetRouteDialog(f, DrawnRouteGridRows);
+    ResetRouteDialog(DrawnRouteGridRows);
 }
 
 void RtSarExecute(TForm1& f)

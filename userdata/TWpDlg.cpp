@@ -686,3 +686,12 @@ void ToggleRouteDialog()
         return;
     WpDlg->setVisible(!WpDlg->isVisible());
 }
+
+void ResetRouteDialog(int32_t gridRows)
+{
+    if (!WpDlg)
+        return;
+    WpDlg->rbSave->setChecked(true);
+    if (gridRows > 0)
+        WpDlg->Grid->setRowCount(gridRows);
+}

@@ -176,3 +176,6 @@ inline TWpDlg* WpDlg = nullptr;
 void RefreshRouteGrid();
 // The route bar's calculator button: shows the dialog, or hides it when visible.
 void ToggleRouteDialog();
+// A route drawn or released on the route bar: "Save" chosen again and, with gridRows above 0, the
+// grid given that many rows.
+void ResetRouteDialog(int32_t gridRows);
