@@ -21,6 +21,10 @@ bool SelectUserDatabase(int set)
     UserDatabaseLocation location;
     location.objectFolder = DataPaths[DataPathSetA + set - 1];
     location.seabedFolder = ProgramFolder / (set == 6 ? "Data_F" : "Data_A");
+    // The seabed file lies under the program folder whatever Startup.ini names for the objects;
+    // its folder is made here when missing.
+    std::error_code ignored;
+    std::filesystem::create_directories(location.seabedFolder, ignored);
     location.aisFolder = DataPaths[DataPathReplay];
     location.sharedObjects = ShareData[set - 1];
     location.sharedSeabed = false;

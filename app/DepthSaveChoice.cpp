@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QPalette>
 #include <QRadioButton>
 #include <QToolBar>
@@ -30,9 +31,11 @@ void TForm1::cmbDepthSaveChange()
     RefreshSensorSettings();
     QRadioButton* dataSets[] = {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF};
     const bool recording = choice > 0;
+    // A track being recorded keeps every button locked until it is finished.
+    const bool trackRecording = btnTrack->isChecked();
     for (QRadioButton* button : dataSets) {
         const bool setF = button == ckDbF;
-        button->setEnabled(!recording || setF == ckDbF->isChecked());
+        button->setEnabled(!trackRecording && (!recording || setF == ckDbF->isChecked()));
     }
     if (!recording)
         OwnShip.seabedFlushRequest = true;  // the tick stores the tile being recorded

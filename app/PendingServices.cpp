@@ -30,12 +30,10 @@ void PaintWeatherReadout(TForm1&, QPainter&) {}
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void rbFullClick(TForm1&) {}
 void RtOkExecute(TForm1&) {}
 void RtDelExecute(TForm1&) {}
 void LiOkExecute(TForm1&) {}
 void SyOkExecute(TForm1&) {}
-void SyncDataTab(TForm1&) {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
@@ -52,6 +50,7 @@ void ClearHourlySensorValue() {}
 
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }
+bool TransferUserData(const UserDataTransfer&) { return false; }
 
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}
