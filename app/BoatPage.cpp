@@ -1,7 +1,7 @@
 #include "app/BoatPage.h"
 
 #include "app/ControlBehaviour.h"
-#include "app/PageTexts.h"
+#include "app/SettingsPageParts.h"
 #include "app/SensorWiring.h"
 #include "app/TForm1.h"
 #include "frame/SetupParameters.h"
@@ -72,13 +72,10 @@ void ConnectBoatPage(TForm1& form)
     ConnectUpDown(form.udBoatVector, [f](UpDownDirection d) { udBoatVectorChangingEx(*f, d); });
     ConnectClick(form.rbVectorMin, [] { SetupParameters.VectorInMinutes = 1; });
     ConnectClick(form.rbVectorNm, [] { SetupParameters.VectorInMinutes = 0; });
-    ConnectClick(form.ckTrack2Route, [f] { SetupParameters.TrackToRoute = f->ckTrack2Route->isChecked(); });
+    StoreCheck(form.ckTrack2Route, &SetupParametersRecord::TrackToRoute);
     ConnectUpDown(form.udBoatConv, [f](UpDownDirection d) { udBoatConvChangingEx(*f, d); });
     ConnectUpDown(form.udWpLane, [f](UpDownDirection d) { udWpLaneChangingEx(*f, d); });
-    ConnectClick(form.ckShowLane, [f] {
-        SetupParameters.ShowLane = f->ckShowLane->isChecked();
-        f->OverlayRedrawRequest = 1;
-    });
+    StoreCheck(form.ckShowLane, &SetupParametersRecord::ShowLane, [f] { f->OverlayRedrawRequest = 1; });
     ConnectUpDown(form.udWpRadius, [f](UpDownDirection d) { udWpRadiusChangingEx(*f, d); });
     ConnectUpDown(form.udBoatMag, [f](UpDownDirection) { udBoatMagChangingEx(*f); });
 }

@@ -1,7 +1,7 @@
 #include "app/ChartPage.h"
 
 #include "app/ControlBehaviour.h"
-#include "app/PageTexts.h"
+#include "app/SettingsPageParts.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "chart/ChartLayerClasses.h"
@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -48,25 +49,17 @@ void udSafetyChangingEx(TForm1& f, UpDownDirection direction)
     TickRequest.safetyContourChange = true;
 }
 
-void udShallowContChangingEx(TForm1& f, UpDownDirection direction)
+// A contour up-down: the edit shows the contour's metres; the user's step stores the position and
+// the depth the engine draws (store, as the record's fields are packed).
+template <size_t N, typename Store>
+void ContourChangingEx(QSpinBox* upDown, QLineEdit* edit, const std::array<int32_t, N>& contours, Store store,
+                       UpDownDirection direction)
 {
-    const int32_t metres = TableValue(ShallowContours, f.udShallowCont->value());
-    f.edShallowCont->setText(QString::number(metres));
+    const int32_t metres = TableValue(contours, upDown->value());
+    edit->setText(QString::number(metres));
     if (direction == UpDownDirection::None)
         return;
-    SetupParameters.ShallowContour = int16_t(f.udShallowCont->value());
-    SetupParameters.ShallowContourDepth = metres;
-    Countdowns.chartRedraw = 3;
-}
-
-void udDeepContChangingEx(TForm1& f, UpDownDirection direction)
-{
-    const int32_t metres = TableValue(DeepContours, f.udDeepCont->value());
-    f.edDeepCont->setText(QString::number(metres));
-    if (direction == UpDownDirection::None)
-        return;
-    SetupParameters.DeepContour = int16_t(f.udDeepCont->value());
-    SetupParameters.DeepContourDepth = metres;
+    store(int16_t(upDown->value()), metres);
     Countdowns.chartRedraw = 3;
 }
 
@@ -148,8 +141,20 @@ void ConnectChartPage(TForm1& form)
 {
     TForm1* f = &form;
     ConnectUpDown(form.udSafety, [f](UpDownDirection d) { udSafetyChangingEx(*f, d); });
-    ConnectUpDown(form.udShallowCont, [f](UpDownDirection d) { udShallowContChangingEx(*f, d); });
-    ConnectUpDown(form.udDeepCont, [f](UpDownDirection d) { udDeepContChangingEx(*f, d); });
+    ConnectUpDown(form.udShallowCont, [f](UpDownDirection d) {
+        const auto store = [](int16_t position, int32_t metres) {
+            SetupParameters.ShallowContour = position;
+            SetupParameters.ShallowContourDepth = metres;
+        };
+        ContourChangingEx(f->udShallowCont, f->edShallowCont, ShallowContours, store, d);
+    });
+    ConnectUpDown(form.udDeepCont, [f](UpDownDirection d) {
+        const auto store = [](int16_t position, int32_t metres) {
+            SetupParameters.DeepContour = position;
+            SetupParameters.DeepContourDepth = metres;
+        };
+        ContourChangingEx(f->udDeepCont, f->edDeepCont, DeepContours, store, d);
+    });
     ConnectUpDown(form.udFwd, [f](UpDownDirection d) { udFwdChangingEx(*f, d); });
     ConnectUpDown(form.udSector, [f](UpDownDirection d) { udSectorChangingEx(*f, d); });
     ConnectUpDown(form.udResolution, [f](UpDownDirection d) { udResolutionChangingEx(*f, d); });

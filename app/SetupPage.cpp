@@ -2,6 +2,7 @@
 
 #include "app/ApplicationHints.h"
 #include "app/ControlBehaviour.h"
+#include "app/SettingsPageParts.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
@@ -12,16 +13,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
-
-namespace {
-
-// A check box whose field takes its state and whose click does nothing more.
-void StoreCheck(QCheckBox* box, uint8_t SetupParametersRecord::*field)
-{
-    ConnectClick(box, [box, field] { SetupParameters.*field = box->isChecked(); });
-}
-
-}  // namespace
 
 void udMonitorChangingEx(TForm1& form)
 {

@@ -1,7 +1,7 @@
 #include "app/TargetPage.h"
 
 #include "app/ControlBehaviour.h"
-#include "app/PageTexts.h"
+#include "app/SettingsPageParts.h"
 #include "app/SensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
@@ -79,16 +79,6 @@ void cmbCpaTimeChange(int item)
     SetupParameters.CpaTime = CpaTimes[size_t(item)];
 }
 
-// A check box whose field takes its state; the sensor side reads its copy when `sensors`.
-void StoreCheck(QCheckBox* box, uint8_t SetupParametersRecord::*field, bool sensors = false)
-{
-    ConnectClick(box, [box, field, sensors] {
-        SetupParameters.*field = box->isChecked();
-        if (sensors)
-            RefreshSensorSettings();
-    });
-}
-
 }  // namespace
 
 void ConnectTargetPage(TForm1& form)
@@ -104,6 +94,6 @@ void ConnectTargetPage(TForm1& form)
     ConnectUpDown(form.udCpaDist, [f](UpDownDirection d) { udCpaDistChangingEx(*f, d); });
     QObject::connect(form.cmbCpaTime, &QComboBox::activated, f, [](int item) { cmbCpaTimeChange(item); });
     StoreCheck(form.ckCpaShow, &SetupParametersRecord::CpaShown);
-    StoreCheck(form.ckAisWarnings, &SetupParametersRecord::AisWarnings, true);
-    StoreCheck(form.ckAisMsgs, &SetupParametersRecord::AisMessages, true);
+    StoreCheck(form.ckAisWarnings, &SetupParametersRecord::AisWarnings, RefreshSensorSettings);
+    StoreCheck(form.ckAisMsgs, &SetupParametersRecord::AisMessages, RefreshSensorSettings);
 }

@@ -2,6 +2,7 @@
 
 #include "app/ControlBehaviour.h"
 #include "app/SensorWiring.h"
+#include "app/SettingsPageParts.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "frame/SetupParameters.h"
@@ -95,15 +96,6 @@ void rb3DDotClick(TForm1& f)
         f.chartRedrawRequest = true;
 }
 
-// A check box of a 3D setting: its field, then the 3D refresh.
-void ConnectThreeDCheck(QCheckBox* box, uint8_t SetupParametersRecord::*field)
-{
-    ConnectClick(box, [box, field] {
-        SetupParameters.*field = box->isChecked();
-        RequestThreeDRefresh();
-    });
-}
-
 }  // namespace
 
 void ConnectViewPage(TForm1& form)
@@ -120,15 +112,17 @@ void ConnectViewPage(TForm1& form)
     });
     ConnectUpDown(form.ud3DFrom, [f](UpDownDirection d) { ud3DFromChangingEx(*f, d); });
     ConnectUpDown(form.ud3DTo, [f](UpDownDirection d) { ud3DToChangingEx(*f, d); });
-    ConnectThreeDCheck(form.ck3DCont, &SetupParametersRecord::ThreeDContours);
+    StoreCheck(form.ck3DCont, &SetupParametersRecord::ThreeDContours, RequestThreeDRefresh);
     ConnectUpDown(form.ud3DCont, [f](UpDownDirection) { ud3DContChangingEx(*f); });
     QObject::connect(form.cmb3DCont, &QComboBox::activated, f, [](int item) {
         SetupParameters.ThreeDContourChoice = item;
         RequestThreeDRefresh();
     });
-    ConnectThreeDCheck(form.ck3DRelief, &SetupParametersRecord::ThreeDRelief);
-    ConnectThreeDCheck(form.ck3DMark, &SetupParametersRecord::ThreeDMarks);
-    ConnectClick(form.ck3DMark, [f] { f->btn3DCheck->setVisible(f->ck3DMark->isChecked()); });
+    StoreCheck(form.ck3DRelief, &SetupParametersRecord::ThreeDRelief, RequestThreeDRefresh);
+    StoreCheck(form.ck3DMark, &SetupParametersRecord::ThreeDMarks, [f] {
+        RequestThreeDRefresh();
+        f->btn3DCheck->setVisible(f->ck3DMark->isChecked());
+    });
     ConnectUpDown(form.ud3DDepth, [f](UpDownDirection) {
         SetupParameters.ThreeDDepthScale = int16_t(f->ud3DDepth->value());
         f->ed3DDepth->setText(QString::number(f->ud3DDepth->value()));
