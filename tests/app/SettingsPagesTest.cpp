@@ -6,6 +6,7 @@
 #include "SetupTestSupport.h"
 #include "StartedProgram.h"
 
+#include "app/ApplicationHints.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "chart/MapView.h"
@@ -210,7 +211,10 @@ TEST_F(SettingsPagesTest, TheTargetListsStoreTheirTableValues)
 TEST_F(SettingsPagesTest, TheFullPresentationHidesTheClassesOfAnUncheckedLayerInBothViews)
 {
     ASSERT_NE(MiniMapView, nullptr);
+    form->rbStd->setChecked(true);
+    EXPECT_EQ(MainMapView->displayCategory, 1);
     form->rbBase->setChecked(true);
+    EXPECT_EQ(MainMapView->displayCategory, 0);
     for (int i = 0; i < 16; ++i)
         form->cklChart->item(i)->setCheckState(Qt::Checked);
     std::fill(std::begin(SetupParameters.ChartLayers), std::end(SetupParameters.ChartLayers), uint8_t(1));
@@ -231,6 +235,7 @@ TEST_F(SettingsPagesTest, TheFullPresentationHidesTheClassesOfAnUncheckedLayerIn
     Countdowns.chartRedraw = 1;
     form->Timer2Timer();
     EXPECT_FALSE(TickRequest.presentationRebuild);
+    EXPECT_EQ(MainMapView->displayCategory, 3) << "made anew (category 4) with the classes of category 3";
     for (const MapView* view : {MainMapView, MiniMapView}) {
         EXPECT_EQ(view->objectClassTable[120], 0);
         EXPECT_FALSE(ObjectClassShown(view->objectClassTable, 121));
@@ -263,8 +268,10 @@ TEST_F(SettingsPagesTest, CheckBoxesWriteTheirSettingsAndTheirEffects)
     EXPECT_TRUE(form->ckShowLane->isEnabled());
 
     form->ckHints->setChecked(true);
+    EXPECT_TRUE(ApplicationHintsShown());
     form->ckHints->setChecked(false);
     EXPECT_EQ(+SetupParameters.Hints, 0);
+    EXPECT_FALSE(ApplicationHintsShown());
 
     form->ck3DMark->setChecked(false);
     form->ck3DMark->setChecked(true);
