@@ -116,6 +116,8 @@ TEST_F(SettingsPagesTest, AnUpDownWritesItsSettingShowsItsValueAndAsksForItsAppl
          [] { return int32_t(TickRequest.safetyContourChange); }, 1},
         {"udSafety", 12, Move::Set, [] { return SetupParameters.SafetyContour; }, -7, "edSafety", "12",
          [] { return Countdowns.chartRedraw; }, 0},
+        {"udMonitor", 19, Move::Set, [] { return SetupParameters.MonitorSize; }, 19, "edMonitor", "19",
+         [] { return Countdowns.chartRedraw; }, 3},
         {"udFwd", 7, Move::StepUp, [] { return SetupParameters.LookAheadTime; }, 7, "edFwd", "7 m",
          [] { return Countdowns.chartRedraw; }, 0},
         {"udSector", 20, Move::StepUp, [] { return SetupParameters.LookAheadSector; }, 20, "edSector",
@@ -132,6 +134,7 @@ TEST_F(SettingsPagesTest, AnUpDownWritesItsSettingShowsItsValueAndAsksForItsAppl
         r.ThreeDTide = r.MagneticVariation = r.TrackConversionTolerance = r.WaypointLane = r.WaypointRadius = -7;
         r.CpaDistance = r.SafetyContour = r.LookAheadTime = r.LookAheadSector = r.ThreeDContourInterval = -7;
         r.ThreeDDepthTo = r.ShallowContourDepth = r.DeepContourDepth = -7;
+        r.MonitorSize = -7;
         SensorSetup.magneticVariation = -7;
 
         if (c.move == Move::Set)
