@@ -207,6 +207,16 @@ void SyncDataTab(TForm1& f)
             f.cklDataCopy->item(kind)->setCheckState(Qt::Unchecked);
 }
 
+void LockDataSetButtons(TForm1& f)
+{
+    const bool trackRecording = f.btnTrack->isChecked();
+    const bool depthRecording = SetupParameters.DepthSaveChoice > 0;
+    for (QRadioButton* button : DataSetButtons(f)) {
+        const bool sameSeabedFile = (button == f.ckDbF) == f.ckDbF->isChecked();
+        button->setEnabled(!trackRecording && (!depthRecording || sameSeabedFile));
+    }
+}
+
 void AddDepthSteps(pending::UserDataTransfer& transfer)
 {
     const auto dumped = std::make_shared<bool>(false);

@@ -12,6 +12,11 @@ void ConnectDataPage(TForm1& form);
 // tool-bar buttons and the route in use. Nothing before the start-up is done.
 void SyncDataTab(TForm1& form);
 
+// The data-set buttons as the recordings allow: all locked while a track is recorded
+// (btnTrack down); while depths are recorded (DepthSaveChoice above 0) those that would move the
+// recording to the other seabed file; else all free.
+void LockDataSetButtons(TForm1& form);
+
 void btnDataExecuteClick(TForm1& form);
 // Opens a data info file in the text editor.
 void btnDataInfoClick(TForm1& form);

@@ -228,6 +228,17 @@ TEST_F(DataPageTest, DepthSavingWithDInUseLocksOnlyF)
     form->btnTrack->setChecked(false);
     form->cmbDepthSaveChange();
     EXPECT_TRUE(form->ckDbF->isEnabled());
+
+    // A track finished while depths are recorded leaves the recording's lock.
+    form->cmbDepthSave->setCurrentIndex(1);
+    form->cmbDepthSaveChange();
+    form->btnTrack->setChecked(true);
+    LockDataSetButtons(*form);
+    EXPECT_FALSE(form->ckDbD->isEnabled());
+    form->btnTrack->setChecked(false);
+    LockDataSetButtons(*form);
+    EXPECT_TRUE(form->ckDbD->isEnabled());
+    EXPECT_FALSE(form->ckDbF->isEnabled());
 }
 
 // A list imported into F under the program's Data folder is kept as "->" and its path below that
