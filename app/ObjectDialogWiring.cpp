@@ -2,6 +2,7 @@
 #include "app/ObjectDialogWiring.h"
 
 #include "app/ChartCursor.h"
+#include "app/DataPage.h"
 #include "app/EditingState.h"
 #include "app/ObjectLoad.h"
 #include "app/PendingServices.h"
@@ -100,7 +101,7 @@ void WireObjectDialogs()
     };
     h.syncDataTab = [] {
         if (Form1)
-            pending::SyncDataTab(*Form1);
+            SyncDataTab(*Form1);
     };
     h.setTrackButton = [](bool down) {
         if (Form1)

@@ -5,6 +5,7 @@
 // and the replay.
 
 #include "app/AutomaticImport.h"
+#include "app/ChartPage.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/GuardZones.h"
@@ -298,12 +299,10 @@ void RunCountdowns(TForm1& f)
 {
     if (CountedOut(Countdowns.chartRedraw)) {
         f.overlayFont = ChartOverlayFont(SetupParameters.Resolution);
-        if (TickRequest.fullViewPending) {
-            TickRequest.fullViewPending = false;
-            pending::rbFullClick(f);
-        }
-        if (TickRequest.miniPresentation) {
-            TickRequest.miniPresentation = false;
+        if (TickRequest.presentationRebuild)
+            rbFullClick(f);
+        if (TickRequest.safetyContourChange) {
+            TickRequest.safetyContourChange = false;
             ApplyMiniPresentation(f);
             pending::UpdateRouteLegGeometry(f);
         }
@@ -380,7 +379,8 @@ void AutomaticImport(TForm1& f)
         return;
     f.SymbolBtn->setChecked(true);
     f.TrackBtn->setChecked(true);
-    if (RunAutomaticImport(list, pending::TransferUserData) == AutomaticImportResult::Imported) {
+    const auto transfer = [](const std::filesystem::path& imported) { return pending::TransferUserData(imported); };
+    if (RunAutomaticImport(list, transfer) == AutomaticImportResult::Imported) {
         f.chartRedrawRequest = true;
         f.CM93->update();
     }

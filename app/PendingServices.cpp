@@ -30,8 +30,6 @@ void PaintWeatherReadout(TForm1&, QPainter&) {}
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void rbFullClick(TForm1&) {}
-void SyncDataTab(TForm1&) {}
 
 void ShowSearchPatternDialog(TForm1&) {}
 void WriteRouteText() {}
@@ -51,6 +49,7 @@ void ClearHourlySensorValue() {}
 
 bool UserDataTransferAvailable() { return false; }
 bool TransferUserData(const std::filesystem::path&) { return false; }
+bool TransferUserData(const UserDataTransfer&) { return false; }
 
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}

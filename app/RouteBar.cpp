@@ -1,5 +1,6 @@
 #include "app/RouteBar.h"
 
+#include "app/DataPage.h"
 #include "app/DrawingBars.h"
 #include "app/EditingState.h"
 #include "app/LineBar.h"
@@ -117,7 +118,7 @@ void CloseRouteBar(TForm1& f)
     f.RouteBtn->setChecked(false);
     f.PlaceToolPanel();
     f.OverlayRedrawRequest = 1;
-    pending::SyncDataTab(f);
+    SyncDataTab(f);
 }
 
 void OpenRouteBar(TForm1& f)
@@ -237,7 +238,7 @@ void RtSelectExecute(TForm1& f)
     RouteChanged = true;
     ObjectLoaded = false;
     OpenRoutePick(f);
-    pending::SyncDataTab(f);
+    SyncDataTab(f);
 }
 
 void RtDelExecute(TForm1& f)

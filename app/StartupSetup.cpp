@@ -8,6 +8,7 @@
 #include "app/ControlBehaviour.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/FilesPanel.h"
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
 #include "app/LoranDeccaRows.h"
@@ -58,7 +59,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <fstream>
 
 namespace {
 
@@ -227,18 +227,6 @@ void PrepareThreeDExchange()
     e.tPutStatC(0);
 }
 
-// The list of files that the data page offers, one per line of Temp/paths.txt.
-void FillFileList(TForm1& f)
-{
-    std::ifstream list(ProgramFolder / "Temp" / "paths.txt");
-    std::string line;
-    while (std::getline(list, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        f.lbFiles->addItem(platform::FromCp1252(line));
-    }
-}
-
 // A picture the program cannot draw without stops the start with a message naming it.
 bool LoadPicture(const char* name, QImage& image)
 {
@@ -297,7 +285,7 @@ void StartupSetup(TForm1& form)
     ShowClampedValues(form);
     LayOutToolBars(form);
     PrepareThreeDExchange();
-    FillFileList(form);
+    LoadFileList(form);
 
     StartConverters();
     form.presentationChanged = true;

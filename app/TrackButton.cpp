@@ -1,5 +1,6 @@
 #include "app/TrackButton.h"
 
+#include "app/DataPage.h"
 #include "app/DrawingBars.h"
 #include "app/DynamicOverlay.h"
 #include "app/EditingState.h"
@@ -15,7 +16,6 @@
 
 #include <QPalette>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QToolButton>
 
 namespace {
@@ -23,12 +23,6 @@ namespace {
 constexpr size_t StartTrackCaption = 38;
 constexpr size_t FinishTrackCaption = 39;
 constexpr int32_t TrackPick = 1;
-
-void EnableDataSets(TForm1& f, bool enabled)
-{
-    for (QRadioButton* dataSet : {f.ckDbA, f.ckDbB, f.ckDbC, f.ckDbD, f.ckDbE, f.ckDbF})
-        dataSet->setEnabled(enabled);
-}
 
 }  // namespace
 
@@ -63,7 +57,7 @@ void btnTrackClick(TForm1& f)
     } else {
         f.btnTrack->setChecked(false);
     }
-    EnableDataSets(f, DatabaseTrackId == 0);
+    LockDataSetButtons(f);
 }
 
 void SetTrackButtonColour(TForm1& f, const QColor& colour)

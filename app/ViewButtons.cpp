@@ -6,7 +6,7 @@
 
 #include "app/ChildPrograms.h"
 #include "app/ControlBehaviour.h"
-#include "app/PendingServices.h"
+#include "app/DataPage.h"
 #include "app/TForm1.h"
 #include "app/ToolTabs.h"
 #include "chart/ChartHooks.h"
@@ -63,7 +63,6 @@ void ChooseFullPresentation(TForm1& form)
     if (form.rbFull->isChecked())
         return;
     form.rbFull->setChecked(true);
-    pending::rbFullClick(form);
 }
 
 void LeaveDataDelete(TForm1& form)
@@ -162,6 +161,6 @@ void TForm1::Show2DExecute()
     ChooseFullPresentation(*this);
     RedrawChart(*this, true);
     LeaveDataDelete(*this);
-    pending::SyncDataTab(*this);
+    SyncDataTab(*this);
     ShowToolTabsForViews(*this);
 }
