@@ -46,14 +46,6 @@ double Folded(double units)
     return units;
 }
 
-struct Axis {
-    double step = 0;
-    double minor = 0;
-    int precision = 0;
-    double start = 0;
-    double end = 0;
-};
-
 class Graduation {
 public:
     Graduation(ChartWindow& window, QPainter& canvas)
@@ -73,25 +65,8 @@ public:
         const double span = north - south_;
         if (!(span > 0) || span >= Degrees180)
             return false;
-        const int latIndex = GraduationStepIndex(span, 3, LastLatitudeStep);
-        latitude_.step = GraduationSteps[size_t(latIndex)];
-        latitude_.minor = latitude_.step * 0.2;
-        latitude_.precision = GraduationPrecision(latIndex);
-        latitude_.start = latitude_.step * std::floor(south_ / latitude_.step);
-        latitude_.end = latitude_.step * std::ceil(north / latitude_.step);
-        while (latitude_.end >= Degrees90)
-            latitude_.end -= latitude_.minor;
-
-        double width = east - west_;
-        if (width < 0)
-            width += Degrees360;
-        const int lonIndex = GraduationStepIndex(width, 4, LastLongitudeStep);
-        longitude_.step = GraduationSteps[size_t(lonIndex)];
-        longitude_.minor = longitude_.step * 0.2;
-        longitude_.precision = GraduationPrecision(lonIndex);
-        longitude_.start = longitude_.step * std::floor(west_ / longitude_.step);
-        const double last = longitude_.step * std::floor(east / longitude_.step);
-        longitude_.end = last == longitude_.start ? last : last + longitude_.step;
+        latitude_ = LatitudeGraduation(south_, north);
+        longitude_ = LongitudeGraduation(west_, east);
         return true;
     }
 
@@ -177,12 +152,10 @@ private:
             const double v = latitude_.start + i * latitude_.minor;
             if (v > latitude_.end)
                 break;
-            if (v <= -Degrees90)
-                continue;
             const std::optional<ScreenPoint> p = pixel(west_, v);
             if (!p)
                 continue;
-            if (i % 5 == 0) {
+            if ((i + latitude_.phase) % 5 == 0) {
                 canvas_.drawLine(left_, p->y, right_, p->y);
                 label(FormatGraduationLabel(static_cast<int32_t>(std::lround(v)), latitude_.precision), left_ + 9, p->y - 13);
             } else {
@@ -201,7 +174,7 @@ private:
             const std::optional<ScreenPoint> p = pixel(v, south_);
             if (!p)
                 continue;
-            if (i % 5 == 0) {
+            if ((i + longitude_.phase) % 5 == 0) {
                 canvas_.drawLine(p->x, top_, p->x, bottom_);
                 label(FormatGraduationLabel(static_cast<int32_t>(std::lround(Folded(v))), longitude_.precision), p->x + 3,
                       top_ + 4);
@@ -231,7 +204,7 @@ private:
     QPainter& canvas_;
     int32_t left_, top_, right_, bottom_;
     double west_ = 0, south_ = 0;
-    Axis latitude_, longitude_;
+    GraduationAxis latitude_, longitude_;
 };
 
 }  // namespace
@@ -242,6 +215,40 @@ int GraduationStepIndex(double span, int parts, int last)
         if (GraduationSteps[size_t(k)] >= span / parts)
             return k;
     return last;
+}
+
+GraduationAxis LatitudeGraduation(double south, double north)
+{
+    GraduationAxis a;
+    const int index = GraduationStepIndex(north - south, 3, LastLatitudeStep);
+    a.step = GraduationSteps[size_t(index)];
+    a.minor = a.step * 0.2;
+    a.precision = GraduationPrecision(index);
+    a.start = a.step * std::floor(south / a.step);
+    a.end = a.step * std::ceil(north / a.step);
+    while (a.end >= Degrees90)
+        a.end -= a.minor;
+    while (a.start <= -Degrees90) {
+        a.start += a.minor;
+        a.phase = (a.phase + 1) % 5;
+    }
+    return a;
+}
+
+GraduationAxis LongitudeGraduation(double west, double east)
+{
+    GraduationAxis a;
+    double width = east - west;
+    if (width < 0)
+        width += Degrees360;
+    const int index = GraduationStepIndex(width, 4, LastLongitudeStep);
+    a.step = GraduationSteps[size_t(index)];
+    a.minor = a.step * 0.2;
+    a.precision = GraduationPrecision(index);
+    a.start = a.step * std::floor(west / a.step);
+    const double last = a.step * std::floor(east / a.step);
+    a.end = last == a.start ? last : last + a.step;
+    return a;
 }
 
 int GraduationPrecision(int stepIndex) { return stepIndex < 8 ? 2 : stepIndex < 16 ? 1 : 0; }

@@ -28,6 +28,23 @@ struct ScaleBarSegment {
 };
 ScaleBarSegment ScaleBarSegmentAt(int32_t chartLevel);
 
+// The ticks of one axis, in 1/18000 degree: every minor step from start up to end (latitude:
+// end included; longitude: end excluded, the values unfolded past 180 degrees), a labelled grid
+// line on every fifth counted from start - phase minor steps.
+struct GraduationAxis {
+    double step = 0;
+    double minor = 0;
+    int precision = 0;
+    double start = 0;
+    double end = 0;
+    int phase = 0;
+};
+// From the view's southern and northern edge: a step of a third of the span at least, the ticks
+// held inside +-90 degrees.
+GraduationAxis LatitudeGraduation(double south, double north);
+// From the view's western and eastern edge, the eastern one above the western across 180.
+GraduationAxis LongitudeGraduation(double west, double east);
+
 // "150", "12 05'", "0 30.1'": whole degrees and minutes of the value's absolute amount, at most
 // 180 degrees, without a hemisphere letter; empty for an unknown precision.
 std::string FormatGraduationLabel(int32_t value, int precision);
