@@ -139,12 +139,15 @@ TEST_F(LightSectorsTest, TheCellsLightsFlashInTheirOwnRhythms)
     EXPECT_GE((rhythms[{4, 1, 1}]), 5);   // Q 1s
     EXPECT_EQ((rhythms[{2, 6, 255}]), 1);  // Fl(2+1) 6s
     for (const ChartMarker& m : markers) {
-        if (m.character == 2 && m.period == 4)
+        if (m.character == 2 && m.period == 4) {
             EXPECT_EQ(std::tie(m.periodClass, m.rhythmMask), std::make_tuple(uint8_t(2), uint8_t(0x10)));
-        if (m.character == 4 && m.period == 1)
+        }
+        if (m.character == 4 && m.period == 1) {
             EXPECT_EQ(std::tie(m.periodClass, m.rhythmMask), std::make_tuple(uint8_t(7), uint8_t(0x08)));
-        if (m.period == 30)
+        }
+        if (m.period == 30) {
             EXPECT_EQ(m.periodClass, NoRhythm);
+        }
     }
 }
 
