@@ -3,6 +3,7 @@
 #include "chart/MapManager.h"
 #include "chart/MapQueryFilters.h"
 #include "chart/MapView.h"
+#include "chart/ObjectAttributes.h"
 #include "chart/ObjectClassTable.h"
 #include "platform/chartengine/GeoDatabase.h"
 #include "platform/chartengine/GeoDatabaseQuery.h"
@@ -15,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <string_view>
 
 using namespace chartengine;
 
@@ -37,28 +37,19 @@ struct LightCodes {
             valnmr = 178, height = 95;
 };
 
-int32_t Looked(const ChartDictionary* dictionary, bool isClass, std::string_view acronym, int32_t standard)
-{
-    int32_t code = 0;
-    if (!dictionary)
-        return standard;
-    const HResult found = isClass ? dictionary->ObjectClassCode(acronym, &code) : dictionary->AttributeCode(acronym, &code);
-    return found == kOk ? code : standard;
-}
-
 LightCodes LookUpCodes(const ChartDictionary* d)
 {
     LightCodes c;
-    c.lights = Looked(d, true, "LIGHTS", c.lights);
-    c.objnam = Looked(d, false, "OBJNAM", c.objnam);
-    c.colour = Looked(d, false, "COLOUR", c.colour);
-    c.litchr = Looked(d, false, "LITCHR", c.litchr);
-    c.sectr1 = Looked(d, false, "SECTR1", c.sectr1);
-    c.sectr2 = Looked(d, false, "SECTR2", c.sectr2);
-    c.siggrp = Looked(d, false, "SIGGRP", c.siggrp);
-    c.sigper = Looked(d, false, "SIGPER", c.sigper);
-    c.valnmr = Looked(d, false, "VALNMR", c.valnmr);
-    c.height = Looked(d, false, "HEIGHT", c.height);
+    c.lights = DictionaryCode(d, true, "LIGHTS", c.lights);
+    c.objnam = DictionaryCode(d, false, "OBJNAM", c.objnam);
+    c.colour = DictionaryCode(d, false, "COLOUR", c.colour);
+    c.litchr = DictionaryCode(d, false, "LITCHR", c.litchr);
+    c.sectr1 = DictionaryCode(d, false, "SECTR1", c.sectr1);
+    c.sectr2 = DictionaryCode(d, false, "SECTR2", c.sectr2);
+    c.siggrp = DictionaryCode(d, false, "SIGGRP", c.siggrp);
+    c.sigper = DictionaryCode(d, false, "SIGPER", c.sigper);
+    c.valnmr = DictionaryCode(d, false, "VALNMR", c.valnmr);
+    c.height = DictionaryCode(d, false, "HEIGHT", c.height);
     return c;
 }
 
@@ -93,6 +84,34 @@ uint8_t PeriodClass(const std::optional<double>& period)
     return NoRhythm;
 }
 
+// The rhythm bits of a quick light: a short group fits the cycle of its own period class, a group
+// of four takes its bit, and anything else runs in the 12 s cycle with the bit of its group.
+struct QuickBits {
+    uint8_t twoBelow;       // a group of 2 keeps its period class below this one
+    uint8_t threeBelow;     // a group of 3 likewise
+    uint8_t fourNoPeriod;   // the class of a group of 4 without period
+    uint8_t two, three, four;  // bits of the groups in their own cycle
+    uint8_t single, twoLong, threeLong, nineLong;  // bits in the 12 s cycle
+};
+constexpr QuickBits QuickRhythm{3, 4, 6, 0x20, 0x40, 0x80, 0x08, 0x10, 0x20, 0x80};
+constexpr QuickBits VeryQuickRhythm{2, 2, 2, 0x20, 0x40, 0x80, 0x01, 0x02, 0x04, 0x80};
+
+void SetQuickRhythm(ChartMarker& m, int32_t g, bool noPeriod, const QuickBits& bits)
+{
+    if (g == 2 && m.periodClass < bits.twoBelow) {
+        m.rhythmMask = bits.two;
+    } else if (g == 3 && m.periodClass < bits.threeBelow) {
+        m.rhythmMask = bits.three;
+    } else if (g == 4) {
+        m.rhythmMask = bits.four;
+        if (noPeriod)
+            m.periodClass = bits.fourNoPeriod;
+    } else {
+        m.periodClass = 7;
+        m.rhythmMask = g == 2 ? bits.twoLong : g == 3 ? bits.threeLong : g == 9 ? bits.nineLong : bits.single;
+    }
+}
+
 void SetRhythm(ChartMarker& m, const LightRecord& light)
 {
     m.periodClass = PeriodClass(light.period);
@@ -114,44 +133,10 @@ void SetRhythm(ChartMarker& m, const LightRecord& light)
             m.periodClass = NoRhythm;
         break;
     case 4:  // Q
-        if (g == 2 && m.periodClass < 3) {
-            m.rhythmMask = 0x20;
-        } else if (g == 3 && m.periodClass < 4) {
-            m.rhythmMask = 0x40;
-        } else if (g == 4) {
-            m.rhythmMask = 0x80;
-            if (noPeriod)
-                m.periodClass = 6;
-        } else {
-            m.rhythmMask = 0x08;
-            m.periodClass = 7;
-            if (g == 2)
-                m.rhythmMask = 0x10;
-            else if (g == 3)
-                m.rhythmMask = 0x20;
-            else if (g == 9)
-                m.rhythmMask = 0x80;
-        }
+        SetQuickRhythm(m, g, noPeriod, QuickRhythm);
         break;
     case 5:  // VQ
-        if (g == 2 && m.periodClass < 2) {
-            m.rhythmMask = 0x20;
-        } else if (g == 3 && m.periodClass < 2) {
-            m.rhythmMask = 0x40;
-        } else if (g == 4) {
-            m.rhythmMask = 0x80;
-            if (noPeriod)
-                m.periodClass = 2;
-        } else {
-            m.rhythmMask = 0x01;
-            m.periodClass = 7;
-            if (g == 2)
-                m.rhythmMask = 0x02;
-            else if (g == 3)
-                m.rhythmMask = 0x04;
-            else if (g == 9)
-                m.rhythmMask = 0x80;
-        }
+        SetQuickRhythm(m, g, noPeriod, VeryQuickRhythm);
         break;
     case 7:  // Iso
         m.rhythmMask = 0x01;
@@ -182,18 +167,6 @@ void SetRhythm(ChartMarker& m, const LightRecord& light)
         m.periodClass = NoRhythm;
         break;
     }
-}
-
-std::optional<double> Real(const ChartObject& object, int32_t code)
-{
-    AttributeValue value;
-    return object.Attribute(code, &value) == kOk ? value.real() : std::nullopt;
-}
-
-std::optional<int32_t> Integer(const ChartObject& object, int32_t code)
-{
-    AttributeValue value;
-    return object.Attribute(code, &value) == kOk ? value.integer() : std::nullopt;
 }
 
 // Reads the lights of a search into records and the names into the manager's list.
@@ -253,17 +226,17 @@ private:
             for (const int32_t colour : value.list())
                 if (colour != 0)
                     light.colour = colour;
-        light.character = Integer(object, codes_.litchr);
+        light.character = IntegerAttribute(object, codes_.litchr);
         if (object.Attribute(CategoryOfLight, &value) == kOk) {
             const std::vector<int32_t> categories = value.list();
             if (!categories.empty() && categories.front() == FloodLightCategory)
                 light.character = FloodLight;
         }
-        light.sector1 = Real(object, codes_.sectr1);
-        light.sector2 = Real(object, codes_.sectr2);
-        light.period = Real(object, codes_.sigper);
-        light.range = Real(object, codes_.valnmr);
-        light.height = Real(object, codes_.height);
+        light.sector1 = RealAttribute(object, codes_.sectr1);
+        light.sector2 = RealAttribute(object, codes_.sectr2);
+        light.period = RealAttribute(object, codes_.sigper);
+        light.range = RealAttribute(object, codes_.valnmr);
+        light.height = RealAttribute(object, codes_.height);
         if (object.Attribute(codes_.siggrp, &value) == kOk)
             light.group = SimpleSignalGroup(value.text);
         if (lights.size() < MaxLightRecords)
