@@ -39,7 +39,9 @@ std::optional<int32_t> SimpleSignalGroup(const std::string& text);
 uint8_t MarkerColour(int32_t colourCode);
 
 // The view's lights in its visible area enlarged by `areaFactor` (2.0 on a redraw) into
-// markers. 1 when the evaluation ran (the markers replaced, maybe by none); 0 when the chart
-// database gave no query (markers untouched). A failing engine step ends the search; the lights
-// found so far become the markers.
+// markers, at most 500 of them, the first 500 names into the manager's list. 1 when the
+// evaluation ran (the markers replaced, maybe by none, as for an engine or view not ready); 0
+// when the chart database gave no query (markers untouched). A failing engine step, or more than
+// 10001 objects, ends the search; the lights found so far become the markers. A light met twice
+// (directly and through a structure) is taken once.
 int EvaluateLightSectors(MapManager& manager, const MapView& view, std::vector<ChartMarker>& markers, float areaFactor);

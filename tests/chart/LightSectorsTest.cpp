@@ -200,9 +200,12 @@ protected:
                                         {{"LITCHR", "2"}, {"SIGGRP", "(2)"}, {"SIGPER", "6"}, {"COLOUR", "4"}, {"OBJNAM", "Alpha Light"}});
         SourceObject beacon = MadeObject(7, kGeometryPoint, {at(0, 0)});
         beacon.referencedLongNames.push_back(light.longName);
-        WriteMadeDatabase(
-            folder_->path() / "engine", "Lights",
-            {MadeObject(s57class::DEPARE, kGeometryArea, {at(-0.05, -0.05), at(0.05, -0.05), at(0.05, 0.05), at(-0.05, 0.05), at(-0.05, -0.05)},
+        // Far to the east, a field of 600 named lights.
+        std::vector<SourceObject> field;
+        for (int i = 0; i < 600; ++i)
+            field.push_back(MadeObject(s57class::LIGHTS, kGeometryPoint, {at(kFieldEast + (i % 30) * 0.0005, (i / 30) * 0.0005)},
+                                       {{"LITCHR", "2"}, {"SIGPER", "4"}, {"OBJNAM", "Field " + std::to_string(i)}}));
+        std::vector<SourceObject> objects{MadeObject(s57class::DEPARE, kGeometryArea, {at(-0.05, -0.05), at(0.05, -0.05), at(0.05, 0.05), at(-0.05, 0.05), at(-0.05, -0.05)},
                         {{"DRVAL1", "20"}, {"DRVAL2", "30"}}),
              light, beacon,
              // Same latitude as Alpha, another longitude: a name of its own.
@@ -213,7 +216,9 @@ protected:
                         {{"LITCHR", "25"}, {"SIGGRP", "(6)"}, {"SIGPER", "15"}, {"COLOUR", "3"}}),
              MadeObject(s57class::LIGHTS, kGeometryPoint, {at(-d, -d)}, {{"LITCHR", "5"}, {"COLOUR", "12"}}),
              MadeObject(s57class::LIGHTS, kGeometryPoint, {at(d, -d)},
-                        {{"LITCHR", "1"}, {"CATLIT", "8"}, {"COLOUR", "1"}, {"OBJNAM", "Delta Floodlight"}})});
+                        {{"LITCHR", "1"}, {"CATLIT", "8"}, {"COLOUR", "1"}, {"OBJNAM", "Delta Floodlight"}})};
+        objects.insert(objects.end(), field.begin(), field.end());
+        WriteMadeDatabase(folder_->path() / "engine", "Lights", objects);
         LinkTides(folder_->path() / "engine");
         WriteRegistry(folder_->path() / "registry.ini", folder_->path() / "engine", false);
     }
@@ -223,7 +228,12 @@ protected:
     {
         ASSERT_EQ(manager_.Init(1), 1);
         ASSERT_EQ(view_.Init(0, &manager_), 1);
-        ASSERT_EQ(view_.SetCentre(Degrees(-76.45, 38.97)), 1);
+        Show(Degrees(-76.45, 38.97));
+    }
+
+    void Show(const cmgbase::GeoPoint& centre)
+    {
+        ASSERT_EQ(view_.SetCentre(centre), 1);
         ASSERT_EQ(view_.SetScale(22000), 1);
         QImage image(400, 300, QImage::Format_RGB32);
         QPainter painter(&image);
@@ -232,6 +242,7 @@ protected:
         view_.DrawChart(painter, {-200, 150, 200, -150});
     }
 
+    static constexpr double kFieldEast = 0.3;
     static TemporaryFolder* folder_;
     MapManager manager_{folder_->path() / "registry.ini"};
     MapView view_;
@@ -268,6 +279,16 @@ TEST_F(MadeLightsTest, NamesGroupsAndFloodLightsOfAMadeCell)
     ASSERT_EQ(EvaluateLightSectors(manager_, view_, markers, 1.0f), 1);
     EXPECT_EQ(markers.size(), 5u);
     EXPECT_EQ(manager_.lightNameCount, 4);
+}
+
+TEST_F(MadeLightsTest, AtMost500LightsAnd500NamesAreTaken)
+{
+    Show(Degrees(-76.45 + kFieldEast + 0.007, 38.97 + 0.005));
+    std::vector<ChartMarker> markers;
+    ASSERT_EQ(EvaluateLightSectors(manager_, view_, markers, 2.0f), 1);
+    EXPECT_EQ(markers.size(), size_t(MaxLightRecords));
+    EXPECT_EQ(manager_.lightNameCount, LightNameCapacity);
+    EXPECT_EQ(manager_.lightNames.size(), size_t(LightNameCapacity));
 }
 
 }  // namespace
