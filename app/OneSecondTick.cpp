@@ -10,6 +10,7 @@
 #include "app/GuardZones.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteBar.h"
 #include "app/RouteFollowingTick.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -124,7 +125,7 @@ void EnableQueryButton(TForm1& f)
         f.QueryBtn->setChecked(false);
         if (CM93Inspector)
             CM93Inspector->hide();
-        ChartPickKind = 0;
+        ObjectPickKind = 0;
     }
 }
 
@@ -135,7 +136,7 @@ void EnableRouteBar(TForm1& f)
     if (EditingActive || DialogVisible(WpDlg))
         SecondTick.routeAutoStoreCountdown = 60;
     else if (--SecondTick.routeAutoStoreCountdown == 0)
-        pending::RtOkExecute(f);
+        RtOkExecute(f);
 
     const bool stored = RouteId != 0;
     const bool belowDrawing = RouteEditMode < RouteDrawing;
@@ -159,7 +160,7 @@ void EnableDrawingBars(TForm1& f)
     if (Shown(f.LineBar)) {
         for (QToolButton* button : {f.btnLiDel, f.btnLiDraw, f.btnLine, f.btnPoly, f.btnCircle, f.btnRect})
             button->setEnabled(!EditingActive);
-        f.btnLiList->setEnabled(LinePointCount > 1);
+        f.btnLiList->setEnabled(DrawnPointCount > 1);
         f.btnLiEdit->setEnabled(!EditingActive && (Down(f.btnLine) || Down(f.btnPoly)));
     }
 }

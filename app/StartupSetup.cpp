@@ -10,6 +10,7 @@
 #include "app/ExternalLibraries.h"
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
+#include "app/LoranDeccaRows.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
 #include "app/OutputThreadWiring.h"
@@ -265,12 +266,8 @@ void StartConverters()
 
     delete Decca;
     Decca = new DeccaConverter;
-    const DeccaChain* chain = Decca->Chain(Setup.DeccaChain);
-    if (!chain)
-        chain = Decca->Chain(0);
-    Decca->SelectChain(chain->number);
-    Decca->SetCorrections(chain->number, Setup.DeccaRedCorrection * 0.01,
-                          Setup.DeccaGreenCorrection * 0.01, Setup.DeccaPurpleCorrection * 0.01);
+    if (!SelectStoredDeccaChain(Setup.DeccaChain))
+        SelectStoredDeccaChain(0);
 }
 
 }  // namespace
