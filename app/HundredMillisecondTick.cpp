@@ -6,6 +6,7 @@
 #include "app/EditingState.h"
 #include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
+#include "app/LightOverlay.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
@@ -20,6 +21,7 @@
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
+#include "chart/ChartLayerItems.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartPresentation.h"
 #include "chart/ChartRedraw.h"
@@ -822,14 +824,10 @@ void TakeReliefPicture(TForm1& f)
 void FlashLights(TForm1& f)
 {
     FastTick.lightFlashToggle = !FastTick.lightFlashToggle;
-    if (!FastTick.lightFlashToggle || f.chartLevel >= 13 || f.rbBase->isChecked())
+    if (!FastTick.lightFlashToggle || f.chartLevel >= LightLevelLimit || f.rbBase->isChecked())
         return;
-    const auto checked = [&f](int item) {
-        const QListWidgetItem* entry = f.cklChart->item(item);
-        return entry && entry->checkState() == Qt::Checked;
-    };
-    if (checked(14) || checked(15))
-        pending::UpdateLightFlashes(f);
+    if (ChartLayerTicked(f, FlashingLightsItem) || ChartLayerTicked(f, LightSectorsItem))
+        UpdateLightFlashes(f);
 }
 
 void KeepDisplayModes(TForm1& f)

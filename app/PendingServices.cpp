@@ -8,8 +8,6 @@ namespace pending {
 void UpdateRouteLegGeometry(TForm1&) {}
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
-void UpdateLightFlashes(TForm1&) {}
-
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 
@@ -17,12 +15,6 @@ bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
 void ShowChartDatabaseWindow() {}
 void ShowChartUpdateWindow() {}
-
-void PaintChartLights(TForm1&, QPainter&) {}
-void PaintLightFlashes(TForm1&, QPainter&, bool) {}
-void DrawHoverLightLabel(TForm1&, QPainter&, int32_t) {}
-void PaintSelectedObjects(TForm1&, QPainter&) {}
-void DrawBorderGraduation(TForm1&, QPainter&) {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}

@@ -23,7 +23,6 @@ void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // c
 // The range and bearing readout of the cursor panel, from one point to the other.
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
-void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
@@ -35,13 +34,6 @@ bool ChartUpdateWindowVisible();                      // chart database dialogs:
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
 void ShowChartDatabaseWindow();                       // chart database dialogs
 void ShowChartUpdateWindow();                         // chart database dialogs
-
-// Chart lights and the border graduation.
-void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes
-void PaintLightFlashes(TForm1& form, QPainter& canvas, bool full);   // lights: blinking
-void DrawHoverLightLabel(TForm1& form, QPainter& canvas, int32_t marker);  // lights
-void PaintSelectedObjects(TForm1& form, QPainter& canvas);           // lights: chosen objects
-void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduation
 
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather

@@ -6,6 +6,7 @@
 #include "chart/ChartLevels.h"
 #include "chart/ChartWindow.h"
 #include "chart/Clip3DExport.h"
+#include "chart/LightRedraw.h"
 #include "chart/MapView.h"
 #include "chart/ObjectClassTable.h"
 #include "chart/ShownCursor.h"
@@ -196,10 +197,12 @@ std::string DrawMainChart(ChartWindow& window, bool full)
     if (!Down(c.Show2DBtn))
         window.MainChartBitmap.fill(ButtonFace());
 
+    PrepareLightDescriptions(window);
     chartengine::DeviceRect device;
     if (DrawViewChart(*MainMapView, window.MainChartBitmap, window.chartRect, device))
         MainMapView->ScreenRectToGeo(device, ViewGeoRect);
     MeasurePixelsPerMile(window);
+    RedrawLights(window);
 
     if (window.ZoomPaintHold > 0)
         window.ZoomPaintHold = 1;  // the timers show the new picture
