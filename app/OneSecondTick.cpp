@@ -10,6 +10,7 @@
 #include "app/GuardZones.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteLegGeometry.h"
 #include "app/RouteFollowingTick.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -301,7 +302,7 @@ void RunCountdowns(TForm1& f)
         if (TickRequest.miniPresentation) {
             TickRequest.miniPresentation = false;
             ApplyMiniPresentation(f);
-            pending::UpdateRouteLegGeometry(f);
+            UpdateRouteLegGeometry(f);
         }
         ApplyPresentation(f, 1, 0, 10);
     }

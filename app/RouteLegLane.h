@@ -1,0 +1,37 @@
+#pragma once
+// The lane of a route leg and the area of the turn at the waypoint it leaves from: their chart
+// check into the entries' danger flags and their dotted edges in the colour the flags give.
+// Main thread only.
+
+#include <QPointF>
+
+#include <cstdint>
+#include <optional>
+
+class QPainter;
+class TForm1;
+
+// Where the leg from entry `leg` lies on the main chart: from the turn end of its waypoint to
+// the turn start of the next, and the pixels a nautical mile takes along it. None while either
+// end has no pixel or the ends coincide.
+struct LegPixels {
+    QPointF from;
+    QPointF to;
+    double pixelsPerMile = 0;
+};
+std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg);
+
+// The route entry that keeps the check bits of the turn at waypoint `leg`: the waypoint's own,
+// or the one before it while the route is shown reversed.
+int32_t TurnFlagsEntry(int32_t leg);
+
+// The chart check of the leg's lane and (for a leg after the first) of the turn area at its
+// waypoint, their bits set in the danger flags (RouteDangerFlags.h); nothing for a leg that
+// PlaceLeg does not place.
+void CheckLegLane(const TForm1& form, int32_t leg);
+
+// With `check`, CheckLegLane first; with `shown`, the lane edges and the turn area's edges are
+// drawn dotted: the button face where the check failed, user colour 1 for a danger for the
+// depth, 7 for one for the height, else 3. The lane edges stop where they cross the neighbouring
+// legs'; the first leg's lane is closed by its start edge.
+void DrawLegLane(TForm1& form, QPainter& canvas, int32_t leg, bool shown, bool check);
