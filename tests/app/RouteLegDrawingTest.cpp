@@ -7,6 +7,7 @@
 #include "app/GreatCircleLegDrawing.h"
 #include "app/RouteLegDrawing.h"
 #include "chart/OverlayColours.h"
+#include "frame/PortSettings.h"
 #include "frame/RhumbLine.h"
 #include "frame/SetupParameters.h"
 #include "userdata/RouteLegs.h"
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <mutex>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -171,4 +173,22 @@ TEST_F(RouteLegDrawingTest, AGreatCircleLegIsDrawnWithThreePointsOrMore)
     RouteTable[1].position = RouteTable[0].position;
     QPainter canvas(&image);
     EXPECT_FALSE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+}
+
+TEST_F(RouteLegDrawingTest, WhileARouteIsDrawnTheLegAfterTheCursorRunsOnInTheSameBearing)
+{
+    LoadRoute();
+    {
+        const std::lock_guard lock(ComOutStateLock);
+        WaypointCount = 2;  // the third entry is the cursor's
+    }
+    RouteEditMode = RouteDrawing;
+    RouteTable[2].legBearing = 123.0f;
+    Draw(1);
+    EXPECT_FLOAT_EQ(RouteTable[2].legBearing, RouteTable[1].legBearing);
+    // Shown, the entry after the last leg keeps its own.
+    RouteEditMode = RouteShown;
+    RouteTable[2].legBearing = 123.0f;
+    Draw(1);
+    EXPECT_FLOAT_EQ(RouteTable[2].legBearing, 123.0f);
 }
