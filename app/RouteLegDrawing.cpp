@@ -119,7 +119,7 @@ void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool 
     const double pixelsPerMile = pixels->pixelsPerMile;
     const double halfWidth = Hundredths(entry.lane, SetupParameters.DefaultLane);
 
-    if (leg > 0 && !entry.turnMisfit) {
+    if (leg > 0 && !entry.turnMisfit && TurnShown(entry)) {
         const WP_typ& previous = RouteTable[size_t(leg - 1)];
         const std::optional<QPointF> waypoint = Pixel(form, entry.position);
         const std::optional<QPointF> turnStart = Pixel(form, entry.turnStart);

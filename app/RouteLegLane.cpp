@@ -92,14 +92,19 @@ std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg)
     const ScreenPoint there = next.screenPoint;
     if ((there.x == 0 && there.y == 0) || (there.x == here.x && there.y == here.y))
         return std::nullopt;
-    const std::optional<QPointF> from = Pixel(form, entry.turnEnd);
-    const std::optional<QPointF> to = Pixel(form, next.turnStart);
+    const std::optional<QPointF> from = Pixel(form, TurnShown(entry) ? cmgbase::GeoPoint(entry.turnEnd) : cmgbase::GeoPoint(entry.position));
+    const std::optional<QPointF> to = Pixel(form, TurnShown(next) ? cmgbase::GeoPoint(next.turnStart) : cmgbase::GeoPoint(next.position));
     if (!from || !to || *from == *to)
         return std::nullopt;
     // The lane, the turn radius and the marks are given in miles: the leg gives the scale.
     const double screenLength = std::hypot(double(there.x) - here.x, double(there.y) - here.y);
     const double distance = entry.legDistance;
     return LegPixels{*from, *to, distance > 0 ? screenLength / distance : 0.0};
+}
+
+bool TurnShown(const WP_typ& entry)
+{
+    return entry.turnComputed && (SetupParameters.RouteLegs || RouteEditMode >= RouteDrawing);
 }
 
 int32_t TurnFlagsEntry(int32_t leg)

@@ -10,9 +10,15 @@
 
 class QPainter;
 class TForm1;
+struct WP_typ;
+
+// Whether the turn at an entry's waypoint is drawn and the legs end at its turn points: turns
+// are shown (the RouteLegs setting) or a route is drawn or edited, and the turn was computed
+// since the entry was filled. Else the legs run from waypoint to waypoint.
+bool TurnShown(const WP_typ& entry);
 
 // Where the leg from entry `leg` lies on the main chart: from the turn end of its waypoint to
-// the turn start of the next, and the pixels a nautical mile takes along it. None while either
+// the turn start of the next (TurnShown, else the waypoints themselves), and the pixels a nautical mile takes along it. None while either
 // end has no pixel or the ends coincide.
 struct LegPixels {
     QPointF from;

@@ -78,6 +78,7 @@ protected:
         RouteEditMode = RouteShown;
         ComputeRouteLegs();
         for (int32_t i = 0; i < RouteEntryCount(); ++i) {
+            ComputeWaypointTurn(i);
             ScreenPoint pixel{};
             ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, RouteTable[size_t(i)].position, pixel));
             RouteTable[size_t(i)].screenPoint = pixel;
@@ -194,13 +195,18 @@ TEST_F(RouteLegCheckTest, LegChecksLeaveTheLookAheadPolygonAndWatchedAreasAlone)
     ResetAreaWatchTable();
 }
 
-TEST_F(RouteLegCheckTest, LegEndsOnOnePixelKeepTheirFlags)
+TEST_F(RouteLegCheckTest, AChecksTouchesOnlyTheFlagsOfWhatItChecked)
 {
     Load(1);
-    RouteTable[1].dangerFlags = LaneDepthDanger | TurnCheckFailed;
-    RouteTable[2].screenPoint = ScreenPoint{RouteTable[1].screenPoint.x, RouteTable[1].screenPoint.y};
     QImage image(800, 600, QImage::Format_RGB32);
     QPainter canvas(&image);
+    // The first leg has no turn before it: its waypoint's turn bits stay.
+    RouteTable[0].dangerFlags = TurnCheckFailed | LaneDepthDanger;
+    DrawRouteLeg(*form, canvas, kChannelLeg, true, true);
+    EXPECT_EQ(RouteTable[0].dangerFlags, TurnCheckFailed);
+    // A leg whose ends share a pixel is neither drawn nor checked.
+    RouteTable[1].dangerFlags = LaneDepthDanger | TurnCheckFailed;
+    RouteTable[2].screenPoint = ScreenPoint{RouteTable[1].screenPoint.x, RouteTable[1].screenPoint.y};
     DrawRouteLeg(*form, canvas, 1, true, true);
     EXPECT_EQ(RouteTable[1].dangerFlags, LaneDepthDanger | TurnCheckFailed);
 }
