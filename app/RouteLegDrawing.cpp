@@ -18,8 +18,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <mutex>
 #include <cmath>
+#include <mutex>
 #include <numbers>
 #include <optional>
 
@@ -27,14 +27,6 @@ namespace {
 
 constexpr int32_t RouteColour = 2;
 constexpr double Radian = std::numbers::pi / 180.0;
-
-std::optional<QPointF> Pixel(const TForm1& form, const cmgbase::GeoPoint& position)
-{
-    ScreenPoint point{};
-    if (!MainMapView || !MainMapView->GeoToScreen(form.chartRect, position, point))
-        return std::nullopt;
-    return QPointF(point.x, point.y);
-}
 
 // The screen direction (unit vector) of a bearing on the chart as it is turned.
 QPointF Heading(double bearing)
@@ -91,7 +83,7 @@ void DrawWheelOver(TForm1& form, QPainter& canvas, int32_t leg, double halfWidth
             half = WheelOverHalfLength(halfWidth, change, entry.legDistance) * pixelsPerMile;
         }
     }
-    const std::optional<QPointF> centre = Pixel(form, point);
+    const std::optional<QPointF> centre = ChartPixel(form, point);
     if (!centre || !form.WpPanel || !form.WpPanel->isVisible() || !SetupParameters.WheelOverShown)
         return;
     canvas.drawLine(*centre - half * direction, *centre + half * direction);
@@ -101,9 +93,10 @@ void DrawWheelOver(TForm1& form, QPainter& canvas, int32_t leg, double halfWidth
 
 void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check)
 {
-    const std::optional<LegPixels> pixels = PlaceLeg(form, leg);
-    if (!pixels)
+    const PlacedLegs placed = PlaceLegs(form, leg);
+    if (!placed.leg)
         return;
+    const LegPixels& pixels = *placed.leg;
     const WP_typ& entry = RouteTable[size_t(leg)];
     const ScreenPoint here = entry.screenPoint;
     const ScreenPoint there = RouteTable[size_t(leg + 1)].screenPoint;
@@ -116,25 +109,26 @@ void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool 
     const QPen routePen = OverlayPen(UserColour(RouteColour), width);
     canvas.setPen(routePen);
     canvas.setBrush(Qt::NoBrush);
-    const double pixelsPerMile = pixels->pixelsPerMile;
+    const double pixelsPerMile = pixels.pixelsPerMile;
     const double halfWidth = Hundredths(entry.lane, SetupParameters.DefaultLane);
 
     if (leg > 0 && !entry.turnMisfit && TurnShown(entry)) {
         const WP_typ& previous = RouteTable[size_t(leg - 1)];
-        const std::optional<QPointF> waypoint = Pixel(form, entry.position);
-        const std::optional<QPointF> turnStart = Pixel(form, entry.turnStart);
-        const std::optional<QPointF> centre = Pixel(form, entry.turnCentre);
+        const std::optional<QPointF> waypoint = ChartPixel(form, entry.position);
+        const std::optional<QPointF> turnStart =
+            placed.previous ? placed.previous->to : ChartPixel(form, entry.turnStart);
+        const std::optional<QPointF> centre = ChartPixel(form, entry.turnCentre);
         if (waypoint && turnStart && centre) {
-            const TurnPixels turn{*waypoint, *turnStart, pixels->from, *centre,
+            const TurnPixels turn{*waypoint, *turnStart, pixels.from, *centre,
                                   Hundredths(entry.turnRadius, SetupParameters.DefaultTurnRadius) * pixelsPerMile};
             DrawTurn(canvas, turn, previous.legBearing, entry.legBearing);
         }
     }
 
-    DrawLineSegment(form, canvas, UserColourTable[RouteColour], int32_t(std::lround(pixels->from.x())),
-                    int32_t(std::lround(pixels->from.y())), int32_t(std::lround(pixels->to.x())),
-                    int32_t(std::lround(pixels->to.y())), 2);
-    const QPointF middle = (pixels->from + pixels->to) / 2.0;
+    DrawLineSegment(form, canvas, UserColourTable[RouteColour], int32_t(std::lround(pixels.from.x())),
+                    int32_t(std::lround(pixels.from.y())), int32_t(std::lround(pixels.to.x())),
+                    int32_t(std::lround(pixels.to.y())), 2);
+    const QPointF middle = (pixels.from + pixels.to) / 2.0;
     const QPointF heading = Heading(entry.legBearing);
     DrawArrowHead(canvas, std::atan2(heading.y(), heading.x()), int32_t(std::lround(middle.x())),
                   int32_t(std::lround(middle.y())));
@@ -143,7 +137,7 @@ void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool 
     DrawWheelOver(form, canvas, leg, halfWidth, pixelsPerMile);
 
     const bool laneShown = lanes && SetupParameters.ShowLane;
-    DrawLegLane(form, canvas, leg, laneShown, check);
+    DrawLegLane(form, canvas, leg, placed, laneShown, check);
     const int32_t margin = laneShown ? 20 + int32_t(std::ceil(halfWidth * pixelsPerMile)) : 1;
     ExtendPaintBounds(std::min(here.x, there.x) - margin, std::min(here.y, there.y) - margin,
                       std::max(here.x, there.x) + margin, std::max(here.y, there.y) + margin);

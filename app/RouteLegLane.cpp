@@ -21,14 +21,6 @@ namespace {
 
 constexpr double Radian = std::numbers::pi / 180.0;
 
-std::optional<QPointF> Pixel(const TForm1& form, const cmgbase::GeoPoint& position)
-{
-    ScreenPoint point{};
-    if (!MainMapView || !MainMapView->GeoToScreen(form.chartRect, position, point))
-        return std::nullopt;
-    return QPointF(point.x, point.y);
-}
-
 // The entries that make legs: the route's waypoints and, while a route is drawn, the point
 // under the cursor after them.
 int32_t LastLegEnd()
@@ -48,11 +40,8 @@ struct Lane {
     std::array<LaneEdge, 2> edges;
 };
 
-std::optional<Lane> LaneOf(const TForm1& form, int32_t leg)
+std::optional<Lane> LaneOf(int32_t leg, const std::optional<LegPixels>& pixels)
 {
-    if (leg < 0 || leg + 1 > LastLegEnd())
-        return std::nullopt;
-    const std::optional<LegPixels> pixels = PlaceLeg(form, leg);
     if (!pixels)
         return std::nullopt;
     const WP_typ& entry = RouteTable[size_t(leg)];
@@ -82,6 +71,14 @@ void SetCheckBits(int32_t entry, uint8_t mask, uint8_t bits)
 
 }  // namespace
 
+std::optional<QPointF> ChartPixel(const TForm1& form, const cmgbase::GeoPoint& position)
+{
+    ScreenPoint point{};
+    if (!MainMapView || !MainMapView->GeoToScreen(form.chartRect, position, point))
+        return std::nullopt;
+    return QPointF(point.x, point.y);
+}
+
 std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg)
 {
     if (leg < 0 || leg + 1 >= RouteTableEntries)
@@ -92,8 +89,10 @@ std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg)
     const ScreenPoint there = next.screenPoint;
     if ((there.x == 0 && there.y == 0) || (there.x == here.x && there.y == here.y))
         return std::nullopt;
-    const std::optional<QPointF> from = Pixel(form, TurnShown(entry) ? cmgbase::GeoPoint(entry.turnEnd) : cmgbase::GeoPoint(entry.position));
-    const std::optional<QPointF> to = Pixel(form, TurnShown(next) ? cmgbase::GeoPoint(next.turnStart) : cmgbase::GeoPoint(next.position));
+    const cmgbase::GeoPoint start = TurnShown(entry) ? entry.turnEnd : entry.position;
+    const cmgbase::GeoPoint end = TurnShown(next) ? next.turnStart : next.position;
+    const std::optional<QPointF> from = ChartPixel(form, start);
+    const std::optional<QPointF> to = ChartPixel(form, end);
     if (!from || !to || *from == *to)
         return std::nullopt;
     // The lane, the turn radius and the marks are given in miles: the leg gives the scale.
@@ -112,6 +111,20 @@ int32_t TurnFlagsEntry(int32_t leg)
     return RouteForward ? leg : leg - 1;
 }
 
+PlacedLegs PlaceLegs(const TForm1& form, int32_t leg)
+{
+    PlacedLegs placed;
+    placed.leg = PlaceLeg(form, leg);
+    if (!placed.leg)
+        return placed;
+    const int32_t last = LastLegEnd();
+    if (leg >= 1 && leg <= last)
+        placed.previous = PlaceLeg(form, leg - 1);
+    if (leg + 2 <= last)
+        placed.next = PlaceLeg(form, leg + 1);
+    return placed;
+}
+
 namespace {
 
 // The lane of a leg as drawn: its edges cut back where they cross the neighbouring legs' edges,
@@ -123,25 +136,25 @@ struct LaneGeometry {
     int32_t turnEntry = -1;  // -1: no turn area
 };
 
-std::optional<LaneGeometry> GeometryOf(const TForm1& form, int32_t leg)
+std::optional<LaneGeometry> GeometryOf(const TForm1& form, int32_t leg, const PlacedLegs& placed)
 {
-    const std::optional<Lane> lane = LaneOf(form, leg);
+    const std::optional<Lane> lane = LaneOf(leg, placed.leg);
     if (!lane)
         return std::nullopt;
-    const std::optional<Lane> previous = LaneOf(form, leg - 1);
-    const std::optional<Lane> next = LaneOf(form, leg + 1);
+    const std::optional<Lane> previous = placed.previous ? LaneOf(leg - 1, placed.previous) : std::nullopt;
+    const std::optional<Lane> next = placed.next ? LaneOf(leg + 1, placed.next) : std::nullopt;
     const WP_typ& entry = RouteTable[size_t(leg)];
     LaneGeometry geometry{*lane, {}, {}, previous ? TurnFlagsEntry(leg) : -1};
+    const QPointF centre =
+        previous ? ChartPixel(form, entry.turnCentre).value_or(lane->pixels.from) : lane->pixels.from;
     for (size_t side = 0; side < 2; ++side) {
         const LaneJoint start = previous ? JoinLaneEdges(previous->edges[side], lane->edges[side]) : LaneJoint{};
         const LaneJoint end = next ? JoinLaneEdges(lane->edges[side], next->edges[side]) : LaneJoint{};
         geometry.edges[side] = TrimmedEdge(lane->edges[side], start, end);
-        if (previous) {
-            const QPointF centre = Pixel(form, entry.turnCentre).value_or(lane->pixels.from);
+        if (previous)
             geometry.turnSides[side] =
                 LaneTurnPath(previous->edges[side], lane->edges[side], start, centre, entry.turnMisfit != 0,
                              RouteTable[size_t(leg - 1)].legBearing, entry.legBearing);
-        }
     }
     return geometry;
 }
@@ -158,15 +171,15 @@ void Check(const TForm1& form, int32_t leg, const LaneGeometry& geometry)
 
 void CheckLegLane(const TForm1& form, int32_t leg)
 {
-    if (const std::optional<LaneGeometry> geometry = GeometryOf(form, leg))
+    if (const std::optional<LaneGeometry> geometry = GeometryOf(form, leg, PlaceLegs(form, leg)))
         Check(form, leg, *geometry);
 }
 
-void DrawLegLane(TForm1& form, QPainter& canvas, int32_t leg, bool shown, bool check)
+void DrawLegLane(TForm1& form, QPainter& canvas, int32_t leg, const PlacedLegs& placed, bool shown, bool check)
 {
     if (!shown && !check)
         return;
-    const std::optional<LaneGeometry> geometry = GeometryOf(form, leg);
+    const std::optional<LaneGeometry> geometry = GeometryOf(form, leg, placed);
     if (!geometry)
         return;
     if (check)

@@ -3,6 +3,8 @@
 // check into the entries' danger flags and their dotted edges in the colour the flags give.
 // Main thread only.
 
+#include "platform/geodesy/GeoTypes.h"
+
 #include <QPointF>
 
 #include <cstdint>
@@ -11,6 +13,9 @@
 class QPainter;
 class TForm1;
 struct WP_typ;
+
+// The pixel of a chart position on the main chart; none off the projection.
+std::optional<QPointF> ChartPixel(const TForm1& form, const cmgbase::GeoPoint& position);
 
 // Whether the turn at an entry's waypoint is drawn and the legs end at its turn points: turns
 // are shown (the RouteLegs setting) or a route is drawn or edited, and the turn was computed
@@ -27,6 +32,15 @@ struct LegPixels {
 };
 std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg);
 
+// A leg placed with its neighbours: the one before it (none for the first leg) and the one
+// after it (none for the last), each only where PlaceLeg places it.
+struct PlacedLegs {
+    std::optional<LegPixels> previous;
+    std::optional<LegPixels> leg;
+    std::optional<LegPixels> next;
+};
+PlacedLegs PlaceLegs(const TForm1& form, int32_t leg);
+
 // The route entry that keeps the check bits of the turn at waypoint `leg`: the waypoint's own,
 // or the one before it while the route is shown reversed.
 int32_t TurnFlagsEntry(int32_t leg);
@@ -40,4 +54,4 @@ void CheckLegLane(const TForm1& form, int32_t leg);
 // drawn dotted: the button face where the check failed, user colour 1 for a danger for the
 // depth, 7 for one for the height, else 3. The lane edges stop where they cross the neighbouring
 // legs'; the first leg's lane is closed by its start edge.
-void DrawLegLane(TForm1& form, QPainter& canvas, int32_t leg, bool shown, bool check);
+void DrawLegLane(TForm1& form, QPainter& canvas, int32_t leg, const PlacedLegs& placed, bool shown, bool check);

@@ -17,6 +17,8 @@
 //   ChartDraw.
 // - ChartDraw: MapView::DrawChart of the same view, as the chart redraw draws it.
 
+#include "../OffscreenWidgetBenchmarks.h"
+
 #include "app/ChartCursor.h"
 #include "app/DynamicOverlay.h"
 #include "app/ExternalLibraries.h"
@@ -56,7 +58,6 @@
 #include "userdata/TrackState.h"
 #include "userdata/UserDatabase.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -706,11 +707,5 @@ BENCHMARK(ChartDraw)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    TheScene.reset();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenWidgetBenchmarks(argc, argv, [] { TheScene.reset(); });
 }

@@ -9,6 +9,7 @@
 //   is not stored, so nothing is written). Goal: under 1 s.
 
 #include "../InstalledChartView.h"
+#include "../OffscreenWidgetBenchmarks.h"
 
 #include "app/RouteLegDrawing.h"
 #include "app/RouteLegGeometry.h"
@@ -17,14 +18,12 @@
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -150,11 +149,5 @@ BENCHMARK(UpdateRouteLegGeometry100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    TheScene.reset();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenWidgetBenchmarks(argc, argv, [] { TheScene.reset(); });
 }

@@ -77,12 +77,7 @@ protected:
         RouteId = kRouteId;
         RouteEditMode = RouteShown;
         ComputeRouteLegs();
-        for (int32_t i = 0; i < RouteEntryCount(); ++i) {
-            ComputeWaypointTurn(i);
-            ScreenPoint pixel{};
-            ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, RouteTable[size_t(i)].position, pixel));
-            RouteTable[size_t(i)].screenPoint = pixel;
-        }
+        PlaceRouteEntries();
     }
 
     std::vector<PointRecord> StoredPoints() const

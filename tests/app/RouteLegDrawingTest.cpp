@@ -56,12 +56,7 @@ protected:
         }
         RouteEditMode = RouteShown;
         ComputeRouteLegs();
-        for (int32_t i = 0; i < RouteEntryCount(); ++i) {
-            ComputeWaypointTurn(i);
-            ScreenPoint pixel{};
-            ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, RouteTable[size_t(i)].position, pixel));
-            RouteTable[size_t(i)].screenPoint = pixel;
-        }
+        PlaceRouteEntries();
     }
 
     int RoutePixels() const
