@@ -110,7 +110,7 @@ void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool 
     canvas.setPen(routePen);
     canvas.setBrush(Qt::NoBrush);
     const double pixelsPerMile = pixels.pixelsPerMile;
-    const double halfWidth = Hundredths(entry.lane, SetupParameters.DefaultLane);
+    const double halfWidth = LaneHalfWidth(entry);
 
     if (leg > 0 && !entry.turnMisfit && TurnShown(entry)) {
         const WP_typ& previous = RouteTable[size_t(leg - 1)];

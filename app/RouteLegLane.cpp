@@ -28,13 +28,6 @@ int32_t LastLegEnd()
     return RouteEntryCount() - (RouteEditMode == RouteDrawing ? 0 : 1);
 }
 
-// Half the lane of a leg in nautical miles.
-double LaneHalfWidth(const WP_typ& entry)
-{
-    const int32_t lane = entry.lane ? int32_t(entry.lane) : int32_t(SetupParameters.DefaultLane);
-    return std::max(lane, 0) * 0.01;
-}
-
 struct Lane {
     LegPixels pixels;
     std::array<LaneEdge, 2> edges;
@@ -99,6 +92,12 @@ std::optional<LegPixels> PlaceLeg(const TForm1& form, int32_t leg)
     const double screenLength = std::hypot(double(there.x) - here.x, double(there.y) - here.y);
     const double distance = entry.legDistance;
     return LegPixels{*from, *to, distance > 0 ? screenLength / distance : 0.0};
+}
+
+double LaneHalfWidth(const WP_typ& entry)
+{
+    const int32_t lane = entry.lane ? int32_t(entry.lane) : int32_t(SetupParameters.DefaultLane);
+    return std::max(lane, 0) * 0.01;
 }
 
 bool TurnShown(const WP_typ& entry)

@@ -17,6 +17,9 @@ struct WP_typ;
 // The pixel of a chart position on the main chart; none off the projection.
 std::optional<QPointF> ChartPixel(const TForm1& form, const cmgbase::GeoPoint& position);
 
+// Half the lane of a leg in nautical miles: its own, else the default lane of the settings.
+double LaneHalfWidth(const WP_typ& entry);
+
 // Whether the turn at an entry's waypoint is drawn and the legs end at its turn points: turns
 // are shown (the RouteLegs setting) or a route is drawn or edited, and the turn was computed
 // since the entry was filled. Else the legs run from waypoint to waypoint.
