@@ -12,9 +12,8 @@
 //   than ChartDraw.
 // - StaticOverlayWithStoredObjects: the same with the stored route loaded into the route table
 //   and the stored tracks shown: the user-object store's sweep reads and draws the stored track
-//   with its label, and its load of the route in the table draws the route's 500 waypoint
-//   numbers (the route's legs are the route legs' work, still to come). Goal: no slower than
-//   ChartDraw.
+//   with its label, and its load of the route in the table draws the route's 500 legs and
+//   waypoint numbers. Goal: no slower than ChartDraw.
 // - ChartDraw: MapView::DrawChart of the same view, as the chart redraw draws it.
 
 #include "../OffscreenWidgetBenchmarks.h"

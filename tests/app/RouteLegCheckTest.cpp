@@ -8,6 +8,7 @@
 
 #include "app/RouteLegDrawing.h"
 #include "app/RouteLegGeometry.h"
+#include "app/RouteLegLane.h"
 #include "app/StaticOverlay.h"
 #include "chart/AreaWatchTable.h"
 #include "chart/MapManager.h"
@@ -20,12 +21,14 @@
 #include "userdata/RouteLoad.h"
 
 #include <QRadioButton>
+#include <QApplication>
 #include <QFrame>
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -204,4 +207,25 @@ TEST_F(RouteLegCheckTest, AChecksTouchesOnlyTheFlagsOfWhatItChecked)
     RouteTable[2].screenPoint = ScreenPoint{RouteTable[1].screenPoint.x, RouteTable[1].screenPoint.y};
     DrawRouteLeg(*form, canvas, 1, true, true);
     EXPECT_EQ(RouteTable[1].dangerFlags, LaneDepthDanger | TurnCheckFailed);
+}
+
+TEST_F(RouteLegCheckTest, ALaneThatCouldNotBeCheckedIsDrawnInTheButtonFace)
+{
+    Load(1);
+    MapManager* engine = std::exchange(ChartEngine, nullptr);
+    QImage image(800, 600, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter canvas(&image);
+        DrawRouteLeg(*form, canvas, kShoalLeg, true, true);
+    }
+    ChartEngine = engine;
+    EXPECT_EQ(RouteTable[kShoalLeg].dangerFlags & LaneCheckBits, LaneCheckFailed);
+    EXPECT_EQ(RouteTable[TurnFlagsEntry(kShoalLeg)].dangerFlags & TurnCheckBits, TurnCheckFailed);
+    const QRgb buttonFace = QApplication::palette().color(QPalette::Button).rgb();
+    int lanePixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lanePixels += image.pixel(x, y) == buttonFace;
+    EXPECT_GT(lanePixels, 20);
 }

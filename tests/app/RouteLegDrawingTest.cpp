@@ -6,6 +6,7 @@
 
 #include "app/GreatCircleLegDrawing.h"
 #include "app/RouteLegDrawing.h"
+#include "app/RubberBand.h"
 #include "chart/OverlayColours.h"
 #include "frame/PortSettings.h"
 #include "frame/RhumbLine.h"
@@ -186,4 +187,26 @@ TEST_F(RouteLegDrawingTest, WhileARouteIsDrawnTheLegAfterTheCursorRunsOnInTheSam
     RouteTable[2].legBearing = 123.0f;
     Draw(1);
     EXPECT_FLOAT_EQ(RouteTable[2].legBearing, 123.0f);
+}
+
+TEST_F(RouteLegDrawingTest, WhileAWaypointIsDraggedAGreatCircleLegEndsInADottedStretch)
+{
+    LoadRoute();
+    RouteTable[1].position = Degrees(-66.0, 36.0);
+    ShowChart(15, Degrees(-71.0, 37.5));
+    const auto drawn = [&](int32_t mode, int32_t picked) {
+        RouteEditMode = mode;
+        PickedPoint = picked;
+        image.fill(Qt::white);
+        QPainter canvas(&image);
+        EXPECT_TRUE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+        canvas.end();
+        return RoutePixels();
+    };
+    const int solid = drawn(RouteShown, -1);
+    const int dragged = drawn(RouteEditing, 2);
+    PickedPoint = -1;
+    EXPECT_GT(solid, 20);
+    EXPECT_LT(dragged, solid);
+    EXPECT_GT(dragged, solid / 3);
 }
