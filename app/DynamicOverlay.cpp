@@ -96,10 +96,7 @@ void SampleTrack(TForm1& form, QPainter& canvas, const ScreenPoint& ship)
     TrackScreen screen{ship, ship};
     if (TrackLastSample.known)
         screen.lastSample = Pixel(form, TrackLastSample.position).value_or(ship);
-    const TrackFix fix{OwnShip.gpsLongitude,      OwnShip.gpsLatitude,     OwnShip.referencePosition,
-                       OwnShip.courseOverGround, OwnShip.speedOverGround, OwnShip.depth,
-                       OwnShip.waterTemperature};
-    const TrackSamplingResult result = SampleOwnTrack(fix, screen);
+    const TrackSamplingResult result = SampleOwnTrack(OwnTrackFix(), screen);
     form.txTrack->setText(QString::fromStdString(TrackLengthText(result.shownLength)));
     const uint32_t colour = TableColour(SetupParameters.TrackColour);
     if (result.segment) {
@@ -127,7 +124,7 @@ std::optional<BearingLineEnds> FeedRangeBearing(TForm1& form)
         pending::UpdateRangeBearingReadout(form, ends.from, ends.to);
         return ends;
     }
-    const bool fromShip = ClickCount == 0 || (LineMode == 2 && SetupParameters.LineKind < 2);
+    const bool fromShip = DrawnPointCount == 0 || (LineEditPhase == LineDrawing && SetupParameters.LineKind < 2);
     pending::UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, CursorGeo);
     return std::nullopt;
 }
@@ -260,6 +257,13 @@ void ShowFrame(TForm1& form, const QRect& previous)
 }
 
 }  // namespace
+
+TrackFix OwnTrackFix()
+{
+    return {OwnShip.gpsLongitude,      OwnShip.gpsLatitude,     OwnShip.referencePosition,
+            OwnShip.courseOverGround, OwnShip.speedOverGround, OwnShip.depth,
+            OwnShip.waterTemperature};
+}
 
 void PaintDynamicOverlay(TForm1& form, bool full)
 {

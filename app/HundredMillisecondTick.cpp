@@ -9,6 +9,7 @@
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteBar.h"
 #include "app/RouteFollowingTick.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
@@ -169,7 +170,7 @@ void StartRequestedRoute(TForm1& f)
             const std::lock_guard lock(ComOutStateLock);
             RouteStartRequest = 0;
         }
-        pending::RtDelExecute(f);
+        RtDelExecute(f);
         f.OverlayRedrawRequest = 1;
         return;
     }

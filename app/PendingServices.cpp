@@ -30,11 +30,13 @@ std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { retur
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
 void rbFullClick(TForm1&) {}
-void RtOkExecute(TForm1&) {}
-void RtDelExecute(TForm1&) {}
-void LiOkExecute(TForm1&) {}
-void SyOkExecute(TForm1&) {}
 void SyncDataTab(TForm1&) {}
+
+void ToggleRouteDialog(TForm1&) {}
+void ResetRouteDialog(TForm1&, int) {}
+void RecalcShownRouteDialog(TForm1&) {}
+void ShowSearchPatternDialog(TForm1&) {}
+void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 

@@ -60,11 +60,18 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float sh
 
 // Main window actions.
 void rbFullClick(TForm1& form);       // display categories
-void RtOkExecute(TForm1& form);       // route bar: store the route
-void RtDelExecute(TForm1& form);      // route bar: drop the route
-void LiOkExecute(TForm1& form);       // line bar: store the line, the bar closed
-void SyOkExecute(TForm1& form);       // symbol bar: the bar and its symbol choice closed
 void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
+
+// The route dialog WpDlg, as the route bar works it (route dialog): shown or hidden in turn; its
+// temporary-changes choice rgTemp put back to its first item and, with gridRows above 0, its grid
+// set to that many rows; while it is shown, the route table recalculated into its grid.
+void ToggleRouteDialog(TForm1& form);
+void ResetRouteDialog(TForm1& form, int gridRows);
+void RecalcShownRouteDialog(TForm1& form);
+// The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
+void ShowSearchPatternDialog(TForm1& form);
+// The route table written as the waypoint list route.txt of the log folder (logs).
+void WriteRouteText();
 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).

@@ -10,8 +10,10 @@
 #include "app/ExternalLibraries.h"
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
+#include "app/LoranDeccaRows.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
+#include "app/RouteDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
@@ -265,12 +267,8 @@ void StartConverters()
 
     delete Decca;
     Decca = new DeccaConverter;
-    const DeccaChain* chain = Decca->Chain(Setup.DeccaChain);
-    if (!chain)
-        chain = Decca->Chain(0);
-    Decca->SelectChain(chain->number);
-    Decca->SetCorrections(chain->number, Setup.DeccaRedCorrection * 0.01,
-                          Setup.DeccaGreenCorrection * 0.01, Setup.DeccaPurpleCorrection * 0.01);
+    if (!SelectStoredDeccaChain(Setup.DeccaChain))
+        SelectStoredDeccaChain(0);
 }
 
 }  // namespace
@@ -328,6 +326,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireRouteDialog();
     WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();

@@ -1,3 +1,6 @@
+#include "app/LineBar.h"
+#include "app/RouteBar.h"
+#include "app/SymbolBar.h"
 #include "app/TForm1.h"
 
 #include "app/AppEntry.h"
@@ -10,6 +13,7 @@
 #include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
+#include "app/TrackButton.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
 #include "frame/PhaseCounters.h"
@@ -53,7 +57,12 @@ TForm1::TForm1(QWidget* owner)
     ConnectDisplayModes();
     ConnectViewButtons();
     ConnectPanelLayout();
+    ConnectLoranDeccaRows();
     ConnectClientSocket(*this);
+    ConnectSymbolBar(*this);
+    ConnectLineBar(*this);
+    ConnectRouteBar(*this);
+    ConnectTrackButtons(*this);
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);
