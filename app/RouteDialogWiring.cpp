@@ -20,7 +20,7 @@ void WireRouteDialog()
         if (Form1)
             Form1->btnCalcRt->setChecked(false);
     };
-    h.autoCentring = [] { return Form1 && Form1->AutoBtn->isChecked() && PickMode == 0 && ChartPickKind == 0; };
+    h.autoCentring = [] { return Form1 && Form1->AutoBtn->isChecked() && PickMode == 0 && ObjectPickKind == 0; };
     h.chartSize = [] {
         return Form1 ? QSize(Form1->CM93->width(), Form1->CM93->height()) : QSize();
     };
