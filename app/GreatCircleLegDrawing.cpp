@@ -1,5 +1,6 @@
 #include "app/GreatCircleLegDrawing.h"
 
+#include "app/RubberBand.h"
 #include "app/TForm1.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
@@ -62,7 +63,15 @@ bool DrawGreatCircleLeg(TForm1& form, QPainter& canvas, int32_t leg, int32_t wid
         }
     }
     canvas.setPen(OverlayPen(UserColour(RouteColour), width));
-    canvas.drawPolyline(line);
+    // While a waypoint is dragged the stretch into the leg's end is dotted.
+    const bool dragging = RouteEditMode == RouteEditing && PickedPoint > 0;
+    if (dragging && line.size() >= 2) {
+        canvas.drawPolyline(line.constData(), int(line.size()) - 1);
+        canvas.setPen(OverlayPen(UserColour(RouteColour), width, Qt::DotLine));
+        canvas.drawLine(line[line.size() - 2], line.back());
+    } else {
+        canvas.drawPolyline(line);
+    }
     if (!line.isEmpty()) {
         const QRect box = line.boundingRect();
         ExtendPaintBounds(box.left() - width, box.top() - 4, box.right() + width, box.bottom() + width);

@@ -12,6 +12,7 @@
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
 #include "app/RouteBar.h"
+#include "app/RouteLegGeometry.h"
 #include "app/RouteFollowingTick.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -304,7 +305,7 @@ void RunCountdowns(TForm1& f)
         if (TickRequest.safetyContourChange) {
             TickRequest.safetyContourChange = false;
             ApplyMiniPresentation(f);
-            pending::UpdateRouteLegGeometry(f);
+            UpdateRouteLegGeometry(f);
         }
         ApplyPresentation(f, 1, 0, 10);
     }

@@ -5,7 +5,6 @@
 // Each body below is empty until the work named for it in the header lands.
 namespace pending {
 
-void UpdateRouteLegGeometry(TForm1&) {}
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}

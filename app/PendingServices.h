@@ -18,7 +18,6 @@ class TForm1;
 namespace pending {
 
 // Chart overlays and painting.
-void UpdateRouteLegGeometry(TForm1& form);            // route legs
 void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
 // The range and bearing readout of the cursor panel, from one point to the other.
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,

@@ -1,11 +1,13 @@
 #include "app/RouteLegDrawing.h"
 
+#include "app/RouteLegLane.h"
 #include "app/TForm1.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
 #include "chart/OverlayPrimitives.h"
 #include "chart/RouteLegShape.h"
 #include "frame/PaintBounds.h"
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "platform/geodesy/PositionComputation.h"
@@ -17,22 +19,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
 #include <optional>
 
 namespace {
 
 constexpr int32_t RouteColour = 2;
-constexpr int32_t LaneColour = 3;
 constexpr double Radian = std::numbers::pi / 180.0;
-
-std::optional<QPointF> Pixel(const TForm1& form, const cmgbase::GeoPoint& position)
-{
-    ScreenPoint point{};
-    if (!MainMapView || !MainMapView->GeoToScreen(form.chartRect, position, point))
-        return std::nullopt;
-    return QPointF(point.x, point.y);
-}
 
 // The screen direction (unit vector) of a bearing on the chart as it is turned.
 QPointF Heading(double bearing)
@@ -89,62 +83,52 @@ void DrawWheelOver(TForm1& form, QPainter& canvas, int32_t leg, double halfWidth
             half = WheelOverHalfLength(halfWidth, change, entry.legDistance) * pixelsPerMile;
         }
     }
-    const std::optional<QPointF> centre = Pixel(form, point);
+    const std::optional<QPointF> centre = ChartPixel(form, point);
     if (!centre || !form.WpPanel || !form.WpPanel->isVisible() || !SetupParameters.WheelOverShown)
         return;
     canvas.drawLine(*centre - half * direction, *centre + half * direction);
 }
 
-void DrawLane(QPainter& canvas, const QPointF& from, const QPointF& to, const QPointF& normal)
-{
-    canvas.setPen(OverlayPen(UserColour(LaneColour), 1, Qt::DotLine));
-    canvas.drawLine(from + normal, to + normal);
-    canvas.drawLine(from - normal, to - normal);
-}
-
 }  // namespace
 
-void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool)
+void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check)
 {
-    if (leg < 0 || leg + 1 >= RouteTableEntries)
+    const PlacedLegs placed = PlaceLegs(form, leg);
+    if (!placed.leg)
         return;
+    const LegPixels& pixels = *placed.leg;
     const WP_typ& entry = RouteTable[size_t(leg)];
-    const WP_typ& next = RouteTable[size_t(leg + 1)];
     const ScreenPoint here = entry.screenPoint;
-    const ScreenPoint there = next.screenPoint;
-    if ((there.x == 0 && there.y == 0) || (there.x == here.x && there.y == here.y))
-        return;
-    const std::optional<QPointF> legStart = Pixel(form, entry.turnEnd);
-    const std::optional<QPointF> legEnd = Pixel(form, next.turnStart);
-    if (!legStart || !legEnd || *legStart == *legEnd)
-        return;
+    const ScreenPoint there = RouteTable[size_t(leg + 1)].screenPoint;
+    if (RouteEditMode == RouteDrawing && leg + 1 == RouteEntryCount()) {
+        // The leg after the cursor, not placed yet, runs on: no turn at the cursor.
+        const std::lock_guard lock(ComOutStateLock);
+        RouteTable[size_t(leg + 1)].legBearing = entry.legBearing;
+    }
     const int32_t width = SetupParameters.ThickRoute ? 2 : 1;
     const QPen routePen = OverlayPen(UserColour(RouteColour), width);
     canvas.setPen(routePen);
     canvas.setBrush(Qt::NoBrush);
+    const double pixelsPerMile = pixels.pixelsPerMile;
+    const double halfWidth = LaneHalfWidth(entry);
 
-    // Pixels per nautical mile from the leg itself: the lane, the turn radius and the marks are
-    // given in miles.
-    const double screenLength = std::hypot(double(there.x) - here.x, double(there.y) - here.y);
-    const double pixelsPerMile = entry.legDistance > 0 ? screenLength / entry.legDistance : 0.0;
-    const double halfWidth = Hundredths(entry.lane, SetupParameters.DefaultLane);
-
-    if (leg > 0 && !entry.turnMisfit) {
+    if (leg > 0 && !entry.turnMisfit && TurnShown(entry)) {
         const WP_typ& previous = RouteTable[size_t(leg - 1)];
-        const std::optional<QPointF> waypoint = Pixel(form, entry.position);
-        const std::optional<QPointF> turnStart = Pixel(form, entry.turnStart);
-        const std::optional<QPointF> centre = Pixel(form, entry.turnCentre);
+        const std::optional<QPointF> waypoint = ChartPixel(form, entry.position);
+        const std::optional<QPointF> turnStart =
+            placed.previous ? placed.previous->to : ChartPixel(form, entry.turnStart);
+        const std::optional<QPointF> centre = ChartPixel(form, entry.turnCentre);
         if (waypoint && turnStart && centre) {
-            const TurnPixels turn{*waypoint, *turnStart, *legStart, *centre,
+            const TurnPixels turn{*waypoint, *turnStart, pixels.from, *centre,
                                   Hundredths(entry.turnRadius, SetupParameters.DefaultTurnRadius) * pixelsPerMile};
             DrawTurn(canvas, turn, previous.legBearing, entry.legBearing);
         }
     }
 
-    DrawLineSegment(form, canvas, UserColourTable[RouteColour], int32_t(std::lround(legStart->x())),
-                    int32_t(std::lround(legStart->y())), int32_t(std::lround(legEnd->x())),
-                    int32_t(std::lround(legEnd->y())), 2);
-    const QPointF middle = (*legStart + *legEnd) / 2.0;
+    DrawLineSegment(form, canvas, UserColourTable[RouteColour], int32_t(std::lround(pixels.from.x())),
+                    int32_t(std::lround(pixels.from.y())), int32_t(std::lround(pixels.to.x())),
+                    int32_t(std::lround(pixels.to.y())), 2);
+    const QPointF middle = (pixels.from + pixels.to) / 2.0;
     const QPointF heading = Heading(entry.legBearing);
     DrawArrowHead(canvas, std::atan2(heading.y(), heading.x()), int32_t(std::lround(middle.x())),
                   int32_t(std::lround(middle.y())));
@@ -153,12 +137,8 @@ void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool)
     DrawWheelOver(form, canvas, leg, halfWidth, pixelsPerMile);
 
     const bool laneShown = lanes && SetupParameters.ShowLane;
-    const double lanePixels = halfWidth * pixelsPerMile;
-    if (laneShown) {
-        const QPointF normal = Heading(entry.legBearing + 90.0) * lanePixels;
-        DrawLane(canvas, *legStart, *legEnd, normal);
-    }
-    const int32_t margin = laneShown ? 20 + int32_t(std::ceil(lanePixels)) : 1;
+    DrawLegLane(form, canvas, leg, placed, laneShown, check);
+    const int32_t margin = laneShown ? 20 + int32_t(std::ceil(halfWidth * pixelsPerMile)) : 1;
     ExtendPaintBounds(std::min(here.x, there.x) - margin, std::min(here.y, there.y) - margin,
                       std::max(here.x, there.x) + margin, std::max(here.y, there.y) + margin);
 }

@@ -8,6 +8,7 @@
 class QPainter;
 class TForm1;
 
-// Leg `leg` from entry leg to entry leg + 1; `lanes` asks for the lane edges. The lane and turn
-// area check (`check`) is not made yet: the check flags stay as they are.
+// Leg `leg` from entry leg to entry leg + 1; `lanes` asks for the lane edges, `check` for the
+// chart check of the lane and the turn area into the danger flags (RouteLegLane.h). Nothing is
+// drawn, and the flags stay, for a leg whose ends share a pixel or have none.
 void DrawRouteLeg(TForm1& form, QPainter& canvas, int32_t leg, bool lanes, bool check);

@@ -7,6 +7,7 @@
 #include "app/TargetDialogWiring.h"
 #include "app/TargetTableWiring.h"
 #include "app/TForm1.h"
+#include "chart/MapView.h"
 #include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "platform/system/SystemClock.h"
@@ -14,7 +15,9 @@
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorSettings.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
+#include "userdata/TWpDlg.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -92,11 +95,22 @@ void WireRouteHooks()
         if (Form1)
             Form1->chartRedrawRequest = true;
     };
-    // A leg changed in the route grid goes onto the chart with the static overlay at once.
+    // A leg changed in the route grid goes onto the chart with the static overlay at once, its
+    // ends where the edit put them.
     RouteHook.drawRouteLeg = [](int32_t leg) {
-        if (!Form1 || Form1->ChartBackBitmap.isNull())
+        if (!Form1 || Form1->ChartBackBitmap.isNull() || !MainMapView || leg < 0 || leg + 1 >= RouteTableEntries)
             return;
+        for (const int32_t n : {leg, leg + 1}) {
+            WP_typ& entry = RouteTable[size_t(n)];
+            ScreenPoint pixel{};
+            if (MainMapView->GeoToScreen(Form1->chartRect, entry.position, pixel))
+                entry.screenPoint = pixel;
+        }
         QPainter canvas(&Form1->ChartBackBitmap);
         DrawRouteLeg(*Form1, canvas, leg, true, false);
+    };
+    RouteHook.refreshRouteGrid = [] {
+        if (WpDlg && WpDlg->isVisible())
+            RecalcRouteTable(*WpDlg);
     };
 }

@@ -10,6 +10,7 @@
 #include "app/ObjectLoad.h"
 #include "app/ObjectSweep.h"
 #include "app/PendingServices.h"
+#include "app/RouteLegGeometry.h"
 #include "app/TForm1.h"
 #include "app/TargetAgeing.h"
 #include "app/TargetTrackPictures.h"
@@ -133,7 +134,7 @@ void ComputeRouteValues(TForm1& form)
         return;
     RouteLegGeometryPending = false;
     try {
-        pending::UpdateRouteLegGeometry(form);
+        UpdateRouteLegGeometry(form);
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "route legs: not brought up to date: %s\n", failure.what());
     }

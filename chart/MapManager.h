@@ -96,6 +96,21 @@ public:
     std::string ReadMachineString(const std::string& key, const std::string& valueName) const;
     // Keeps a copy of the polygon the look-ahead checks (nothing happens for no points).
     void SetCheckPolygon(const cmgbase::GeoPoint* points, int32_t count);
+    // The area check of the stored polygon: the chart objects in it that are dangerous for a
+    // vessel of the safety depth and height (metres), and the watched areas it enters. Mode 0
+    // gives the objects nearest to the polygon's first point first, mode 1 in storage order.
+    // dangerCount receives the dangers found (the walk stops at five), heightDangerCount those
+    // of them that limit the height (bridges, overhead cables, pipelines and conveyors). With
+    // enteredClass given the states of AreaWatchTable advance and it receives the lowest class
+    // newly entered (0 none); without it the table is left as it is. 1 when the check ran
+    // (outputs 0 when nothing was found), 0 when it did not (no polygon, an engine failure:
+    // the watched classes then return to idle when watched).
+    int CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dangerCount, int32_t* enteredClass,
+                     int32_t mode, int32_t* heightDangerCount = nullptr);
+    // The same check of another polygon, as CheckPolygon without enteredClass: the stored
+    // polygon of the look-ahead and the watched-area states stay as they were.
+    int CheckOtherPolygon(const std::vector<cmgbase::GeoPoint>& polygon, float safetyDepth, float vesselHeight,
+                          int32_t* dangerCount, int32_t* heightDangerCount);
 
     // The engine's folder; nothing when the registry store does not name one.
     std::optional<std::filesystem::path> EngineFolder() const;

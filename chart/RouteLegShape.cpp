@@ -18,19 +18,17 @@ QPointF Midpoint(const QPointF& a, const QPointF& b)
     return (a + b) / 2.0;
 }
 
-void DrawCurve(QPainter& canvas, const TurnPixels& turn)
+QPainterPath CurvePath(const TurnPixels& turn, const QPointF& aside)
 {
     const QPointF towardsEnd = Midpoint(turn.waypoint, turn.turnEnd);
     const QPointF towardsStart = Midpoint(turn.waypoint, turn.turnStart);
-    for (const QPointF aside : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1)}) {
-        QPainterPath path(turn.turnEnd);
-        path.cubicTo(towardsEnd + aside, towardsStart + aside, turn.turnStart);
-        canvas.drawPath(path);
-    }
+    QPainterPath path(turn.turnStart);
+    path.cubicTo(towardsStart + aside, towardsEnd + aside, turn.turnEnd);
+    return path;
 }
 
 // The arc from the turn start to the turn end, clockwise on the screen for a turn to starboard.
-void DrawArc(QPainter& canvas, const TurnPixels& turn, bool starboard)
+QPainterPath ArcPath(const TurnPixels& turn, bool starboard)
 {
     const QPointF fromCentre = turn.turnStart - turn.centre;
     const QPointF toCentre = turn.turnEnd - turn.centre;
@@ -46,7 +44,7 @@ void DrawArc(QPainter& canvas, const TurnPixels& turn, bool starboard)
                         2 * turn.radius);
     QPainterPath path(turn.turnStart);
     path.arcTo(circle, -from / Radian, -sweep / Radian);
-    canvas.drawPath(path);
+    return path;
 }
 
 }  // namespace
@@ -63,12 +61,21 @@ double CourseChange(double previousBearing, double bearing)
     return angle > 180.0 ? 360.0 - angle : angle;
 }
 
-void DrawTurn(QPainter& canvas, const TurnPixels& turn, double previousBearing, double bearing)
+QPainterPath TurnPath(const TurnPixels& turn, double previousBearing, double bearing, const QPointF& aside)
 {
     if (CourseChange(previousBearing, bearing) < ArcTurnDegrees)
-        DrawCurve(canvas, turn);
-    else
-        DrawArc(canvas, turn, TurnAngle(previousBearing, bearing) > 180.0);
+        return CurvePath(turn, aside);
+    return ArcPath(turn, TurnAngle(previousBearing, bearing) > 180.0);
+}
+
+void DrawTurn(QPainter& canvas, const TurnPixels& turn, double previousBearing, double bearing)
+{
+    if (CourseChange(previousBearing, bearing) < ArcTurnDegrees) {
+        for (const QPointF aside : {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1)})
+            canvas.drawPath(TurnPath(turn, previousBearing, bearing, aside));
+    } else {
+        canvas.drawPath(TurnPath(turn, previousBearing, bearing));
+    }
     DrawHandleSquare(canvas, int32_t(std::lround(turn.turnStart.x())), int32_t(std::lround(turn.turnStart.y())));
     DrawHandleSquare(canvas, int32_t(std::lround(turn.turnEnd.x())), int32_t(std::lround(turn.turnEnd.y())));
 }

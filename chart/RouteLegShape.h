@@ -3,6 +3,7 @@
 // leg leaves from (a curve for small course changes, an arc of the turn radius for large ones)
 // and the rules for the wheel-over mark. Each draws in the pen in force.
 
+#include <QPainterPath>
 #include <QPointF>
 
 #include <cstdint>
@@ -28,6 +29,12 @@ struct TurnPixels {
     QPointF centre;
     double radius = 0;  // pixels
 };
+
+// The path of the turn from the previous bearing to this one (degrees), from the turn start to
+// the turn end: below ArcTurnDegrees of course change a cubic curve pulled towards the waypoint
+// (its middle points moved by `aside`), from ArcTurnDegrees on the arc of the radius around the
+// centre, swept to the side of the turn.
+QPainterPath TurnPath(const TurnPixels& turn, double previousBearing, double bearing, const QPointF& aside = {});
 
 // The turn from the previous bearing to this one (degrees): below ArcTurnDegrees of course
 // change a cubic curve from the turn end to the turn start, pulled towards the waypoint and

@@ -13,6 +13,8 @@ struct RouteHooks {
     std::function<void(const cmgbase::GeoPoint&)> setCursorChartPoint;
     // Draws leg n of the route table with its turn on the chart canvas.
     std::function<void(int32_t leg)> drawRouteLeg;
+    // Rewrites the route grid from the table when the route dialog is shown.
+    std::function<void()> refreshRouteGrid;
     // Asks for a chart redraw on the next tick.
     std::function<void()> requestRedraw;
     // While a route is drawn: adds a point at the position to the stored route as a click on

@@ -3,6 +3,8 @@
 // target records are in use and shown, so that every target is moved and placed on the chart.
 // The tick must stay well within its 100 ms.
 
+#include "../OffscreenWidgetBenchmarks.h"
+
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "chart/MapView.h"
@@ -13,7 +15,6 @@
 #include "sensors/SensorInput.h"
 #include "sensors/TargetTable.h"
 
-#include <QApplication>
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
@@ -85,10 +86,5 @@ BENCHMARK(HundredMillisecondTick)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunOffscreenWidgetBenchmarks(argc, argv);
 }

@@ -18,6 +18,7 @@
 #include "sensors/OwnShipState.h"
 #include "sensors/SensorSettings.h"
 #include "sensors/SensorTestSupport.h"
+#include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
 
 #include <memory>
@@ -84,6 +85,18 @@ protected:
         form->chartLevel = level;
         SetChartLevel(*form);
         form->ZoomPaintHold = 0;
+    }
+
+    // The turns and the main view's screen points of every route entry, as the static overlay
+    // finds them before it draws the legs.
+    void PlaceRouteEntries()
+    {
+        for (int32_t i = 0; i < RouteEntryCount(); ++i) {
+            ComputeWaypointTurn(i);
+            ScreenPoint pixel{};
+            ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, RouteTable[size_t(i)].position, pixel));
+            RouteTable[size_t(i)].screenPoint = pixel;
+        }
     }
 
     // The alarm relay on COM3, a pseudo-terminal's break line.

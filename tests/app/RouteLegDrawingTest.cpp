@@ -6,7 +6,9 @@
 
 #include "app/GreatCircleLegDrawing.h"
 #include "app/RouteLegDrawing.h"
+#include "app/RubberBand.h"
 #include "chart/OverlayColours.h"
+#include "frame/PortSettings.h"
 #include "frame/RhumbLine.h"
 #include "frame/SetupParameters.h"
 #include "userdata/RouteLegs.h"
@@ -15,6 +17,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <mutex>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -54,12 +57,7 @@ protected:
         }
         RouteEditMode = RouteShown;
         ComputeRouteLegs();
-        for (int32_t i = 0; i < RouteEntryCount(); ++i) {
-            ComputeWaypointTurn(i);
-            ScreenPoint pixel{};
-            ASSERT_TRUE(MainMapView->GeoToScreen(form->chartRect, RouteTable[size_t(i)].position, pixel));
-            RouteTable[size_t(i)].screenPoint = pixel;
-        }
+        PlaceRouteEntries();
     }
 
     int RoutePixels() const
@@ -171,4 +169,44 @@ TEST_F(RouteLegDrawingTest, AGreatCircleLegIsDrawnWithThreePointsOrMore)
     RouteTable[1].position = RouteTable[0].position;
     QPainter canvas(&image);
     EXPECT_FALSE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+}
+
+TEST_F(RouteLegDrawingTest, WhileARouteIsDrawnTheLegAfterTheCursorRunsOnInTheSameBearing)
+{
+    LoadRoute();
+    {
+        const std::lock_guard lock(ComOutStateLock);
+        WaypointCount = 2;  // the third entry is the cursor's
+    }
+    RouteEditMode = RouteDrawing;
+    RouteTable[2].legBearing = 123.0f;
+    Draw(1);
+    EXPECT_FLOAT_EQ(RouteTable[2].legBearing, RouteTable[1].legBearing);
+    // Shown, the entry after the last leg keeps its own.
+    RouteEditMode = RouteShown;
+    RouteTable[2].legBearing = 123.0f;
+    Draw(1);
+    EXPECT_FLOAT_EQ(RouteTable[2].legBearing, 123.0f);
+}
+
+TEST_F(RouteLegDrawingTest, WhileAWaypointIsDraggedAGreatCircleLegEndsInADottedStretch)
+{
+    LoadRoute();
+    RouteTable[1].position = Degrees(-66.0, 36.0);
+    ShowChart(15, Degrees(-71.0, 37.5));
+    const auto drawn = [&](int32_t mode, int32_t picked) {
+        RouteEditMode = mode;
+        PickedPoint = picked;
+        image.fill(Qt::white);
+        QPainter canvas(&image);
+        EXPECT_TRUE(DrawGreatCircleLeg(*form, canvas, 0, 2));
+        canvas.end();
+        return RoutePixels();
+    };
+    const int solid = drawn(RouteShown, -1);
+    const int dragged = drawn(RouteEditing, 2);
+    PickedPoint = -1;
+    EXPECT_GT(solid, 20);
+    EXPECT_LT(dragged, solid);
+    EXPECT_GT(dragged, solid / 3);
 }
