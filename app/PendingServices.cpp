@@ -50,8 +50,6 @@ void RecordReplayFrame() {}
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
 
-bool UserDataTransferAvailable() { return false; }
-bool TransferUserData(const std::filesystem::path&) { return false; }
 
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}

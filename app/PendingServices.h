@@ -7,7 +7,6 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -84,10 +83,6 @@ void RecordReplayFrame();
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
-
-// Automatic import of data set A from a list.
-bool UserDataTransferAvailable();  // false until the import lands
-bool TransferUserData(const std::filesystem::path& list);
 
 // Radar and sound.
 void RadarSetPos(double longitude, double latitude, double course);
