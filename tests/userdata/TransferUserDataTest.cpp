@@ -136,9 +136,9 @@ TEST_F(BackupTest, BackupRestoredIntoAnEmptyDataSetBacksUpTheSame)
     ASSERT_EQ(before.size(), 8u);  // not the one-point track, not type 4
 
     // The stale count is the true one, the points numbered from 1, the own text only.
-    EXPECT_EQ(before[0].object.pointCount, 3);
-    EXPECT_EQ(before[0].points[2].sequence, 3);
-    EXPECT_EQ(before[0].points[2].attributes[0], 7);
+    EXPECT_EQ(+before[0].object.pointCount, 3);
+    EXPECT_EQ(+before[0].points[2].sequence, 3);
+    EXPECT_EQ(+before[0].points[2].attributes[0], 7);
     EXPECT_EQ(before[1].text, "route text");
     EXPECT_EQ(before[4].text.size(), InfoTextMaximum);
 
