@@ -58,10 +58,11 @@ std::string WriteTrackDateRange(bool displayedOnly, int64_t from, int64_t to, in
     return line + "\n";
 }
 
-std::string BackupDescriptionText(const BackupSummary& s, const TransferRegion& area)
+std::string BackupDescriptionText(const BackupSummary& summary, const TransferRegion& area)
 {
-    std::string text = "Varnik V backup " + LongDate(s.now) + ": \n--> " + s.archive.string();
-    if (s.password)
+    const DumpSelection& s = summary.selection;
+    std::string text = "Varnik V backup " + LongDate(summary.now) + ": \n--> " + summary.archive.string();
+    if (summary.password)
         text += " (Password !)";
     text += "\n";
     if (s.areaLimited) {
@@ -75,19 +76,19 @@ std::string BackupDescriptionText(const BackupSummary& s, const TransferRegion& 
         return WriteTrackDateRange(s.displayedOnly, filter.from, filter.to, filter.after, filter.colours);
     };
     if (s.tracks)
-        text += Printed("%d tracks, ", s.trackCount) + range(TrackDisplayFilter());
+        text += Printed("%d tracks, ", summary.trackCount) + range(TrackDisplayFilter());
     if (s.routes) {
-        if (s.displayedOnly && s.routeCount == 1)
+        if (s.displayedOnly && summary.routeCount == 1)
             text += "1 route " + std::string(RouteName, strnlen(RouteName, sizeof RouteName)) + "\n";
         else
-            text += Printed("%d routes\n", s.routeCount);
+            text += Printed("%d routes\n", summary.routeCount);
     }
     if (s.symbols)
-        text += Printed("%d symbols, ", s.symbolCount) + range(ObjectDisplayFilter());
+        text += Printed("%d symbols, ", summary.symbolCount) + range(ObjectDisplayFilter());
     if (s.lines)
-        text += Printed("%d lines, ", s.lineCount) + range(ObjectDisplayFilter());
-    if (s.depths)
-        text += Printed("%d depths", s.depthCount);
+        text += Printed("%d lines, ", summary.lineCount) + range(ObjectDisplayFilter());
+    if (summary.depths)
+        text += Printed("%d depths", summary.depthCount);
     return text;
 }
 

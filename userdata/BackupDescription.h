@@ -3,23 +3,17 @@
 // since when and how much. Windows-1252 text ending in one zero byte; a password is only said
 // to be there, never written.
 
+#include "userdata/ObjectDump.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
-
-struct TransferRegion;
 
 struct BackupSummary {
     int64_t now = 0;  // seconds since 1970: the date of the backup
     std::filesystem::path archive;
     bool password = false;
-    bool areaLimited = false;
-    bool displayedOnly = false;
-    int64_t fromTime = 0;  // without displayed-only: the objects' earliest time
-    bool tracks = false;
-    bool routes = false;
-    bool symbols = false;
-    bool lines = false;
+    DumpSelection selection;  // the kinds, the area and the time the backup took
     bool depths = false;
     int32_t trackCount = 0;
     int32_t routeCount = 0;

@@ -31,23 +31,6 @@ bool HasPoints(ObjectType type)
     return int32_t(type) < int32_t(ObjectType::SYMBOL);
 }
 
-bool KindChosen(ObjectType type, const DumpSelection& selection)
-{
-    switch (type) {
-    case ObjectType::TRACK:
-        return selection.tracks;
-    case ObjectType::ROUTE:
-        return selection.routes;
-    case ObjectType::SYMBOL:
-        return selection.symbols;
-    case ObjectType::LINE:
-    case ObjectType::ZONE:
-    case ObjectType::FIELD:
-        return selection.lines;
-    }
-    return false;
-}
-
 bool KnownType(ObjectType type)
 {
     switch (type) {
@@ -142,6 +125,23 @@ bool ValidPosition(int32_t latitude, int32_t longitude)
 }
 
 }  // namespace
+
+bool KindChosen(ObjectType type, const DumpSelection& selection)
+{
+    switch (type) {
+    case ObjectType::TRACK:
+        return selection.tracks;
+    case ObjectType::ROUTE:
+        return selection.routes;
+    case ObjectType::SYMBOL:
+        return selection.symbols;
+    case ObjectType::LINE:
+    case ObjectType::ZONE:
+    case ObjectType::FIELD:
+        return selection.lines;
+    }
+    return false;
+}
 
 bool InsideTransferRegion(const TransferRegion& area, int32_t latitude, int32_t longitude)
 {

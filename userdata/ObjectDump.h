@@ -34,6 +34,10 @@ struct DumpCounts {
     std::vector<std::pair<ObjectType, int32_t>> dumped;
 };
 
+// Whether the selection takes objects of the type: tracks, routes, symbols, or lines for LINE,
+// ZONE and FIELD; never another type.
+bool KindChosen(ObjectType type, const DumpSelection& selection);
+
 // The first reference position (degrees x 600000) within the area, bounds included; an area
 // whose west lies east of its east runs across the 180th meridian.
 bool InsideTransferRegion(const TransferRegion& area, int32_t latitude, int32_t longitude);

@@ -171,6 +171,8 @@ bool Export(const Choice& c)
 
     const fs::path dump = temp / DumpName;
     BackupSummary summary;
+    summary.selection = {c.areaLimited, c.displayedOnly, TransferFromTime, c.tracks, c.routes, c.symbols, c.lines};
+    summary.depths = c.depths;
     DumpCounts counts;
     if (c.depths) {
         const SeabedExportResult seabed = ExportSeabed(DepthArea(c.areaLimited), SeabedBackupMode);
@@ -180,15 +182,7 @@ bool Export(const Choice& c)
         }
         summary.depthCount = seabed.count;
     } else {
-        DumpSelection selection;
-        selection.areaLimited = c.areaLimited;
-        selection.displayedOnly = c.displayedOnly;
-        selection.fromTime = TransferFromTime;
-        selection.tracks = c.tracks;
-        selection.routes = c.routes;
-        selection.symbols = c.symbols;
-        selection.lines = c.lines;
-        if (!WriteObjectDump(dump, selection, TransferArea, counts)) {
+        if (!WriteObjectDump(dump, summary.selection, TransferArea, counts)) {
             Message("Error writing " + dump.string() + " !", BackupCaption);
             return false;
         }
@@ -220,14 +214,6 @@ bool Export(const Choice& c)
     summary.now = ClockSeconds > 0 ? ClockSeconds : int64_t(std::time(nullptr));
     summary.archive = target;
     summary.password = !password.empty();
-    summary.areaLimited = c.areaLimited;
-    summary.displayedOnly = c.displayedOnly;
-    summary.fromTime = TransferFromTime;
-    summary.tracks = c.tracks;
-    summary.routes = c.routes;
-    summary.symbols = c.symbols;
-    summary.lines = c.lines;
-    summary.depths = c.depths;
     summary.trackCount = counts.tracks;
     summary.routeCount = counts.routes;
     summary.symbolCount = counts.symbols;
@@ -244,23 +230,6 @@ bool Export(const Choice& c)
             ExportSeabed(DepthArea(c.areaLimited), SeabedEmptyMode);
     }
     return true;
-}
-
-bool KindChosen(ObjectType type, const Choice& c)
-{
-    switch (type) {
-    case ObjectType::TRACK:
-        return c.tracks;
-    case ObjectType::ROUTE:
-        return c.routes;
-    case ObjectType::SYMBOL:
-        return c.symbols;
-    case ObjectType::LINE:
-    case ObjectType::ZONE:
-    case ObjectType::FIELD:
-        return c.lines;
-    }
-    return false;
 }
 
 void NoData()
@@ -284,11 +253,12 @@ bool RestoreObjects(const Choice& c, const fs::path& dump)
         Message(MessageTexts[24], "Check file !");
         return false;
     }
+    const DumpSelection kinds{c.areaLimited, false, 0, c.tracks, c.routes, c.symbols, c.lines};
     for (DumpEntry& entry : entries) {
         IdRecord& object = entry.object;
         if (c.areaLimited && !InsideTransferRegion(TransferArea, object.latitude, object.longitude))
             continue;
-        if (object.colour == 0 || !KindChosen(object.objectType, c) || !StoreImportedObject(object))
+        if (object.colour == 0 || !KindChosen(object.objectType, kinds) || !StoreImportedObject(object))
             continue;
         for (PointRecord point : entry.points) {
             point.id = object.id;
