@@ -9,6 +9,7 @@
 
 #include "platform/zip/WorkArchive.h"
 #include "userdata/BackupDescription.h"
+#include "userdata/ImportList.h"
 #include "userdata/ObjectDump.h"
 
 #include <sys/resource.h>
@@ -397,6 +398,21 @@ TEST_F(BackupTest, DescriptionMatchesItsGoldenFile)
     EXPECT_EQ(written, golden + '\0');
     EXPECT_EQ(written.find("secret"), std::string::npos);
     ClockSeconds = 0;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TrackDateRangeTest, DisplayedOnlyWritesTheWindowAndTheColours)
+{
+    TimeZone zone("Europe/Oslo");
+    const int64_t from = *LocalTimeSeconds(2024, 3, 5, 0, 0, 1);
+    const int64_t to = *LocalTimeSeconds(2024, 11, 16, 23, 59, 59);
+    const int64_t after = *LocalTimeSeconds(2025, 1, 2, 0, 0, 1);
+    EXPECT_EQ(WriteTrackDateRange(true, from, to, after, 0b100101), "05/03-2024->16/11-2024+02/01-2025,red,green,black\n");
+    EXPECT_EQ(WriteTrackDateRange(true, from, to, after, 0b1000000), "05/03-2024->16/11-2024+02/01-2025\n");
+    EXPECT_EQ(WriteTrackDateRange(false, from, to, after, 0b111111), "\n");
 }
 
 }  // namespace
