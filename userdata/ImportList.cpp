@@ -123,6 +123,22 @@ std::vector<std::string_view> Pieces(std::string_view sentence, int n)
     return pieces;
 }
 
+// The position of four fields from `first` on: latitude, N/S, longitude, E/W.
+struct ListPosition {
+    int32_t latitude;
+    int32_t longitude;
+};
+std::optional<ListPosition> PositionAt(const std::vector<std::string_view>& pieces, size_t first)
+{
+    if (pieces.size() < first + 4)
+        return std::nullopt;
+    const auto latitude = Coordinate(pieces[first], pieces[first + 1], false);
+    const auto longitude = Coordinate(pieces[first + 2], pieces[first + 3], true);
+    if (!latitude || !longitude)
+        return std::nullopt;
+    return ListPosition{*latitude, *longitude};
+}
+
 cmgbase::GeoPoint ChartPoint(int32_t latitude, int32_t longitude)
 {
     return {cmgbase::deg2nrm(double(longitude) / PositionUnitsPerDegree),
@@ -211,13 +227,12 @@ private:
             return;
         }
         const auto metres = Number(p[1]);
-        const auto latitude = Coordinate(p[2], p[3], false);
-        const auto longitude = Coordinate(p[4], p[5], true);
-        if (!metres || !latitude || !longitude) {
+        const auto position = PositionAt(p, 2);
+        if (!metres || !position) {
             ++counts.errors;
             return;
         }
-        const cmgbase::GeoPoint at = ChartPoint(*latitude, *longitude);
+        const cmgbase::GeoPoint at = ChartPoint(position->latitude, position->longitude);
         const auto& area = choice_.depthArea;
         if (area && (at.x < area->x1 || at.x > area->x2 || at.y < area->y1 || at.y > area->y2))
             return;
@@ -265,16 +280,14 @@ private:
         const auto p = Pieces(s, 7);
         std::optional<int32_t> code;
         std::optional<int32_t> colour;
-        std::optional<int32_t> latitude;
-        std::optional<int32_t> longitude;
+        std::optional<ListPosition> position;
         if (p.size() == 8) {
             code = Whole(p[1]);
             colour = Whole(p[2]);
-            latitude = Coordinate(p[3], p[4], false);
-            longitude = Coordinate(p[5], p[6], true);
+            position = PositionAt(p, 3);
         }
         IdRecord record;
-        if (!code || !colour || !latitude || !longitude || *code < 0 || !nameAndTime(p[7], record)) {
+        if (!code || !colour || !position || *code < 0 || !nameAndTime(p[7], record)) {
             ++counts.errors;
             return 0;
         }
@@ -294,8 +307,8 @@ private:
                             : icon == 22             ? ObjectType::ZONE
                                                      : ObjectType::SYMBOL;
         record.colour = ColourOf(*colour);
-        record.latitude = *latitude;
-        record.longitude = *longitude;
+        record.latitude = position->latitude;
+        record.longitude = position->longitude;
         record.pointCount = Clamped16(icon > 30 ? icon - 12 : icon);
         size_t taken = 0;
         if (icon >= 21 && icon <= 29) {
@@ -444,48 +457,42 @@ private:
     void ownShip(std::string_view s)
     {
         const auto p = Pieces(s, 7);
-        std::optional<int32_t> latitude;
-        std::optional<int32_t> longitude;
+        const auto position = PositionAt(p, 1);
         std::optional<double> course;
         std::optional<double> speed;
         if (p.size() >= 7) {
-            latitude = Coordinate(p[1], p[2], false);
-            longitude = Coordinate(p[3], p[4], true);
             course = Number(p[5]);
             speed = Number(LastField(p[6]));
         }
-        if (!latitude || !longitude || !course || !speed || *course < 0.0 || *course > 360.0 || *speed < 0.0) {
+        if (!position || !course || !speed || *course < 0.0 || *course > 360.0 || *speed < 0.0) {
             ++counts.errors;
             return;
         }
         const bool live = !TransferHook.sensorInputLive || TransferHook.sensorInputLive();
         if (!live && TransferHook.setOwnShip)
-            TransferHook.setOwnShip(*latitude, *longitude, float(*course), float(*speed));
+            TransferHook.setOwnShip(position->latitude, position->longitude, float(*course), float(*speed));
     }
 
     void chartView(std::string_view s)
     {
         const auto p = Pieces(s, 7);
-        std::optional<int32_t> latitude;
-        std::optional<int32_t> longitude;
+        const auto position = PositionAt(p, 1);
         std::optional<int32_t> level;
         std::optional<double> zoom;
         std::string_view name;
         if (p.size() >= 7) {
-            latitude = Coordinate(p[1], p[2], false);
-            longitude = Coordinate(p[3], p[4], true);
             level = Whole(p[5]);
             zoom = Number(p.size() == 8 ? p[6] : LastField(p[6]));
             if (p.size() == 8)
                 name = LastField(p[7]);
         }
-        if (!latitude || !longitude || !level || *level < 0 || *level > HighestChartLevel || !zoom || *zoom <= 0.0 ||
+        if (!position || !level || *level < 0 || *level > HighestChartLevel || !zoom || *zoom <= 0.0 ||
             (!name.empty() && !PlainFileName(name))) {
             ++counts.errors;
             return;
         }
         if (TransferHook.showChartView)
-            TransferHook.showChartView(ChartPoint(*latitude, *longitude), *level, *zoom);
+            TransferHook.showChartView(ChartPoint(position->latitude, position->longitude), *level, *zoom);
         if (!name.empty() && TransferHook.saveIdentifiedScreenshot)
             TransferHook.saveIdentifiedScreenshot(std::string(name));
     }
@@ -525,12 +532,11 @@ std::optional<VrkPosition> ParseVrkPosition(std::string_view line)
     if (p.size() != 7)
         return std::nullopt;
     const auto code = Whole(p[1]);
-    const auto latitude = Coordinate(p[2], p[3], false);
-    const auto longitude = Coordinate(p[4], p[5], true);
+    const auto position = PositionAt(p, 2);
     const auto value = Number(LastField(p[6]));
-    if (!code || !latitude || !longitude || !value)
+    if (!code || !position || !value)
         return std::nullopt;
-    return VrkPosition{*code, *latitude, *longitude, float(*value)};
+    return VrkPosition{*code, position->latitude, position->longitude, float(*value)};
 }
 
 std::optional<uint32_t> LocalTimeSeconds(int year, int month, int day, int hour, int minute, int second)
