@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
@@ -44,6 +45,11 @@ void SaveWithIdPicture(TForm1& f, const std::string& name)
 void WireTransferHooks()
 {
     TransferHooks& h = TransferHook;
+    // "Delete selected data" is held down while its transfers run.
+    h.selectiveDelete = [] {
+        const QPushButton* button = Form1 ? Form1->btnFilesSelDel : nullptr;
+        return button && (button->isChecked() || button->isDown());
+    };
     h.depthImportRunning = [](bool running) {
         DepthRecorder.transferRunning = running;
         ClearDepthAccumulators();
