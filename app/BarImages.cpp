@@ -55,7 +55,7 @@ void ShowDrawingBarImages(TForm1& f)
     for (const auto& [button, image] : symbolTools)
         Show(button, f.ImageList2, image);
     for (int i = 0; i < SymbolButtonCount; ++i)
-        Show(BarButton(f.SymbBar, FirstSymbolButton + i), f.ImageList2, SetupParameters.SymbolBar[i]);
+        ShowSymbolButtonImage(f, i);
     for (int image = 0; image < SymbolImageCount; ++image)
         Show(SymbolPaletteButton(f, image), f.ImageList2, image);
 
@@ -67,6 +67,12 @@ void ShowDrawingBarImages(TForm1& f)
     for (int kind = 0; kind < 4; ++kind)
         Show(BarButton(f.LineBar, FirstLineKindButton + kind), f.ImageList3, FirstLineKindImage + kind);
     ShowColourGlyphs(f);
+}
+
+void ShowSymbolButtonImage(TForm1& f, int tag)
+{
+    if (tag >= 0 && tag < SymbolButtonCount)
+        Show(BarButton(f.SymbBar, FirstSymbolButton + tag), f.ImageList2, SetupParameters.SymbolBar[tag]);
 }
 
 void ShowColourGlyphs(TForm1& f)

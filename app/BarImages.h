@@ -12,5 +12,8 @@ void ShowToolBarImages(TForm1& form, const ImageList& list);
 // and the line bar.
 void ShowDrawingBarImages(TForm1& form);
 
+// Symbol button `tag` (0..16) of the symbol bar with the image the settings chose for it.
+void ShowSymbolButtonImage(TForm1& form, int tag);
+
 // The colour buttons of the symbol and the line bar, after their glyphs were recoloured.
 void ShowColourGlyphs(TForm1& form);

@@ -1,6 +1,7 @@
 // The main window's chart handlers: the zoom and band buttons, Auto, and the two chart paint
 // boxes, with the chart side's controls and hooks.
 
+#include "app/ChartCursor.h"
 #include "app/DynamicOverlay.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
@@ -109,6 +110,7 @@ void TForm1::ConnectChartHandlers()
 
     ChartHook.showMapMessage = [](int32_t number, uint32_t flags) { return ShowLngMessage("C-Map", number, flags); };
     ChartHook.paintChart = [this] { CM93Paint(); };
+    ChartHook.lightMarkersRebuilt = [] { HoverMarker = -1; };
     ChartHook.startChartEngine = [this](const std::string& reason) { StartChartEngine(*this, reason); };
     ChartHook.nameBaseLimit = [](int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit) {
         if (ExternalEntryTable.TPutLimit)

@@ -158,9 +158,13 @@ void ApplyColourScheme(TForm1& form, int32_t mode)
     PaintSwatches(form);
     RecolourGlyphs(form);
     RecolourSymbolStrip(form.SymbolStrip);
-    if (form.ckDeccaPos->isChecked()) {
-        SetTextColour(form.txLnVal2, UserColour(1));
-        SetTextColour(form.txLnVal3, UserColour(3));
-        SetTextColour(form.txLnVal4, UserColour(5));
-    }
+    if (form.ckDeccaPos->isChecked())
+        ColourDeccaReadouts(form);
+}
+
+void ColourDeccaReadouts(TForm1& form)
+{
+    SetTextColour(form.txLnVal2, UserColour(1));
+    SetTextColour(form.txLnVal3, UserColour(3));
+    SetTextColour(form.txLnVal4, UserColour(5));
 }

@@ -2,8 +2,15 @@
 
 #include <QGroupBox>
 #include <QMouseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QWidget>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -80,4 +87,107 @@ void ShowForm(QWidget* form)
     form->show();
     form->raise();
     form->activateWindow();
+}
+
+namespace {
+
+class UpDownControl : public QSpinBox {
+public:
+    explicit UpDownControl(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+
+    void stepBy(int steps) override
+    {
+        const UpDownDirection before = direction_;
+        direction_ = steps > 0 ? UpDownDirection::Up : UpDownDirection::Down;
+        QSpinBox::stepBy(steps);
+        direction_ = before;
+    }
+
+    UpDownDirection direction() const { return direction_; }
+
+private:
+    UpDownDirection direction_ = UpDownDirection::None;
+};
+
+}  // namespace
+
+QSpinBox* NewUpDown(QWidget* parent)
+{
+    return new UpDownControl(parent);
+}
+
+void ConnectUpDown(QSpinBox* upDown, std::function<void(UpDownDirection)> handler)
+{
+    QObject::connect(upDown, &QSpinBox::valueChanged, upDown, [upDown, handler = std::move(handler)](int) {
+        const auto* control = dynamic_cast<const UpDownControl*>(upDown);
+        handler(control ? control->direction() : UpDownDirection::None);
+    });
+}
+
+namespace {
+
+// Marks the time the user's own mouse and key input is handled.
+class CheckListControl : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+    bool userActing() const { return userActing_; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { asUser([&] { QListWidget::mousePressEvent(event); }); }
+    void mouseReleaseEvent(QMouseEvent* event) override { asUser([&] { QListWidget::mouseReleaseEvent(event); }); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        asUser([&] { QListWidget::mouseDoubleClickEvent(event); });
+    }
+    void keyPressEvent(QKeyEvent* event) override { asUser([&] { QListWidget::keyPressEvent(event); }); }
+
+private:
+    template <typename Handling>
+    void asUser(Handling handling)
+    {
+        const bool before = userActing_;
+        userActing_ = true;
+        handling();
+        userActing_ = before;
+    }
+
+    bool userActing_ = false;
+};
+
+}  // namespace
+
+QListWidget* NewCheckList(QWidget* parent)
+{
+    return new CheckListControl(parent);
+}
+
+void ConnectClickCheck(QListWidget* list, std::function<void()> handler)
+{
+    // The list reports every change of an item, its enabled state too: only a changed check mark
+    // is a click-check, and the handler's own changes to the marks do not run it again.
+    struct Watch {
+        std::vector<Qt::CheckState> marks;
+        bool running = false;
+    };
+    const auto watch = std::make_shared<Watch>();
+    const auto marks = [list] {
+        std::vector<Qt::CheckState> states;
+        for (int i = 0; i < list->count(); ++i)
+            states.push_back(list->item(i)->checkState());
+        return states;
+    };
+    watch->marks = marks();
+    QObject::connect(list, &QListWidget::itemChanged, list,
+                     [list, watch, marks, handler = std::move(handler)](QListWidgetItem*) {
+                         std::vector<Qt::CheckState> now = marks();
+                         const bool changed = now != watch->marks;
+                         watch->marks = std::move(now);
+                         const auto* control = dynamic_cast<const CheckListControl*>(list);
+                         if (!changed || watch->running || !control || !control->userActing())
+                             return;
+                         watch->running = true;
+                         handler();
+                         watch->running = false;
+                     });
 }

@@ -4,13 +4,19 @@
 // sets it, and a radio button's when it becomes checked; the program relies on this (the
 // start-up opens the data set in use by checking its button). A radio group is a group box
 // whose radio buttons are its items, addressed by index. A form's Show brings it to the front
-// and makes it the active window.
+// and makes it the active window. An up-down's change carries the direction of the user's step;
+// a position set by the program carries none. A check list's click-check event comes only from
+// the user's click or key on an item's check mark.
 
 #include <functional>
 
 class QAbstractButton;
 class QGroupBox;
+class QListWidget;
+class QSpinBox;
 class QWidget;
+
+enum class UpDownDirection { None, Up, Down };
 
 void ConnectClick(QAbstractButton* button, std::function<void()> handler);
 
@@ -25,3 +31,18 @@ int RadioGroupItem(const QGroupBox* group);
 
 // Shows the form in front of the others and activates it; nothing while it does not exist.
 void ShowForm(QWidget* form);
+
+// An up-down control: a spin box stepped only by its arrows, the keys and the wheel (no typing),
+// which remembers the direction of the step it is taking.
+QSpinBox* NewUpDown(QWidget* parent);
+
+// Runs the handler on every change of the up-down's position, with the direction of the user's
+// step, or UpDownDirection::None when the program set the position.
+void ConnectUpDown(QSpinBox* upDown, std::function<void(UpDownDirection)> handler);
+
+// A check list: a list whose items carry check marks.
+QListWidget* NewCheckList(QWidget* parent);
+
+// Runs the handler when the user changes an item's check mark; a mark set by the program does
+// not run it.
+void ConnectClickCheck(QListWidget* list, std::function<void()> handler);

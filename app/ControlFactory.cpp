@@ -1,5 +1,7 @@
 #include "app/ControlFactory.h"
 
+#include "app/ControlBehaviour.h"
+
 #include "platform/system/TextCodec.h"
 
 #include <QCheckBox>
@@ -81,7 +83,8 @@ QComboBox* Combo(QWidget* parent, const char* name, std::initializer_list<const 
 QListWidget* CheckList(QWidget* parent, const char* name,
                        std::initializer_list<const char*> entries)
 {
-    auto* list = Named<QListWidget>(parent, name);
+    QListWidget* list = NewCheckList(parent);
+    list->setObjectName(QString::fromLatin1(name));
     for (const char* entry : entries) {
         auto* item = new QListWidgetItem(Text(entry), list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -92,7 +95,8 @@ QListWidget* CheckList(QWidget* parent, const char* name,
 
 QSpinBox* UpDown(QWidget* parent, const char* name, int minimum, int maximum)
 {
-    auto* upDown = Named<QSpinBox>(parent, name);
+    QSpinBox* upDown = NewUpDown(parent);
+    upDown->setObjectName(QString::fromLatin1(name));
     upDown->setRange(minimum, maximum);
     upDown->setFixedWidth(20);
     return upDown;

@@ -45,9 +45,9 @@ bool PaintOtherDataSets(TForm1& form)
         if (set == openBefore || !shown[size_t(set - 1)]->isChecked())
             continue;
         switched = true;
-        if (!SelectUserDatabase(set))
-            break;
-        SweepDataSet(form);
+        // A set that does not open is not drawn; the set in use opens again below.
+        if (SelectDrawnDatabase(set))
+            SweepDataSet(form);
     }
     if (!switched)
         return false;

@@ -7,6 +7,6 @@
 class TForm1;
 
 // Draws the objects of every data set whose display box (ckDbxA .. ckDbxF) is ticked, except
-// the set open now. A set that does not open ends the round. Returns true when another set was
+// the set open now. A set that does not open is skipped without a message. Returns true when another set was
 // opened; the set open before is then open again (none, when none was).
 bool PaintOtherDataSets(TForm1& form);

@@ -10,9 +10,7 @@ int openSet = 0;
 // The folder of the seabed file opened last; empty before the first open.
 std::filesystem::path openSeabedFolder;
 
-}  // namespace
-
-bool SelectUserDatabase(int set)
+bool SelectDatabase(int set, bool quietly)
 {
     // The recorded depths go into the seabed file they were recorded for before it closes.
     StoreHeldSeabedTiles();
@@ -21,11 +19,15 @@ bool SelectUserDatabase(int set)
     UserDatabaseLocation location;
     location.objectFolder = DataPaths[DataPathSetA + set - 1];
     location.seabedFolder = ProgramFolder / (set == 6 ? "Data_F" : "Data_A");
+    // The seabed file lies under the program folder whatever Startup.ini names for the objects;
+    // its folder is made here when missing.
+    std::error_code ignored;
+    std::filesystem::create_directories(location.seabedFolder, ignored);
     location.aisFolder = DataPaths[DataPathReplay];
     location.sharedObjects = ShareData[set - 1];
     location.sharedSeabed = false;
     location.sharedAis = ShareReplay;
-    if (!OpenUserDatabase(location))
+    if (!(quietly ? OpenUserDatabaseQuietly(location) : OpenUserDatabase(location)))
         return false;
     openSet = set;
     // Recording goes on in the other file's copy of the tile it is in.
@@ -33,6 +35,18 @@ bool SelectUserDatabase(int set)
         ReloadCurrentSeabedTile();
     openSeabedFolder = location.seabedFolder;
     return true;
+}
+
+}  // namespace
+
+bool SelectUserDatabase(int set)
+{
+    return SelectDatabase(set, false);
+}
+
+bool SelectDrawnDatabase(int set)
+{
+    return SelectDatabase(set, true);
 }
 
 int OpenDataSet()

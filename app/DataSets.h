@@ -4,6 +4,9 @@
 // Closes the user database and opens it again on data set `set` (1..6 for A..F); false after
 // a fatal numbered message.
 bool SelectUserDatabase(int set);
+// The same for a data set that is only drawn: a failure shows nothing and ends nothing; false,
+// and no set is open then.
+bool SelectDrawnDatabase(int set);
 
 // The data set SelectUserDatabase opened last (1..6); 0 while none is open, also after a failed
 // open.

@@ -1,6 +1,7 @@
 // The depth recording choice of the side panel: while depths are recorded, the data-set buttons
 // that would move the recording to the other seabed file are locked.
 
+#include "app/DataPage.h"
 #include "app/SensorWiring.h"
 #include "app/TForm1.h"
 #include "chart/OverlayColours.h"
@@ -11,7 +12,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPalette>
-#include <QRadioButton>
 #include <QToolBar>
 
 #include <array>
@@ -28,12 +28,8 @@ void TForm1::cmbDepthSaveChange()
     const int choice = cmbDepthSave->currentIndex();
     SetupParameters.DepthSaveChoice = choice;
     RefreshSensorSettings();
-    QRadioButton* dataSets[] = {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF};
     const bool recording = choice > 0;
-    for (QRadioButton* button : dataSets) {
-        const bool setF = button == ckDbF;
-        button->setEnabled(!recording || setF == ckDbF->isChecked());
-    }
+    LockDataSetButtons(*this);
     if (!recording)
         OwnShip.seabedFlushRequest = true;  // the tick stores the tile being recorded
 

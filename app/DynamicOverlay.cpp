@@ -3,6 +3,7 @@
 #include "app/BearingLine.h"
 #include "app/ChartCursor.h"
 #include "app/EditingState.h"
+#include "app/LightOverlay.h"
 #include "app/LookAheadSector.h"
 #include "app/ObjectSweep.h"
 #include "app/OverlayArea.h"
@@ -12,6 +13,7 @@
 #include "app/TForm1.h"
 #include "app/TargetPainting.h"
 #include "app/TickState.h"
+#include "chart/ChartLayerItems.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
 #include "chart/OverlayPrimitives.h"
@@ -53,9 +55,6 @@ constexpr int32_t NameBaseMarkWidth = 4;
 constexpr int32_t RadarPointColour = 3;
 constexpr int32_t RadarPointReach = 20;
 constexpr int32_t RadarPointApart = 16;     // px from the own ship in x or y before it is drawn
-constexpr int32_t LowestLightLevel = 12;    // lights are drawn below this chart level
-constexpr int FirstLightLayer = 12;         // chart-layer list items 12..15 are the lights
-constexpr int LastLightLayer = 15;
 constexpr uint8_t FirstAisKind = 4;         // kinds below are ARPA, sonar and simulated targets
 constexpr int32_t NameOffsetX = 6;
 constexpr int32_t NameOffsetY = -10;
@@ -96,10 +95,7 @@ void SampleTrack(TForm1& form, QPainter& canvas, const ScreenPoint& ship)
     TrackScreen screen{ship, ship};
     if (TrackLastSample.known)
         screen.lastSample = Pixel(form, TrackLastSample.position).value_or(ship);
-    const TrackFix fix{OwnShip.gpsLongitude,      OwnShip.gpsLatitude,     OwnShip.referencePosition,
-                       OwnShip.courseOverGround, OwnShip.speedOverGround, OwnShip.depth,
-                       OwnShip.waterTemperature};
-    const TrackSamplingResult result = SampleOwnTrack(fix, screen);
+    const TrackSamplingResult result = SampleOwnTrack(OwnTrackFix(), screen);
     form.txTrack->setText(QString::fromStdString(TrackLengthText(result.shownLength)));
     const uint32_t colour = TableColour(SetupParameters.TrackColour);
     if (result.segment) {
@@ -127,7 +123,7 @@ std::optional<BearingLineEnds> FeedRangeBearing(TForm1& form)
         pending::UpdateRangeBearingReadout(form, ends.from, ends.to);
         return ends;
     }
-    const bool fromShip = ClickCount == 0 || (LineMode == 2 && SetupParameters.LineKind < 2);
+    const bool fromShip = DrawnPointCount == 0 || (LineEditPhase == LineDrawing && SetupParameters.LineKind < 2);
     pending::UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, CursorGeo);
     return std::nullopt;
 }
@@ -207,16 +203,6 @@ void DrawRadarPoint(TForm1& form, QPainter& canvas, const ScreenPoint& ship)
         DrawCross(form, canvas, *pixel, RadarPointReach, RadarPointColour, 2);
 }
 
-bool LightLayerShown(const TForm1& form)
-{
-    for (int item = FirstLightLayer; item <= LastLightLayer; ++item) {
-        const QListWidgetItem* layer = form.cklChart->item(item);
-        if (layer && layer->checkState() == Qt::Checked)
-            return true;
-    }
-    return false;
-}
-
 void DrawTargets(TForm1& form, QPainter& canvas)
 {
     const bool arpa = form.Arpa1Btn->isChecked() || form.Arpa2Btn->isChecked();
@@ -261,6 +247,13 @@ void ShowFrame(TForm1& form, const QRect& previous)
 
 }  // namespace
 
+TrackFix OwnTrackFix()
+{
+    return {OwnShip.gpsLongitude,      OwnShip.gpsLatitude,     OwnShip.referencePosition,
+            OwnShip.courseOverGround, OwnShip.speedOverGround, OwnShip.depth,
+            OwnShip.waterTemperature};
+}
+
 void PaintDynamicOverlay(TForm1& form, bool full)
 {
     if (!StartupDone || ChartRestartInProgress || !MainMapView || form.ChartWorkBitmap.isNull() ||
@@ -300,11 +293,11 @@ void PaintDynamicOverlay(TForm1& form, bool full)
         DrawOwnShipSymbol(form, canvas, *ship);
     if (ship)
         DrawRadarPoint(form, canvas, ship->ship);
-    if (form.chartLevel < LowestLightLevel && LightLayerShown(form) && !form.rbBase->isChecked())
-        pending::PaintLightFlashes(form, canvas, full);
+    if (form.chartLevel < LightLevelLimit && LightLayersTicked(form) && !form.rbBase->isChecked())
+        PaintLightFlashes(form, canvas, full);
     DrawTargets(form, canvas);
     if (HoverMarker >= 0)
-        pending::DrawHoverLightLabel(form, canvas, HoverMarker);
+        DrawHoverLightLabel(form, canvas, HoverMarker);
     if (full)
         DrawObjectName(form, canvas);
     if (WeatherDlg && WeatherDlg->isVisible())

@@ -5,7 +5,12 @@
 // repaint only the union of the old and the new rectangle; the paint box shows ChartWorkBitmap
 // in its paint events.
 
+#include "userdata/TrackFix.h"
+
 class TForm1;
+
+// The own ship as track recording takes it, from the own-ship state.
+TrackFix OwnTrackFix();
 
 // full: the 100 ms tick's call after a fix, which also samples the track and draws the heading
 // line and the name of the object under the cursor; false draws the same picture again.

@@ -2,6 +2,8 @@
 
 bool EditingActive = false;
 int32_t PickMode = 0;
+int32_t ObjectPickKind = 0;
+int32_t DrawnPointCount = 0;
 bool RouteChanged = false;
 bool ObjectLoaded = false;
 bool RouteGridSelected = false;
@@ -10,9 +12,7 @@ bool SymbolPlaceMode = false;
 bool SymbolMoveMode = false;
 bool SymbolHeld = false;
 int32_t LineEditPhase = 0;
-int32_t LinePointCount = 0;
 int32_t LineId = 0;
-int32_t ChartPickKind = 0;
 bool DataAreaSelection = false;
 bool BearingLineStarted = false;
 bool PortDialogRequested = false;
@@ -21,6 +21,8 @@ void ResetEditingState()
 {
     EditingActive = false;
     PickMode = 0;
+    ObjectPickKind = 0;
+    DrawnPointCount = 0;
     RouteChanged = false;
     ObjectLoaded = false;
     RouteGridSelected = false;
@@ -29,9 +31,7 @@ void ResetEditingState()
     SymbolMoveMode = false;
     SymbolHeld = false;
     LineEditPhase = 0;
-    LinePointCount = 0;
     LineId = 0;
-    ChartPickKind = 0;
     DataAreaSelection = false;
     BearingLineStarted = false;
     PortDialogRequested = false;

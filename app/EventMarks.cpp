@@ -1,5 +1,6 @@
 #include "app/EventMarks.h"
 
+#include "app/DataPage.h"
 #include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
@@ -38,7 +39,7 @@ std::optional<QuickMarkRequest> TForm1::EventMarkExecute(QObject* sender)
     cursorChartPoint = picked;
     if (!SymbolBtn->isChecked())
         SymbolBtn->setChecked(true);
-    pending::SyncDataTab(*this);
+    SyncDataTab(*this);
     OverlayRedrawRequest = RepaintAtNextTick;
     return mark;
 }

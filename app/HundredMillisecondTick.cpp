@@ -6,9 +6,11 @@
 #include "app/EditingState.h"
 #include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
+#include "app/LightOverlay.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteBar.h"
 #include "app/RouteFollowingTick.h"
 #include "app/TForm1.h"
 #include "app/TickClock.h"
@@ -19,6 +21,7 @@
 #include "app/DynamicOverlay.h"
 #include "app/MiniChartMarkers.h"
 #include "app/WarningClassNames.h"
+#include "chart/ChartLayerItems.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartPresentation.h"
 #include "chart/ChartRedraw.h"
@@ -169,7 +172,7 @@ void StartRequestedRoute(TForm1& f)
             const std::lock_guard lock(ComOutStateLock);
             RouteStartRequest = 0;
         }
-        pending::RtDelExecute(f);
+        RtDelExecute(f);
         f.OverlayRedrawRequest = 1;
         return;
     }
@@ -821,14 +824,10 @@ void TakeReliefPicture(TForm1& f)
 void FlashLights(TForm1& f)
 {
     FastTick.lightFlashToggle = !FastTick.lightFlashToggle;
-    if (!FastTick.lightFlashToggle || f.chartLevel >= 13 || f.rbBase->isChecked())
+    if (!FastTick.lightFlashToggle || f.chartLevel >= LightLevelLimit || f.rbBase->isChecked())
         return;
-    const auto checked = [&f](int item) {
-        const QListWidgetItem* entry = f.cklChart->item(item);
-        return entry && entry->checkState() == Qt::Checked;
-    };
-    if (checked(14) || checked(15))
-        pending::UpdateLightFlashes(f);
+    if (ChartLayerTicked(f, FlashingLightsItem) || ChartLayerTicked(f, LightSectorsItem))
+        UpdateLightFlashes(f);
 }
 
 void KeepDisplayModes(TForm1& f)

@@ -2,6 +2,7 @@
 
 #include "app/ControlFactory.h"
 #include "app/MainWindowControls.h"
+#include "app/RouteEtaPanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -72,6 +73,7 @@ void BuildWaypointPanel(QWidget* parent, MainWindowControls& c)
     c.txDTGwp = Readout(c.boxCTS, "txDTGwp");
     AddAll(steer, {c.txCTS, c.txCTS2, c.txDTGwp});
     grid->addWidget(c.boxCTS, 4, 0, 1, 2);
+    InstallRoutePanelPainters(c);
     panel->hide();  // shown while a route is followed
 }
 

@@ -495,6 +495,10 @@ void BuildLoranPanel(QMainWindow& window, MainWindowControls& c)
 {
     QFrame* panel = c.LoranPanel = Panel(&window, "LoranPanel");
     QGridLayout* grid = Grid(panel);
+    c.txLn1 = Label(panel, "txLn1", "V:");
+    c.txLnVal1 = Label(panel, "txLnVal1", "");
+    c.txLn1->hide();
+    c.txLnVal1->hide();
     c.txLn2 = Label(panel, "txLn2", "W:");
     c.txLnVal2 = Label(panel, "txLnVal2", "");
     c.txLn3 = Label(panel, "txLn3", "X:");
@@ -503,6 +507,7 @@ void BuildLoranPanel(QMainWindow& window, MainWindowControls& c)
     c.txLnVal4 = Label(panel, "txLnVal4", "");
     c.txLn5 = Label(panel, "txLn5", "Z:");
     c.txLnVal5 = Label(panel, "txLnVal5", "");
+    AddRow(grid, {c.txLn1, c.txLnVal1});
     AddRow(grid, {c.txLn2, c.txLnVal2});
     AddRow(grid, {c.txLn3, c.txLnVal3});
     AddRow(grid, {c.txLn4, c.txLnVal4});
@@ -840,7 +845,7 @@ std::vector<std::pair<const char*, QWidget*>> MainWindowControls::NamedControls(
 
         NAMED(SlavePanel), NAMED(txCursor2), NAMED(txCursLat2), NAMED(txCursLon2),
         NAMED(txCurs3D2), NAMED(txCursEBL2), NAMED(txCursVRM2), NAMED(btnPosition2),
-        NAMED(btnBearNm2), NAMED(LoranPanel), NAMED(txLn2), NAMED(txLnVal2), NAMED(txLn3),
+        NAMED(btnBearNm2), NAMED(LoranPanel), NAMED(txLn1), NAMED(txLnVal1), NAMED(txLn2), NAMED(txLnVal2), NAMED(txLn3),
         NAMED(txLnVal3), NAMED(txLn4), NAMED(txLnVal4), NAMED(txLn5), NAMED(txLnVal5),
         NAMED(ChainPanel), NAMED(cmbLoran), NAMED(btnChainOk), NAMED(csRedCorr),
         NAMED(csGreenCorr), NAMED(csPurpleCorr), NAMED(CrossPanel), NAMED(edCross),

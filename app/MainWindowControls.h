@@ -307,6 +307,8 @@ struct MainWindowControls {
     QPushButton* btnPosition2 = nullptr;
     QPushButton* btnBearNm2 = nullptr;
     QFrame* LoranPanel = nullptr;  // LORAN-C or Decca readings
+    QLabel* txLn1 = nullptr;  // the V secondary's row, shown for the one chain that has it
+    QLabel* txLnVal1 = nullptr;
     QLabel* txLn2 = nullptr;
     QLabel* txLnVal2 = nullptr;
     QLabel* txLn3 = nullptr;

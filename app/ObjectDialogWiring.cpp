@@ -1,14 +1,19 @@
+#include "app/LineBar.h"
 #include "app/ObjectDialogWiring.h"
 
 #include "app/ChartCursor.h"
+#include "app/DataPage.h"
 #include "app/EditingState.h"
 #include "app/ObjectLoad.h"
 #include "app/PendingServices.h"
+#include "app/RouteBar.h"
 #include "app/RubberBand.h"
 #include "app/StartupIni.h"
+#include "app/SymbolBar.h"
 #include "app/TDlgFileEdit.h"
 #include "app/TForm1.h"
 #include "app/TargetTrackSave.h"
+#include "app/TrackButton.h"
 #include "chart/TPositionDlg.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TSimDlg.h"
@@ -27,14 +32,14 @@ namespace {
 // The drawing bar opened as its tool button does, the other bars closed as by their OK.
 void OpenObjectBar(TForm1& f, ObjectBar bar)
 {
-    if (f.RouteBar->isVisible()) {
-        pending::RtOkExecute(f);
+    if (!f.RouteBar->isHidden()) {
+        RtOkExecute(f);
         f.RouteBtn->setChecked(false);
     }
-    if (bar == ObjectBar::Symbols && f.LineBar->isVisible())
-        pending::LiOkExecute(f);
-    if (bar == ObjectBar::Lines && f.SymbBar->isVisible())
-        pending::SyOkExecute(f);
+    if (bar == ObjectBar::Symbols && !f.LineBar->isHidden())
+        CloseLineBar(f);
+    if (bar == ObjectBar::Lines && !f.SymbBar->isHidden())
+        CloseSymbolBar(f);
     (bar == ObjectBar::Symbols ? f.SymbBar : f.LineBar)->show();
     f.PlaceToolPanel();
     QCursor::setPos(f.mapToGlobal(QPoint(40, 140)));
@@ -87,7 +92,7 @@ void WireObjectDialogs()
     h.pointTyped = [](const cmgbase::GeoPoint& position, bool added) {
         AnchorGeo = position;
         if (added)
-            ++ClickCount;
+            ++DrawnPointCount;
     };
     // The static overlay sweeps the user objects with the filters as they are now.
     h.refresh = [](ChartRefresh) {
@@ -96,7 +101,7 @@ void WireObjectDialogs()
     };
     h.syncDataTab = [] {
         if (Form1)
-            pending::SyncDataTab(*Form1);
+            SyncDataTab(*Form1);
     };
     h.setTrackButton = [](bool down) {
         if (Form1)
@@ -107,11 +112,8 @@ void WireObjectDialogs()
             Form1->TrackBtn->toggle();
     };
     h.recordingColour = [](const QColor& colour) {
-        if (!Form1)
-            return;
-        QPalette palette = Form1->btnTrack->palette();
-        palette.setColor(QPalette::ButtonText, colour);
-        Form1->btnTrack->setPalette(palette);
+        if (Form1)
+            SetTrackButtonColour(*Form1, colour);
     };
     h.armTrackPick = [](TrackPick pick) {
         if (pick == TrackPick::Cut)

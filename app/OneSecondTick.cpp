@@ -5,11 +5,13 @@
 // and the replay.
 
 #include "app/AutomaticImport.h"
+#include "app/ChartPage.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/GuardZones.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/RouteBar.h"
 #include "app/RouteFollowingTick.h"
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
@@ -124,7 +126,7 @@ void EnableQueryButton(TForm1& f)
         f.QueryBtn->setChecked(false);
         if (CM93Inspector)
             CM93Inspector->hide();
-        ChartPickKind = 0;
+        ObjectPickKind = 0;
     }
 }
 
@@ -135,7 +137,7 @@ void EnableRouteBar(TForm1& f)
     if (EditingActive || DialogVisible(WpDlg))
         SecondTick.routeAutoStoreCountdown = 60;
     else if (--SecondTick.routeAutoStoreCountdown == 0)
-        pending::RtOkExecute(f);
+        RtOkExecute(f);
 
     const bool stored = RouteId != 0;
     const bool belowDrawing = RouteEditMode < RouteDrawing;
@@ -159,14 +161,17 @@ void EnableDrawingBars(TForm1& f)
     if (Shown(f.LineBar)) {
         for (QToolButton* button : {f.btnLiDel, f.btnLiDraw, f.btnLine, f.btnPoly, f.btnCircle, f.btnRect})
             button->setEnabled(!EditingActive);
-        f.btnLiList->setEnabled(LinePointCount > 1);
+        f.btnLiList->setEnabled(DrawnPointCount > 1);
         f.btnLiEdit->setEnabled(!EditingActive && (Down(f.btnLine) || Down(f.btnPoly)));
     }
 }
 
 void KeepRouteDialog()
 {
-    if (DialogVisible(WpDlg) && RouteId == 0 && RouteEditMode == 0)
+    if (!DialogVisible(WpDlg))
+        return;
+    WpDlg->KeepChangesChoice(ObjectLoaded || (RouteEditMode == RouteShown && RouteGridSelected));
+    if (RouteId == 0 && RouteEditMode == 0)
         WpDlg->hide();
 }
 
@@ -294,12 +299,10 @@ void RunCountdowns(TForm1& f)
 {
     if (CountedOut(Countdowns.chartRedraw)) {
         f.overlayFont = ChartOverlayFont(SetupParameters.Resolution);
-        if (TickRequest.fullViewPending) {
-            TickRequest.fullViewPending = false;
-            pending::rbFullClick(f);
-        }
-        if (TickRequest.miniPresentation) {
-            TickRequest.miniPresentation = false;
+        if (TickRequest.presentationRebuild)
+            rbFullClick(f);
+        if (TickRequest.safetyContourChange) {
+            TickRequest.safetyContourChange = false;
             ApplyMiniPresentation(f);
             pending::UpdateRouteLegGeometry(f);
         }

@@ -8,8 +8,6 @@ namespace pending {
 void UpdateRouteLegGeometry(TForm1&) {}
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
-void UpdateLightFlashes(TForm1&) {}
-
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 
@@ -18,24 +16,15 @@ void TakeUpdateFrame(TForm1&) {}
 void ShowChartDatabaseWindow() {}
 void ShowChartUpdateWindow() {}
 
-void PaintChartLights(TForm1&, QPainter&) {}
-void PaintLightFlashes(TForm1&, QPainter&, bool) {}
-void DrawHoverLightLabel(TForm1&, QPainter&, int32_t) {}
-void PaintSelectedObjects(TForm1&, QPainter&) {}
-void DrawBorderGraduation(TForm1&, QPainter&) {}
-
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
-void rbFullClick(TForm1&) {}
-void RtOkExecute(TForm1&) {}
-void RtDelExecute(TForm1&) {}
-void LiOkExecute(TForm1&) {}
-void SyOkExecute(TForm1&) {}
-void SyncDataTab(TForm1&) {}
+
+void ShowSearchPatternDialog(TForm1&) {}
+void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
@@ -50,6 +39,7 @@ void RecordReplayFrame() {}
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
 
+bool TransferUserData(const UserDataTransfer&) { return false; }
 
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}

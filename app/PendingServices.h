@@ -7,6 +7,8 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,7 +23,6 @@ void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // c
 // The range and bearing readout of the cursor panel, from one point to the other.
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
-void UpdateLightFlashes(TForm1& form);                // chart overlays: light characters
 
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
@@ -33,13 +34,6 @@ bool ChartUpdateWindowVisible();                      // chart database dialogs:
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
 void ShowChartDatabaseWindow();                       // chart database dialogs
 void ShowChartUpdateWindow();                         // chart database dialogs
-
-// Chart lights and the border graduation.
-void PaintChartLights(TForm1& form, QPainter& canvas);               // lights: redraw's flashes
-void PaintLightFlashes(TForm1& form, QPainter& canvas, bool full);   // lights: blinking
-void DrawHoverLightLabel(TForm1& form, QPainter& canvas, int32_t marker);  // lights
-void PaintSelectedObjects(TForm1& form, QPainter& canvas);           // lights: chosen objects
-void DrawBorderGraduation(TForm1& form, QPainter& canvas);           // graduation
 
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
@@ -59,12 +53,11 @@ struct AreaCheckResult {
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
 // Main window actions.
-void rbFullClick(TForm1& form);       // display categories
-void RtOkExecute(TForm1& form);       // route bar: store the route
-void RtDelExecute(TForm1& form);      // route bar: drop the route
-void LiOkExecute(TForm1& form);       // line bar: store the line, the bar closed
-void SyOkExecute(TForm1& form);       // symbol bar: the bar and its symbol choice closed
-void SyncDataTab(TForm1& form);       // settings pages and data sets: the data tab's controls
+
+// The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
+void ShowSearchPatternDialog(TForm1& form);
+// The route table written as the waypoint list route.txt of the log folder (logs).
+void WriteRouteText();
 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
@@ -83,6 +76,32 @@ void RecordReplayFrame();
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
+
+// The data page's transfer (backup, restore and import): Copy OUT, Copy IN, Delete, and the files
+// panel's delete of an imported list. The flags in the transfer's order, the archive or list, the
+// password (empty: none).
+struct UserDataTransfer {
+    bool deleteObjects = false;
+    bool copyOut = false;
+    bool passwordProtected = false;
+    bool shownOnly = false;
+    bool areaOnly = false;
+    bool tracks = false;
+    bool routes = false;
+    bool symbols = false;
+    bool lines = false;
+    bool depths = false;
+    std::filesystem::path file;
+    std::string password;
+    // The recorded depths of a transfer with depths, run by the transfer itself: the raw dump
+    // Temp/varnv.dat of the area, written after the transfer has cleared its work files (true
+    // when complete); and, for a delete, emptying the area's cells once the archive holding that
+    // dump is written. Emptying does nothing unless the dump was complete.
+    std::function<bool(const cmgbase::GeoRect& area)> writeDepthDump;
+    std::function<void(const cmgbase::GeoRect& area)> emptyDepthCells;
+};
+// True when the transfer succeeded; nothing is moved, written or deleted while it is absent.
+bool TransferUserData(const UserDataTransfer& transfer);  // backup, restore and import
 
 // Radar and sound.
 void RadarSetPos(double longitude, double latitude, double course);

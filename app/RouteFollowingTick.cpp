@@ -1,13 +1,18 @@
 #include "app/RouteFollowingTick.h"
 
+#include "app/RouteEtaPanel.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
+#include "frame/PortSettings.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/OwnShipState.h"
 #include "userdata/RouteEvaluation.h"
 #include "userdata/RouteFollowing.h"
+#include "userdata/WheelOverPoint.h"
+
+#include <mutex>
 
 namespace {
 
@@ -56,6 +61,11 @@ void UpdateRouteEtaPanel(TForm1& f)
     input.waypointAlarmOn = SetupParameters.AlarmWp != 0;
     input.crossTrackAlarmOn = SetupParameters.AlarmXte != 0;
     input.alarmActive = OwnShip.alarmActive && !Alarm.routeDeviation;
+    {
+        const std::lock_guard lock(ComOutStateLock);
+        input.wheelOver = WheelOverFlag != 0;
+        input.wheelOverPoint = WheelOverPoint;
+    }
     const RouteEvaluationResult result = EvaluateRouteFollowing(input);
     if (!result.evaluated)
         return;
@@ -65,6 +75,7 @@ void UpdateRouteEtaPanel(TForm1& f)
         f.OverlayRedrawRequest = 1;
         return;
     }
+    ShowRouteEtaPanel(f);
     if (result.crossTrackAlarm)
         RaiseCrossTrackAlarm();
     else

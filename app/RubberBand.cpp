@@ -25,24 +25,19 @@
 #include <string>
 #include <vector>
 
-int32_t ClickCount = 0;
 int32_t PickedPoint = -1;
-int32_t LineMode = 0;
 std::array<ScreenPoint, RouteTableEntries> LinePoints{};
 bool RouteLegCheckRequest = false;
 
 void ResetRubberBand()
 {
-    ClickCount = 0;
     PickedPoint = -1;
-    LineMode = 0;
     LinePoints = {};
     RouteLegCheckRequest = false;
 }
 
 namespace {
 
-constexpr int32_t LineModeAdding = 2;
 constexpr int32_t NumberColour = 1;
 constexpr int32_t DataAreaColour = 6;
 constexpr int32_t LabelOffset = 6;
@@ -140,8 +135,8 @@ void DrawRouteRubberBand(TForm1& form, QPainter& canvas)
 // The line being drawn: its placed points and the stretch from the last one to the cursor.
 void DrawLineRubberBand(TForm1& form, QPainter& canvas)
 {
-    const int32_t placed = std::min(ClickCount, MaxRouteWaypoints);
-    if (LineMode != LineModeAdding || placed < 1)
+    const int32_t placed = std::min(DrawnPointCount, MaxRouteWaypoints);
+    if (LineEditPhase != LineDrawing || placed < 1)
         return;
     const uint32_t colour = UserColourTable[std::min<size_t>(SetupParameters.LineColour, UserColourTable.size() - 1)];
     std::vector<QPoint> points;
@@ -160,7 +155,7 @@ void DrawLineRubberBand(TForm1& form, QPainter& canvas)
 // A circle or rectangle area, or the data area, between its first click and the cursor.
 void DrawAreaPreview(TForm1& form, QPainter& canvas)
 {
-    if (ClickCount != 1 || !MainMapView)
+    if (DrawnPointCount != 1 || !MainMapView)
         return;
     const int32_t shape = SetupParameters.LineKind;
     int32_t kind = 0;

@@ -4,8 +4,9 @@
 // of a circle or rectangle area and of the data area between its first click and the cursor;
 // and the chosen symbol under the cursor while symbols are placed.
 //
-// The state below is what the chart's mouse input keeps while the user draws; the dynamic
-// overlay draws the rubber band from it. Main thread only.
+// The state below is what the chart's mouse input keeps while the user draws, beside the editing
+// state (EditingState.h: DrawnPointCount, LineEditPhase); the dynamic overlay draws the rubber
+// band from both. Main thread only.
 
 #include "frame/PixelGeometry.h"
 #include "userdata/RouteTable.h"
@@ -16,9 +17,7 @@
 class QPainter;
 class TForm1;
 
-extern int32_t ClickCount;   // points placed in the current drawing, or clicks of a two-click action
 extern int32_t PickedPoint;  // 1-based route or line point being dragged, -1 none
-extern int32_t LineMode;     // 0 none, 2 adding line points, 3 editing them
 // Screen points of the line being drawn or edited, indexed like the route entries.
 extern std::array<ScreenPoint, RouteTableEntries> LinePoints;
 // The route legs drawn next are checked against the chart dangers (the route legs' check).

@@ -58,7 +58,7 @@ constexpr std::array ClampRanges{
     SETUP_RANGE(Length, 1, INT16_MAX, 20),
     SETUP_RANGE(Beam, 1, INT16_MAX, 5),
     SETUP_RANGE(Resolution, 0, 12, 5),
-    SETUP_RANGE(CurrentSymbol, 0, 17, 0),
+    SETUP_RANGE(CurrentSymbol, 0, 49, 0),
     SETUP_RANGE(SymbolColour, 1, 6, 1),
     SETUP_RANGE(SymbolBarButton, 0, 16, 0),
     SETUP_RANGE(LineKind, 0, 3, 0),

@@ -8,10 +8,13 @@
 #include "app/ControlBehaviour.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/FilesPanel.h"
 #include "app/ImageList2.h"
 #include "app/ImageList3.h"
+#include "app/LoranDeccaRows.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
+#include "app/RouteDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
@@ -57,7 +60,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <fstream>
 
 namespace {
 
@@ -226,18 +228,6 @@ void PrepareThreeDExchange()
     e.tPutStatC(0);
 }
 
-// The list of files that the data page offers, one per line of Temp/paths.txt.
-void FillFileList(TForm1& f)
-{
-    std::ifstream list(ProgramFolder / "Temp" / "paths.txt");
-    std::string line;
-    while (std::getline(list, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        f.lbFiles->addItem(platform::FromCp1252(line));
-    }
-}
-
 // A picture the program cannot draw without stops the start with a message naming it.
 bool LoadPicture(const char* name, QImage& image)
 {
@@ -266,12 +256,8 @@ void StartConverters()
 
     delete Decca;
     Decca = new DeccaConverter;
-    const DeccaChain* chain = Decca->Chain(Setup.DeccaChain);
-    if (!chain)
-        chain = Decca->Chain(0);
-    Decca->SelectChain(chain->number);
-    Decca->SetCorrections(chain->number, Setup.DeccaRedCorrection * 0.01,
-                          Setup.DeccaGreenCorrection * 0.01, Setup.DeccaPurpleCorrection * 0.01);
+    if (!SelectStoredDeccaChain(Setup.DeccaChain))
+        SelectStoredDeccaChain(0);
 }
 
 }  // namespace
@@ -300,7 +286,7 @@ void StartupSetup(TForm1& form)
     ShowClampedValues(form);
     LayOutToolBars(form);
     PrepareThreeDExchange();
-    FillFileList(form);
+    LoadFileList(form);
 
     StartConverters();
     form.presentationChanged = true;
@@ -330,6 +316,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireRouteDialog();
     WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();

@@ -5,6 +5,7 @@
 #include "app/DataSetOverlay.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
+#include "app/LightOverlay.h"
 #include "app/NorthArrow.h"
 #include "app/ObjectLoad.h"
 #include "app/ObjectSweep.h"
@@ -13,7 +14,10 @@
 #include "app/TargetAgeing.h"
 #include "app/TargetTrackPictures.h"
 #include "app/TickState.h"
+#include "chart/BorderGraduation.h"
+#include "chart/ChartLayerItems.h"
 #include "chart/ChartRedraw.h"
+#include "chart/LightPicks.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
 #include "chart/OverlayFont.h"
@@ -45,11 +49,6 @@
 
 namespace {
 
-// Chart-layer items of the check list cklChart.
-constexpr int BorderGraduationLayer = 11;
-// From this chart level on no chart objects are highlighted.
-constexpr int32_t FirstLevelWithoutHighlights = 13;
-
 constexpr int32_t BearingLineColour = 1;
 constexpr int32_t PositionMarkColour = 1;
 
@@ -73,12 +72,6 @@ bool Visible(const QWidget* window)
     return window && window->isVisible();
 }
 
-bool LayerTicked(const TForm1& form, int item)
-{
-    const QListWidgetItem* entry = form.cklChart->item(item);
-    return entry && entry->checkState() == Qt::Checked;
-}
-
 QPoint At(const ScreenPoint& pixel)
 {
     return {pixel.x, pixel.y};
@@ -92,7 +85,7 @@ void TakeChartPicture(TForm1& form)
     {
         QPainter lights(&form.MainChartBitmap);
         lights.setFont(form.overlayFont);
-        pending::PaintChartLights(form, lights);
+        PaintChartLights(form, lights);
     }
     form.ChartBackBitmap = form.MainChartBitmap;
 }
@@ -100,10 +93,10 @@ void TakeChartPicture(TForm1& form)
 void PaintBorderGraduation(TForm1& form)
 {
     const bool northUp = form.DispMode->currentIndex() == 0;
-    if (!LayerTicked(form, BorderGraduationLayer) || Down(form.rbBase) || !northUp)
+    if (!ChartLayerTicked(form, BorderGraduationItem) || Down(form.rbBase) || !northUp)
         return;
     BackCanvas canvas(form);
-    pending::DrawBorderGraduation(form, canvas);
+    DrawBorderGraduation(form, canvas);
 }
 
 void DrawSelectedLine(TForm1& form)
@@ -319,8 +312,8 @@ void PaintChartMarks(TForm1& form)
 {
     BackCanvas canvas(form);
     DrawNorthArrow(canvas, form.viewRotation);
-    if (form.chartLevel < FirstLevelWithoutHighlights)
-        pending::PaintSelectedObjects(form, canvas);
+    if (form.chartLevel < LightLevelLimit)
+        PaintSelectedObjects(form, canvas, ChartLayerTicked(form, LightSectorsItem));
     const std::string unit = DepthUnitText(SetupParameters.DepthFactor);
     canvas.setFont(ChartOverlayFont(SetupParameters.Resolution));
     const QFontMetrics metrics = canvas.fontMetrics();

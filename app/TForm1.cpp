@@ -1,15 +1,24 @@
+#include "app/LineBar.h"
+#include "app/RouteBar.h"
+#include "app/SymbolBar.h"
 #include "app/TForm1.h"
 
 #include "app/AppEntry.h"
-#include "app/ControlBehaviour.h"
-#include "app/DataSets.h"
+#include "app/BoatPage.h"
+#include "app/ChartPage.h"
+#include "app/DataPage.h"
+#include "app/FilesPanel.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
 #include "app/ProgramExit.h"
+#include "app/SetupPage.h"
 #include "app/Startup.h"
+#include "app/TargetPage.h"
 #include "app/TcpClient.h"
 #include "app/TfrmSplash.h"
 #include "app/ThreadTimers.h"
+#include "app/TrackButton.h"
+#include "app/ViewPage.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapView.h"
 #include "frame/PhaseCounters.h"
@@ -25,7 +34,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRadioButton>
 #include <QGuiApplication>
 #include <QCursor>
 #include <QPalette>
@@ -53,7 +61,12 @@ TForm1::TForm1(QWidget* owner)
     ConnectDisplayModes();
     ConnectViewButtons();
     ConnectPanelLayout();
+    ConnectLoranDeccaRows();
     ConnectClientSocket(*this);
+    ConnectSymbolBar(*this);
+    ConnectLineBar(*this);
+    ConnectRouteBar(*this);
+    ConnectTrackButtons(*this);
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);
@@ -65,8 +78,13 @@ TForm1::TForm1(QWidget* owner)
     connect(cmbLanguage, &QComboBox::activated, this, &TForm1::cmbLanguageChange);
     connect(cmbSetup, &QComboBox::activated, this, &TForm1::cmbSetupChange);
     connect(ExitBtn, &QToolButton::clicked, this, &TForm1::ExitExecute);
-    for (QRadioButton* dataSet : {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF})
-        ConnectClick(dataSet, [this] { ckDbAClick(); });
+    ConnectSetupPage(*this);
+    ConnectChartPage(*this);
+    ConnectBoatPage(*this);
+    ConnectViewPage(*this);
+    ConnectDataPage(*this);
+    ConnectFilesPanel(*this);
+    ConnectTargetPage(*this);
 
     StartupDone = false;
     if (frmSplash)
@@ -144,6 +162,7 @@ void TForm1::RunStartup()
     for (MapView* view : {MainMapView, MiniMapView})
         if (view)
             ApplyMonitorGeometry(*view);
+    SyncDataTab(*this);
 
     ToolDlg->setCurrentIndex(1);
     const QPoint chartCentre = CM93->geometry().center();
@@ -181,22 +200,4 @@ void TForm1::cmbLanguageChange()
     const std::string language =
         SetupParameters.LanguageIndex >= 0 ? platform::ToCp1252(cmbLanguage->currentText()) : std::string();
     LoadLanguage(ProgramFolder / (language + ".lng"));
-}
-
-// A data-set button: the checked one becomes the data set in use and its database is opened;
-// the other sets may be drawn as well.
-void TForm1::ckDbAClick()
-{
-    const QRadioButton* dataSets[] = {ckDbA, ckDbB, ckDbC, ckDbD, ckDbE, ckDbF};
-    QCheckBox* drawnToo[] = {ckDbxA, ckDbxB, ckDbxC, ckDbxD, ckDbxE, ckDbxF};
-    int32_t shown = 0;
-    for (int i = 0; i < 6; ++i) {
-        drawnToo[i]->setChecked(false);
-        drawnToo[i]->setEnabled(!dataSets[i]->isChecked());
-        if (dataSets[i]->isChecked())
-            shown = 1 << i;
-    }
-    const int set = DataSetInUse(shown);
-    SetupParameters.DataSetsShown = 1 << (set - 1);
-    SelectUserDatabase(set);
 }

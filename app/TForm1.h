@@ -133,6 +133,16 @@ public:
     // The pop-up dialogs in the chart's top-left corner, beside the tool bars that are open.
     void PlaceToolPanel();
 
+    // The Setup page's LORAN-C and Decca boxes and the chain panel (LoranDeccaRows.cpp). At start-up
+    // the stored box runs its click without showing the chain panel.
+    void ckLoranPosClick();
+    void ckDeccaPosClick();
+    void cmbLoranChange();
+    void btnChainOkClick();
+    void csRedCorrChange();
+    void csGreenCorrChange();
+    void csPurpleCorrChange();
+
     // The shut-down (ExitHandlers.cpp). A close of the window (its close button, Alt+F4) is
     // refused and shows the shut-down dialog; only while the program ends does it go through.
     void FormCloseQuery(bool& canClose);
@@ -145,6 +155,7 @@ protected:
 private:
     void ConnectDisplayModes();
     void ConnectPanelLayout();
+    void ConnectLoranDeccaRows();
     void RunStartup();
     void FillLanguageList();
 

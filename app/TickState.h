@@ -83,8 +83,12 @@ struct AlarmFlags {
 struct TickRequests {
     bool positionRefresh = false;      // the 100 ms tick processes the known position again
     bool radarRedraw = false;          // the radar picture changed: redraw while RadarBtn is down
-    bool fullViewPending = false;      // full presentation on the next chart-redraw count-down
-    bool miniPresentation = false;     // mini presentation on the next chart-redraw count-down
+    // A chart layer that hides object classes changed: the next chart-redraw count-down makes
+    // the full presentation anew (rbFullClick, which clears it).
+    bool presentationRebuild = false;
+    // The safety contour changed: the next chart-redraw count-down re-applies the mini chart's
+    // presentation and the route legs.
+    bool safetyContourChange = false;
     ScreenPoint levelChangePoint{};    // the screen point a chart-level change keeps in place
     ScreenPoint ownShipPixel{};        // reference position in the main chart
     ScreenPoint ownShipMiniPixel{};    // and in the mini chart

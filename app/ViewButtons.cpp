@@ -6,10 +6,11 @@
 
 #include "app/ChildPrograms.h"
 #include "app/ControlBehaviour.h"
-#include "app/PendingServices.h"
+#include "app/DataPage.h"
 #include "app/TForm1.h"
 #include "app/ToolTabs.h"
 #include "chart/ChartHooks.h"
+#include "chart/ChartLayerItems.h"
 #include "chart/ChartPresentation.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapView.h"
@@ -35,8 +36,6 @@ namespace {
 constexpr int NorthUp = 0;
 constexpr int ThreeDViewOrientation = 3;
 constexpr int OrientationCount = 4;
-// The chart-layer entry of the border graduation, drawn only north up.
-constexpr int BorderGraduationLayer = 11;
 // The data tab's functions.
 constexpr int32_t DataCopyIn = 1;
 constexpr int32_t DataDelete = 2;
@@ -63,7 +62,6 @@ void ChooseFullPresentation(TForm1& form)
     if (form.rbFull->isChecked())
         return;
     form.rbFull->setChecked(true);
-    pending::rbFullClick(form);
 }
 
 void LeaveDataDelete(TForm1& form)
@@ -129,7 +127,7 @@ void TForm1::DispModeChange()
                                                               : OwnShip.displayCourse;
     // The redraw hands the rotation to the main view's projection.
     RedrawChart(*this, true);
-    if (QListWidgetItem* graduation = cklChart->item(BorderGraduationLayer))
+    if (QListWidgetItem* graduation = cklChart->item(BorderGraduationItem))
         graduation->setFlags(northUp ? graduation->flags() | Qt::ItemIsEnabled
                                      : graduation->flags() & ~Qt::ItemIsEnabled);
 }
@@ -162,6 +160,6 @@ void TForm1::Show2DExecute()
     ChooseFullPresentation(*this);
     RedrawChart(*this, true);
     LeaveDataDelete(*this);
-    pending::SyncDataTab(*this);
+    SyncDataTab(*this);
     ShowToolTabsForViews(*this);
 }

@@ -36,6 +36,8 @@ struct ChartHooks {
     // A new chart picture is ready: the main window composes it with its overlays and shows it.
     // Unset, CM93 only shows the bitmaps again.
     std::function<void()> paintChart;
+    // The redraw made a new list of light markers: what pointed into the old one lets go.
+    std::function<void()> lightMarkersRebuilt;
     // The name-base library learns the visible area (degrees x 600000) and the scale limit.
     std::function<void(int32_t north, int32_t south, int32_t west, int32_t east, int32_t limit)> nameBaseLimit;
 };

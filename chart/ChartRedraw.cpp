@@ -2,9 +2,11 @@
 
 #include "chart/ChartEngineRestart.h"
 #include "chart/ChartHooks.h"
+#include "chart/ChartLayerClasses.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartWindow.h"
 #include "chart/Clip3DExport.h"
+#include "chart/LightRedraw.h"
 #include "chart/MapView.h"
 #include "chart/ObjectClassTable.h"
 #include "chart/ShownCursor.h"
@@ -16,7 +18,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QListWidget>
 #include <QPainter>
 
 #include <algorithm>
@@ -35,12 +36,6 @@ constexpr int32_t NameBaseMinimumLimit = 50000;
 constexpr int32_t WidenLatitude = 4800000;   // 8 degrees x 600000
 constexpr int32_t WidenLongitude = 9600000;  // 16 degrees
 
-// Chart-layer list items (from 0) and the object classes each hides while it is off.
-struct LayerClasses {
-    int item;
-    std::initializer_list<int32_t> classes;
-};
-const LayerClasses HiddenByLayer[] = {{8, {20, 21, 22, 92, 93, 94}}, {9, {121}}, {10, {64, 128}}};
 // Hidden over a relief picture: depth areas and what would cover the relief.
 constexpr int32_t ReliefClasses[] = {42, 86, 154};
 
@@ -56,11 +51,6 @@ void HideClass(ObjectClassTable& table, int32_t code)
 {
     if (const int slot = ObjectClassSlot(code); slot >= 0)
         table[slot] = 0;
-}
-
-bool LayerOff(const QListWidget* list, int item)
-{
-    return list && item < list->count() && list->item(item)->checkState() == Qt::Unchecked;
 }
 
 // An image of the window's size; a null image for a window without area.
@@ -98,10 +88,7 @@ void MakeClassTable(ChartWindow& window, bool full)
 {
     ObjectClassTable table;
     ShowAllObjectClasses(table);
-    for (const LayerClasses& layer : HiddenByLayer)
-        if (LayerOff(window.controls.cklChart, layer.item))
-            for (const int32_t code : layer.classes)
-                HideClass(table, code);
+    HideLayerClasses(table, window.controls.cklChart);
     if (!full)
         for (const int32_t code : ReliefClasses)
             HideClass(table, code);
@@ -210,10 +197,12 @@ std::string DrawMainChart(ChartWindow& window, bool full)
     if (!Down(c.Show2DBtn))
         window.MainChartBitmap.fill(ButtonFace());
 
+    PrepareLightDescriptions(window);
     chartengine::DeviceRect device;
     if (DrawViewChart(*MainMapView, window.MainChartBitmap, window.chartRect, device))
         MainMapView->ScreenRectToGeo(device, ViewGeoRect);
     MeasurePixelsPerMile(window);
+    RedrawLights(window);
 
     if (window.ZoomPaintHold > 0)
         window.ZoomPaintHold = 1;  // the timers show the new picture

@@ -3,6 +3,7 @@
 // controls it drives. The main window derives from it, so chart routines take it without knowing
 // the window itself.
 
+#include "chart/ChartMarker.h"
 #include "chart/WindowCoordinates.h"
 #include "platform/geodesy/GeoTypes.h"
 
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAbstractButton;
 class QComboBox;
@@ -100,6 +102,11 @@ struct ChartWindow {
     int32_t lastRedrawKind = -1;
     bool reliefBackground = false;    // a relief picture of the 3D library lies in MainChartBitmap
     bool redrawing = false;           // a main redraw is running
+
+    // Light markers (LightFlashes.h): the lights the last redraw found, and whether the flash
+    // step changed their dots since the static overlay last drew.
+    std::vector<ChartMarker> chartMarkers;
+    bool markerChanged = false;
 
     // Chart engine restart (ChartEngineRestart.h).
     bool engineRestarting = false;

@@ -3,6 +3,7 @@
 #include "chart/MapManager.h"
 #include "chart/MapQueryFilters.h"
 #include "chart/MapView.h"
+#include "chart/ObjectAttributes.h"
 #include "chart/ObjectClassTable.h"
 #include "frame/DepthExportFile.h"
 #include "platform/chartengine/GeoDatabase.h"
@@ -12,7 +13,6 @@
 
 #include <cmath>
 #include <optional>
-#include <string_view>
 
 using namespace chartengine;
 
@@ -28,41 +28,20 @@ struct DepthCodes {
     int32_t valsou = 179, watlev = 187, valdco = 174, catobs = 42;
 };
 
-int32_t Looked(const ChartDictionary* dictionary, bool isClass, std::string_view acronym, int32_t standard)
-{
-    int32_t code = 0;
-    if (!dictionary)
-        return standard;
-    const HResult found = isClass ? dictionary->ObjectClassCode(acronym, &code) : dictionary->AttributeCode(acronym, &code);
-    return found == kOk ? code : standard;
-}
-
 DepthCodes LookUpCodes(const ChartDictionary* d)
 {
     DepthCodes c;
-    c.sounding = Looked(d, true, "SOUNDG", c.sounding);
-    c.obstruction = Looked(d, true, "OBSTRN", c.obstruction);
-    c.rock = Looked(d, true, "UWTROC", c.rock);
-    c.contour = Looked(d, true, "DEPCNT", c.contour);
-    c.coastline = Looked(d, true, "COALNE", c.coastline);
-    c.wreck = Looked(d, true, "WRECKS", c.wreck);
-    c.valsou = Looked(d, false, "VALSOU", c.valsou);
-    c.watlev = Looked(d, false, "WATLEV", c.watlev);
-    c.valdco = Looked(d, false, "VALDCO", c.valdco);
-    c.catobs = Looked(d, false, "CATOBS", c.catobs);
+    c.sounding = DictionaryCode(d, true, "SOUNDG", c.sounding);
+    c.obstruction = DictionaryCode(d, true, "OBSTRN", c.obstruction);
+    c.rock = DictionaryCode(d, true, "UWTROC", c.rock);
+    c.contour = DictionaryCode(d, true, "DEPCNT", c.contour);
+    c.coastline = DictionaryCode(d, true, "COALNE", c.coastline);
+    c.wreck = DictionaryCode(d, true, "WRECKS", c.wreck);
+    c.valsou = DictionaryCode(d, false, "VALSOU", c.valsou);
+    c.watlev = DictionaryCode(d, false, "WATLEV", c.watlev);
+    c.valdco = DictionaryCode(d, false, "VALDCO", c.valdco);
+    c.catobs = DictionaryCode(d, false, "CATOBS", c.catobs);
     return c;
-}
-
-std::optional<double> Real(const ChartObject& object, int32_t code)
-{
-    AttributeValue value;
-    return object.Attribute(code, &value) == kOk ? value.real() : std::nullopt;
-}
-
-std::optional<int32_t> Integer(const ChartObject& object, int32_t code)
-{
-    AttributeValue value;
-    return object.Attribute(code, &value) == kOk ? value.integer() : std::nullopt;
 }
 
 // The depth of an object of a class with one depth for all its points (in metres, negative below
@@ -73,17 +52,17 @@ std::optional<double> ClassDepth(const ChartObject& object, const DepthCodes& c,
     if (cls == c.coastline)
         return 0.0;
     if (cls == c.obstruction || cls == c.rock || cls == c.wreck) {
-        if (const auto sounding = Real(object, c.valsou))
+        if (const auto sounding = RealAttribute(object, c.valsou))
             return -*sounding;
-        if (cls == c.obstruction && Integer(object, c.catobs) == FoulArea)
+        if (cls == c.obstruction && IntegerAttribute(object, c.catobs) == FoulArea)
             return -double(foulAreaDepth);
         if (cls == c.rock)
-            if (const auto level = Integer(object, c.watlev); level == 1 || level == 2 || level == 4 || level == 5)
+            if (const auto level = IntegerAttribute(object, c.watlev); level == 1 || level == 2 || level == 4 || level == 5)
                 return AwashDepth;
         return std::nullopt;
     }
     if (cls == c.contour) {
-        if (const auto contour = Real(object, c.valdco))
+        if (const auto contour = RealAttribute(object, c.valdco))
             return *contour == 0.0 ? AwashDepth : -*contour;
     }
     return std::nullopt;

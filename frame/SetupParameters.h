@@ -156,7 +156,7 @@ struct SetupParametersRecord {
     uint8_t FilterLines;
     uint8_t SymbolBarButton;      // 0..16
     uint8_t SymbolBar[17];        // image index 0..49 of symbol buttons 5..21
-    uint8_t CurrentSymbol;        // 0..17
+    uint8_t CurrentSymbol;        // symbol code 0..49 (SymbolCodeTable)
     uint8_t SymbolColour;         // 1..6
     uint8_t LineKind;             // 0..3
     uint8_t LineColour;           // 1..6

@@ -35,6 +35,7 @@ std::array<std::string, 40> MessageTexts;
 std::array<std::array<cmgbase::GeoPoint, 3>, 2> PointTriples{};
 cmgbase::GeoRect ChartArea3D = WholeWorld;
 cmgbase::GeoRect DataAreaFilter = WholeWorld;
+int32_t PointerLocation = 0;
 
 DisplayFilterTimes FilterTimes{};
 std::array<int32_t, 100> DialogValueTable{};
@@ -60,6 +61,7 @@ void InitSharedTables()
         text.clear();
     PointTriples = {};
     ChartArea3D = DataAreaFilter = WholeWorld;
+    PointerLocation = 0;
     FilterTimes = {};
     DialogValueTable.fill(0);
 }

@@ -76,6 +76,10 @@ extern std::array<std::array<cmgbase::GeoPoint, 3>, 2> PointTriples;
 constexpr cmgbase::GeoRect WholeWorld{-2147483647, -1073741824, 2147483647, 1073741824};
 extern cmgbase::GeoRect ChartArea3D;
 extern cmgbase::GeoRect DataAreaFilter;
+// Where the mouse pointer was last seen: the chart's mouse handler sets its own values, the
+// route grid PointerOverRouteGrid; the dynamic overlay reads it.
+constexpr int32_t PointerOverRouteGrid = 2;
+extern int32_t PointerLocation;
 
 // The time windows of the track and the symbol display filters, in seconds since 1970 (-1 when a
 // date does not convert), taken from the filter dates of the settings record.

@@ -13,17 +13,12 @@ using cmgbase::GeoPoint;
 
 namespace {
 
-// Lanes per zone, their reciprocal in extended precision, and the number of the first lane.
+// Lanes per zone and the number of the first lane.
 struct Pattern {
     int lanes;
-    long double perLane;
     double firstLane;
 };
-constexpr Pattern kPatterns[DeccaColourCount] = {
-    {24, 1.0L / 24, 0.0},
-    {18, 1.0L / 18, 30.0},
-    {30, 1.0L / 30, 50.0},
-};
+constexpr Pattern kPatterns[DeccaColourCount] = {{24, 0.0}, {18, 30.0}, {30, 50.0}};
 constexpr int kZonesPerCycle = 10;  // zone letters A to J
 
 // Comparison frequency over the slave's transmission frequency: 24f/8f, 18f/9f, 30f/5f.
@@ -96,21 +91,29 @@ bool Distance(const GeoPoint& from, const GeoPoint& to, double& metres)
     return true;
 }
 
-// Zone number, letter and lane of one reading. The zone cycle comes from the whole zone index,
-// so the letter stays within A to J even where the reading sits on a cycle boundary.
+// The whole number of `divisor`s at or below `value`.
+int64_t FloorDivide(int64_t value, int64_t divisor)
+{
+    const int64_t quotient = value / divisor;
+    return quotient * divisor > value ? quotient - 1 : quotient;
+}
+
+// Zone number, letter and lane of one reading. The reading is taken to hundredths of a lane, as
+// the readout prints it, so that a lane that rounds up to the next zone is shown in that zone
+// ("1B 00.00", not "1A 24.00"). The zone index comes from a division, exact at every whole
+// multiple of the zone width, and the zone cycle from whole numbers, so the letter stays within
+// A to J on either side of zero.
 void Split(double reading, const Pattern& pattern, int32_t& zone, char& letter, double& lane)
 {
-    long double zones = reading * pattern.perLane;
-    if (!std::isfinite(reading) || std::fabs(zones) >= INT32_MAX) {
-        reading = 0.0;
-        zones = 0.0L;
-    }
-    const auto index = static_cast<int64_t>(std::floor(zones));
-    const int64_t cycle = index >= 0 ? index / kZonesPerCycle
-                                     : -((-index + kZonesPerCycle - 1) / kZonesPerCycle);
+    double shown = std::round(reading * 100.0) / 100.0 + 0.0;  // + 0.0: no negative zero
+    if (!std::isfinite(shown) || std::fabs(shown / pattern.lanes) >= INT32_MAX)
+        shown = 0.0;
+    const double index = std::floor(shown / pattern.lanes);
+    const auto whole = static_cast<int64_t>(index);
+    const int64_t cycle = FloorDivide(whole, kZonesPerCycle);
     zone = static_cast<int32_t>(cycle + 1);
-    letter = static_cast<char>('A' + (index - cycle * kZonesPerCycle));
-    lane = reading - static_cast<double>(index) * pattern.lanes + pattern.firstLane;
+    letter = static_cast<char>('A' + (whole - cycle * kZonesPerCycle));
+    lane = shown - index * pattern.lanes + pattern.firstLane;
 }
 
 std::string FormatReading(const DeccaPos& position, DeccaColour colour)
@@ -188,25 +191,33 @@ void DeccaConverter::SetCorrections(int32_t number, double red, double green, do
     }
 }
 
-DeccaPos DeccaConverter::ComputeReadings(int32_t longitude, int32_t latitude)
+bool DeccaConverter::LaneReadings(int32_t longitude, int32_t latitude,
+                                  std::array<double, DeccaColourCount>& readings) const
 {
+    readings = {};
     const GeoPoint position{longitude, latitude};
-    lastPosition_ = position;
-    SplitReading(0.0, 0.0, 0.0);
-
     const DeccaChain* chain = SelectedChain();
     double dm = 0;
     if (!chain || !Distance(position, chain->master, dm))
-        return lastReading_;
-    double reading[DeccaColourCount] = {};
+        return false;
+    std::array<double, DeccaColourCount> reading{};
     for (int c = 0; c < DeccaColourCount; ++c) {
         double dp = 0;
         if (!Distance(position, chain->slave[c], dp))
-            return lastReading_;
+            return false;
         const double scale = chain->scaleCorrection[c];
         reading[c] = ((dm - dp) * (1.0 + scale) + chain->baseline[c]) / chain->wavelength[c] +
                      chain->laneCorrection[c] + scale * 100.0;
     }
+    readings = reading;
+    return true;
+}
+
+DeccaPos DeccaConverter::ComputeReadings(int32_t longitude, int32_t latitude)
+{
+    lastPosition_ = GeoPoint{longitude, latitude};
+    std::array<double, DeccaColourCount> reading{};
+    LaneReadings(longitude, latitude, reading);
     SplitReading(reading[DeccaRed], reading[DeccaGreen], reading[DeccaPurple]);
     return lastReading_;
 }

@@ -69,8 +69,12 @@ public:
     // position and reading. With no chain selected, or at a position not on the earth, they are
     // the split of zero readings.
     DeccaPos ComputeReadings(int32_t longitude, int32_t latitude);
-    // Splits three lane readings into the last reading. A reading that is not a finite number, or
-    // is too large for a 32-bit zone count, splits as 0.
+    // The red, green and purple lane readings at a position in full precision, before the split;
+    // false, and zeros, with no chain selected or at a position not on the earth.
+    bool LaneReadings(int32_t longitude, int32_t latitude,
+                      std::array<double, DeccaColourCount>& readings) const;
+    // Splits three lane readings, each taken to hundredths of a lane, into the last reading. A
+    // reading that is not a finite number, or is too large for a 32-bit zone count, splits as 0.
     void SplitReading(double red, double green, double purple);
 
     // The chain at `index` (0..5, table order), or null.

@@ -32,7 +32,11 @@ struct ChainRow {
     std::array<SecondaryRow, LoranChain::SlotCount> secondaries;
 };
 
-// The published chains: GRI, names, station positions and delays.
+// The published chains: GRI, names, station positions and delays. Each emission delay less its
+// coding delay is the model's travel time over the baseline to within half a microsecond; Attu's
+// was once held as 14848.23, 27 microseconds short of its baseline, which put every reading of
+// that pair kilometres off. The coding delay of Port Clarence in the Gulf of Alaska chain does not
+// fit its baseline either, but only the emission delay enters a reading.
 constexpr ChainRow kChainTable[LoranConverter::ChainCount] = {
     {5930, "CANADIAN EAST COAST CHAIN", "Caribou, ME", 46.80758472, -67.92698861,
      {{{X, "Nantucket, MA", 41.25334611, -69.97737111, 11000, 13131.88},
@@ -96,7 +100,7 @@ constexpr ChainRow kChainTable[LoranConverter::ChainCount] = {
      {{{W, "Angissoq, Greenland", 59.98815222, -45.17414333, 11000, 15068.03},
        {X, "Ejde, Denmark", 62.29992028, -7.073884444, 30000, 32944.54}}}},
     {9990, "NORTH PACIFIC CHAIN", "Saint Paul, AK", 57.15343056, -170.2517347,
-     {{{X, "Attu Island, AK", 52.82892611, 173.1804244, 11000, 14848.23},
+     {{{X, "Attu Island, AK", 52.82892611, 173.1804244, 11000, 14875.30},
        {Y, "Port Clarence, AK", 65.24454778, -166.8866656, 29000, 32068.95},
        {Z, "Kodiak, AK", 57.4389725, -152.3696411, 43000, 46590.45}}}},
 };

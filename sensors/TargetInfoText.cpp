@@ -1,5 +1,7 @@
 #include "sensors/TargetInfoText.h"
 
+#include "frame/PrintedText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -35,19 +37,11 @@ constexpr int32_t HighSpeedCraftItem = 9;
 constexpr int32_t PassengerItem = 18;
 constexpr double RateOfTurnFactor = 0.21126909344432004;  // 1 / 4.733
 
-template <typename... Values>
-std::string Format(const char* format, Values... values)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
-
 }  // namespace
 
 std::string DegreesText(float degrees)
 {
-    return Format("%05.1f \xB0", double(degrees));
+    return Printed("%05.1f \xB0", double(degrees));
 }
 
 int32_t ShipTypeItem(uint8_t shipType)
@@ -92,7 +86,7 @@ int32_t NavigationStatusItem(uint8_t status)
 
 std::string TrueHeadingText(uint16_t heading)
 {
-    return heading >= 360 ? NotAvailableText : Format("%d \xB0", int(heading));
+    return heading >= 360 ? NotAvailableText : Printed("%d \xB0", int(heading));
 }
 
 std::string RateOfTurnText(int8_t raw)
@@ -107,7 +101,7 @@ std::string RateOfTurnText(int8_t raw)
         return "<----";
     const double root = RateOfTurnFactor * raw;
     const double rate = std::copysign(root * root, root);
-    return Format(std::fabs(rate) <= 10.0 ? "%.1f \xB0/m." : "%.0f \xB0/m.", rate);
+    return Printed(std::fabs(rate) <= 10.0 ? "%.1f \xB0/m." : "%.0f \xB0/m.", rate);
 }
 
 std::string ShipSizeText(const AisStaticBlock& block)
@@ -117,22 +111,22 @@ std::string ShipSizeText(const AisStaticBlock& block)
     const int draught = block.draughtDecimetres == 255 ? 0 : block.draughtDecimetres;
     if (length == 0 && beam == 0 && draught == 0)
         return {};
-    return Format("len:%d  brd:%d  drg:%0.1f m.", length, beam, draught * 0.1);
+    return Printed("len:%d  brd:%d  drg:%0.1f m.", length, beam, draught * 0.1);
 }
 
 std::string EtaText(const AisStaticBlock& block)
 {
     std::string text;
     if (block.etaDay > 0 && block.etaMonth > 0)
-        text = Format("%02d.%02d", int(block.etaDay), int(block.etaMonth));
+        text = Printed("%02d.%02d", int(block.etaDay), int(block.etaMonth));
     if (block.etaHour < 24 && block.etaMinute < 60)
-        text += (text.empty() ? "" : "  ") + Format("%02d:%02d", int(block.etaHour), int(block.etaMinute));
+        text += (text.empty() ? "" : "  ") + Printed("%02d:%02d", int(block.etaHour), int(block.etaMinute));
     return text.empty() ? NotAvailableText : text;
 }
 
 std::string ReportSecondText(uint8_t second)
 {
-    return second >= 60 ? NotAvailableText : Format("%02d s", int(second));
+    return second >= 60 ? NotAvailableText : Printed("%02d s", int(second));
 }
 
 std::string FieldText(const char* field, size_t size)

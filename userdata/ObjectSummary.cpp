@@ -1,6 +1,7 @@
 #include "userdata/ObjectSummary.h"
 
 #include "frame/PositionText.h"
+#include "frame/PrintedText.h"
 #include "frame/SetupParameters.h"
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/PositionComputation.h"
@@ -20,14 +21,6 @@ namespace {
 
 constexpr double KilometresPerMile = 1.852;
 constexpr double Pi = 3.1416;  // as the area texts have always used it
-
-template <typename... Values>
-std::string Printed(const char* format, Values... values)
-{
-    char text[96];
-    std::snprintf(text, sizeof text, format, values...);
-    return text;
-}
 
 std::tm LocalTime(uint32_t seconds)
 {

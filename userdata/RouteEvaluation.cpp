@@ -110,8 +110,14 @@ RouteEvaluationResult EvaluateRouteFollowing(const RouteEvaluationInput& input)
         if (e.turning) {
             cmgbase::DirPosComputation(input.ownPosition, &lookAhead,
                                        cmgbase::deg2rad(input.displayCourse), radius, 0);
-            toTarget = RhumbTo(lookAhead, TurnEnd(RouteTable[size_t(c) - 1]));
-            abeamBearing = toTarget.bearing;
+            if (input.wheelOver) {
+                // A gentle curve: the turn lasts until the next turn's wheel-over point is abeam.
+                toTarget = RhumbTo(lookAhead, ApproachEnd(entry));
+                abeamBearing = RhumbTo(lookAhead, input.wheelOverPoint).bearing;
+            } else {
+                toTarget = RhumbTo(lookAhead, TurnEnd(RouteTable[size_t(c) - 1]));
+                abeamBearing = toTarget.bearing;
+            }
             e.distanceToGo = float(toTarget.distance);
         } else {
             lookAhead = input.ownPosition;
@@ -165,11 +171,17 @@ RouteEvaluationResult EvaluateRouteFollowing(const RouteEvaluationInput& input)
         const uint16_t laneSetting = RouteTable[size_t(c)].lane;
         const double lane = (laneSetting ? laneSetting : std::max<int16_t>(SetupParameters.DefaultLane, 0));
         e.bearingToSteer = float(toTarget.bearing);
-        if (!e.turning) {
+        const WP_typ& turned = RouteTable[size_t(c) - 1];
+        if (e.turning && !(turned.turnComputed && !turned.turnMisfit)) {
+            // No arc to follow (turns not computed, a stop, a turn that does not fit): the
+            // corner is sharp, so the new leg is steered and measured from the start.
+            const Rhumb onLeg = RhumbTo(input.ownPosition, ApproachEnd(RouteTable[size_t(c)]));
+            e.bearingToSteer = float(onLeg.bearing);
+            e.crossTrackError = SinDegrees(onLeg.bearing - incoming) * onLeg.distance;
+        } else if (!e.turning) {
             e.crossTrackError = SinDegrees(toTarget.bearing - incoming) * toTarget.distance;
             e.laneExceeded = 0;
         } else {
-            const WP_typ& turned = RouteTable[size_t(c) - 1];
             const GeoPoint centre = turned.turnCentre;
             double arcRadius = 0.0;
             double toCentre = 0.0;

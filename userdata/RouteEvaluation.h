@@ -15,6 +15,11 @@ struct RouteEvaluationInput {
     bool waypointAlarmOn = false;
     bool crossTrackAlarmOn = false;
     bool alarmActive = false;      // an alarm is raised already: no waypoint alarm over it
+    // What the route painter left for the leg being sailed (WheelOverPoint.h), read under
+    // ComOutStateLock as one pair: with the flag set the turn in progress runs on to the next
+    // turn's start and ends once `wheelOverPoint` is abeam.
+    bool wheelOver = false;
+    cmgbase::GeoPoint wheelOverPoint{};
 };
 
 struct RouteEvaluationResult {

@@ -2,6 +2,7 @@
 
 #include "frame/DurationText.h"
 #include "frame/PortSettings.h"
+#include "frame/PrintedText.h"
 #include "frame/PositionText.h"
 #include "frame/RhumbLine.h"
 #include "frame/SetupParameters.h"
@@ -42,13 +43,6 @@ bool HasLeg(int32_t n, int32_t count)
 int32_t DefaultOf(uint16_t own, int16_t routeDefault)
 {
     return own ? int32_t{own} : int32_t{routeDefault};
-}
-
-std::string Printed(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 // The cell's text, given in Windows-1252.

@@ -3,6 +3,7 @@
 #include "frame/PortSettings.h"
 #include "frame/RhumbLine.h"
 #include "userdata/RouteFollowing.h"
+#include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
 
 #include <mutex>
@@ -74,10 +75,18 @@ RouteStartResult StartRouteFollowing(const std::optional<cmgbase::GeoPoint>& liv
     }
     // A full route of MaxRouteWaypoints still takes the own position: the table has room.
     if (insertOwn && InsertOwnPosition(own)) {
-        const std::lock_guard lock(ComOutStateLock);
-        ComputeLeg(0);
-        if (NextStopWaypoint >= 0)
-            ++NextStopWaypoint;  // the same waypoint, one place further
+        {
+            const std::lock_guard lock(ComOutStateLock);
+            ComputeLeg(0);
+            if (NextStopWaypoint >= 0)
+                ++NextStopWaypoint;  // the same waypoint, one place further
+        }
+        // The first waypoint had no incoming leg and so no turn: where turns are in use it gets
+        // one now, before route following approaches it.
+        if (RouteTable[1].turnComputed) {
+            ComputeWaypointTurn(0);
+            ComputeWaypointTurn(1);
+        }
     }
     const std::lock_guard lock(ComOutStateLock);
     if (NextStopWaypoint < CurrentWaypoint || NextStopWaypoint >= WaypointCount)

@@ -7,6 +7,7 @@
 #include "userdata/ListPointStore.h"
 #include "userdata/ObjectPoints.h"
 #include "userdata/ObjectDialogHooks.h"
+#include "userdata/PositionEditMasks.h"
 #include "userdata/RouteCellText.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/RouteLoad.h"
@@ -172,12 +173,11 @@ void TListDlg::addEmptyRow()
 
 QString TListDlg::GridGetEditMask(int column)
 {
-    // Blanks may stand in the leading places; the letter is upper-cased.
     switch (column) {
     case ListColLatitude:
-        return QStringLiteral(" 09\u00B0 09.000' >A");
+        return LatitudeEditMask();
     case ListColLongitude:
-        return QStringLiteral("009\u00B0 09.000' >A");
+        return LongitudeEditMask();
     default:
         return {};
     }

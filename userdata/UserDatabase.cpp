@@ -20,10 +20,13 @@ constexpr int32_t ModeMismatchMessage = 301;
 
 // The definitions of the last open.
 std::vector<UserFileSet> workingSets;
+// A failure of the open running now is not shown.
+bool quietOpen = false;
 
 bool StopMessage(const std::string& section, int32_t number)
 {
-    ShowDatabaseMessage(section, number, DatabaseMessageFatal);
+    if (!quietOpen)
+        ShowDatabaseMessage(section, number, DatabaseMessageFatal);
     return false;
 }
 
@@ -76,6 +79,16 @@ bool OpenUserDatabase(const UserDatabaseLocation& location)
 {
     workingSets = UserFileSets(location);
     return OpenUserDatabase();
+}
+
+bool OpenUserDatabaseQuietly(const UserDatabaseLocation& location)
+{
+    quietOpen = true;
+    const bool opened = OpenUserDatabase(location);
+    quietOpen = false;
+    if (!opened)
+        CloseUserDatabase();
+    return opened;
 }
 
 bool OpenUserDatabase()

@@ -28,6 +28,9 @@ extern AisStaticRecord AisBuffer;
 // and the sets after the failing one stay closed. After the shut-down (IoShutDown) it opens
 // nothing and returns false.
 bool OpenUserDatabase(const UserDatabaseLocation& location);
+// The same, but a failure shows no message and ends nothing (a data set that is only drawn):
+// false, with the sets closed.
+bool OpenUserDatabaseQuietly(const UserDatabaseLocation& location);
 // The same with the location and modes of the last open.
 bool OpenUserDatabase();
 

@@ -117,6 +117,8 @@ bool MayShow(const ChartObject& object, const ViewMapping& mapping, const QRectF
     return left <= pixels.right() && right >= pixels.left() && top <= pixels.bottom() && bottom >= pixels.top();
 }
 
+constexpr uint8_t LightDescriptionGroup = 23;
+
 // Whether a text of the S-52 display group is shown.
 bool TextShown(uint8_t group, const PortrayalSettings& settings)
 {
@@ -124,6 +126,8 @@ bool TextShown(uint8_t group, const PortrayalSettings& settings)
         return true;
     if (group == 21 || group == 26 || group == 29)
         return settings.names;
+    if (group == LightDescriptionGroup)
+        return settings.otherTexts && settings.lightDescriptions;
     return settings.otherTexts;
 }
 

@@ -52,6 +52,9 @@ PortrayalSettings PortrayalSettings::From(const ParameterList& parameters)
     s.soundings = !hideSoundings;
     ReadFlag(parameters, 24, s.otherTexts);
     ReadFlag(parameters, 26, s.simplifiedSymbols);
+    bool hideLightDescriptions = !s.lightDescriptions;
+    ReadFlag(parameters, kLightDescriptionsHidden, hideLightDescriptions);
+    s.lightDescriptions = !hideLightDescriptions;
     s.depthUnit = static_cast<DepthUnit>(std::clamp<int32_t>(ReadInteger(parameters, 34, 0), 0, 2));
     ReadFlag(parameters, 43, s.shallowPattern);
     ReadFlag(parameters, 44, s.smallText);

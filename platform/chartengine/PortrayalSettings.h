@@ -10,12 +10,15 @@
 //   19 contour labels shown                     22 soundings hidden
 //   24 other texts shown                        26 simplified point symbols (else paper chart)
 //   34 depth unit: 0 metres, 1 feet, 2 fathoms   43 shallow water pattern
-//   44 small text
+//   44 small text                               48 light descriptions hidden (the program
+//                                                 writes its own characteristics)
 
 #include "platform/chartengine/ParameterList.h"
 #include "platform/chartengine/S52Tables.h"
 
 namespace chartengine {
+
+inline constexpr int32_t kLightDescriptionsHidden = 48;
 
 enum class DepthUnit : uint8_t { Metres, Feet, Fathoms };
 
@@ -32,6 +35,7 @@ struct PortrayalSettings {
     bool contourLabels = false;
     bool soundings = true;
     bool otherTexts = true;
+    bool lightDescriptions = true;  // the description beside a light ("Fl G 4s")
     bool simplifiedSymbols = false;
     bool shallowPattern = false;
     bool smallText = false;

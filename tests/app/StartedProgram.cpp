@@ -14,6 +14,7 @@
 #include "frame/SharedTables.h"
 #include "platform/chartengine/ChartTestSupport.h"
 #include "platform/system/RegistryStore.h"
+#include "platform/system/SystemClock.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/OutputTestSupport.h"
@@ -57,6 +58,9 @@ std::unique_ptr<TForm1> StartProgram(QSize chartSize)
     Form1 = form.get();
     AppRunning = true;
     form->Timer2Timer();
+    // The start-up lets a GPS date set the machine clock; a test's recorded dates must never
+    // reach the clock of the test machine, also when the tests run as root.
+    platform::AllowMachineClockSetting(false);
     form->Timer1->stop();
     form->Timer2->stop();
     // The start-up gave the chart the screen's size; a test's smaller chart is drawn anew.
@@ -92,6 +96,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     MiniMapView = MainMapView = nullptr;
     ChartEngine = nullptr;
     SetTickClock({});
+    platform::ResetClockCorrection();
     ResetTickState();
 }
 

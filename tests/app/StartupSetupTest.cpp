@@ -1,4 +1,4 @@
-#include "SetupTestSupport.h"
+#include "UnstartedWindowTest.h"
 
 #include "app/ApplicationHints.h"
 #include "app/SetupLoad.h"
@@ -24,36 +24,7 @@
 
 namespace {
 
-const std::filesystem::path ShippedData = std::filesystem::path(VARNIK_SOURCE_DIR) / "data";
-
-class StartupSetupTest : public SetupTest {
-protected:
-    void SetUp() override
-    {
-        SetupTest::SetUp();
-        StartupInit();
-        form = new TForm1;
-        Form1 = form;
-    }
-    void TearDown() override
-    {
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete ChartEngine;
-        ChartEngine = nullptr;
-        Form1 = nullptr;
-        delete form;
-        SetupTest::TearDown();
-    }
-
-    void shipPictures() const
-    {
-        for (const char* name : {"symbols.bmp", "IdPic.bmp"})
-            std::filesystem::copy_file(ShippedData / name, folder / name);
-    }
-
-    TForm1* form = nullptr;
-};
+class StartupSetupTest : public UnstartedWindowTest {};
 
 }  // namespace
 

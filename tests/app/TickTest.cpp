@@ -33,6 +33,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -349,6 +350,11 @@ TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAla
     EXPECT_TRUE(Alarm.acknowledged);
     EXPECT_FALSE(AlarmRelayClosed());
     EXPECT_FALSE(Alarm.newWaypoint) << "no waypoint alarm in the first evaluations";
+    // The route panel shows the evaluation.
+    EXPECT_FALSE(form->WpPanel->isHidden());
+    EXPECT_EQ(form->txXTE->text(), "0.50");
+    EXPECT_EQ(form->boxCTS->title(), "Next WOP: 2 ");
+    EXPECT_EQ(form->boxETA->title(), "To wp 3 (end)  Plan.");
     SetupParameters.DefaultLane = 60;
     tick();
     EXPECT_FALSE(Alarm.routeDeviation);

@@ -2,6 +2,7 @@
 // route, and the routes that cannot be followed.
 
 #include "RouteTestSupport.h"
+#include "userdata/RouteEvaluation.h"
 #include "userdata/RouteStart.h"
 
 #include <cmath>
@@ -116,4 +117,29 @@ TEST_F(RouteTest, StartKeepsAChosenStopOnItsWaypoint)
     EXPECT_EQ(NextStopWaypoint, 2);
     const cmgbase::GeoPoint stop = RouteTable[2].position;
     EXPECT_EQ(stop, B);
+}
+
+TEST_F(RouteTest, ATurnAtTheFirstWaypointAfterTheOwnPositionIsPutAhead)
+{
+    // West of A, the route running north from A: the own position goes ahead of A and the ship
+    // turns 90 degrees at A on the default 0.5 nm radius, so the approach ends 0.5 nm short of A.
+    // "echo 54 9.9 54 10 | RhumbSolve -i -p 6" gives 6557.577375 m, the turn's start lies at
+    // "echo 54 10 270 926 | RhumbSolve -p 9" (54, 9.98587893139512).
+    for (const cmgbase::GeoPoint& point : {A, B, C})
+        ASSERT_TRUE(AppendRouteEntry(Waypoint(point)));
+    ComputeRouteLegs();
+    for (int32_t n = 0; n < WaypointCount; ++n)
+        ComputeWaypointTurn(n);
+    ASSERT_TRUE(StartRouteFollowing(At(54.0, 9.9)).started);
+    ASSERT_EQ(OwnPositionInserted, 1);
+    const cmgbase::GeoPoint turnStart = RouteTable[1].turnStart;
+    EXPECT_NEAR(cmgbase::nrm2deg(turnStart.x), 9.98587893139512, 2e-5);
+    EXPECT_NEAR(cmgbase::nrm2deg(turnStart.y), 54.0, 2e-5);
+
+    RouteEvaluationInput input;
+    input.ownPosition = At(54.0, 9.9);
+    ASSERT_TRUE(EvaluateRouteFollowing(input).evaluated);
+    EXPECT_EQ(CurrentWaypoint, 1);
+    EXPECT_NEAR(DistanceToGo, (6557.577375 - 926.0) / 1852, 0.01);
+    EXPECT_NEAR(BearingToSteer, 90.0, 0.1);
 }
