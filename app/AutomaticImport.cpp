@@ -1,6 +1,7 @@
 #include "app/AutomaticImport.h"
 
 #include "frame/SharedTables.h"
+#include "userdata/TransferUserData.h"
 #include "userdata/UserDatabase.h"
 
 #include <fstream>
@@ -17,6 +18,7 @@ struct ListIdentity {
 };
 
 std::optional<ListIdentity> failedList;
+std::optional<ListIdentity> seenList;
 
 std::optional<ListIdentity> IdentityOf(const std::filesystem::path& list)
 {
@@ -72,6 +74,12 @@ AutomaticImportResult RunAutomaticImport(const std::filesystem::path& list,
     if (failedList && IdentityOf(list) == failedList)
         return AutomaticImportResult::Skipped;
     failedList.reset();
+    const std::optional<ListIdentity> identity = IdentityOf(list);
+    if (!identity || identity != seenList) {
+        seenList = identity;
+        return AutomaticImportResult::Settling;
+    }
+    seenList.reset();
     if (!NamesSomething(list)) {
         SetAside(list, false);
         return AutomaticImportResult::Refused;
@@ -81,7 +89,14 @@ AutomaticImportResult RunAutomaticImport(const std::filesystem::path& list,
     return imported ? AutomaticImportResult::Imported : AutomaticImportResult::Failed;
 }
 
+bool ImportAutomaticList(const std::filesystem::path& list)
+{
+    TransferFile = list;
+    return TransferUserData(false, false, false, false, false, true, true, true, true, false);
+}
+
 void ForgetFailedImportList()
 {
     failedList.reset();
+    seenList.reset();
 }

@@ -373,15 +373,14 @@ void KeepTcpClient(TForm1& f)
 
 void AutomaticImport(TForm1& f)
 {
-    if (!f.ckDbA->isChecked() || !pending::UserDataTransferAvailable())
+    if (!f.ckDbA->isChecked())
         return;
     const std::filesystem::path list = AutomaticImportList();
     if (!std::filesystem::exists(list))
         return;
     f.SymbolBtn->setChecked(true);
     f.TrackBtn->setChecked(true);
-    const auto transfer = [](const std::filesystem::path& imported) { return pending::TransferUserData(imported); };
-    if (RunAutomaticImport(list, transfer) == AutomaticImportResult::Imported) {
+    if (RunAutomaticImport(list, ImportAutomaticList) == AutomaticImportResult::Imported) {
         f.chartRedrawRequest = true;
         f.CM93->update();
     }

@@ -38,8 +38,6 @@ void RecordReplayFrame() {}
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
 
-bool UserDataTransferAvailable() { return false; }
-bool TransferUserData(const std::filesystem::path&) { return false; }
 bool TransferUserData(const UserDataTransfer&) { return false; }
 
 void RadarSetPos(double, double, double) {}

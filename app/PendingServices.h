@@ -76,10 +76,6 @@ void RecordReplayFrame();
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
 
-// Automatic import of data set A from a list.
-bool UserDataTransferAvailable();  // false until the import lands
-bool TransferUserData(const std::filesystem::path& list);
-
 // The data page's transfer (backup, restore and import): Copy OUT, Copy IN, Delete, and the files
 // panel's delete of an imported list. The flags in the transfer's order, the archive or list, the
 // password (empty: none).

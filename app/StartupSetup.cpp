@@ -19,6 +19,7 @@
 #include "app/Screenshot.h"
 #include "app/ObjectListWiring.h"
 #include "app/SeabedWiring.h"
+#include "app/TransferWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -307,6 +308,7 @@ void StartupSetup(TForm1& form)
     // port that did not open brings up the port set-up, which reports it.
     WireSensors(form);
     WireSeabedHooks();
+    WireTransferHooks();
     WireSetupPort();
     WireSetupSensor();
     StartOutputThread(form);

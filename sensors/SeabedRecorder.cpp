@@ -116,11 +116,11 @@ bool StoreDepthInGrid(int level, int32_t cellSize, float depth)
     const SeabedGrid grid(OwnShip.depthTileResolution);
     const int32_t resolution = grid.resolution();
     const double factor = DepthRecorder.lonFactor;
-    const double x = OwnShip.transducerPosition.x;
-    const double y = OwnShip.transducerPosition.y;
+    const double x = DepthRecorder.position.x;
+    const double y = DepthRecorder.position.y;
     const double tileWidth = double(resolution) * factor;
-    const int32_t tileX = grid.column(OwnShip.transducerPosition.x, DepthRecorder.lonFactor);
-    const int32_t tileY = grid.row(OwnShip.transducerPosition.y);
+    const int32_t tileX = grid.column(DepthRecorder.position.x, DepthRecorder.lonFactor);
+    const int32_t tileY = grid.row(DepthRecorder.position.y);
 
     if (level == 0 && (!CurrentSeabedTile.valid || tileX != CurrentSeabedTile.keyX ||
                        tileY != CurrentSeabedTile.keyY)) {
@@ -182,7 +182,8 @@ int32_t HandleDepthReading(float depth)
     }
     if (OwnShip.speedOverGround < MinimumRecordingSpeed)
         return 0;
-    DepthRecorder.lonFactor = SeabedGridLonFactor(OwnShip.transducerPosition.y, false);
+    DepthRecorder.position = OwnShip.transducerPosition;
+    DepthRecorder.lonFactor = SeabedGridLonFactor(DepthRecorder.position.y, false);
     const int32_t cell = CellSizeOf(OwnShip.depthTileResolution);
     if (StoreDepthInGrid(0, cell, d))
         return 4;

@@ -5,6 +5,7 @@
 // in the new tile.
 
 #include "frame/SeabedTile.h"
+#include "platform/geodesy/GeoTypes.h"
 
 #include <array>
 #include <cstdint>
@@ -24,6 +25,9 @@ struct DepthRecorderState {
     std::array<DepthLevel, 4> levels{};
     float lonFactor = 1.1f;         // the x stretch of the tile row being recorded
     bool transferRunning = false;   // a data transfer runs: live depths are not recorded
+    // Where the depth being recorded was measured (chart units): the transducer's position for
+    // a live depth, the sounding's own for an imported one.
+    cmgbase::GeoPoint position{};
 };
 
 extern DepthRecorderState DepthRecorder;
@@ -32,7 +36,7 @@ extern DepthRecorderState DepthRecorder;
 // is a chart y, or a tile row when `scaled`.
 float SeabedGridLonFactor(int32_t value, bool scaled);
 
-// Records depth (metres) at the transducer position into grid level 0..3 with cells of
+// Records depth (metres) at DepthRecorder.position into grid level 0..3 with cells of
 // `cellSize` chart units. True when level 0 entered another tile (the tile-change request).
 bool StoreDepthInGrid(int level, int32_t cellSize, float depth);
 

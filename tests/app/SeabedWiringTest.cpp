@@ -23,17 +23,23 @@
 #include "userdata/SeabedExport.h"
 #include "userdata/SeabedTiles.h"
 #include "userdata/TDptEdit.h"
+#include "userdata/TransferUserData.h"
+#include "platform/zip/WorkArchive.h"
 #include "userdata/UserDatabase.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -241,3 +247,61 @@ TEST_F(SeabedWiringTest, TheStaticOverlayDrawsTheDepthNumbers)
 }
 
 }  // namespace
+
+// Soundings of a list and of a restored dump go into the tiles of their own positions, not the
+// transducer's; every tile the import leaves is stored, the last one at the end; a depth backup
+// keeps the dump its sweep wrote, and a delete empties the cells only after its safety archive.
+TEST_F(SeabedWiringTest, ImportedDepthsLandInTheTilesOfTheirOwnPositions)
+{
+    SetupParameters.DataScope = 1;
+    OwnShip.transducerPosition = {cmgbase::deg2nrm(10.0), cmgbase::deg2nrm(54.0)};
+    const SeabedGrid grid(OwnShip.depthTileResolution);
+    const cmgbase::GeoPoint north = {cmgbase::deg2nrm(20.0), cmgbase::deg2nrm(10.0)};
+    const cmgbase::GeoPoint west = {cmgbase::deg2nrm(-5.5), cmgbase::deg2nrm(-10.25)};
+    const std::filesystem::path data = ProgramFolder / "Data";
+    std::ofstream(data / "depths.lst") << "$PVRKD,12.5,3229.100,S,06054.900,E\r\n"
+                                          "$PVRKD,40.0,1000.000,N,02000.000,E\r\n"
+                                          "$PVRKD,7000.0,1000.000,N,02000.000,E\r\n"
+                                          "$PVRKD,55.5,1015.000,S,00530.000,W\r\n";
+    TransferFile = data / "depths.lst";
+    ASSERT_TRUE(TransferUserData(false, false, false, false, false, false, false, false, false, true));
+    EXPECT_FALSE(DepthRecorder.transferRunning);
+    EXPECT_FALSE(CurrentSeabedTile.changed);
+    EXPECT_EQ(storedDepth(grid.place(HarbourCell)), 125);
+    EXPECT_EQ(storedDepth(grid.place(north)), 400);
+    EXPECT_EQ(storedDepth(grid.place(west)), 555);
+
+    // A dump of 14-byte records restored from an archive.
+    const cmgbase::GeoPoint east = {cmgbase::deg2nrm(30.0), cmgbase::deg2nrm(20.0)};
+    std::string dump;
+    for (const auto& [point, depth] : {std::pair{east, uint16_t(321)}, std::pair{north, uint16_t(250)}}) {
+        char record[14] = {};
+        std::memcpy(record, &point.x, 4);
+        std::memcpy(record + 4, &point.y, 4);
+        std::memcpy(record + 8, &depth, 2);
+        dump.append(record, sizeof record);
+    }
+    std::filesystem::create_directories(ProgramFolder / "work");
+    std::ofstream(ProgramFolder / "work" / "varnv.dat", std::ios::binary) << dump;
+    ASSERT_EQ(platform::zip::PackWorkFile(data / "depths.zip", ProgramFolder / "work" / "varnv.dat", ""), 0);
+    TransferFile = data / "depths.zip";
+    ASSERT_TRUE(TransferUserData(false, false, false, false, false, false, false, false, false, true));
+    EXPECT_EQ(storedDepth(grid.place(east)), 321);
+
+    // The backup holds every depth; the delete's safety archive too, and then the cells are empty.
+    form->cklDataCopy->item(4)->setCheckState(Qt::Checked);
+    TransferFile = data / "backup.zip";
+    ASSERT_TRUE(TransferUserData(false, true, false, false, false, false, false, false, false, true));
+    ASSERT_EQ(platform::zip::UnpackWorkFile(data / "backup.zip", ProgramFolder / "work", ""), 0);
+    const auto records = std::filesystem::file_size(ProgramFolder / "work" / "varnv.dat") / 10;
+    EXPECT_GE(records, 4u);
+    std::ifstream description(data / "backup.txt", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(description), {}};
+    EXPECT_NE(text.find(std::to_string(records) + " depths"), std::string::npos) << text;
+
+    ASSERT_TRUE(TransferUserData(true, false, false, false, false, false, false, false, false, true));
+    EXPECT_EQ(storedDepth(grid.place(east)), 0);
+    EXPECT_EQ(storedDepth(grid.place(HarbourCell)), 0);
+    ASSERT_EQ(platform::zip::UnpackWorkFile(DeletedArchive(), ProgramFolder / "work", ""), 0);
+    EXPECT_EQ(std::filesystem::file_size(ProgramFolder / "work" / "varnv.dat"), records * 10);
+}

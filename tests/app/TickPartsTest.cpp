@@ -235,6 +235,7 @@ TEST_F(AutomaticImportTest, AListThatNamesNothingLeavesTheDataAndIsSetAside)
 {
     for (const char* text : {"", " \r\n\t\r\n"}) {
         writeList(text);
+        EXPECT_EQ(RunAutomaticImport(list, {}), AutomaticImportResult::Settling);
         const auto result = RunAutomaticImport(list, [this](const std::filesystem::path&) { return ++transfers, true; });
         EXPECT_EQ(result, AutomaticImportResult::Refused);
         EXPECT_EQ(transfers, 0);
@@ -248,6 +249,7 @@ TEST_F(AutomaticImportTest, AnImportRunsOnceAndAFailedOneIsNotRepeated)
 {
     writeList("track1.trk\r\n");
     const auto ok = [this](const std::filesystem::path& taken) { return ++transfers, taken == list; };
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Settling);
     EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Imported);
     EXPECT_FALSE(std::filesystem::exists(list));
     EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::NoList);
@@ -255,9 +257,45 @@ TEST_F(AutomaticImportTest, AnImportRunsOnceAndAFailedOneIsNotRepeated)
 
     writeList("track2.trk\r\n");
     const auto failing = [this](const std::filesystem::path&) { return ++transfers, false; };
+    EXPECT_EQ(RunAutomaticImport(list, failing), AutomaticImportResult::Settling);
     EXPECT_EQ(RunAutomaticImport(list, failing), AutomaticImportResult::Failed);
     EXPECT_FALSE(std::filesystem::exists(list));
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(list).replace_extension(".bad")));
     EXPECT_EQ(RunAutomaticImport(list, failing), AutomaticImportResult::NoList);
     EXPECT_EQ(transfers, 2);
+}
+
+TEST_F(AutomaticImportTest, AListStillBeingWrittenWaitsUntilItStaysTheSame)
+{
+    const auto ok = [this](const std::filesystem::path&) { return ++transfers, true; };
+    writeList("$PVRKS,1,1,5400.000,N,01000.000,E,one\n");
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Settling);
+    writeList("$PVRKS,1,1,5400.000,N,01000.000,E,one\n$PVRKS,1,1,5401.000,N,01000.000,E,two\n");
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Settling);
+    EXPECT_EQ(transfers, 0);
+    EXPECT_EQ(RunAutomaticImport(list, ok), AutomaticImportResult::Imported);
+    EXPECT_EQ(transfers, 1);
+}
+
+TEST_F(AutomaticImportTest, TheListsObjectsReplaceThoseOfDataSetA)
+{
+    IdRecord old;
+    old.objectType = ObjectType::SYMBOL;
+    old.id = 20001;
+    old.colour = 1;
+    ASSERT_EQ(UserIsam.addRecord(IdFile, platform::isam::bytesOf(old)), platform::isam::Status::Ok);
+    writeList("$PVRKS,1,1,5400.000,N,01000.000,E,buoy\r\n"
+              "$PVRKT,0,2,track\r\n$PVRKP,1,5400.000,N,01000.000,E,12.5\r\n$PVRKP,1,5401.000,N,01000.000,E,13\r\n");
+    EXPECT_EQ(RunAutomaticImport(list, ImportAutomaticList), AutomaticImportResult::Settling);
+    EXPECT_EQ(RunAutomaticImport(list, ImportAutomaticList), AutomaticImportResult::Imported);
+    std::vector<IdRecord> stored;
+    IdRecord record;
+    for (auto status = UserIsam.readFirst(IdTypeKey, platform::isam::bytesOf(record)); status == platform::isam::Status::Ok;
+         status = UserIsam.readNext(IdTypeKey, platform::isam::bytesOf(record)))
+        stored.push_back(record);
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[0].objectType, ObjectType::TRACK);
+    EXPECT_EQ(stored[1].objectType, ObjectType::SYMBOL);
+    EXPECT_EQ(FixedText(stored[1].name), "buoy");
+    EXPECT_EQ(stored[1].latitude, 54 * 600000);
 }

@@ -1,0 +1,3 @@
+#include "userdata/TransferHooks.h"
+
+TransferHooks TransferHook;
