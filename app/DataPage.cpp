@@ -7,6 +7,8 @@
 #include "app/TDlgFileEdit.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
+#include "frame/DateConversion.h"
+#include "frame/PickerDate.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
 #include "platform/system/FileDialog.h"
@@ -15,6 +17,7 @@
 #include "userdata/RouteTable.h"
 #include "userdata/SeabedExport.h"
 #include "userdata/SeabedTiles.h"
+#include "userdata/TransferUserData.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +29,9 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -217,19 +222,6 @@ void LockDataSetButtons(TForm1& f)
     }
 }
 
-void AddDepthSteps(pending::UserDataTransfer& transfer)
-{
-    const auto dumped = std::make_shared<bool>(false);
-    transfer.writeDepthDump = [dumped](const cmgbase::GeoRect& area) {
-        *dumped = ExportSeabed(area, SeabedBackupMode).complete;
-        return *dumped;
-    };
-    transfer.emptyDepthCells = [dumped](const cmgbase::GeoRect& area) {
-        if (*dumped)
-            ExportSeabed(area, SeabedEmptyMode);
-    };
-}
-
 void btnDataExecuteClick(TForm1& f)
 {
     if (f.ckDataArea->isChecked() && !DataAreaSelection) {
@@ -243,33 +235,31 @@ void btnDataExecuteClick(TForm1& f)
     if (depths)
         StoreHeldSeabedTiles();
 
-    pending::UserDataTransfer transfer;
+    std::string password;
     if (choice != DataDelete && f.ckDataPass->isChecked())
-        transfer.password = AskForPassword(f);
+        password = AskForPassword(f);
+    std::filesystem::path file;
     if (choice != DataDelete) {
-        const platform::FileDialogAnswer file = ChooseTransferFile(f, choice);
-        if (!file || file->empty())
+        const platform::FileDialogAnswer answer = ChooseTransferFile(f, choice);
+        if (!answer || answer->empty())
             return;
-        transfer.file = *file;
+        file = *answer;
         if (choice == DataCopyIn && f.ckDbF->isChecked())
-            f.lbFiles->addItem(FileListEntry(transfer.file));
+            f.lbFiles->addItem(FileListEntry(file));
     }
 
-    transfer.deleteObjects = choice == DataDelete;
-    transfer.copyOut = choice == DataCopyOut;
-    transfer.passwordProtected = !transfer.password.empty();
-    transfer.shownOnly = (SetupParameters.DataScope & ScopeShown) != 0;
-    transfer.areaOnly = (SetupParameters.DataScope & ScopeArea) != 0;
-    transfer.tracks = KindChecked(f, KindTracks);
-    transfer.routes = KindChecked(f, KindRoutes);
-    transfer.symbols = KindChecked(f, KindSymbols);
-    transfer.lines = KindChecked(f, KindLines);
-    transfer.depths = depths;
-    if (depths)
-        AddDepthSteps(transfer);
+    TransferFile = file;
+    TransferPassword = password;
+    double fromDate = DaysFromDate(f.dtCopyFrom->date());
+    TransferFromTime = static_cast<uint32_t>(std::max(DateToUnixTime(fromDate), 0));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool transferred = pending::TransferUserData(transfer);
+    const bool transferred = TransferUserData(
+        choice == DataDelete, choice == DataCopyOut, !password.empty(),
+        (SetupParameters.DataScope & ScopeShown) != 0, (SetupParameters.DataScope & ScopeArea) != 0,
+        KindChecked(f, KindTracks), KindChecked(f, KindRoutes), KindChecked(f, KindSymbols),
+        KindChecked(f, KindLines), depths);
     QApplication::restoreOverrideCursor();
+    TransferPassword.clear();
 
     if (choice != DataCopyOut)
         f.OverlayRedrawRequest = 1;

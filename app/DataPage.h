@@ -21,6 +21,3 @@ void btnDataExecuteClick(TForm1& form);
 // Opens a data info file in the text editor.
 void btnDataInfoClick(TForm1& form);
 
-// Gives the transfer its depth steps over the seabed file open now: the raw dump, and emptying
-// the cells only after a complete dump.
-void AddDepthSteps(pending::UserDataTransfer& transfer);

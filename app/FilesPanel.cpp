@@ -1,10 +1,10 @@
 #include "app/FilesPanel.h"
 
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "frame/SharedTables.h"
 #include "platform/system/MessageBox.h"
 #include "platform/system/TextCodec.h"
+#include "userdata/TransferUserData.h"
 #include "userdata/UserDatabase.h"
 
 #include <QApplication>
@@ -87,12 +87,13 @@ void btnFilesOkClick(TForm1& form)
 void btnFilesSelDelClick(TForm1& form)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The transfer reads the held-down button as "remove the list's objects".
+    form.btnFilesSelDel->setDown(true);
     for (const QListWidgetItem* item : form.lbFiles->selectedItems()) {
-        pending::UserDataTransfer transfer;
-        transfer.routes = transfer.tracks = transfer.symbols = transfer.lines = true;
-        transfer.file = FileListFile(item->text());
-        pending::TransferUserData(transfer);
+        TransferFile = FileListFile(item->text());
+        TransferUserData(false, false, false, false, false, true, true, true, true, false);
     }
+    form.btnFilesSelDel->setDown(false);
     QApplication::restoreOverrideCursor();
     form.OverlayRedrawRequest = 1;
 }

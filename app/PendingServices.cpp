@@ -38,7 +38,6 @@ void RecordReplayFrame() {}
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
 
-bool TransferUserData(const UserDataTransfer&) { return false; }
 
 void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}

@@ -76,31 +76,6 @@ void RecordReplayFrame();
 void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
 
-// The data page's transfer (backup, restore and import): Copy OUT, Copy IN, Delete, and the files
-// panel's delete of an imported list. The flags in the transfer's order, the archive or list, the
-// password (empty: none).
-struct UserDataTransfer {
-    bool deleteObjects = false;
-    bool copyOut = false;
-    bool passwordProtected = false;
-    bool shownOnly = false;
-    bool areaOnly = false;
-    bool tracks = false;
-    bool routes = false;
-    bool symbols = false;
-    bool lines = false;
-    bool depths = false;
-    std::filesystem::path file;
-    std::string password;
-    // The recorded depths of a transfer with depths, run by the transfer itself: the raw dump
-    // Temp/varnv.dat of the area, written after the transfer has cleared its work files (true
-    // when complete); and, for a delete, emptying the area's cells once the archive holding that
-    // dump is written. Emptying does nothing unless the dump was complete.
-    std::function<bool(const cmgbase::GeoRect& area)> writeDepthDump;
-    std::function<void(const cmgbase::GeoRect& area)> emptyDepthCells;
-};
-// True when the transfer succeeded; nothing is moved, written or deleted while it is absent.
-bool TransferUserData(const UserDataTransfer& transfer);  // backup, restore and import
 
 // Radar and sound.
 void RadarSetPos(double longitude, double latitude, double course);

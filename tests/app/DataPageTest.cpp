@@ -332,46 +332,29 @@ TEST_F(DataPageTest, ExecuteAsksForTheAreaThenThePasswordThenTheFile)
     EXPECT_FALSE(DataAreaSelection) << "a copy out ends the area";
 }
 
-// Delete with "3D Depths": the held tile is stored first, and no cell is emptied and no dump left
-// behind until the transfer has written its archive.
-TEST_F(DataPageTest, DeletingDepthsClearsNothingBeforeTheTransferSucceeds)
+// Delete with "3D Depths": the held tile is stored first, and no cell is emptied until the
+// transfer has made its safety archive; when the archive cannot be made (Temp is a file) the
+// depths stay and no dump is left behind.
+TEST_F(DataPageTest, DeletingDepthsEmptiesTheCellsOnlyOnceTheSafetyArchiveIsMade)
 {
     const SeabedCellPlace place = hold(240);
     SetRadioGroupItem(form->rgDataData, 2);
     form->rbDataAll->setChecked(true);
     form->cklDataCopy->item(4)->setCheckState(Qt::Checked);
+
+    std::filesystem::remove_all(folder / "Temp");
+    std::ofstream(folder / "Temp") << "not a folder";
     DataAreaSelection = true;
     btnDataExecuteClick(*form);
     EXPECT_FALSE(CurrentSeabedTile.changed);
-    EXPECT_EQ(storedDepth(place), 240);
-    EXPECT_FALSE(std::filesystem::exists(folder / "Temp" / "varnv.dat"));
-}
+    EXPECT_EQ(storedDepth(place), 240) << "no archive, no delete";
+    EXPECT_FALSE(std::filesystem::exists(folder / "Data" / "deleted.zip"));
 
-// The transfer's depth steps: the cells are emptied only after a complete dump.
-TEST_F(DataPageTest, DepthCellsAreEmptiedOnlyAfterACompleteDump)
-{
-    const SeabedCellPlace place = hold(240);
-    StoreHeldSeabedTiles();
-    SetupParameters.DataScope = 1;
-
-    pending::UserDataTransfer unwritten;
-    AddDepthSteps(unwritten);
-    unwritten.emptyDepthCells(World);
-    EXPECT_EQ(storedDepth(place), 240) << "no dump written";
-
-    std::filesystem::create_directories(folder / "Temp" / "varnv.dat");  // the dump cannot open
-    pending::UserDataTransfer failed;
-    AddDepthSteps(failed);
-    EXPECT_FALSE(failed.writeDepthDump(World));
-    failed.emptyDepthCells(World);
-    EXPECT_EQ(storedDepth(place), 240) << "the dump failed";
-
-    std::filesystem::remove_all(folder / "Temp" / "varnv.dat");
-    pending::UserDataTransfer complete;
-    AddDepthSteps(complete);
-    EXPECT_TRUE(complete.writeDepthDump(World));
-    EXPECT_GT(std::filesystem::file_size(folder / "Temp" / "varnv.dat"), 0u);
-    complete.emptyDepthCells(World);
+    std::filesystem::remove(folder / "Temp");
+    std::filesystem::create_directories(folder / "Temp");
+    DataAreaSelection = true;
+    btnDataExecuteClick(*form);
+    EXPECT_TRUE(std::filesystem::exists(folder / "Data" / "deleted.zip"));
     EXPECT_EQ(storedDepth(place), 0);
 }
 
