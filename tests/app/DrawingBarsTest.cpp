@@ -10,7 +10,9 @@
 #include "sensors/OwnShipState.h"
 #include "userdata/ObjectDeletion.h"
 #include "userdata/ObjectIds.h"
+#include "userdata/ObjectSelection.h"
 #include "userdata/RouteFollowing.h"
+#include "userdata/RouteLoad.h"
 #include "userdata/TDbObj.h"
 #include "userdata/TrackState.h"
 
@@ -344,6 +346,26 @@ TEST_F(DrawingBarsTest, DeleteWithNoRouteInUseDeletesTheNextRoutePicked)
     boxes.presetAnswers = {platform::MsgAnswer::Cancel};
     RtDelExecute(*form);
     EXPECT_TRUE(Stored(ObjectType::ROUTE, 92));
+}
+
+// Select, the route chosen in the object list, then the bar's OK: the route is followed.
+TEST_F(DrawingBarsTest, ARouteChosenInTheListIsFollowedAfterTheBarsOk)
+{
+    const IdRecord route = StoredObject(ObjectType::ROUTE, 93, 2);
+    StoreObject(route, pointsAt(93, {{100, 100}, {200, 150}}));
+    form->RouteBar->show();
+    RtSelectExecute(*form);
+    ASSERT_EQ(ObjectPickKind, 2);
+    // The sweep has filled the list.
+    DbObj->AddObject(route);
+    ObjectSelectionMode = ObjectListFilled + int32_t(ObjectType::ROUTE);
+    DbObj->OKClick();
+    EXPECT_EQ(RouteId, 93);
+    EXPECT_EQ(RouteLoadRequest, 1);
+    EXPECT_EQ(Snapshot(), (EditingSnapshot{.routeChanged = true}));
+
+    RtOkExecute(*form);
+    EXPECT_EQ(RouteStartRequest, 1);
 }
 
 TEST_F(DrawingBarsTest, TheRouteBarOpensOverTheOtherBarsAndClosesWithTheRouteReleased)
