@@ -91,9 +91,11 @@ Date RmcDate()
     return {utc.tm_mday, utc.tm_mon + 1, utc.tm_year % 100};
 }
 
+// A route chosen in the object list but not started yet has no leg to steer: nothing goes to
+// the autopilot until route following (or the drawing or editing of the route) begins.
 bool RouteGuidanceAvailable()
 {
-    return CurrentWaypoint >= 0 && CurrentWaypoint < RouteEntryCount();
+    return RouteEditMode != 0 && CurrentWaypoint >= 0 && CurrentWaypoint < RouteEntryCount();
 }
 
 // The cross-track error and the side to steer: right while the own ship is left of the leg.

@@ -196,6 +196,13 @@ std::vector<OutputCase> Cases()
              RouteStartRequest = 1;
          },
          {Rmc()}, [] { EXPECT_EQ(NewWaypoint, 1) << "the request waits for the start"; }},
+        {"a route chosen but not yet started sends no RMB or APB",
+         [] {
+             FollowingLeg3();
+             CurrentWaypoint = 0;
+             RouteEditMode = 0;
+         },
+         {Rmc()}},
         {"a leg beyond the route's last entry sends no RMB or APB",
          [] {
              FollowingLeg3();

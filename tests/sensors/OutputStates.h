@@ -52,4 +52,5 @@ inline void FillRoute(int count)
     }
     const std::lock_guard lock(ComOutStateLock);
     RouteId = 7;
+    RouteEditMode = RouteShown;
 }

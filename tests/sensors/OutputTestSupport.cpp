@@ -123,6 +123,7 @@ void ResetOutputSide()
 {
     ClearRouteTable();
     RouteId = 0;
+    RouteEditMode = 0;
     CurrentWaypoint = 0;
     OwnPositionInserted = 0;
     DistanceToGo = 0.0f;
