@@ -1,5 +1,6 @@
 #include "userdata/RouteEta.h"
 
+#include "userdata/RouteFollowing.h"
 #include "userdata/RouteLegs.h"
 
 #include <algorithm>
@@ -54,6 +55,12 @@ std::optional<int64_t> EtaMoment(const EtaFields& typed, int64_t now, int32_t zo
     return int64_t{zoneTime} + int64_t{zoneHours} * SecondsPerHour;
 }
 
+double DistanceToCurrentWaypoint()
+{
+    const bool turning = Turning && CurrentWaypoint >= 1 && CurrentWaypoint < RouteEntryCount();
+    return DistanceToGo + (turning ? RouteTable[size_t(CurrentWaypoint) - 1].legDistance : 0.0);
+}
+
 std::vector<std::optional<int64_t>> RouteEtas(int32_t referenceRow, int64_t referenceTime,
                                               int64_t now)
 {
@@ -69,7 +76,7 @@ std::vector<std::optional<int64_t>> RouteEtas(int32_t referenceRow, int64_t refe
     const int64_t base = referenced ? referenceTime : now;
     // On the way to the current waypoint the leg before it is being sailed.
     double hours =
-        referenced ? 0.0 : DistanceToGo / LegSpeed(RouteTable[size_t(std::max(start - 1, 0))]);
+        referenced ? 0.0 : DistanceToCurrentWaypoint() / LegSpeed(RouteTable[size_t(std::max(start - 1, 0))]);
     // Between two waypoints: the stop at the first and the leg from it.
     for (int32_t i = start; i < count; ++i) {
         if (i > start)

@@ -20,11 +20,15 @@ std::string FormatEtaText(int64_t seconds, int32_t zoneHours);
 // `now`; nothing when the month has no such day.
 std::optional<int64_t> EtaMoment(const EtaFields& typed, int64_t now, int32_t zoneHours);
 
+// What is still to be sailed to the current waypoint: DistanceToGo, and while turning round
+// the waypoint before it (DistanceToGo then ends with the turn) the leg from there as well.
+double DistanceToCurrentWaypoint();
+
 // The arrival time at each waypoint of the table, nothing where the grid shows none (every
 // waypoint while a route is drawn). Without a reference (referenceRow -1) from `now` on: the
-// current waypoint is reached after DistanceToGo, those before it get none. With one, waypoint
-// referenceRow is reached at referenceTime, and the times of the waypoints before it are
-// counted back from it. A leg takes its distance at its speed (LegSpeed); a stop delays the
+// current waypoint is reached after DistanceToCurrentWaypoint, those before it get none. With
+// one, waypoint referenceRow is reached at referenceTime, and the times of the waypoints before
+// it are counted back from it. A leg takes its distance at its speed (LegSpeed); a stop delays the
 // waypoints after it.
 std::vector<std::optional<int64_t>> RouteEtas(int32_t referenceRow, int64_t referenceTime,
                                               int64_t now);

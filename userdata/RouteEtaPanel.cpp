@@ -73,7 +73,7 @@ RouteEtaPanelTexts ComposeRouteEtaPanel(const RouteEtaPanelState& state)
         return texts;
     const int32_t current = std::clamp(CurrentWaypoint, 1, count - 1);
     const int32_t stop = std::clamp(NextStopWaypoint, current, count - 1);
-    const double toStop = DistanceToGo + SumRouteLegs(current, stop).distance;
+    const double toStop = DistanceToCurrentWaypoint() + SumRouteLegs(current, stop).distance;
 
     texts.boxETA = StopTitle(stop, count, state.currentSpeed);
     texts.txDTGend = Distance(toStop);

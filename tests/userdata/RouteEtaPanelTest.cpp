@@ -94,10 +94,11 @@ TEST_F(RouteTest, EtaPanelTexts)
          Panel(false, 12, 50),
          {"To wp 3  Planned spd.", "22.4", "01.  14:14", "12 m. 00 s.", "Next WOP: 2 ", "045.0 " + Deg,
           "090.0 " + Deg, "2.40", "0.12", "5.0 " + Deg, false, 5}},
+        // 48 nm to the end of the turn round waypoint 3, then its leg of 100 nm, at 10 kn.
         {"turning towards the last waypoint, far off the track",
          {.current = 3, .turning = true, .distanceToGo = 48, .bearingToSteer = 20, .crossTrack = -12.34},
          Panel(false, 12, 350),
-         {"To wp 4 (end)  Plan.", "48.0", "01.  14:48", "4 h. 00 m.", "Turn WP: 3 ", "020.0 " + Deg, "(end)",
+         {"To wp 4 (end)  Plan.", "148", "02.  00:48", "4 h. 00 m.", "Turn WP: 3 ", "020.0 " + Deg, "(end)",
           "48.0", "12.3", "-30 " + Deg, false, -30}},
         {"typed ETA at the stop: the speed it takes, in zone time",
          {.stop = 2, .stopMinutes = 30},
