@@ -88,7 +88,15 @@ RouteStartResult StartRouteFollowing(const std::optional<cmgbase::GeoPoint>& liv
             ComputeWaypointTurn(1);
         }
     }
+    // Until the first evaluation (after the redraw the start asks for) the output thread sends
+    // the straight line to the waypoint steered to, not the values of an earlier route.
+    double distance = 0.0;
+    double bearing = 0.0;
     const std::lock_guard lock(ComOutStateLock);
+    RhumbLineInverse(distance, bearing, RouteTable[size_t(CurrentWaypoint)].position, own);
+    DistanceToGo = float(distance);
+    BearingToSteer = float(bearing);
+    CrossTrackError = 0.0;
     if (NextStopWaypoint < CurrentWaypoint || NextStopWaypoint >= WaypointCount)
         NextStopWaypoint = NextActiveWaypoint();
     NewWaypoint = 1;

@@ -23,6 +23,7 @@ struct StartCase {
     int32_t current;
     int32_t count;
     bool inserted;
+    double bearing = -1;  // the bearing steered until the first evaluation, where stated
 };
 
 std::vector<cmgbase::GeoPoint> LongRoute()
@@ -38,7 +39,7 @@ std::vector<cmgbase::GeoPoint> LongRoute()
 TEST_F(RouteTest, StartCases)
 {
     const StartCase cases[] = {
-        {"beside waypoint 1", {A, B, C}, At(54.1, 10.01), true, 1, 3, false},
+        {"beside waypoint 1", {A, B, C}, At(54.1, 10.01), true, 1, 3, false, 270},
         {"waypoint 1 again at the end: the first of equals", {A, B, C, B}, At(54.1, 10.01), true, 1, 4,
          false},
         {"beside the last waypoint", {A, B, C}, At(54.1, 10.19), true, 2, 3, false},
@@ -58,6 +59,9 @@ TEST_F(RouteTest, StartCases)
         RouteId = 12;
         CurrentWaypoint = 7;
         RouteStartRequest = 1;
+        DistanceToGo = 77.0f;
+        BearingToSteer = 123.0f;
+        CrossTrackError = 1.5;
 
         const RouteStartResult result = StartRouteFollowing(c.own);
 
@@ -78,6 +82,13 @@ TEST_F(RouteTest, StartCases)
         EXPECT_EQ(AlarmHold, 5);
         EXPECT_EQ(NextStopWaypoint, WaypointCount - 1);
         EXPECT_EQ(result.ownPosition, c.own.value_or(c.route.front()));
+        // Until the first evaluation: the line to the waypoint steered to, nothing of before.
+        const cmgbase::GeoPoint target = RouteTable[size_t(CurrentWaypoint)].position;
+        EXPECT_NEAR(DistanceToGo, Between(result.ownPosition, target), 0.01);
+        EXPECT_EQ(CrossTrackError, 0.0);
+        if (c.bearing >= 0) {
+            EXPECT_NEAR(BearingToSteer, c.bearing, 0.1);
+        }
         const cmgbase::GeoPoint first = RouteTable[0].position;
         const cmgbase::GeoPoint steeredTo = RouteTable[1].position;
         if (c.inserted) {
