@@ -115,7 +115,8 @@ void AppendRmb(std::string& out)
     AppendCrossTrack(out);
     Appendf(out, ",%d,%d,", WaypointNumber(leg - 1), WaypointNumber(leg));
     AppendEntryPosition(out, leg);
-    Appendf(out, ",%.2f,%.1f,%.1f,%s", DistanceToGo, BearingToSteer, OwnShip.speedOverGround,
+    // Within the arrival radius DistanceToGo goes below 0; a range is never negative.
+    Appendf(out, ",%.2f,%.1f,%.1f,%s", std::max(DistanceToGo, 0.0f), BearingToSteer, OwnShip.speedOverGround,
             NearNextLeg || PastAbeam ? "A" : "V");
     AppendNmeaChecksum(out, start);
 }

@@ -196,6 +196,12 @@ std::vector<OutputCase> Cases()
              RouteStartRequest = 1;
          },
          {Rmc()}, [] { EXPECT_EQ(NewWaypoint, 1) << "the request waits for the start"; }},
+        {"within the arrival radius the range is 0, not negative",
+         [] {
+             FollowingLeg3();
+             DistanceToGo = -0.004f;
+         },
+         {Rmc(), "$GPRMB,A,0.123,R,3,4,5418.000,N,01018.000,E,0.00,45.6,12.0,V", Apb3}},
         {"a route chosen but not yet started sends no RMB or APB",
          [] {
              FollowingLeg3();
