@@ -270,6 +270,12 @@ void BandKey(TForm1& f, uint16_t key)
     }
 }
 
+bool TypesCharacter(const QKeyEvent& press)
+{
+    const QString text = press.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
 class KeyPreview : public QObject {
 public:
     explicit KeyPreview(TForm1& form) : QObject(&form), form_(form) {}
@@ -287,7 +293,9 @@ protected:
             return false;
         uint16_t key = VirtualKeyOf(*press);
         form_.FormKeyDown(&form_, key, press->modifiers());
-        return key == 0;
+        // A used key goes no further; its character, as with the key's character message of the
+        // system's window framework, still reaches the control (a check list's Space, a letter).
+        return key == 0 && !TypesCharacter(*press);
     }
 
 private:

@@ -46,6 +46,7 @@ extern bool MarkTrackToggle;  // the start / stop mark keys F6 and F7: on after 
 uint16_t VirtualKeyOf(const QKeyEvent& event);
 
 // Makes every key press of the main window and its controls go to the window's FormKeyDown
-// before the control that has the focus; a key it consumes goes no further. The screen grab key
-// (PrintScreen) is left to its hot key.
+// before the control that has the focus; a key it consumes goes no further, but the character of
+// a character key is still typed into the control. The screen grab key (PrintScreen) is left to
+// its hot key.
 void InstallKeyPreview(TForm1& form);
