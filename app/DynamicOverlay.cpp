@@ -2,6 +2,7 @@
 
 #include "app/BearingLine.h"
 #include "app/ChartCursor.h"
+#include "app/CursorReadout.h"
 #include "app/EditingState.h"
 #include "app/LightOverlay.h"
 #include "app/LookAheadSector.h"
@@ -120,11 +121,11 @@ std::optional<BearingLineEnds> FeedRangeBearing(TForm1& form)
 {
     if (form.BearingBtn->isChecked()) {
         const BearingLineEnds ends = PlaceBearingLine(form);
-        pending::UpdateRangeBearingReadout(form, ends.from, ends.to);
+        UpdateRangeBearingReadout(form, ends.from, ends.to);
         return ends;
     }
     const bool fromShip = DrawnPointCount == 0 || (LineEditPhase == LineDrawing && SetupParameters.LineKind < 2);
-    pending::UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, CursorGeo);
+    UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, CursorGeo);
     return std::nullopt;
 }
 

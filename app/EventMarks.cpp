@@ -44,13 +44,18 @@ std::optional<QuickMarkRequest> TForm1::EventMarkExecute(QObject* sender)
     return mark;
 }
 
+std::optional<QuickMarkRequest> DropMarkOfSymbol(TForm1& form, uint8_t symbol)
+{
+    const uint8_t chosen = SetupParameters.CurrentSymbol;
+    SetupParameters.CurrentSymbol = symbol;
+    // The window itself is the sender: a null sender would make it the timers' event mark.
+    const std::optional<QuickMarkRequest> mark = form.EventMarkExecute(&form);
+    SetupParameters.CurrentSymbol = chosen;
+    return mark;
+}
+
 std::optional<QuickMarkRequest> DropDepthMark(TForm1& form)
 {
     FastTick.lastSoundingMark = OwnShip.referencePosition;
-    const uint8_t symbol = SetupParameters.CurrentSymbol;
-    SetupParameters.CurrentSymbol = DepthMarkSymbol;
-    // The window itself is the sender: a null sender would make it the timers' event mark.
-    const std::optional<QuickMarkRequest> mark = form.EventMarkExecute(&form);
-    SetupParameters.CurrentSymbol = symbol;
-    return mark;
+    return DropMarkOfSymbol(form, DepthMarkSymbol);
 }

@@ -25,6 +25,10 @@ struct QuickMarkRequest {
     bool operator==(const QuickMarkRequest&) const = default;
 };
 
+// An event mark of `symbol` (a mark key's code); the current symbol stays as it was. None while
+// no own position is known.
+std::optional<QuickMarkRequest> DropMarkOfSymbol(TForm1& form, uint8_t symbol);
+
 // An automatic sounding: a depth mark at the own ship, which becomes the last sounding; the
 // current symbol stays as it was. The mark is the symbol's own (code 116), not the timers' event
 // mark, so that it holds the depth. None while no own position is known.

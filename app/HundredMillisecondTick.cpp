@@ -3,6 +3,7 @@
 // watch, dead reckoning, target tracks, the 3D and name-base exchanges, the alarm notice and the
 // chart pointer.
 
+#include "app/CursorReadout.h"
 #include "app/EditingState.h"
 #include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
@@ -414,7 +415,7 @@ void ExchangeWithThreeD(TForm1& f)
     if (FastTick.threeDCounter == 3 && cursorReported && cursor) {
         TickRequest.threeDCursor = *cursor;
         TickRequest.threeDCursorValid = true;
-        pending::UpdateCursorReadout(f, TickRequest.threeDCursor);
+        UpdateCursorReadout(f, true, TickRequest.threeDCursor);
     } else {
         TickRequest.threeDCursorValid = false;
     }

@@ -7,6 +7,7 @@
 #include "platform/system/TextCodec.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -43,6 +44,8 @@ void SetCaption(QObject* control, const QString& text)
 {
     if (auto* button = qobject_cast<QAbstractButton*>(control))
         button->setText(text);
+    else if (auto* action = qobject_cast<QAction*>(control))
+        action->setText(text);
     else if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(text);
     else if (auto* group = qobject_cast<QGroupBox*>(control))

@@ -303,6 +303,10 @@ constexpr LanguageRow Rows[] = {
     {"OffDlg", 6, "SarDlg.btnCancel", TextKind::Caption},
     {"OffDlg", 7, "OffDlg.OffBtn", TextKind::Caption},
     {"PosDlg", 1, "PositionDlg", TextKind::WindowCaption},
+    // The position dialog's OK captions are the words of the controls that do the same elsewhere.
+    {"SarDlg", 7, "PositionDlg.CentreAction", TextKind::Caption},
+    {"ArpaDlg", 11, "PositionDlg.ClickAction", TextKind::Caption},
+    {"TideDlg", 7, "PositionDlg.FinishAction", TextKind::Caption},
     {"QueryDlg", 1, "QueryDlg.Text", TextKind::Hint},
     {"QueryDlg", 2, "QueryDlg.ObjInfo", TextKind::Hint},
     {"QueryDlg", 3, "QueryDlg.QueryBtn", TextKind::Caption},

@@ -5,8 +5,8 @@
 // Each body below is empty until the work named for it in the header lands.
 namespace pending {
 
-void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
-void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
+void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, int32_t) {}
+
 void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 
@@ -27,6 +27,7 @@ void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
+void ExportAisTargets() {}
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}
 int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }

@@ -6,23 +6,27 @@
 
 #include "platform/geodesy/GeoTypes.h"
 
+#include <qnamespace.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 
+class QObject;
 class QPainter;
 class TForm1;
 
 namespace pending {
 
-// Chart overlays and painting.
-void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
-// The range and bearing readout of the cursor panel, from one point to the other.
-void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
-                               const cmgbase::GeoPoint& to);                // cursor readout
+// The click on the main chart (button 0 left, 1 right, 2 middle) at a pixel of CM93; a null
+// sender is a click the program makes itself (the Enter key, the position dialog), which never
+// zooms (chart mouse input).
+void CM93MouseDown(TForm1& form, QObject* sender, int32_t button, Qt::KeyboardModifiers shift, int32_t x,
+                   int32_t y);
 
+// Chart overlays and painting.
 // The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
 // the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
 void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);
@@ -63,6 +67,7 @@ void WriteRouteText();
 void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
 
 // Logs.
+void ExportAisTargets();                              // AIS logs: the target list "ais.sdv"
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
 void WritePositionLog();                              // position log
 int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent

@@ -66,5 +66,7 @@ void ReadStartupIni(const std::filesystem::path& programFolder)
         ini.readString("Programs", "ThreeDViewer", defaults.threeDViewer);
     OutsideProgramCommands.screenKeyboard =
         ini.readString("Programs", "ScreenKeyboard", defaults.screenKeyboard);
+    OutsideProgramCommands.nameBaseViewer =
+        ini.readString("Programs", "NameBaseViewer", defaults.nameBaseViewer);
     OutsideProgramCommands.powerOff = ini.readString("Programs", "PowerOff", defaults.powerOff);
 }

@@ -11,6 +11,8 @@ struct OutsidePrograms {
     std::string threeDGenerator = "Korvane";
     std::string threeDViewer = "Mirelux";
     std::string screenKeyboard = "osk";
+    // The name-base viewer of key F3, on the name base's location file.
+    std::string nameBaseViewer = "dfrun vrnkloc1.vd5";
     // What the switch-off runs to power the computer down; empty: it only ends the program.
     std::string powerOff = platform::DefaultPowerOffCommand;
 };

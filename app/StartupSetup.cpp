@@ -14,6 +14,7 @@
 #include "app/LoranDeccaRows.h"
 #include "app/MainIni.h"
 #include "app/ObjectDialogWiring.h"
+#include "app/PositionDialogWiring.h"
 #include "app/RouteDialogWiring.h"
 #include "app/OutputThreadWiring.h"
 #include "app/Screenshot.h"
@@ -316,6 +317,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WirePositionDialog();
     WireRouteDialog();
     WireObjectList();
 

@@ -8,6 +8,7 @@
 #include "app/ChartPage.h"
 #include "app/DataPage.h"
 #include "app/FilesPanel.h"
+#include "app/KeyboardShortcuts.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
 #include "app/ProgramExit.h"
@@ -67,6 +68,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectLineBar(*this);
     ConnectRouteBar(*this);
     ConnectTrackButtons(*this);
+    InstallKeyPreview(*this);
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);

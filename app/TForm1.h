@@ -99,6 +99,10 @@ public:
     void WeatherExecute();
     void RadarExecute();
 
+    // The key preview (KeyboardShortcuts.cpp): key is a virtual key code, set to 0 when the key
+    // was used; a key left to a panel that takes typing keeps its code.
+    void FormKeyDown(QObject* sender, uint16_t& key, Qt::KeyboardModifiers shift);
+
     // The target buttons (TargetButtons.cpp), the event mark (EventMarks.cpp) and the side and
     // floating panels (SidePanelHandlers.cpp, which connects them all).
     void ConnectPanelHandlers();

@@ -77,6 +77,9 @@ struct AlarmFlags {
     bool routeDeviationSetActive = false;
     bool routeDeviationSetAcknowledged = false;
     bool error = false;
+    // The next click on a chart is swallowed: set by the notice and mini-chart controls so that
+    // their own click does not reach the chart, cleared by an alarm acknowledgement.
+    bool ignoreNextClick = false;
 };
 
 // Requests and positions that chart, route and dialog code leave for the ticks.
