@@ -141,7 +141,7 @@ Guidance LastGuidance(const std::string& text)
 std::string ReadGuidanceOf(const PseudoTerminal& terminal, float distanceToGo, float bearingToSteer)
 {
     char range[32], bearing[32];
-    std::snprintf(range, sizeof range, "%.2f", double(distanceToGo));
+    std::snprintf(range, sizeof range, "%.2f", double(std::max(distanceToGo, 0.0f)));  // RMB gives no negative range
     std::snprintf(bearing, sizeof bearing, "%.1f", double(bearingToSteer));
     std::string text;
     for (int pieces = 0; pieces < 20; ++pieces) {
@@ -250,7 +250,7 @@ TEST_F(RouteVoyageOutputTest, RmbAndApbFollowTheRecordedVoyage)
             EXPECT_EQ(out.rmb[2], side);
             EXPECT_EQ(out.apb[3], side);
         }
-        EXPECT_NEAR(std::stod(out.rmb[9]), e.distance, 0.02);
+        EXPECT_NEAR(std::stod(out.rmb[9]), std::max(e.distance, 0.0), 0.02);  // no negative range inside the arrival radius
         // 0.3 degrees, or near the waypoint what puts its line 0.003 nm aside.
         const double bearingTolerance = std::max(0.3, 0.003 / (e.distance + 0.1) * 180.0 / M_PI);
         EXPECT_LT(BearingApart(std::stod(out.rmb[10]), *e.bearing), bearingTolerance);
