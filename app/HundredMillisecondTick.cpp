@@ -8,6 +8,7 @@
 #include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
 #include "app/LightOverlay.h"
+#include "app/LookAheadCheck.h"
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
@@ -64,7 +65,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -268,68 +268,6 @@ void StoreOwnShipPixels(TForm1& f)
                                  TickRequest.ownShipMiniPixel);
 }
 
-void RaiseDepthAlarm(TForm1& f)
-{
-    OwnShip.alarmActive = true;
-    if (Alarm.depthAlarmRaised || AlarmHold != 0)
-        return;
-    Alarm.depthAlarmRaised = true;
-    Alarm.acknowledged = false;
-    SetAlarmRelay(true);
-    if (Alarm.areaWarning)
-        FastTick.noticeAlarmLook = false;
-    f.AutoBtn->setChecked(true);
-    f.AutoExecute();
-}
-
-void LookAheadCheck(TForm1& f)
-{
-    const bool safety = SetupParameters.AlarmSafety != 0;
-    const bool warning = SetupParameters.AlarmWarning != 0;
-    const float sog = OwnShip.speedOverGround;
-    if (!(safety || warning) || !Down(f.btnMiniAuto) || FastTick.lookAheadSkip != 0 || f.miniChartLevel >= 12 ||
-        sog <= float(f.udMiniSpeed->value())) {
-        if (FastTick.lookAheadSkip > 0)
-            --FastTick.lookAheadSkip;
-        return;
-    }
-    const cmgbase::GeoPoint reference = OwnShip.referencePosition;
-    const double cog = OwnShip.courseOverGround;
-    const double sector = SetupParameters.LookAheadSector;
-    const double reach = TickRequest.lookAheadDistance;
-    const std::array<cmgbase::GeoPoint, 7> polygon{
-        reference,
-        MoveAlong(reference, cog - sector, reach),
-        MoveAlong(reference, cog - sector / 2, reach),
-        MoveAlong(reference, cog, reach),
-        MoveAlong(reference, cog + sector / 2, reach),
-        MoveAlong(reference, cog + sector, reach),
-        reference,
-    };
-    TickRequest.lookAheadSector = polygon;
-    if (ChartEngine)
-        ChartEngine->SetCheckPolygon(polygon.data(), int32_t(polygon.size()));
-    QElapsedTimer watch;
-    watch.start();
-    const auto check = pending::CheckLookAheadPolygon(float(SetupParameters.SafetyContour) - 0.1f,
-                                                      float(SetupParameters.Height));
-    const double seconds = double(watch.elapsed()) / 1000.0;
-    FastTick.lookAheadSkip = seconds > 0.8 ? int32_t(seconds + 1.0) : 0;
-    if (!check)
-        return;
-    if (check->result == 0)
-        Alarm.areaWarning = false;
-    if (check->depthHits > 0 && safety) {
-        RaiseDepthAlarm(f);
-    } else {
-        DropDepthAlarm();
-    }
-    if (check->objectClass != 0 && warning && check->objectClass != 108 && check->objectClass != 109) {
-        Alarm.areaWarningClass = check->objectClass;
-        Alarm.areaWarning = true;
-    }
-}
-
 void AnchorWatch()
 {
     if (AnchorGuard.zoneId == 0)
@@ -444,7 +382,7 @@ void ProcessFix(TForm1& f)
         pending::RadarSetPos(cmgbase::nrm2deg(OwnShip.radarAntennaPosition.x),
                              cmgbase::nrm2deg(OwnShip.radarAntennaPosition.y), OwnShip.displayCourse);
     TickRequest.lookAheadDistance = float(SetupParameters.LookAheadTime) * OwnShip.speedOverGround / 60.0f;
-    LookAheadCheck(f);
+    RunLookAheadCheck(f);
     AnchorWatch();
     PaintDynamicOverlay(f, true);
     MoveTargets(f);

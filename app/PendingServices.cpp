@@ -19,7 +19,6 @@ void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
-std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
 
 void ShowSearchPatternDialog(TForm1&) {}

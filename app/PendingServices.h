@@ -48,12 +48,6 @@ struct TidePortReading {
     double heightMetres = 0.0;
 };
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint& position);  // tides
-struct AreaCheckResult {
-    int32_t result = 0;
-    int32_t depthHits = 0;
-    int32_t objectClass = 0;
-};
-std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
 // Main window actions.
 

@@ -1,22 +1,14 @@
 #include "app/RouteLegCheck.h"
 
 #include "app/TForm1.h"
+#include "chart/AreaCheckSettings.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
-#include "frame/SetupParameters.h"
 #include "userdata/RouteDangerFlags.h"
 
 #include <cmath>
 #include <limits>
 #include <vector>
-
-namespace {
-
-// The safety depth is taken a little shallower, so that an area charted at exactly the safety
-// depth is no danger.
-constexpr float SafetyMargin = 0.1f;
-
-}  // namespace
 
 uint8_t CheckRouteArea(const TForm1& form, const QPolygonF& polygon)
 {
@@ -36,8 +28,8 @@ uint8_t CheckRouteArea(const TForm1& form, const QPolygonF& polygon)
     }
     int32_t dangers = 0;
     int32_t heightDangers = 0;
-    if (ChartEngine->CheckOtherPolygon(points, float(SetupParameters.SafetyContour) - SafetyMargin,
-                                       float(SetupParameters.Height), &dangers, &heightDangers) != 1)
+    if (ChartEngine->CheckOtherPolygon(points, AreaCheckSafetyDepth(), AreaCheckVesselHeight(), &dangers,
+                                       &heightDangers) != 1)
         return LaneCheckFailed;
     return uint8_t((dangers > heightDangers ? LaneDepthDanger : 0) | (heightDangers > 0 ? LaneHeightDanger : 0));
 }

@@ -23,7 +23,12 @@ void DropDepthAlarm()
     if (!Alarm.depthAlarmRaised)
         return;
     Alarm.depthAlarmRaised = false;
-    OwnShip.alarmActive = false;
     FastTick.noticeAlarmLook = false;
-    SetAlarmRelay(false);
+    // Another raised alarm stays; the waypoint arrival and the alarms of a kind keep the relay
+    // closed, the cross-track alarm is shown without it.
+    const bool relayHeld = Alarm.newWaypoint || OwnShip.alarmKind != AlarmNone;
+    if (!relayHeld && !Alarm.routeDeviation)
+        OwnShip.alarmActive = false;
+    if (!relayHeld)
+        SetAlarmRelay(false);
 }

@@ -113,6 +113,6 @@ extern TickRequests TickRequest;
 // Every value above back to its start value (start-up and tests).
 void ResetTickState();
 
-// Stops a raised antigrounding alarm: the alarm inactive, the notice out of its alarm colours
-// and the relay open. Nothing while none is raised.
+// Stops a raised antigrounding alarm: the notice out of its alarm colours and, unless another
+// alarm is raised, the alarm inactive and the relay open. Nothing while none is raised.
 void DropDepthAlarm();

@@ -2,7 +2,6 @@
 
 #include "frame/SetupParameters.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -107,17 +106,18 @@ ChartDisplayParams DisplayParamsFromSettings(const SetupParametersRecord& settin
     const bool standard = choice == PresentationChoice::Standard;
     const int16_t resolution = settings.Resolution;
     const float factor = settings.DepthFactor;
-    const float metresPer = std::isfinite(factor) && factor > 0 ? factor : 1.0f;
-    const int16_t safety = settings.SafetyContour;
+    // The contours are kept in metres whatever unit the depths are shown in, as the area checks
+    // take the safety contour: the chart shows the contour the alarms hold to.
+    const float safety = settings.SafetyContour;
 
     SetInteger(block, 43, resolution < 2 ? 1 : 0);
     SetInteger(block, DisplayCategoryWord, choice == PresentationChoice::Base ? 0 : standard ? 1 : 2);
     SetInteger(block, 30, standard ? 0 : 1);
     SetInteger(block, 36, factor == 1.0f ? 0 : factor > 1.0f ? 1 : 2);
-    SetFloat(block, 4, static_cast<float>(settings.ShallowContourDepth) / metresPer);
-    SetFloat(block, 5, static_cast<float>(safety) / metresPer);
-    SetFloat(block, 6, static_cast<float>(settings.DeepContourDepth) / metresPer);
-    SetFloat(block, 7, static_cast<float>(safety) / metresPer);
+    SetFloat(block, 4, static_cast<float>(settings.ShallowContourDepth));
+    SetFloat(block, 5, safety);
+    SetFloat(block, 6, static_cast<float>(settings.DeepContourDepth));
+    SetFloat(block, 7, safety);
     SetInteger(block, 29, layer(LayerSoundings) == 0 ? 1 : 0);
     SetInteger(block, 16, layer(LayerIsolatedDangers) ? 1 : 0);
     SetInteger(block, 17, layer(LayerNames));

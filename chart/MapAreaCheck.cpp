@@ -61,12 +61,6 @@ int32_t AdvanceWatchedClasses()
 int MapManager::CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dangerCount, int32_t* enteredClass,
                              int32_t mode, int32_t* heightDangerCount)
 {
-    if (checkPolygon.empty() || !areaCheck1 || !areaCheck2)
-        return 0;
-    cmgbase::TGeoPolygone polygon;
-    for (const cmgbase::GeoPoint& point : checkPolygon)
-        cmgbase::TGeoPolygone__add_GeoPoint(polygon, point);
-    const bool watching = enteredClass != nullptr;
     const auto put = [&](int32_t dangers, int32_t heightDangers, int32_t entered) {
         if (dangerCount)
             *dangerCount = dangers;
@@ -75,6 +69,14 @@ int MapManager::CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dan
         if (enteredClass)
             *enteredClass = entered;
     };
+    // A check that does not run leaves no earlier or uninitialised result behind.
+    put(0, 0, 0);
+    if (checkPolygon.empty() || !areaCheck1 || !areaCheck2)
+        return 0;
+    cmgbase::TGeoPolygone polygon;
+    for (const cmgbase::GeoPoint& point : checkPolygon)
+        cmgbase::TGeoPolygone__add_GeoPoint(polygon, point);
+    const bool watching = enteredClass != nullptr;
 
     if (Failed(areaCheck2->SetSafetyDepth(safetyDepth)) || Failed(areaCheck2->SetVesselHeight(vesselHeight)) ||
         Failed(areaCheck1->SetFilter(areaCheck2)) || Failed(areaCheck1->SetLimit(QueryLimit)) ||
@@ -91,7 +93,6 @@ int MapManager::CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dan
         areaCheck1->Reset();
         if (watching)
             AdvanceWatchedClasses();
-        put(0, 0, 0);
         return 1;
     }
     if (Failed(ran) || !objects) {
@@ -128,8 +129,6 @@ int MapManager::CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dan
 int MapManager::CheckOtherPolygon(const std::vector<cmgbase::GeoPoint>& polygon, float safetyDepth,
                                   float vesselHeight, int32_t* dangerCount, int32_t* heightDangerCount)
 {
-    if (polygon.empty())
-        return 0;
     std::vector<cmgbase::GeoPoint> lookAhead = std::exchange(checkPolygon, polygon);
     const int result = CheckPolygon(safetyDepth, vesselHeight, dangerCount, nullptr, 0, heightDangerCount);
     checkPolygon = std::move(lookAhead);

@@ -102,9 +102,9 @@ public:
     // dangerCount receives the dangers found (the walk stops at five), heightDangerCount those
     // of them that limit the height (bridges, overhead cables, pipelines and conveyors). With
     // enteredClass given the states of AreaWatchTable advance and it receives the lowest class
-    // newly entered (0 none); without it the table is left as it is. 1 when the check ran
-    // (outputs 0 when nothing was found), 0 when it did not (no polygon, an engine failure:
-    // the watched classes then return to idle when watched).
+    // newly entered (0 none); without it the table is left as it is. The outputs start at 0.
+    // 1 when the check ran, 0 when it did not (no polygon, an engine failure: the watched
+    // classes then return to idle when watched).
     int CheckPolygon(float safetyDepth, float vesselHeight, int32_t* dangerCount, int32_t* enteredClass,
                      int32_t mode, int32_t* heightDangerCount = nullptr);
     // The same check of another polygon, as CheckPolygon without enteredClass: the stored

@@ -98,11 +98,11 @@ struct SetupParametersRecord {
     // "Chart" page.
     float DepthFactor;            // 1.0 metres, 3.2808 feet, 0.5468 fathoms
     int16_t ShallowContour;       // position of the shallow contour up-down
-    int32_t ShallowContourDepth;  // its depth for the chart engine
-    int16_t SafetyContour;        // metres; also the safety depth of the area check
+    int32_t ShallowContourDepth;  // its depth for the chart engine, metres
+    int16_t SafetyContour;        // metres in any depth unit: drawn, and the area checks' depth
     int16_t LookAheadTime;        // minutes
     int16_t DeepContour;
-    int32_t DeepContourDepth;
+    int32_t DeepContourDepth;     // metres
     int16_t LookAheadSector;      // degrees either side of the course
     int16_t Resolution;           // 0..12; also the text size of the chart labels
 

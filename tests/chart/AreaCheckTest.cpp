@@ -132,13 +132,16 @@ TEST_F(AreaCheckTest, WatchedAreasAreReportedOnceWhileInsideAndAgainAfterLeaving
     EXPECT_EQ(LookAhead(Square(kLon, kLat + 0.04, 0.005)).dangers, 0);
 }
 
-TEST_F(AreaCheckTest, NoPolygonRunsNoCheck)
+TEST_F(AreaCheckTest, NoPolygonRunsNoCheckAndLeavesNoDangersBehind)
 {
     int32_t dangers = -1;
     int32_t entered = -1;
     EXPECT_EQ(manager.CheckPolygon(10.0f, 30.0f, &dangers, &entered, 0), 0);
-    EXPECT_EQ(dangers, -1);
+    EXPECT_EQ(dangers, 0);
+    EXPECT_EQ(entered, 0);
+    dangers = -1;
     EXPECT_EQ(manager.CheckOtherPolygon({}, 10.0f, 30.0f, &dangers, nullptr), 0);
+    EXPECT_EQ(dangers, 0);
 }
 
 TEST_F(AreaCheckTest, ARouteCheckLeavesTheLookAheadPolygonAndTheWatchedStates)

@@ -76,7 +76,8 @@ struct SettingsCase {
     int16_t resolution;
     std::array<uint8_t, 8> layers;  // soundings, dangers, names, labels, pattern, paper, boundaries, quality
     PresentationChoice choice;
-    // Expected: words 4..7 and the integer words below.
+    // Expected: words 4..7 (the contours in metres, whatever the depth unit) and the integer
+    // words below.
     std::array<float, 4> depths;
     std::vector<std::pair<int, uint32_t>> words;
 };
@@ -89,10 +90,10 @@ TEST(ChartDisplayParams, SettingsGiveTheirWords)
          {{43, 1}, {18, 1}, {30, 0}, {36, 0}, {29, 0}, {16, 1}, {17, 1}, {26, 0}, {42, 1}, {31, 1}, {24, 0}, {21, 1},
           {28, 1}, {14, 1}}},
         {"feet, base", 3.2808f, 6, 33, 66, 4, {0, 0, 0, 1, 1, 1, 0, 0}, PresentationChoice::Base,
-         {6 / 3.2808f, 33 / 3.2808f, 66 / 3.2808f, 33 / 3.2808f},
+         {6.0f, 33.0f, 66.0f, 33.0f},
          {{43, 0}, {18, 0}, {30, 1}, {36, 1}, {29, 1}, {16, 0}, {17, 0}, {26, 1}, {42, 0}, {31, 0}, {24, 1}, {21, 0}}},
         {"fathoms, other", 0.5468f, 1, 5, 10, 2, {1, 1, 1, 1, 1, 1, 1, 1}, PresentationChoice::Other,
-         {1 / 0.5468f, 5 / 0.5468f, 10 / 0.5468f, 5 / 0.5468f},
+         {1.0f, 5.0f, 10.0f, 5.0f},
          {{43, 0}, {18, 2}, {30, 1}, {36, 2}, {42, 0}}},
         {"no depth factor", 0.0f, 2, 10, 20, 2, {1, 1, 0, 0, 0, 0, 0, 0}, PresentationChoice::Other,
          {2.0f, 10.0f, 20.0f, 10.0f},
