@@ -7,18 +7,15 @@ namespace pending {
 
 void UpdateCursorReadout(TForm1&, const cmgbase::GeoPoint&) {}
 void UpdateRangeBearingReadout(TForm1&, const cmgbase::GeoPoint&, const cmgbase::GeoPoint&) {}
-void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
 
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
-void ShowChartDatabaseWindow() {}
 void ShowChartUpdateWindow() {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 
-std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
 

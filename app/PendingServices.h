@@ -23,15 +23,10 @@ void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // c
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
 
-// The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
-// the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
-void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);
-
 // The chart update window: whether it is shown, and its move of the chart to an update frame
 // taken up (the scale buttons and the chart level follow the frame).
 bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
-void ShowChartDatabaseWindow();                       // chart database dialogs
 void ShowChartUpdateWindow();                         // chart database dialogs
 
 // Weather: the ticked layer over the chart and the readout at the cursor.
@@ -39,11 +34,6 @@ void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 
 // Chart engine services not in the map manager yet.
-struct TidePortReading {
-    std::string name;
-    double heightMetres = 0.0;
-};
-std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint& position);  // tides
 struct AreaCheckResult {
     int32_t result = 0;
     int32_t depthHits = 0;
