@@ -14,6 +14,7 @@
 #include "app/TForm1.h"
 #include "app/TargetTrackSave.h"
 #include "app/TrackButton.h"
+#include "chart/TCM93Inspector.h"
 #include "chart/TPositionDlg.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TSimDlg.h"
@@ -76,7 +77,7 @@ void WireObjectDialogs()
     ObjectDialogHooks& h = ObjectDialogHook;
     h.queryChartObjects = [](const cmgbase::GeoPoint& position) {
         if (Form1)
-            pending::ShowChartObjectsAt(*Form1, position);
+            ShowChartObjectsAt(*Form1, position);
     };
     h.focusPositionDialog = [] {
         if (PositionDlg && PositionDlg->isVisible())

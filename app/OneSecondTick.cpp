@@ -17,6 +17,7 @@
 #include "app/SetupLoad.h"
 #include "app/TForm1.h"
 #include "app/TcpClient.h"
+#include "app/TideButton.h"
 #include "app/TargetAgeing.h"
 #include "app/TargetPainting.h"
 #include "app/TfrmSplash.h"
@@ -27,6 +28,7 @@
 #include "chart/ChartPresentation.h"
 #include "chart/TCM93Inspector.h"
 #include "chart/ThreeDViewStatus.h"
+#include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "chart/OverlayColours.h"
 #include "chart/OverlayFont.h"
@@ -466,13 +468,17 @@ void AgeTargets(TForm1& f)
 void HourlyStep(TForm1& f)
 {
     pending::ClearParserHourlyFlag();
-    if (const auto tide = pending::NearestTidePort(OwnShip.referencePosition)) {
+    std::string name;
+    double height = 0.0;
+    if (ChartEngine &&
+        ChartEngine->NearestTidePort(OwnShip.referencePosition, ClockSeconds, &HourlyTidePortIndex, &name, &height)) {
         const float factor = SetupParameters.DepthFactor;
         const char* format = factor < 1.0f ? "%.1f fath." : factor > 1.0f ? "%.1f feet." : "%.1f mtr.";
-        f.txTide->setText(QString::asprintf(format, tide->heightMetres * factor));
-        // The depth recording takes the correction in metres, whatever unit is shown.
-        OwnShip.depthCorrection = tide->heightMetres + SetupParameters.ThreeDTide * 0.1;
-        f.btn3DTide->setText(platform::FromCp1252(tide->name));
+        f.txTide->setText(QString::asprintf(format, height * factor));
+        // The depth recording takes the correction in metres, whatever unit is shown; the
+        // correction setting is the tide group's, in tenths of a metre.
+        OwnShip.depthCorrection = height + SetupParameters.ThreeDTide * 0.1;
+        f.btn3DTide->setText(platform::FromCp1252(name));
     }
     if (!DialogVisible(SetupSensor))
         pending::ClearHourlySensorValue();

@@ -7,18 +7,15 @@ namespace pending {
 
 void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, int32_t) {}
 
-void ShowChartObjectsAt(TForm1&, const cmgbase::GeoPoint&) {}
-
 
 bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
-void ShowChartDatabaseWindow() {}
 void ShowChartUpdateWindow() {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 
-std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
+void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, int32_t) {}
 
 
 void ShowSearchPatternDialog(TForm1&) {}

@@ -26,28 +26,15 @@ namespace pending {
 void CM93MouseDown(TForm1& form, QObject* sender, int32_t button, Qt::KeyboardModifiers shift, int32_t x,
                    int32_t y);
 
-// Chart overlays and painting.
-// The chart objects at the position (QueryObjectsAt, mode 3) shown in the object inspector at
-// the window's bottom, as wide as the chart (chart object inspector): nothing while absent.
-void ShowChartObjectsAt(TForm1& form, const cmgbase::GeoPoint& position);
-
 // The chart update window: whether it is shown, and its move of the chart to an update frame
 // taken up (the scale buttons and the chart level follow the frame).
 bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
 void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
-void ShowChartDatabaseWindow();                       // chart database dialogs
 void ShowChartUpdateWindow();                         // chart database dialogs
 
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
-
-// Chart engine services not in the map manager yet.
-struct TidePortReading {
-    std::string name;
-    double heightMetres = 0.0;
-};
-std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint& position);  // tides
 
 // Main window actions.
 

@@ -5,6 +5,7 @@
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
+#include "chart/TCm93Database.h"
 
 #include <QComboBox>
 
@@ -18,6 +19,18 @@ enum SetupEntry : int {
     SetupChartUpdate = 4,
 };
 
+// Made on first use, owned by the main window.
+void ShowChartDatabaseWindow(TForm1& form)
+{
+    if (!Cm93Database) {
+        Cm93Database = new TCm93Database(&form);
+        Cm93Database->chart = &form;
+        QObject::connect(Cm93Database, &QObject::destroyed, [] { Cm93Database = nullptr; });
+    }
+    Cm93Database->show();
+    Cm93Database->raise();
+}
+
 }  // namespace
 
 void TForm1::cmbSetupChange()
@@ -25,7 +38,7 @@ void TForm1::cmbSetupChange()
     switch (cmbSetup->currentIndex()) {
     case SetupPorts: ShowSetupPort(); break;
     case SetupOwnShip: ShowSetupSensor(); break;
-    case SetupChartDatabase: pending::ShowChartDatabaseWindow(); break;
+    case SetupChartDatabase: ShowChartDatabaseWindow(*this); break;
     case SetupChartUpdate: pending::ShowChartUpdateWindow(); break;
     default: break;
     }

@@ -32,6 +32,8 @@
 #include "app/ThreadTimers.h"
 #include "chart/ChartLevels.h"
 #include "chart/MapView.h"
+#include "chart/TCM93Inspector.h"
+#include "chart/TTideWin.h"
 #include "frame/PickerDate.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -320,6 +322,10 @@ void StartupSetup(TForm1& form)
     WirePositionDialog();
     WireRouteDialog();
     WireObjectList();
+    if (TideWin)
+        TideWin->chart = &form;
+    if (CM93Inspector)
+        CM93Inspector->chart = &form;
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();
     form.Timer1->start();

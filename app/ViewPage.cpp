@@ -4,6 +4,7 @@
 #include "app/SensorWiring.h"
 #include "app/SettingsPageParts.h"
 #include "app/TForm1.h"
+#include "app/TideButton.h"
 #include "app/TickState.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -131,4 +132,5 @@ void ConnectViewPage(TForm1& form)
     ConnectUpDown(form.ud3DTide, [f](UpDownDirection) { ud3DTideChangingEx(*f); });
     for (QRadioButton* dot : {form.rb3DDot5, form.rb3DDot10, form.rb3DDot20})
         ConnectClick(dot, [f] { rb3DDotClick(*f); });
+    QObject::connect(form.btn3DTide, &QPushButton::clicked, f, [f] { btn3DTideClick(*f); });
 }

@@ -7,6 +7,7 @@
 #include "chart/ChartWindow.h"
 #include "chart/Clip3DExport.h"
 #include "chart/LightRedraw.h"
+#include "chart/TidePortRedraw.h"
 #include "chart/MapView.h"
 #include "chart/ObjectClassTable.h"
 #include "chart/ShownCursor.h"
@@ -203,6 +204,7 @@ std::string DrawMainChart(ChartWindow& window, bool full)
         MainMapView->ScreenRectToGeo(device, ViewGeoRect);
     MeasurePixelsPerMile(window);
     RedrawLights(window);
+    RedrawTidePorts(window);
 
     if (window.ZoomPaintHold > 0)
         window.ZoomPaintHold = 1;  // the timers show the new picture

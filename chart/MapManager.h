@@ -9,6 +9,7 @@
 // databases and the folder "TIDES" with the tide harmonics file.
 
 #include "chart/ChartPalette.h"
+#include "chart/WindowCoordinates.h"
 #include "platform/chartengine/AreaCheck.h"
 #include "platform/chartengine/ChartDictionary.h"
 #include "platform/chartengine/GeoDatabase.h"
@@ -48,6 +49,15 @@ struct TMapTidePort {
     int32_t portIndex = 0;  // in the tides database
     int32_t reserved[2] = {0, 0};
 };
+
+// A tide port inside the main view, with its screen point there.
+struct TVisibleTidePort {
+    cmgbase::GeoPoint position;
+    int32_t portIndex = 0;  // in the tide-port list
+    int32_t x = 0;
+    int32_t y = 0;
+};
+static_assert(sizeof(TVisibleTidePort) == 20);
 
 // A class and its place in the drawing order.
 struct TPriEntry {
@@ -111,6 +121,18 @@ public:
     // polygon of the look-ahead and the watched-area states stay as they were.
     int CheckOtherPolygon(const std::vector<cmgbase::GeoPoint>& polygon, float safetyDepth, float vesselHeight,
                           int32_t* dangerCount, int32_t* heightDangerCount);
+
+    // Tides (TidePorts.cpp). The tide port nearest to position (of equal distances the later in
+    // the list) and its height in metres at the instant utcSeconds, read from the day's
+    // half-hour samples at the port's own date and standard time; portIndex receives its index
+    // in the list. 1 found, 0 otherwise (no ports, no engine port, no prediction).
+    int NearestTidePort(const cmgbase::GeoPoint& position, int64_t utcSeconds, int32_t* portIndex, std::string* name,
+                        double* height) const;
+    // The engine port of list index 0 .. count - 1; 1 / 0.
+    int TidePort(int32_t index, std::unique_ptr<chartengine::TidesPort>* port) const;
+    // The ports inside the view's chart area whose screen point lies in the window (edges
+    // included); empty without ports or without a ready view.
+    std::vector<TVisibleTidePort> VisibleTidePorts(const MapView* view, const WindowRect& window) const;
 
     // The engine's folder; nothing when the registry store does not name one.
     std::optional<std::filesystem::path> EngineFolder() const;

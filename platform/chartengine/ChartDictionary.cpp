@@ -51,6 +51,15 @@ bool ReadTable(const std::filesystem::path& path, Take take)
     return true;
 }
 
+int64_t MeaningKey(int32_t attributeCode, int32_t value) { return int64_t(attributeCode) << 32 | uint32_t(value); }
+
+template <typename Map, typename Key>
+std::string Lookup(const Map& map, const Key& key)
+{
+    const auto found = map.find(key);
+    return found == map.end() ? std::string() : found->second;
+}
+
 std::filesystem::path GdalSupportFile(const char* name)
 {
     const char* found = CPLFindFile("S57", name);
@@ -62,20 +71,23 @@ std::filesystem::path GdalSupportFile(const char* name)
 const ChartDictionary* ChartDictionary::Shared()
 {
     static const std::unique_ptr<ChartDictionary> shared =
-        Load(GdalSupportFile("s57objectclasses.csv"), GdalSupportFile("s57attributes.csv"));
+        Load(GdalSupportFile("s57objectclasses.csv"), GdalSupportFile("s57attributes.csv"),
+             GdalSupportFile("s57expectedinput.csv"));
     return shared.get();
 }
 
 std::unique_ptr<ChartDictionary> ChartDictionary::Load(const std::filesystem::path& objectClassesCsv,
-                                                       const std::filesystem::path& attributesCsv)
+                                                       const std::filesystem::path& attributesCsv,
+                                                       const std::filesystem::path& expectedInputCsv)
 {
     auto dictionary = std::make_unique<ChartDictionary>();
     const bool classesRead = ReadTable(objectClassesCsv, [&](int32_t code, const auto& fields) {
         dictionary->classCodes_.emplace(fields[2], code);
         dictionary->classAcronyms_.emplace(code, fields[2]);
+        dictionary->classNames_.emplace(code, fields[1]);
     });
     const bool attributesRead = ReadTable(attributesCsv, [&](int32_t code, const auto& fields) {
-        Attribute attribute{fields[2], AttributeType::Unknown};
+        Attribute attribute{fields[2], fields[1], AttributeType::Unknown};
         if (fields.size() >= 4 && fields[3].size() == 1) {
             switch (fields[3][0]) {
             case 'E': case 'L': case 'F': case 'I': case 'A': case 'S':
@@ -88,6 +100,12 @@ std::unique_ptr<ChartDictionary> ChartDictionary::Load(const std::filesystem::pa
         dictionary->attributeCodes_.emplace(fields[2], code);
         dictionary->attributes_.emplace(code, std::move(attribute));
     });
+    if (!expectedInputCsv.empty())
+        ReadTable(expectedInputCsv, [&](int32_t code, const auto& fields) {
+            int32_t value = 0;
+            if (ParseCode(fields[1], value))
+                dictionary->meanings_.emplace(MeaningKey(code, value), fields[2]);
+        });
     if (!classesRead || !attributesRead || dictionary->classCodes_.empty() ||
         dictionary->attributeCodes_.empty())
         return nullptr;
@@ -132,6 +150,19 @@ AttributeType ChartDictionary::TypeOfAttribute(int32_t code) const
 {
     const auto found = attributes_.find(code);
     return found == attributes_.end() ? AttributeType::Unknown : found->second.type;
+}
+
+std::string ChartDictionary::ObjectClassName(int32_t code) const { return Lookup(classNames_, code); }
+
+std::string ChartDictionary::AttributeName(int32_t code) const
+{
+    const auto found = attributes_.find(code);
+    return found == attributes_.end() ? std::string() : found->second.name;
+}
+
+std::string ChartDictionary::ValueMeaning(int32_t attributeCode, int32_t value) const
+{
+    return Lookup(meanings_, MeaningKey(attributeCode, value));
 }
 
 }  // namespace chartengine

@@ -23,6 +23,21 @@ GeoRect CoverageBounds(const CatalogCell& cell)
     return cell.coverage.empty() ? cell.bounds : BoundsOf(RingSet(std::span(cell.coverage)));
 }
 
+// The rectangles widened by reach on each side, held to the normalised range.
+std::vector<GeoRect> Grown(const std::vector<GeoRect>& rects, int32_t reachX, int32_t reachY)
+{
+    if (reachX <= 0 && reachY <= 0)
+        return rects;
+    const auto held = [](int64_t value) {
+        return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN + 1, INT32_MAX));
+    };
+    std::vector<GeoRect> grown;
+    for (const GeoRect& r : rects)
+        grown.push_back({held(int64_t(r.x1) - reachX), held(int64_t(r.y1) - reachY), held(int64_t(r.x2) + reachX),
+                         held(int64_t(r.y2) + reachY)});
+    return grown;
+}
+
 // The candidates of the grid buckets under the rectangles, each once, in storage order.
 std::vector<uint32_t> Candidates(const CellData& cell, const std::vector<GeoRect>& rects)
 {
@@ -147,7 +162,8 @@ std::unique_ptr<ObjectEnumerator> DatabaseContent::search(const SearchRequest& r
         const CellData& data = loaded->data;
         const uint32_t slot = static_cast<uint32_t>(usedCells.size());
         bool used = false;
-        for (const uint32_t candidate : Candidates(data, effective.rects())) {
+        const std::vector<GeoRect> reached = Grown(effective.rects(), request.pointReachX, request.pointReachY);
+        for (const uint32_t candidate : Candidates(data, reached)) {
             if (request.deadline && ++examined % kDeadlineCheckInterval == 0 &&
                 std::chrono::steady_clock::now() > *request.deadline) {
                 stopped = true;
@@ -157,7 +173,9 @@ std::unique_ptr<ObjectEnumerator> DatabaseContent::search(const SearchRequest& r
             if (object.kind == kGeometryNone)
                 continue;
             const RingSet shape(data.partsOf(object), data.points.data());
-            const bool inArea = std::any_of(effective.rects().begin(), effective.rects().end(), [&](const GeoRect& r) {
+            const bool point = object.kind == kGeometryPoint || object.kind == kGeometryPointSet;
+            const std::vector<GeoRect>& rects = point ? reached : effective.rects();
+            const bool inArea = std::any_of(rects.begin(), rects.end(), [&](const GeoRect& r) {
                 return RectsMeet(object.bounds, r) && ShapeMeetsRect(object.kind, shape, r);
             });
             if (!inArea || (byPolygon && !(RectsMeet(object.bounds, polygonBounds) &&

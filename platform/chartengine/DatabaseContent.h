@@ -31,6 +31,10 @@ struct SearchRequest {
     int32_t limit = -1;                                                  // -1: no limit
     std::optional<cmgbase::GeoPoint> origin;  // nearest objects first when given
     std::optional<std::chrono::steady_clock::time_point> deadline;
+    // Point objects meet the area when they lie this far around it (normalised units), so that
+    // a pick finds a point by its drawn symbol.
+    int32_t pointReachX = 0;
+    int32_t pointReachY = 0;
 };
 
 class DatabaseContent {

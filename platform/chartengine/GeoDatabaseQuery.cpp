@@ -31,6 +31,15 @@ HResult GeoDatabaseQuery::SetPriorityList(int32_t handle)
     return kOk;
 }
 
+HResult GeoDatabaseQuery::SetPointReach(int32_t reachX, int32_t reachY)
+{
+    if (reachX < 0 || reachY < 0)
+        return kInvalidArgument;
+    request_.pointReachX = reachX;
+    request_.pointReachY = reachY;
+    return kOk;
+}
+
 HResult GeoDatabaseQuery::Run()
 {
     if (!hasCover_)

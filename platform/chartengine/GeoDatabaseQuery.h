@@ -24,6 +24,9 @@ public:
     // A handle of GeoDatabase::InstallPriorityList, or 0 for storage order; kInvalidArgument for
     // a handle the database does not know.
     HResult SetPriorityList(int32_t handle);
+    // Point objects are found this far around the cover (normalised units, at least 0).
+    HResult SetPointReach(int32_t reachX, int32_t reachY);
+    const cmgbase::GeoCover& Cover() const { return request_.cover; }
     // Finds the objects; kNotReady without a cover.
     HResult Run();
     // Drops the objects found.

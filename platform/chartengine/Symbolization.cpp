@@ -1,5 +1,8 @@
 #include "platform/chartengine/Symbolization.h"
 
+#include "platform/chartengine/GeoDatabaseQuery.h"
+#include "platform/chartengine/GeoProjection.h"
+
 namespace chartengine {
 
 Symbolization::Symbolization(const Guid& topic, std::string name, int32_t resolutionWidth, int32_t resolutionHeight,
@@ -46,6 +49,26 @@ HResult Symbolization::StartQuery(GeoDatabaseQuery& query, const DrawBlock&, con
             return ran;
     }
     return query.Objects(objects);
+}
+
+HResult Symbolization::StartPick(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters,
+                                 std::unique_ptr<ObjectEnumerator>* objects) const
+{
+    const std::vector<cmgbase::GeoRect>& rects = query.Cover().rects();
+    if (block.projection && !rects.empty() && !query.hasRun()) {
+        const cmgbase::GeoRect& r = rects.front();
+        const cmgbase::GeoPoint middle{static_cast<int32_t>((int64_t(r.x1) + r.x2) / 2),
+                                       static_cast<int32_t>((int64_t(r.y1) + r.y2) / 2)};
+        cmgbase::MetricPoint at;
+        cmgbase::GeoRect reach;
+        if (block.projection->GeoToMetric(middle, &at) == kOk &&
+            block.projection->MetricRectToGeoRect({at.x - kPickSymbolHalfExtent, at.y - kPickSymbolHalfExtent,
+                                                   at.x + kPickSymbolHalfExtent, at.y + kPickSymbolHalfExtent},
+                                                  &reach) == kOk)
+            query.SetPointReach(static_cast<int32_t>((int64_t(reach.x2) - reach.x1) / 2),
+                                static_cast<int32_t>((int64_t(reach.y2) - reach.y1) / 2));
+    }
+    return StartQuery(query, block, parameters, objects);
 }
 
 HResult Symbolization::Draw(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters) const

@@ -55,6 +55,12 @@ public:
     // the symbolization takes them. The draw block and the parameters are the view's.
     HResult StartQuery(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters,
                        std::unique_ptr<ObjectEnumerator>* objects) const;
+    // The same for a pick at a point: point objects are found where their drawn symbol reaches
+    // the cover, taken as kPickSymbolHalfExtent metric units around the point (2.5 mm on the
+    // display) in the block's projection; without a projection as StartQuery.
+    static constexpr int32_t kPickSymbolHalfExtent = 25;
+    HResult StartPick(GeoDatabaseQuery& query, const DrawBlock& block, const ParameterList& parameters,
+                      std::unique_ptr<ObjectEnumerator>* objects) const;
     // Draws the objects of the query (run unless it has run) with the block's painter, S-52
     // style (ChartDrawing.h), in the colours of the block's palette at the palette indices, and
     // with symbols and texts sized for the resolution (pixels per metre of the symbology).

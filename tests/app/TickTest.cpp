@@ -2,6 +2,7 @@
 // real pseudo-terminals and the TCP input.
 
 #include "SetupTestSupport.h"
+#include "platform/chartengine/ChartTestSupport.h"
 
 #include "app/EditingState.h"
 #include "app/SensorWiring.h"
@@ -9,6 +10,9 @@
 #include "app/TfrmSplash.h"
 #include "app/TickClock.h"
 #include "app/TickState.h"
+#include "app/TideButton.h"
+#include "chart/MapManager.h"
+#include "chart/TTideWin.h"
 #include "frame/DepthExportFile.h"
 #include "frame/PortSettings.h"
 #include "frame/SharedTables.h"
@@ -471,6 +475,37 @@ TEST_F(TickTest, TheHourlyStepRunsOnceAtMinuteZeroAlsoWhenTheProgramStartsInIt)
     EXPECT_EQ(form->txTide->text(), tideShown);
     EXPECT_EQ(form->btn3DTide->text(), tidePort);
     EXPECT_DOUBLE_EQ(OwnShip.depthCorrection, 0.0);
+}
+
+TEST_F(TickTest, TheHourlyStepShowsTheTideOfTheNearestPortAndItsButtonOpensThePort)
+{
+    // The height of Annapolis at 10:00 UTC of 10 December 2026 (05:00 EST, sample 10), by the
+    // independent predictor of tests/fixtures/tides: 0.1904 m.
+    charttest::HarbourEngine harbour;
+    MapManager engine(harbour.registry());
+    ASSERT_EQ(engine.Init(1), 1);
+    ChartEngine = &engine;
+    TTideWin tideWindow;
+    TideWin = &tideWindow;
+    OwnShip.referencePosition = {cmgbase::deg2nrm(-76.46), cmgbase::deg2nrm(38.97)};
+    SetupParameters.ThreeDTide = 5;
+    HourlyTidePortIndex = -1;
+    for (now = At(9, 59, 58); now < At(10, 0, 2); now += 1s)
+        form->Timer2Timer();
+    EXPECT_EQ(form->txTide->text(), "0.2 mtr.");
+    EXPECT_TRUE(form->btn3DTide->text().startsWith("Annapolis (US Naval Academy)"));
+    EXPECT_NEAR(OwnShip.depthCorrection, 0.1904 + 0.5, 0.0005);
+    ASSERT_GE(HourlyTidePortIndex, 0);
+
+    btn3DTideClick(*form);
+    EXPECT_TRUE(tideWindow.isVisible());
+    ASSERT_NE(tideWindow.port(), nullptr);
+    EXPECT_EQ(QString::fromStdString(tideWindow.port()->PortName()), form->btn3DTide->text());
+    tideWindow.hide();
+    TideWin = nullptr;
+    ChartEngine = nullptr;
+    SetupParameters.ThreeDTide = 0;
+    OwnShip.depthCorrection = 0.0;
 }
 
 TEST_F(TickTest, NoHourlyStepWhileAReplayIsShown)
