@@ -23,17 +23,10 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std:
 
 
 void ShowSearchPatternDialog(TForm1&) {}
-void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
-void WriteAisEventLog(int32_t, int32_t) {}
-void WritePositionLog() {}
-int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
 
-bool ReplayPlaying() { return false; }
-void ReplayTick() {}
-void RecordReplayFrame() {}
 
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}

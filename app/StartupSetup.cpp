@@ -24,6 +24,7 @@
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
+#include "app/ReplayPlayer.h"
 #include "app/TForm1.h"
 #include "app/ToolBarButtons.h"
 #include "app/ToolTabs.h"
@@ -317,6 +318,7 @@ void StartupSetup(TForm1& form)
     WireRouteHooks();
     WireObjectDialogs();
     WireRouteDialog();
+    WireReplay(form);
     WireObjectList();
 
     form.ScreenshotHotKey = RegisterScreenshotHotKey();

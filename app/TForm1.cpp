@@ -7,6 +7,7 @@
 #include "app/BoatPage.h"
 #include "app/ChartPage.h"
 #include "app/DataPage.h"
+#include "app/LogPage.h"
 #include "app/FilesPanel.h"
 #include "app/LanguageLoader.h"
 #include "app/ProgramCursors.h"
@@ -83,6 +84,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectBoatPage(*this);
     ConnectViewPage(*this);
     ConnectDataPage(*this);
+    ConnectLogPage(*this);
     ConnectFilesPanel(*this);
     ConnectTargetPage(*this);
 
@@ -163,6 +165,7 @@ void TForm1::RunStartup()
         if (view)
             ApplyMonitorGeometry(*view);
     SyncDataTab(*this);
+    cbLogIntervalChange(*this);
 
     ToolDlg->setCurrentIndex(1);
     const QPoint chartCentre = CM93->geometry().center();
