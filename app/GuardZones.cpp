@@ -12,6 +12,8 @@
 #include "userdata/UserDatabase.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 #include <vector>
 
 using namespace platform::isam;
@@ -20,6 +22,7 @@ namespace {
 
 struct GuardZone {
     int32_t id = 0;
+    std::string name;
     std::vector<ScreenPoint> ring;  // chart units, the first point repeated at the end
     bool inRange = false;
 };
@@ -55,6 +58,7 @@ std::vector<GuardZone> ReadGuardZones()
             const cmgbase::GeoPoint start{ChartFromStored(zone.longitude), ChartFromStored(zone.latitude)};
             GuardZone& added = zones.emplace_back();
             added.id = zone.id;
+            added.name.assign(zone.name, strnlen(zone.name, sizeof zone.name));
             added.inRange = range >= AisRangeUnlimited ||
                             RhumbDistanceWithin(start, OwnShip.referencePosition, double(range));
             if (added.inRange)
@@ -79,8 +83,9 @@ bool Inside(const std::vector<ScreenPoint>& ring, const TargetRecord& target)
 }
 
 // The target's slots for one zone it is inside or outside of, and the event that gives.
-void Follow(TargetRecord& target, int32_t index, int32_t zone, bool inside, const AisEventLog& log)
+void Follow(TargetRecord& target, int32_t index, const GuardZone& guardZone, bool inside, const AisEventLog& log)
 {
+    const int32_t zone = guardZone.id;
     const int32_t first = target.guardZones[0];
     const int32_t second = target.guardZones[1];
     int32_t event = -1;
@@ -100,7 +105,7 @@ void Follow(TargetRecord& target, int32_t index, int32_t zone, bool inside, cons
         event = GuardZoneLeave;
     }
     if (event >= 0 && log)
-        log(index, event);
+        log(index, event, guardZone.name);
 }
 
 bool Followed(const TargetRecord& target)
@@ -130,7 +135,7 @@ void CheckGuardZones(const AisEventLog& log)
         for (int32_t index = 0; index < TargetCount; ++index) {
             TargetRecord& target = TargetTable[size_t(index)];
             if (Followed(target))
-                Follow(target, index, zone.id, Inside(zone.ring, target), log);
+                Follow(target, index, zone, Inside(zone.ring, target), log);
         }
     }
 }

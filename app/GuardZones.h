@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 // The colour index that makes a LINE object a guard zone.
 constexpr uint16_t GuardZoneColour = 7;
@@ -12,7 +13,8 @@ constexpr int32_t GuardZonePoints = 50;
 // The AIS events of the zones: the target record's index and 1 entered, 0 left.
 constexpr int32_t GuardZoneLeave = 0;
 constexpr int32_t GuardZoneEnter = 1;
-using AisEventLog = std::function<void(int32_t index, int32_t event)>;
+// The zone's name goes with the event.
+using AisEventLog = std::function<void(int32_t index, int32_t event, const std::string& zone)>;
 
 // Tests every AIS target of the table (an id of nine digits) against every guard zone of the open
 // data set within the AIS range of the own position (AisRangeMiles; 9999 no limit). Each target

@@ -12,6 +12,7 @@
 #include "app/OwnShipPositions.h"
 #include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
+#include "app/ReplayPlayer.h"
 #include "app/RouteBar.h"
 #include "app/RouteFollowingTick.h"
 #include "app/TForm1.h"
@@ -212,7 +213,7 @@ void SetTextColour(QLabel* label, const QColor& colour)
 
 void ShowGpsPanel(TForm1& f)
 {
-    const bool replay = pending::ReplayPlaying();
+    const bool replay = ReplayPlaying();
     const int32_t key = OwnShip.satellites + OwnShip.gpsQuality + int32_t(OwnShip.fixAlive) + OwnShip.gpsPort;
     if (key == FastTick.gpsPanelKey)
         return;
@@ -311,7 +312,7 @@ void DeadReckonOwnShip(TForm1& f)
 {
     const int64_t now =
         std::chrono::duration_cast<std::chrono::milliseconds>(TickNow().time_since_epoch()).count();
-    if (!Shown(f.pnDR) || pending::ReplayPlaying()) {
+    if (!Shown(f.pnDR) || ReplayPlaying()) {
         FastTick.lastDeadReckoningMs = -1;
         return;
     }
@@ -326,6 +327,15 @@ void DeadReckonOwnShip(TForm1& f)
     const std::lock_guard lock(ComOutStateLock);
     OwnShip.gpsLongitude = cmgbase::nrm2deg(end.x);
     OwnShip.gpsLatitude = cmgbase::nrm2deg(end.y);
+}
+
+// Between recorded minutes the replayed own ship runs on; the input loop then shows it there.
+void DeadReckonReplay()
+{
+    const int64_t now =
+        std::chrono::duration_cast<std::chrono::milliseconds>(TickNow().time_since_epoch()).count();
+    if (DeadReckonReplayedOwnShip(now))
+        TickRequest.positionRefresh = true;
 }
 
 void ExchangeWithThreeD(TForm1& f)
@@ -596,7 +606,7 @@ QString AlarmText()
 
 void ShowNotice(TForm1& f)
 {
-    const bool replay = pending::ReplayPlaying();
+    const bool replay = ReplayPlaying();
     if (replay)
         OwnShip.alarmActive = true;
     const bool alarm = OwnShip.alarmActive;
@@ -794,6 +804,7 @@ void TForm1::Timer1Timer()
     }
     ServeRedrawRequests(*this);
     StartRequestedRoute(*this);
+    DeadReckonReplay();
     InputLoop(*this);
     FlushSeabed();
     ShowDepth(*this);

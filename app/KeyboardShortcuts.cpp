@@ -1,5 +1,6 @@
 #include "app/KeyboardShortcuts.h"
 
+#include "app/AisLogs.h"
 #include "app/ChartCursor.h"
 #include "app/DataPage.h"
 #include "app/EventMarks.h"
@@ -430,7 +431,7 @@ void TForm1::FormKeyDown(QObject*, uint16_t& key, Qt::KeyboardModifiers shift)
         GlobalExecute();
         break;
     case VkL:
-        pending::ExportAisTargets();
+        ExportAisTargets();
         break;
     case VkQ:
     case VkF5:

@@ -4,13 +4,17 @@
 // targets, the minute and hourly work, the position time-out with its alarm, the position log
 // and the replay.
 
+#include "app/AisLogs.h"
 #include "app/AutomaticImport.h"
 #include "app/ChartPage.h"
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/GuardZones.h"
 #include "app/PendingServices.h"
+#include "app/PositionLog.h"
 #include "app/ProgramCursors.h"
+#include "app/ReplayPlayer.h"
+#include "app/ReplayRecorder.h"
 #include "app/RouteBar.h"
 #include "app/RouteLegGeometry.h"
 #include "app/RouteFollowingTick.h"
@@ -418,7 +422,7 @@ void RemoveTarget(TForm1& f, int32_t index)
 {
     TargetRecord& target = TargetTable[size_t(index)];
     if (target.aux != 0) {
-        pending::WriteAisEventLog(index, 2);
+        WriteAisEventLog(index, AisLogLost);
         target.aux = 0;
     }
     FreeTarget(target);
@@ -432,7 +436,7 @@ void RemoveTarget(TForm1& f, int32_t index)
 
 void AgeTargets(TForm1& f)
 {
-    const bool replayHeld = Down(f.btnReplay) && !pending::ReplayPlaying();
+    const bool replayHeld = Down(f.btnReplay) && !ReplayPlaying();
     for (int32_t i = 0; i < TargetCount; ++i) {
         TargetRecord& target = TargetTable[size_t(i)];
         if (target.id == -1)
@@ -497,7 +501,7 @@ void MinuteStep(TForm1& f)
     if (RouteEditMode == RouteShown && DialogVisible(WpDlg) && Countdowns.routeGridChange == 0)
         RecalcRouteTable(*WpDlg);
     if (f.ckAisLog->isChecked())
-        CheckGuardZones(pending::WriteAisEventLog);
+        CheckGuardZones(WriteAisEventLog);
     // The hour is taken once, also when the clock is set back into an hour already done.
     const int64_t hourStart = ClockSeconds - clock.minute * 60 - clock.second;
     if (clock.minute == 0 && hourStart != SecondTick.lastHourlyStep) {
@@ -560,7 +564,8 @@ void PositionTimedOut(TForm1& f)
         OwnShip.vtgSeen = false;
         SyncSensorRecord();
     }
-    if (ExternalEntryTable.BLPutRx)
+    // During a replay the record holds replayed values, which the sensor feed must not take.
+    if (ExternalEntryTable.BLPutRx && !ReplayModeOn())
         ExternalEntryTable.BLPutRx(0, &OwnShip.sensorRecord, int32_t(sizeof(SensorRecord)));
     f.AutoBtn->setEnabled(false);
     f.btnMiniAuto->setEnabled(false);
@@ -581,27 +586,12 @@ void PositionTimeout(TForm1& f)
         PositionTimedOut(f);
 }
 
-void PositionLog()
-{
-    if (!SetupParameters.PositionLogOn || ClockSeconds < SecondTick.nextLogTime || !StartupDone)
-        return;
-    double distance = 0.0;
-    const cmgbase::GeoPoint reference = OwnShip.referencePosition;
-    if (cmgbase::InvPosComputation(SecondTick.lastLoggedPosition, reference, &distance, nullptr, 0) ==
-            cmgbase::kGeoOk &&
-        distance > 0.5 && OwnShip.speedOverGround >= 0.0f && reference.y != 0) {
-        SecondTick.lastLoggedPosition = reference;
-        pending::WritePositionLog();
-    }
-    SecondTick.nextLogTime = pending::ScheduleNextLogTime(ClockSeconds);
-}
-
 void Replay(TForm1& f)
 {
     if (Down(f.btnReplay))
-        pending::ReplayTick();
+        ReplayTick(f);
     else if (OwnShip.positionKnown && !ReplaySlave)
-        pending::RecordReplayFrame();
+        RecordReplayFrame();
 }
 
 }  // namespace
@@ -649,7 +639,7 @@ void TForm1::Timer2Timer()
     AgeTargets(*this);
     MinuteStep(*this);
     PositionTimeout(*this);
-    PositionLog();
+    LogPositionWhenDue();
     Replay(*this);
     if (PortDialogRequested && SetupPort) {
         PortDialogRequested = false;

@@ -19,18 +19,10 @@ void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, i
 
 
 void ShowSearchPatternDialog(TForm1&) {}
-void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
-void ExportAisTargets() {}
-void WriteAisEventLog(int32_t, int32_t) {}
-void WritePositionLog() {}
-int64_t ScheduleNextLogTime(int64_t) { return INT64_MAX; }
 
-bool ReplayPlaying() { return false; }
-void ReplayTick() {}
-void RecordReplayFrame() {}
 
 void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}

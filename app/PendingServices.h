@@ -40,23 +40,10 @@ void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 
 // The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
 void ShowSearchPatternDialog(TForm1& form);
-// The route table written as the waypoint list route.txt of the log folder (logs).
-void WriteRouteText();
 
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
 void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
-
-// Logs.
-void ExportAisTargets();                              // AIS logs: the target list "ais.sdv"
-void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs
-void WritePositionLog();                              // position log
-int64_t ScheduleNextLogTime(int64_t now);             // position log: never due while absent
-
-// Replay.
-bool ReplayPlaying();          // false: nothing is played
-void ReplayTick();             // the replay dialog's step, play and close
-void RecordReplayFrame();
 
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();

@@ -4,8 +4,10 @@
 #include "app/DrawingBars.h"
 #include "app/EditingState.h"
 #include "app/LineBar.h"
+#include "app/LogText.h"
 #include "app/ObjectLoad.h"
 #include "app/ObjectCodes.h"
+#include "app/RouteText.h"
 #include "app/PendingServices.h"
 #include "app/SymbolBar.h"
 #include "app/TDlgFileEdit.h"
@@ -49,7 +51,6 @@ constexpr size_t DeleteQuestion = 28;
 constexpr int DrawnRouteGridRows = 2;
 // Where the pointer goes when the bar opens with no route: beside the bar's first buttons.
 constexpr QPoint OpenBarPointer{40, 140};
-const std::filesystem::path RouteTextName = "route.txt";
 constexpr QSize RouteTextSize{755, 400};
 
 void SetRouteState(int32_t id, int32_t mode)
@@ -193,10 +194,10 @@ void ReleaseRoute(TForm1& f)
 
 void RtPrintExecute(TForm1&)
 {
-    pending::WriteRouteText();
+    WriteRouteText();
     if (!DlgFileEdit)
         return;
-    EditFilePath = DataPaths[DataPathLog] / RouteTextName;
+    EditFilePath = LogFolderFile("route.txt");
     DlgFileEdit->resize(RouteTextSize);
     DlgFileEdit->show();
 }

@@ -25,6 +25,7 @@
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
+#include "app/ReplayPlayer.h"
 #include "app/TForm1.h"
 #include "app/ToolBarButtons.h"
 #include "app/ToolTabs.h"
@@ -321,6 +322,7 @@ void StartupSetup(TForm1& form)
     WireObjectDialogs();
     WirePositionDialog();
     WireRouteDialog();
+    WireReplay(form);
     WireObjectList();
     if (TideWin)
         TideWin->chart = &form;

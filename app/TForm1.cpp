@@ -7,6 +7,7 @@
 #include "app/BoatPage.h"
 #include "app/ChartPage.h"
 #include "app/DataPage.h"
+#include "app/LogPage.h"
 #include "app/FilesPanel.h"
 #include "app/KeyboardShortcuts.h"
 #include "app/LanguageLoader.h"
@@ -85,6 +86,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectBoatPage(*this);
     ConnectViewPage(*this);
     ConnectDataPage(*this);
+    ConnectLogPage(*this);
     ConnectFilesPanel(*this);
     ConnectTargetPage(*this);
 
@@ -165,6 +167,7 @@ void TForm1::RunStartup()
         if (view)
             ApplyMonitorGeometry(*view);
     SyncDataTab(*this);
+    cbLogIntervalChange(*this);
 
     ToolDlg->setCurrentIndex(1);
     const QPoint chartCentre = CM93->geometry().center();

@@ -1,5 +1,7 @@
 #include "app/TargetAgeing.h"
 
+#include "app/ReplayPlayer.h"
+
 #include <algorithm>
 
 namespace {
@@ -40,5 +42,5 @@ int64_t SecondsSinceReport(const TargetRecord& target, int64_t now)
 {
     if (target.kind == TargetSimulated)
         return std::max<int64_t>(now - LastReportTime(target), 0);
-    return std::max<int64_t>(target.lostCount, 0);
+    return std::max<int64_t>(target.lostCount, 0) * TargetAgeFactor();
 }

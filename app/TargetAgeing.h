@@ -19,5 +19,6 @@ int64_t LastReportTime(const TargetRecord& target);
 
 // Seconds the target has run on since its report at `now`: for a simulated target the time since
 // its start by the clock (a clock set back before it gives 0, never a negative or huge run),
-// for the others their age, counted by the ageing (held while a replay stands still).
+// for the others their age, counted by the ageing (held while a replay stands still), in
+// replay mode in recorded seconds (TargetAgeFactor).
 int64_t SecondsSinceReport(const TargetRecord& target, int64_t now);

@@ -86,7 +86,7 @@ protected:
     std::vector<Event> check()
     {
         std::vector<Event> events;
-        CheckGuardZones([&events](int32_t index, int32_t kind) { events.push_back({index, kind}); });
+        CheckGuardZones([&events](int32_t index, int32_t kind, const std::string&) { events.push_back({index, kind}); });
         return events;
     }
 
