@@ -15,8 +15,10 @@ void WireObjectList()
             for (QToolButton* button : {Form1->btnPickRt, Form1->btnAddRt, Form1->btnDelRt})
                 if (button)
                     button->setChecked(false);
+        // The pick is over: the route bar's Finish no longer answers for the list.
         EditingActive = false;
         PickMode = 0;
+        ObjectPickKind = 0;
     };
     h.selectLine = [](int32_t id) { LineId = id; };
     h.requestRedraw = [] {

@@ -4,6 +4,7 @@
 #include "ObjectStoreFixture.h"
 
 #include "app/LineBar.h"
+#include "app/ObjectSweep.h"
 #include "app/RouteBar.h"
 #include "app/SymbolBar.h"
 #include "app/TrackButton.h"
@@ -14,6 +15,7 @@
 #include "userdata/TDbObj.h"
 #include "userdata/TrackState.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QToolBar>
@@ -344,6 +346,28 @@ TEST_F(DrawingBarsTest, DeleteWithNoRouteInUseDeletesTheNextRoutePicked)
     boxes.presetAnswers = {platform::MsgAnswer::Cancel};
     RtDelExecute(*form);
     EXPECT_TRUE(Stored(ObjectType::ROUTE, 92));
+}
+
+// A route chosen from the list of Select is loaded; Finish then closes the bar and offers the
+// route to route following, as after drawing one.
+TEST_F(DrawingBarsTest, ARouteChosenFromTheListIsFollowedWhenTheBarFinishes)
+{
+    StoreObject(StoredObject(ObjectType::ROUTE, 91, 2), pointsAt(91, {{100, 100}, {200, 150}}));
+    RouteExecute(*form);
+    RtSelectExecute(*form);
+    SweepObjects(*form, PickSweep(ObjectType::ROUTE));
+    const int entry = DbObj->lbListObj->findData(91);
+    ASSERT_GE(entry, 0);
+    DbObj->lbListObj->setCurrentIndex(entry);
+    DbObj->OKClick();
+    EXPECT_EQ(RouteId, 91);
+    EXPECT_EQ(ObjectPickKind, 0);
+    EXPECT_FALSE(EditingActive);
+
+    RtOkExecute(*form);
+    EXPECT_FALSE(shown(form->RouteBar));
+    EXPECT_TRUE(form->RouteBtn->isChecked());
+    EXPECT_EQ(RouteStartRequest, 1);
 }
 
 TEST_F(DrawingBarsTest, TheRouteBarOpensOverTheOtherBarsAndClosesWithTheRouteReleased)
