@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -122,6 +123,16 @@ void ConnectUpDown(QSpinBox* upDown, std::function<void(UpDownDirection)> handle
         const auto* control = dynamic_cast<const UpDownControl*>(upDown);
         handler(control ? control->direction() : UpDownDirection::None);
     });
+}
+
+void SetUpDownPosition(QSpinBox* upDown, int position)
+{
+    // A position out of range is taken at the nearer end, as the up-down itself does.
+    const int bounded = std::clamp(position, upDown->minimum(), upDown->maximum());
+    if (upDown->value() == bounded)
+        emit upDown->valueChanged(bounded);
+    else
+        upDown->setValue(bounded);
 }
 
 namespace {

@@ -39,6 +39,9 @@ QSpinBox* NewUpDown(QWidget* parent);
 // Runs the handler on every change of the up-down's position, with the direction of the user's
 // step, or UpDownDirection::None when the program set the position.
 void ConnectUpDown(QSpinBox* upDown, std::function<void(UpDownDirection)> handler);
+// Sets the up-down's position as the program does; its handler runs also when the position is
+// already there, so that the text it writes beside the up-down shows from the start.
+void SetUpDownPosition(QSpinBox* upDown, int position);
 
 // A check list: a list whose items carry check marks.
 QListWidget* NewCheckList(QWidget* parent);

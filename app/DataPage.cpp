@@ -147,6 +147,7 @@ platform::FileDialogAnswer ChooseTransferFile(TForm1& f, int32_t choice)
     }
     request.kind = platform::FileDialogKind::Save;
     request.filter = "Varnik data|*.zip";
+    request.confirmReplace = false;  // the backup asks itself before it replaces an archive
     platform::FileDialogAnswer answer = platform::ShowFileDialog(request);
     if (answer && answer->string().find(".zip") == std::string::npos)
         *answer += ".zip";

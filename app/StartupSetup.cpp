@@ -80,7 +80,7 @@ void SetControlsFromSetup(TForm1& f)
 {
     f.cmbAisRange->setCurrentIndex(Setup.AisRangeIndex);
     f.cmbAisTrack->setCurrentIndex(Setup.AisTrackIndex);
-    f.udCpaDist->setValue(Setup.CpaDistance);
+    SetUpDownPosition(f.udCpaDist, Setup.CpaDistance);
     f.cmbCpaTime->setCurrentIndex(Setup.CpaTimeIndex);
     f.udMonitor->setValue(Setup.MonitorSize);
 
@@ -107,33 +107,33 @@ void SetControlsFromSetup(TForm1& f)
     f.udShallowCont->setValue(Setup.ShallowContour);
     f.udSafety->setValue(Setup.SafetyContour);
     f.udDeepCont->setValue(Setup.DeepContour);
-    f.udFwd->setValue(Setup.LookAheadTime);
-    f.udSector->setValue(Setup.LookAheadSector);
-    f.udResolution->setValue(Setup.Resolution);
+    SetUpDownPosition(f.udFwd, Setup.LookAheadTime);
+    SetUpDownPosition(f.udSector, Setup.LookAheadSector);
+    SetUpDownPosition(f.udResolution, Setup.Resolution);
     f.tbBoatOff->setValue(Setup.BoatOffset);
     f.tbBoatSens->setValue(Setup.BoatSensitivity);
     f.rbVectorMin->setChecked(Setup.VectorInMinutes);
     f.rbVectorNm->setChecked(!Setup.VectorInMinutes);
-    f.udBoatVector->setValue(Setup.BoatVector);
+    SetUpDownPosition(f.udBoatVector, Setup.BoatVector);
     f.ckShowLane->setChecked(Setup.ShowLane);
-    f.udWpLane->setValue(Setup.WaypointLane);
-    f.udWpRadius->setValue(Setup.WaypointRadius);
-    f.udBoatMag->setValue(Setup.MagneticVariation);
+    SetUpDownPosition(f.udWpLane, Setup.WaypointLane);
+    SetUpDownPosition(f.udWpRadius, Setup.WaypointRadius);
+    SetUpDownPosition(f.udBoatMag, Setup.MagneticVariation);
     f.ckTrack2Route->setChecked(Setup.TrackToRoute);
-    f.udBoatConv->setValue(Setup.TrackConversionTolerance);
+    SetUpDownPosition(f.udBoatConv, Setup.TrackConversionTolerance);
 
     f.cmb3Ddata->setCurrentIndex(Setup.ThreeDData);
     f.cmb3DPal->setCurrentIndex(Setup.ThreeDPalette);
-    f.ud3DFrom->setValue(Setup.ThreeDFromPosition);
-    f.ud3DTo->setValue(Setup.ThreeDToPosition);
+    SetUpDownPosition(f.ud3DFrom, Setup.ThreeDFromPosition);
+    SetUpDownPosition(f.ud3DTo, Setup.ThreeDToPosition);
     f.ck3DCont->setChecked(Setup.ThreeDContours);
     f.cmb3DCont->setCurrentIndex(Setup.ThreeDContourChoice);
     f.ed3DCont->setText(QString::number(Setup.ThreeDContourInterval));
-    f.ud3DCont->setValue(Setup.ThreeDContourPosition);
+    SetUpDownPosition(f.ud3DCont, Setup.ThreeDContourPosition);
     f.ck3DRelief->setChecked(Setup.ThreeDRelief);
     f.ck3DMark->setChecked(Setup.ThreeDMarks);
-    f.ud3DDepth->setValue(Setup.ThreeDDepthScale);
-    f.ud3DTide->setValue(Setup.ThreeDTide);
+    SetUpDownPosition(f.ud3DDepth, Setup.ThreeDDepthScale);
+    SetUpDownPosition(f.ud3DTide, Setup.ThreeDTide);
     f.rb3DDot5->setChecked(Setup.ThreeDDotSize == 5);
     f.rb3DDot10->setChecked(Setup.ThreeDDotSize == 10);
     f.rb3DDot20->setChecked(Setup.ThreeDDotSize == 20);

@@ -55,6 +55,7 @@ FileDialogAnswer QtFileDialogService::show(const FileDialogRequest& request)
     const bool saving = request.kind == FileDialogKind::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     if (!request.fileName.empty())
         dialog.selectFile(QtPath(request.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

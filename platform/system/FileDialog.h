@@ -25,6 +25,9 @@ struct FileDialogRequest {
     // Pairs of description and patterns, all separated by '|', patterns by ';', as the callers
     // hold them: "Varnik data|*.zip|Import data|*.lst". Windows-1252.
     std::string filter;
+    // Saving: the dialog asks before an existing file is replaced; off for a caller that asks
+    // in its own words.
+    bool confirmReplace = true;
 };
 
 using FileDialogAnswer = std::optional<std::filesystem::path>;

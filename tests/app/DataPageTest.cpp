@@ -329,6 +329,7 @@ TEST_F(DataPageTest, ExecuteAsksForTheAreaThenThePasswordThenTheFile)
     ASSERT_EQ(files.shown.size(), 1u);
     EXPECT_EQ(files.shown[0].kind, platform::FileDialogKind::Save);
     EXPECT_EQ(files.shown[0].filter, "Varnik data|*.zip");
+    EXPECT_FALSE(files.shown[0].confirmReplace) << "the backup asks itself before replacing";
     EXPECT_FALSE(DataAreaSelection) << "a copy out ends the area";
 }
 

@@ -4,6 +4,7 @@
 #include "ObjectStoreFixture.h"
 
 #include "app/LineBar.h"
+#include "app/ObjectSweep.h"
 #include "app/RouteBar.h"
 #include "app/SymbolBar.h"
 #include "app/TrackButton.h"
@@ -16,6 +17,7 @@
 #include "userdata/TDbObj.h"
 #include "userdata/TrackState.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QToolBar>
@@ -348,23 +350,25 @@ TEST_F(DrawingBarsTest, DeleteWithNoRouteInUseDeletesTheNextRoutePicked)
     EXPECT_TRUE(Stored(ObjectType::ROUTE, 92));
 }
 
-// Select, the route chosen in the object list, then the bar's OK: the route is followed.
-TEST_F(DrawingBarsTest, ARouteChosenInTheListIsFollowedAfterTheBarsOk)
+// A route chosen from the list of Select is loaded; Finish then closes the bar and offers the
+// route to route following, as after drawing one.
+TEST_F(DrawingBarsTest, ARouteChosenFromTheListIsFollowedWhenTheBarFinishes)
 {
-    const IdRecord route = StoredObject(ObjectType::ROUTE, 93, 2);
-    StoreObject(route, pointsAt(93, {{100, 100}, {200, 150}}));
-    form->RouteBar->show();
+    StoreObject(StoredObject(ObjectType::ROUTE, 91, 2), pointsAt(91, {{100, 100}, {200, 150}}));
+    RouteExecute(*form);
     RtSelectExecute(*form);
-    ASSERT_EQ(ObjectPickKind, 2);
-    // The sweep has filled the list.
-    DbObj->AddObject(route);
-    ObjectSelectionMode = ObjectListFilled + int32_t(ObjectType::ROUTE);
+    SweepObjects(*form, PickSweep(ObjectType::ROUTE));
+    const int entry = DbObj->lbListObj->findData(91);
+    ASSERT_GE(entry, 0);
+    DbObj->lbListObj->setCurrentIndex(entry);
     DbObj->OKClick();
-    EXPECT_EQ(RouteId, 93);
-    EXPECT_EQ(RouteLoadRequest, 1);
-    EXPECT_EQ(Snapshot(), (EditingSnapshot{.routeChanged = true}));
+    EXPECT_EQ(RouteId, 91);
+    EXPECT_EQ(ObjectPickKind, 0);
+    EXPECT_FALSE(EditingActive);
 
     RtOkExecute(*form);
+    EXPECT_FALSE(shown(form->RouteBar));
+    EXPECT_TRUE(form->RouteBtn->isChecked());
     EXPECT_EQ(RouteStartRequest, 1);
 }
 

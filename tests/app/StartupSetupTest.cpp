@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "chart/MapManager.h"
 #include "frame/SharedTables.h"
+#include "platform/system/TextCodec.h"
 #include "sensors/DeccaConverter.h"
 #include "sensors/LoranConverter.h"
 #include "sensors/TArpaDlg.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
@@ -162,4 +164,18 @@ TEST_F(StartupSetupTest, TheCopyFromDateIsSavedFromItsPicker)
 
     ASSERT_TRUE(LoadSetupParameters());
     EXPECT_EQ(Value(SetupParameters.CopyFromDate), 45351.0);
+}
+
+// A stored position the up-down holds already (0 of a zero record) still shows its text.
+TEST_F(StartupSetupTest, TheTextsBesideTheUpDownsShowTheStoredPositions)
+{
+    shipPictures();
+    SetupImage().writeTo(folder / "dta.res");
+    StartupSetup(*form);
+
+    EXPECT_EQ(form->edBoatMag->text(), platform::FromCp1252("0 \xB0 E"));
+    for (const QLineEdit* text : {form->edBoatMag, form->edWpRadius, form->edWpLane, form->edBoatConv,
+                                  form->edBoatVector, form->edFwd, form->edSector, form->edResolution,
+                                  form->edCpaDist, form->ed3DFrom, form->ed3DTo, form->ed3DTide})
+        EXPECT_FALSE(text->text().isEmpty()) << text->objectName().toStdString();
 }

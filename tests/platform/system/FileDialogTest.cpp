@@ -53,6 +53,7 @@ struct ShownDialog {
     QString directory;
     QStringList filters;
     QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    bool confirmsReplace = true;
 };
 
 ShownDialog ShowWithQt(const FileDialogRequest& request, const std::function<void(QFileDialog*)>& act)
@@ -67,6 +68,7 @@ ShownDialog ShowWithQt(const FileDialogRequest& request, const std::function<voi
         shown.directory = dialog->directory().absolutePath();
         shown.filters = dialog->nameFilters();
         shown.mode = dialog->acceptMode();
+        shown.confirmsReplace = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
         act(dialog);
     });
     poll.start(10);
@@ -96,9 +98,26 @@ TEST(QtFileDialogService, OpensInTheFolderWithTheFilterAndAnswersTheChoiceOrCanc
     const ShownDialog saved = ShowWithQt(request, [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
     EXPECT_EQ(saved.mode, QFileDialog::AcceptSave);
     EXPECT_EQ(saved.answer, folder / "route.txt");
+    EXPECT_TRUE(saved.confirmsReplace);
 
     const ShownDialog cancelled = ShowWithQt(request, [](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(cancelled.answer, std::nullopt);
+}
+
+// A caller that asks in its own words before replacing gets the existing name back unasked.
+TEST(QtFileDialogService, ASaveLeavesTheReplaceQuestionToACallerThatAsksItself)
+{
+    TempFolder folder;
+    std::ofstream(folder / "backup.zip") << "archive";
+    FileDialogRequest request;
+    request.kind = FileDialogKind::Save;
+    request.folder = folder.path();
+    request.fileName = "backup.zip";
+    request.filter = "Varnik data|*.zip";
+    request.confirmReplace = false;
+    const ShownDialog saved = ShowWithQt(request, [](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->accept(); });
+    EXPECT_FALSE(saved.confirmsReplace);
+    EXPECT_EQ(saved.answer, folder / "backup.zip");
 }
 
 }  // namespace
