@@ -17,15 +17,21 @@ void ShowChartUpdateWindow() {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
+void ShowWeatherAtCursor(TForm1&) {}
 
 std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { return std::nullopt; }
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
+bool OpenTidePortAt(TForm1&, int32_t, int32_t) { return false; }
+
+bool KeyboardInUse() { return false; }
 
 
 void ShowSearchPatternDialog(TForm1&) {}
 void WriteRouteText() {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
+void AddSarObject(TForm1&, int32_t) {}
+void SplitObjectAtPoint(TForm1&) {}
 
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}

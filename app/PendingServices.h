@@ -18,7 +18,7 @@ class TForm1;
 namespace pending {
 
 // Chart overlays and painting.
-void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // chart input
+void UpdateCursorReadout(TForm1& form, const cmgbase::GeoPoint& position);  // cursor readout
 // The range and bearing readout of the cursor panel, from one point to the other.
 void UpdateRangeBearingReadout(TForm1& form, const cmgbase::GeoPoint& from,
                                const cmgbase::GeoPoint& to);                // cursor readout
@@ -37,6 +37,8 @@ void ShowChartUpdateWindow();                         // chart database dialogs
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
+// The weather values at the cursor in the weather dialog's readout (weather).
+void ShowWeatherAtCursor(TForm1& form);
 
 // Chart engine services not in the map manager yet.
 struct TidePortReading {
@@ -51,7 +53,15 @@ struct AreaCheckResult {
 };
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float shipHeight);  // look-ahead area check
 
+// A click at (x, y) on a tide port shown on the chart opens it in the tide window; false when
+// no shown port lies within 6 px (tides: none are shown while absent).
+bool OpenTidePortAt(TForm1& form, int32_t x, int32_t y);
+
 // Main window actions.
+
+// The cross-bearing keyboard is in use: a bearing origin placed by a click opens CrossPanel for
+// the typed bearing (keyboard short-cuts: never while absent).
+bool KeyboardInUse();
 
 // The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
 void ShowSearchPatternDialog(TForm1& form);
@@ -61,6 +71,11 @@ void WriteRouteText();
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
 void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
+// The cursor's chart point appended to the route (kind 2) or the line (kind 3) being drawn:
+// its point record, the object's counts and the rubber band's anchor (quick marks).
+void AddSarObject(TForm1& form, int32_t kind);
+// The track the last pick found (IdShownBuffer) cut at the clicked point into two (quick marks).
+void SplitObjectAtPoint(TForm1& form);
 
 // Logs.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs

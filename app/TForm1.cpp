@@ -67,6 +67,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectLineBar(*this);
     ConnectRouteBar(*this);
     ConnectTrackButtons(*this);
+    ConnectChartMouse();
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);

@@ -77,6 +77,8 @@ struct AlarmFlags {
     bool routeDeviationSetActive = false;
     bool routeDeviationSetAcknowledged = false;
     bool error = false;
+    // The next click on a chart is swallowed: it was meant for a notice or a mini-chart control.
+    bool ignoreNextClick = false;
 };
 
 // Requests and positions that chart, route and dialog code leave for the ticks.
