@@ -44,11 +44,11 @@ BearingLineEnds PlaceBearingLine(TForm1& form)
     BearingLineEnds ends;
     if (!BearingOriginSet) {
         ends.from = OwnShip.referencePosition;
-        ends.to = BearingFrozen ? BearingEndGeo : CursorGeo;
+        ends.to = BearingFrozen ? BearingEndGeo : form.cursorChartPoint;
         return ends;
     }
     ends.from = AnchorGeo;
-    ends.to = BearingFrozen ? OwnShip.referencePosition : CursorGeo;
+    ends.to = BearingFrozen ? OwnShip.referencePosition : form.cursorChartPoint;
     if (BearingFrozen)
         return ends;
     const CrossBearingEntry cross = ReadCrossBearing(form.edCross->text().toStdString());
@@ -58,7 +58,7 @@ BearingLineEnds PlaceBearingLine(TForm1& form)
         return ends;
     // The object was seen on the bearing from the ship, so the ship lies on its reciprocal.
     double reach = 0.0;
-    if (cmgbase::InvPosComputation(AnchorGeo, CursorGeo, &reach, nullptr, 0) != cmgbase::kGeoOk)
+    if (cmgbase::InvPosComputation(AnchorGeo, form.cursorChartPoint, &reach, nullptr, 0) != cmgbase::kGeoOk)
         return ends;
     const int32_t reciprocal = (cross.degrees + 180) % FullCircle;
     cmgbase::GeoPoint end = ends.to;

@@ -1,7 +1,6 @@
 #include "app/ChartCursor.h"
 
 ScreenPoint CursorPixel{};
-cmgbase::GeoPoint CursorGeo{};
 cmgbase::GeoPoint AnchorGeo{};
 ScreenPoint AnchorPixel{};
 cmgbase::GeoPoint BearingEndGeo{};
@@ -12,11 +11,11 @@ std::array<StoredBearingLine, 3> StoredBearingLines{};
 int32_t HoverMarker = -1;
 bool WeatherPointArmed = false;
 cmgbase::GeoPoint WeatherPoint{};
+int32_t PickedSymbolId = 0;
 
 void ResetChartCursor()
 {
     CursorPixel = {};
-    CursorGeo = {};
     AnchorGeo = {};
     AnchorPixel = {};
     BearingEndGeo = {};
@@ -27,4 +26,5 @@ void ResetChartCursor()
     HoverMarker = -1;
     WeatherPointArmed = false;
     WeatherPoint = {};
+    PickedSymbolId = 0;
 }

@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-extern ScreenPoint CursorPixel;          // last pointer position over CM93
-extern cmgbase::GeoPoint CursorGeo;      // its chart position (main view)
+// The last pointer position over CM93; its chart position is the window's cursorChartPoint.
+extern ScreenPoint CursorPixel;
 // The first point of a two-click action, the origin of the bearing line, the last placed point
 // of a rubber band.
 extern cmgbase::GeoPoint AnchorGeo;
@@ -29,6 +29,7 @@ extern std::array<StoredBearingLine, 3> StoredBearingLines;  // newest first
 extern int32_t HoverMarker;              // chart marker under the pointer, -1 none
 extern bool WeatherPointArmed;           // the next plain click sets WeatherPoint
 extern cmgbase::GeoPoint WeatherPoint;   // where the weather readout stands
+extern int32_t PickedSymbolId;           // the symbol picked to be moved; 0 none
 
 // Every value back to its start value (start-up and tests).
 void ResetChartCursor();

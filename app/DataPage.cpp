@@ -79,6 +79,8 @@ void ckDbxClick(TForm1& f, int set)
     Countdowns.chartRedraw = 3;
 }
 
+}  // namespace
+
 void rgDataDataClick(TForm1& f)
 {
     if (DataAreaSelection) {
@@ -93,6 +95,8 @@ void rgDataDataClick(TForm1& f)
         f.ckDataArea->setChecked(true);
     SyncDataTab(f);
 }
+
+namespace {
 
 void rbDataAllClick(TForm1& f)
 {

@@ -18,6 +18,9 @@ void SyncDataTab(TForm1& form);
 void LockDataSetButtons(TForm1& form);
 
 void btnDataExecuteClick(TForm1& form);
+// The data tab's function (copy out, copy in, delete) chosen: the choice kept, the area box
+// following it; a chart area being chosen is given up for copy in.
+void rgDataDataClick(TForm1& form);
 // Opens a data info file in the text editor.
 void btnDataInfoClick(TForm1& form);
 

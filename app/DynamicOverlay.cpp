@@ -115,20 +115,6 @@ void SampleTrack(TForm1& form, QPainter& canvas, const ScreenPoint& ship)
         form.chartRedrawRequest = true;
 }
 
-// Feeds the range and bearing readout: the bearing line's ends while the bearing tool is on,
-// else from the own ship, or from the last placed point of a drawing, to the cursor.
-std::optional<BearingLineEnds> FeedRangeBearing(TForm1& form)
-{
-    if (form.BearingBtn->isChecked()) {
-        const BearingLineEnds ends = PlaceBearingLine(form);
-        UpdateRangeBearingReadout(form, ends.from, ends.to);
-        return ends;
-    }
-    const bool fromShip = DrawnPointCount == 0 || (LineEditPhase == LineDrawing && SetupParameters.LineKind < 2);
-    UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, CursorGeo);
-    return std::nullopt;
-}
-
 void DrawOpenTrackSegment(TForm1& form, QPainter& canvas, const ScreenPoint& ship)
 {
     if (!TrackLineReachesShip())
@@ -253,6 +239,18 @@ TrackFix OwnTrackFix()
     return {OwnShip.gpsLongitude,      OwnShip.gpsLatitude,     OwnShip.referencePosition,
             OwnShip.courseOverGround, OwnShip.speedOverGround, OwnShip.depth,
             OwnShip.waterTemperature};
+}
+
+std::optional<BearingLineEnds> FeedRangeBearing(TForm1& form)
+{
+    if (form.BearingBtn->isChecked()) {
+        const BearingLineEnds ends = PlaceBearingLine(form);
+        UpdateRangeBearingReadout(form, ends.from, ends.to);
+        return ends;
+    }
+    const bool fromShip = DrawnPointCount == 0 || (LineEditPhase == LineDrawing && SetupParameters.LineKind < 2);
+    UpdateRangeBearingReadout(form, fromShip ? OwnShip.referencePosition : AnchorGeo, form.cursorChartPoint);
+    return std::nullopt;
 }
 
 void PaintDynamicOverlay(TForm1& form, bool full)

@@ -10,11 +10,9 @@ bool RouteGridSelected = false;
 bool CutMode = false;
 bool SymbolPlaceMode = false;
 bool SymbolMoveMode = false;
-bool SymbolHeld = false;
 int32_t LineEditPhase = 0;
 int32_t LineId = 0;
 bool DataAreaSelection = false;
-bool BearingLineStarted = false;
 bool PortDialogRequested = false;
 
 void ResetEditingState()
@@ -29,10 +27,8 @@ void ResetEditingState()
     CutMode = false;
     SymbolPlaceMode = false;
     SymbolMoveMode = false;
-    SymbolHeld = false;
     LineEditPhase = 0;
     LineId = 0;
     DataAreaSelection = false;
-    BearingLineStarted = false;
     PortDialogRequested = false;
 }

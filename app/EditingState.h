@@ -23,11 +23,9 @@ extern bool RouteGridSelected;    // a cell of the route dialog's grid was chose
 extern bool CutMode;              // the track cut tool is armed
 extern bool SymbolPlaceMode;
 extern bool SymbolMoveMode;
-extern bool SymbolHeld;           // a symbol is being moved
 extern int32_t LineEditPhase;     // 1..3 while a line is drawn or edited: LineDrawing, LineEditing
 extern int32_t LineId;            // the line object picked or being edited; 0 none
 extern bool DataAreaSelection;    // the data tab's area is being chosen on the chart
-extern bool BearingLineStarted;   // the bearing tool has its first point
 extern bool PortDialogRequested;  // the port set-up is to be shown
 
 // Every value back to idle (start-up and tests).

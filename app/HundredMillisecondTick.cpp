@@ -4,6 +4,7 @@
 // chart pointer.
 
 #include "app/CursorReadout.h"
+#include "app/ChartCursor.h"
 #include "app/EditingState.h"
 #include "app/EventMarks.h"
 #include "app/ExternalLibraries.h"
@@ -685,7 +686,7 @@ PointerChoice ChoosePointerMode(const TForm1& f)
     if (SymbolPlaceMode)
         return {3, Qt::ArrowCursor};
     if (SymbolMoveMode)
-        return {5, SymbolHeld ? Qt::ClosedHandCursor : Qt::ArrowCursor};
+        return {5, PickedSymbolId != 0 ? Qt::ClosedHandCursor : Qt::ArrowCursor};
     if (LineEditPhase == 1 || LineEditPhase == 3)
         return {7, Own(CursorHook)};
     if (LineEditPhase == 2 && Down(f.btnPickRt))
@@ -693,7 +694,7 @@ PointerChoice ChoosePointerMode(const TForm1& f)
     if (LineEditPhase == 2 && Down(f.btnAddRt))
         return {12, Own(CursorHook)};
     if (Down(f.BearingBtn))
-        return {BearingLineStarted ? 13 : 1, UnchangedCursor};
+        return {BearingOriginSet ? 13 : 1, UnchangedCursor};
     if (Down(f.btnDrawRt))
         return {6, Qt::ArrowCursor};
     if (Down(f.btnChangeRt) || Down(f.btnLiEdit))

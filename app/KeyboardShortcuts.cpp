@@ -394,7 +394,7 @@ void TForm1::FormKeyDown(QObject*, uint16_t& key, Qt::KeyboardModifiers shift)
     const ScreenPoint centre{chartCentreX, chartCentreY};
     switch (key) {
     case VkReturn:
-        pending::CM93MouseDown(*this, nullptr, LeftButton, shift, CursorPixel.x, CursorPixel.y);
+        CM93MouseDown(nullptr, LeftButton, shift, CursorPixel.x, CursorPixel.y);
         break;
     case VkEscape:
     case VkSpace:
@@ -456,10 +456,10 @@ void TForm1::FormKeyDown(QObject*, uint16_t& key, Qt::KeyboardModifiers shift)
         DaylightChange();
         break;
     case VkAdd:
-        pending::CM93MouseDown(*this, this, LeftButton, shift, centre.x, centre.y);
+        CM93MouseDown(this, LeftButton, shift, centre.x, centre.y);
         break;
     case VkSubtract:
-        pending::CM93MouseDown(*this, this, RightButton, shift, centre.x, centre.y);
+        CM93MouseDown(this, RightButton, shift, centre.x, centre.y);
         break;
     case VkF1:
         F1Panel->move(HelpPanelPlace);

@@ -14,13 +14,16 @@ void ShowChartUpdateWindow() {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
+void ShowWeatherAtCursor(TForm1&) {}
 
-void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, int32_t) {}
+bool OpenTidePortAt(TForm1&, int32_t, int32_t) { return false; }
 
 
 void ShowSearchPatternDialog(TForm1&) {}
 
 void AddQuickMark(TForm1&, int32_t, int32_t) {}
+void AddSarObject(TForm1&, int32_t) {}
+void SplitObjectAtPoint(TForm1&) {}
 
 
 

@@ -20,11 +20,6 @@ class TForm1;
 
 namespace pending {
 
-// The click on the main chart (button 0 left, 1 right, 2 middle) at a pixel of CM93; a null
-// sender is a click the program makes itself (the Enter key, the position dialog), which never
-// zooms (chart mouse input).
-void CM93MouseDown(TForm1& form, QObject* sender, int32_t button, Qt::KeyboardModifiers shift, int32_t x,
-                   int32_t y);
 
 // The chart update window: whether it is shown, and its move of the chart to an update frame
 // taken up (the scale buttons and the chart level follow the frame).
@@ -35,6 +30,12 @@ void ShowChartUpdateWindow();                         // chart database dialogs
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
+// The weather values at the cursor in the weather dialog's readout (weather).
+void ShowWeatherAtCursor(TForm1& form);
+
+// A click at (x, y) on a tide port shown on the chart opens it in the tide window; false when
+// no shown port lies within 6 px (tides: none are shown while absent).
+bool OpenTidePortAt(TForm1& form, int32_t x, int32_t y);
 
 // Main window actions.
 
@@ -44,6 +45,11 @@ void ShowSearchPatternDialog(TForm1& form);
 // Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
 // (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
 void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
+// The cursor's chart point appended to the route (kind 2) or the line (kind 3) being drawn:
+// its point record, the object's counts and the rubber band's anchor (quick marks).
+void AddSarObject(TForm1& form, int32_t kind);
+// The track the last pick found (IdShownBuffer) cut at the clicked point into two (quick marks).
+void SplitObjectAtPoint(TForm1& form);
 
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();

@@ -47,10 +47,9 @@ void ClickAt(TForm1& form, const cmgbase::GeoPoint& position)
     if (!MainMapView || !MainMapView->GeoToScreen(form.chartRect, position, pixel))
         return;
     PointerTo(form, pixel);
-    CursorGeo = position;
     form.cursorChartPoint = position;
     CursorPixel = pixel;
-    pending::CM93MouseDown(form, nullptr, LeftButton, Qt::NoModifier, pixel.x, pixel.y);
+    form.CM93MouseDown(nullptr, LeftButton, Qt::NoModifier, pixel.x, pixel.y);
 }
 
 void FinishTool(TForm1& form)

@@ -172,7 +172,7 @@ void DrawAreaPreview(TForm1& form, QPainter& canvas)
     ScreenPoint anchor{};
     if (!MainMapView->GeoToScreen(form.chartRect, AnchorGeo, anchor))
         return;
-    DrawUserLineSegment(form, canvas, AnchorGeo, colour, kind, CursorGeo);
+    DrawUserLineSegment(form, canvas, AnchorGeo, colour, kind, form.cursorChartPoint);
     if (kind == FieldKind) {
         AddPaintedLine(anchor, CursorPixel, 2);
         return;

@@ -1,6 +1,7 @@
 #include "app/SymbolBar.h"
 
 #include "app/BarImages.h"
+#include "app/ChartCursor.h"
 #include "app/DrawingBars.h"
 #include "app/EditingState.h"
 #include "app/TForm1.h"
@@ -132,7 +133,8 @@ void SyOkExecute(TForm1& f)
         Raise(tool);
     if (EditingActive) {
         EditingActive = false;
-        SymbolPlaceMode = SymbolMoveMode = SymbolHeld = false;
+        SymbolPlaceMode = SymbolMoveMode = false;
+        PickedSymbolId = 0;
         PickMode = 0;
         f.OverlayRedrawRequest = 1;
         return;

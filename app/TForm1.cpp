@@ -70,6 +70,7 @@ TForm1::TForm1(QWidget* owner)
     ConnectRouteBar(*this);
     ConnectTrackButtons(*this);
     InstallKeyPreview(*this);
+    ConnectChartMouse();
 
     Timer1->setInterval(100);
     Timer2->setInterval(1000);

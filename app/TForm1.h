@@ -87,6 +87,17 @@ public:
     void CM93Exposed(QPainter& canvas, const QRect& exposed);
     void CM93miniPaint(QPainter& canvas, const QRect& exposed);
 
+    // The chart's mouse input (ChartMouse*.cpp), wired by ConnectChartMouse: presses on CM93
+    // (the second press of a double click too) and moves over it, presses on CM93mini, and the
+    // wheel anywhere in the window. Buttons: 0 left, 1 right, 2 middle. The sender is null for a
+    // click that another handler sends on; only a real click zooms.
+    void ConnectChartMouse();
+    void CM93MouseDown(QObject* sender, int32_t button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    void CM93MouseMove(QObject* sender, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    void CM93miniMouseDown(QObject* sender, int32_t button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    void FormMouseWheel(QObject* sender, Qt::KeyboardModifiers shift, int32_t delta, const QPoint& position,
+                        bool& handled);
+
     // The tool bar's view buttons (ViewButtons.cpp, ThreeDView.cpp, WeatherRadarButtons.cpp),
     // wired by ConnectViewButtons: the tool dialog, the chart orientation (DispMode), the S-52
     // presentation, the 2D and the 3D view, the weather dialog and the radar overlay.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -71,4 +72,31 @@ int32_t PointInPolygon(int32_t count, const ScreenPoint* points, int32_t px, int
         right = !right;
     }
     return crossings;
+}
+
+namespace {
+
+// The distance from (px, py) to the segment a-b, in pixels.
+double SegmentDistance(const ScreenPoint& a, const ScreenPoint& b, const ScreenPoint& p)
+{
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    const double length = dx * dx + dy * dy;
+    double t = 0.0;
+    if (length > 0.0)
+        t = std::clamp(((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / length, 0.0, 1.0);
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+}  // namespace
+
+ChainHit HitTestChain(std::span<const ScreenPoint> points, const ScreenPoint& click, int32_t reach)
+{
+    for (size_t i = 0; i < points.size(); ++i)
+        if (std::abs(int64_t(points[i].x) - click.x) < reach && std::abs(int64_t(points[i].y) - click.y) < reach)
+            return {int32_t(i), false};
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        if (SegmentDistance(points[i], points[i + 1], click) <= reach - 1)
+            return {int32_t(i), true};
+    return {};
 }

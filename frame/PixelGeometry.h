@@ -4,6 +4,7 @@
 // differences are exact over the whole int32 range.
 
 #include <cstdint>
+#include <span>
 
 struct ScreenPoint {
     int32_t x;
@@ -31,3 +32,12 @@ int32_t IntersectSegments(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_
 // count means inside. A point of the chain on that line (x equal to px) never crosses and
 // leaves the chain on the side it was. 0 for fewer than two points.
 int32_t PointInPolygon(int32_t count, const ScreenPoint* points, int32_t px, int32_t py);
+
+// Where a click lands on a chain of points (a route or a line): the first point less than
+// `reach` pixels from it on both axes; else the first segment that passes at most reach - 1
+// pixels from it (onSegment). index -1: neither.
+struct ChainHit {
+    int32_t index = -1;      // the point, or the segment from point index to point index + 1
+    bool onSegment = false;
+};
+ChainHit HitTestChain(std::span<const ScreenPoint> points, const ScreenPoint& click, int32_t reach);

@@ -77,6 +77,18 @@ Status AddIdRecord(IdRecord& record, IdRange range)
     return Status::KeyExists;
 }
 
+Status RewriteIdRecord(IdRecord& record)
+{
+    for (int attempt = 0; attempt < MaxAddAttempts; ++attempt) {
+        const Status status = UserIsam.rewriteRecord(IdFile, bytesOf(record));
+        if (status != Status::KeyExists)
+            return CheckRecordStatus("rewrite", IdFile, status);
+        ++record.longitude;
+    }
+    ReportRecordFailure({"rewrite", IdFile, Status::KeyExists});
+    return Status::KeyExists;
+}
+
 Status AddNewObject(IdRecord& record, IdRange range)
 {
     record.id = NewObjectId(range);

@@ -30,6 +30,12 @@ constexpr int MaxAddAttempts = 1000;
 // the add gives up with KeyExists; that and every other failure is reported (DatabaseReports.h).
 platform::isam::Status AddIdRecord(IdRecord& record, IdRange range);
 
+// Rewrites the object last read from the id file (its current record) as `record`. On a
+// position that another object of the type holds, the longitude is raised by 1 and the rewrite
+// repeated, as an add does; the record then holds the position it was stored with. After
+// MaxAddAttempts it gives up with KeyExists; that and every other failure is reported.
+platform::isam::Status RewriteIdRecord(IdRecord& record);
+
 // Adds the record as a new object of the range: it gets a fresh id and goes in through
 // AddIdRecord, so it then holds the id and position it was stored with. A range without a free
 // id is reported as a failed add.

@@ -4,6 +4,7 @@
 #include "frame/SharedTables.h"
 #include "userdata/DatabaseReports.h"
 #include "userdata/InfoTexts.h"
+#include "userdata/ObjectPoints.h"
 #include "userdata/PointStore.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 using namespace platform::isam;
 
@@ -226,4 +228,46 @@ bool UpdateObjectPoints(int32_t id, int32_t n, bool insert, const cmgbase::GeoPo
     if (done && TableHoldsRoute(id))
         ComputeRouteLegs();
     return done;
+}
+
+bool ChangeObjectPoint(int32_t id, int32_t sequence, const PointChange& change)
+{
+    PointRecord point;
+    if (!ReadPoint(Near::Equal, id, sequence, point))
+        return false;
+    if (change.position) {
+        point.latitude = StoredFromChart(change.position->y);
+        point.longitude = StoredFromChart(change.position->x);
+    }
+    if (change.dangerFlags) {
+        const uint16_t word = point.attributes[RoutePointWord::DangerFlags];
+        point.attributes[RoutePointWord::DangerFlags] = static_cast<uint16_t>((word & 0xFF00) | *change.dangerFlags);
+    }
+    return CheckRecordStatus("rewrite", PointFile, UserIsam.rewriteRecord(PointFile, bytesOf(point))) == Status::Ok;
+}
+
+SequenceRepair RepairPointSequence(int32_t id)
+{
+    SequenceRepair repair;
+    std::vector<PointRecord> points;
+    repair.complete = ReadObjectPoints(id, points);
+    if (!repair.complete)
+        return repair;
+    int32_t expected = 1;
+    for (const PointRecord& stored : points) {
+        const int32_t sequence = static_cast<int16_t>(stored.sequence);
+        if (sequence < 1)
+            continue;
+        if (sequence != expected) {
+            PointRecord point;
+            if (!ReadPoint(Near::Equal, id, sequence, point) || !Renumber(point, expected)) {
+                repair.complete = false;
+                return repair;
+            }
+            if (repair.firstRepaired == 0)
+                repair.firstRepaired = expected;
+        }
+        ++expected;
+    }
+    return repair;
 }

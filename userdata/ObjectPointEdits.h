@@ -7,6 +7,7 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <cstdint>
+#include <optional>
 
 // Re-keys the text (id, kind) of the info file to newKind, or deletes it when newKind is -1.
 // Nothing when there is no such text. A text held at newKind already is replaced. Failures are
@@ -33,3 +34,22 @@ void MoveInfoRecord(int32_t id, uint16_t kind, int32_t newKind);
 // already holding MaxRouteWaypoints waypoints, and an object whose last sequence number cannot
 // grow.
 bool UpdateObjectPoints(int32_t id, int32_t n, bool insert, const cmgbase::GeoPoint& position);
+
+// What a dragged point takes: its new position, and for a route point the danger-flag byte of
+// the leg leaving it (the route table's check of that leg).
+struct PointChange {
+    std::optional<cmgbase::GeoPoint> position;
+    std::optional<uint8_t> dangerFlags;
+};
+// Rewrites point `sequence` of object `id` with the change. False, nothing written, when the
+// point cannot be read; a failed rewrite is reported and false too.
+bool ChangeObjectPoint(int32_t id, int32_t sequence, const PointChange& change);
+
+// Closes the gaps in the sequence numbers of object `id`: its points numbered 1 and above are
+// renumbered 1, 2, 3 ... in key order, lowest first (so no number is ever taken twice), each
+// waypoint name moving along with its point. Points numbered below 1 are left as they are.
+struct SequenceRepair {
+    bool complete = true;      // every renumbering was written (a failure is reported)
+    int32_t firstRepaired = 0; // the new number of the first point renumbered; 0 none
+};
+SequenceRepair RepairPointSequence(int32_t id);

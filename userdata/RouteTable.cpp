@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <utility>
 
 std::array<WP_typ, RouteTableEntries> RouteTable;
 int32_t WaypointCount = 0;
@@ -183,6 +184,24 @@ void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints)
     OwnPositionInserted = 0;
     RouteId = RouteNotStored;
     RouteFromOutside = 1;
+}
+
+bool TakeBearingLineRoute(const cmgbase::GeoPoint& from, const cmgbase::GeoPoint& to)
+{
+    if (from == to)
+        return false;
+    const std::lock_guard lock(ComOutStateLock);
+    std::fill(RouteTable.begin(), RouteTable.end(), WP_typ());
+    for (const auto& [index, position] : {std::pair{0, from}, std::pair{1, to}}) {
+        RouteTable[size_t(index)].position = position;
+        RouteTable[size_t(index)].pointFlag = 1;
+    }
+    WaypointCount = 2;
+    OwnPositionInserted = 0;
+    RouteForward = 1;
+    RouteId = RouteNotStored;
+    RouteFromOutside = 0;
+    return true;
 }
 
 int32_t WaypointNumber(int32_t index)

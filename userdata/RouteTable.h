@@ -140,6 +140,11 @@ bool SetRouteEntryPosition(int32_t index, const cmgbase::GeoPoint& position);
 // RouteId becomes RouteNotStored and RouteFromOutside is set.
 void TakeReceivedRoute(std::span<const cmgbase::GeoPoint> waypoints);
 
+// The bearing line made a route of two waypoints to follow, in no data set (RouteId becomes
+// RouteNotStored, RouteFromOutside is cleared): from its origin to its end. False, and nothing
+// changes, when the two are the same point: a route needs two.
+bool TakeBearingLineRoute(const cmgbase::GeoPoint& from, const cmgbase::GeoPoint& to);
+
 // The number entry `index` is shown and sent under: index + 1, or index while the own position
 // is inserted as entry 0, so that a route's waypoints keep their numbers. The own position
 // ahead of the route (entry -1, where no leg is followed yet) follows the same rule.

@@ -37,16 +37,6 @@ std::string ChosenName(const QComboBox& list)
     return list.currentData(NameRole).toByteArray().toStdString();
 }
 
-// The route names: the first while the table is empty (the second cleared), else the second; a
-// reversed route marked. Cut to the 39 characters the names hold.
-void SetRouteNames(const std::string& name, bool forward)
-{
-    char* target = RouteEntryCount() > 0 ? SecondRouteName : RouteName;
-    if (target == RouteName)
-        SecondRouteName[0] = '\0';
-    std::snprintf(target, RouteNameSize, "%s%s", name.c_str(), forward ? "" : ReversedMark);
-}
-
 void SetRouteId(int32_t id)
 {
     const std::lock_guard lock(ComOutStateLock);
@@ -106,6 +96,14 @@ void TDbObj::AddObject(const IdRecord& object)
     lbListObj->insertItem(low, shown);
     lbListObj->setItemData(low, id, IdRole);
     lbListObj->setItemData(low, QByteArray::fromStdString(name), NameRole);
+}
+
+void SetRouteNames(const std::string& name, bool forward)
+{
+    char* target = RouteEntryCount() > 0 ? SecondRouteName : RouteName;
+    if (target == RouteName)
+        SecondRouteName[0] = '\0';
+    std::snprintf(target, RouteNameSize, "%s%s", name.c_str(), forward ? "" : ReversedMark);
 }
 
 void TDbObj::OKClick()

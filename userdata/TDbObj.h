@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class QComboBox;
 class QKeyEvent;
@@ -40,6 +41,10 @@ private:
 };
 
 inline TDbObj* DbObj = nullptr;
+
+// The name of a chosen route: the first while the table is empty (the second cleared), else the
+// second; a reversed route marked "(<--)". Cut to the 39 characters the names hold.
+void SetRouteNames(const std::string& name, bool forward);
 
 // Opens the object bar over the objects of type `type` (1 tracks, 2 routes, 3 lines): the list
 // is emptied, the chart's hover picks that type, and the next sweep of the type fills the list.

@@ -349,7 +349,7 @@ TEST_F(DynamicOverlayTest, TheCrossBearingTurnsTheLineOntoItsReciprocalAndAnEntr
     AnchorGeo = Bay;
     const ScreenPoint origin = Pixel(Bay);
     CursorPixel = {origin.x, origin.y + 100};
-    ASSERT_EQ(MainMapView->ScreenToGeo(form->chartRect, CursorPixel, CursorGeo), 1);
+    ASSERT_EQ(MainMapView->ScreenToGeo(form->chartRect, CursorPixel, form->cursorChartPoint), 1);
 
     form->edCross->setText("90");  // the object bears 090 from the ship: the ship is west of it
     PaintDynamicOverlay(*form, false);
