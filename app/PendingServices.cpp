@@ -22,10 +22,7 @@ std::optional<TidePortReading> NearestTidePort(const cmgbase::GeoPoint&) { retur
 std::optional<AreaCheckResult> CheckLookAheadPolygon(float, float) { return std::nullopt; }
 
 
-void ShowSearchPatternDialog(TForm1&) {}
 void WriteRouteText() {}
-
-void AddQuickMark(TForm1&, int32_t, int32_t) {}
 
 void WriteAisEventLog(int32_t, int32_t) {}
 void WritePositionLog() {}

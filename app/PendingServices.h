@@ -53,14 +53,8 @@ std::optional<AreaCheckResult> CheckLookAheadPolygon(float safetyDepth, float sh
 
 // Main window actions.
 
-// The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
-void ShowSearchPatternDialog(TForm1& form);
 // The route table written as the waypoint list route.txt of the log folder (logs).
 void WriteRouteText();
-
-// Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
-// (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
-void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
 
 // Logs.
 void WriteAisEventLog(int32_t index, int32_t kind);  // AIS logs

@@ -20,6 +20,7 @@
 #include "app/ObjectListWiring.h"
 #include "app/SeabedWiring.h"
 #include "app/TransferWiring.h"
+#include "app/SearchPatternWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -316,6 +317,7 @@ void StartupSetup(TForm1& form)
     PortDialogRequested = ComPortError;
     WireRouteHooks();
     WireObjectDialogs();
+    WireSearchPatterns();
     WireRouteDialog();
     WireObjectList();
 
