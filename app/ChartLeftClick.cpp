@@ -2,6 +2,7 @@
 // that are armed down to zooming in one level.
 
 #include "app/ChartCursor.h"
+#include "userdata/ObjectSplit.h"
 #include "app/ChartMouse.h"
 #include "app/DataPage.h"
 #include "app/DynamicOverlay.h"
@@ -109,7 +110,8 @@ void CutTrackClick(TForm1& f)
     if (!SweepObjects(f, 401))
         return;
     ObjectFound = false;
-    pending::SplitObjectAtPoint(f);
+    if (FoundObjectPoint >= 0)
+        SplitObjectAtPoint(FoundObjectRecord.id, FoundObjectPoint);
     f.OverlayRedrawRequest = 1;
 }
 

@@ -5,6 +5,7 @@
 // its own operations.
 
 #include "app/ChartCursor.h"
+#include "userdata/DrawnPoints.h"
 #include "app/ChartMouse.h"
 #include "app/DynamicOverlay.h"
 #include "app/EditingState.h"
@@ -34,9 +35,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int32_t RouteKind = 2;
-constexpr int32_t LineKind = 3;
 
 bool Drawing()
 {
@@ -235,13 +233,13 @@ bool AddPointClick(TForm1& f, const ChartClick& click)
             FastTick.dynamicOverlayCountdown = 0;
             PaintDynamicOverlay(f, false);
         }
-        pending::AddSarObject(f, RouteKind);
+        AddSarObject(DrawnRouteKind, DrawnPointCount, f.cursorChartPoint);
         ReloadRoute(f);
         RefreshRouteGrid();
         RecalcRouteDialog();
     } else {
         LinePoints[size_t(DrawnPointCount - 1)] = click.pixel();
-        pending::AddSarObject(f, LineKind);
+        AddSarObject(DrawnLineKind, DrawnPointCount, f.cursorChartPoint);
         f.paintCopyPending = true;
         f.CM93Paint();
     }

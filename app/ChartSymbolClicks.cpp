@@ -2,6 +2,10 @@
 // symbol picked by one click and moved to the next.
 
 #include "app/ChartCursor.h"
+#include "app/SymbolBar.h"
+#include "frame/SharedTables.h"
+#include "userdata/QuickMarks.h"
+#include "sensors/OwnShipState.h"
 #include "app/ChartMouse.h"
 #include "app/ObjectSweep.h"
 #include "app/PendingServices.h"
@@ -72,7 +76,9 @@ void PlaceSymbolClick(TForm1& f, const ChartClick& click)
     const int32_t symbol = SetupParameters.CurrentSymbol;
     const int32_t colour = SetupParameters.SymbolColour;
     DrawIntoChartPicture(f, symbol, colour, click);
-    pending::AddQuickMark(f, symbol, colour);
+    IdRecord stored;
+    AddQuickMark({symbol, colour, f.cursorChartPoint, OwnShip.depth, StoredTime(ClockSeconds), ChosenBarSymbol()},
+                 stored);
 }
 
 // The first click picks the symbol under it (a selection mark on the chart); the next click,

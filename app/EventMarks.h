@@ -3,20 +3,25 @@
 // (the one-second tick, with no sender) and by the automatic soundings of the 100 ms tick.
 
 #include "platform/geodesy/GeoTypes.h"
+#include "userdata/QuickMarks.h"
 
 #include <cstdint>
 #include <optional>
 
 class TForm1;
 
-// The quick-mark code of an event mark dropped by the timers: a mark of the symbol chosen on the
-// symbol bar.
-inline constexpr int32_t EventMarkCode = 999;
 // The current symbol of a sounding: a depth mark that carries the depth. Its mark is placed at
 // the last sounding.
-inline constexpr uint8_t DepthMarkSymbol = 116;
+inline constexpr uint8_t DepthMarkSymbol = SoundingMarkCode;
 
-// What an event mark hands to the quick-mark store: the code, the colour and the chart point.
+// The box that says why no mark was dropped while a replay is shown.
+inline constexpr const char* ReplayMarkRefusal =
+    "No mark is dropped while a replay is shown: the own position is a recorded one.";
+
+// What an event mark hands to the quick-mark store (AddQuickMark): the code, the colour and the
+// chart point; the mark is stored at once with the own ship's depth and the clock's time. While
+// replay mode is on no mark is dropped (the own position is a replayed one): a mark asked for by
+// the user or the alarm contact is refused with a message, an automatic sounding silently.
 struct QuickMarkRequest {
     int32_t code = 0;
     int32_t colour = 0;

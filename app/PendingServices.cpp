@@ -19,12 +19,6 @@ void ShowWeatherAtCursor(TForm1&) {}
 bool OpenTidePortAt(TForm1&, int32_t, int32_t) { return false; }
 
 
-void ShowSearchPatternDialog(TForm1&) {}
-
-void AddQuickMark(TForm1&, int32_t, int32_t) {}
-void AddSarObject(TForm1&, int32_t) {}
-void SplitObjectAtPoint(TForm1&) {}
-
 
 
 void ClearParserHourlyFlag() {}

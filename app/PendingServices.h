@@ -39,17 +39,6 @@ bool OpenTidePortAt(TForm1& form, int32_t x, int32_t y);
 
 // Main window actions.
 
-// The search-pattern dialog SarDlg shown (quick marks, man overboard and search patterns).
-void ShowSearchPatternDialog(TForm1& form);
-
-// Quick marks: a SYMBOL object at the window's CursorChartPoint, its symbol and name by the code
-// (a symbol number, a mark key's code, or 999 for the symbol of the symbol bar).
-void AddQuickMark(TForm1& form, int32_t code, int32_t colour);  // quick marks
-// The cursor's chart point appended to the route (kind 2) or the line (kind 3) being drawn:
-// its point record, the object's counts and the rubber band's anchor (quick marks).
-void AddSarObject(TForm1& form, int32_t kind);
-// The track the last pick found (IdShownBuffer) cut at the clicked point into two (quick marks).
-void SplitObjectAtPoint(TForm1& form);
 
 // Sentence parser values the hourly step clears.
 void ClearParserHourlyFlag();

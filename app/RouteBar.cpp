@@ -30,6 +30,7 @@
 #include "userdata/TDbObj.h"
 #include "userdata/TListDlg.h"
 #include "userdata/TQueryDlg.h"
+#include "userdata/TSarDlg.h"
 #include "userdata/TWpDlg.h"
 
 #include <QCursor>
@@ -306,9 +307,10 @@ void RtDrawExecute(TForm1& f)
     ResetRouteDialog(DrawnRouteGridRows);
 }
 
-void RtSarExecute(TForm1& f)
+void RtSarExecute(TForm1&)
 {
-    pending::ShowSearchPatternDialog(f);
+    if (SarDlg)
+        SarDlg->show();
     EditingActive = true;
 }
 

@@ -21,6 +21,7 @@
 #include "app/ObjectListWiring.h"
 #include "app/SeabedWiring.h"
 #include "app/TransferWiring.h"
+#include "app/SearchPatternWiring.h"
 #include "app/SensorWiring.h"
 #include "app/SetupLoad.h"
 #include "app/SetupPortWiring.h"
@@ -321,6 +322,7 @@ void StartupSetup(TForm1& form)
     WireRouteHooks();
     WireObjectDialogs();
     WirePositionDialog();
+    WireSearchPatterns();
     WireRouteDialog();
     WireReplay(form);
     WireObjectList();

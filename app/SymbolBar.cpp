@@ -96,6 +96,12 @@ void SymbToolBtnClick(TForm1& f, int image)
     SetupParameters.CurrentSymbol = SymbolCode(image);
 }
 
+uint8_t ChosenBarSymbol()
+{
+    const int tag = std::min<int>(SetupParameters.SymbolBarButton, SymbolButtonCount - 1);
+    return SymbolCode(SetupParameters.SymbolBar[tag]);
+}
+
 void SymbolColourClick(int colour)
 {
     if (colour >= 1 && colour <= ColourCount)

@@ -26,6 +26,8 @@ void SyExecute(TForm1& f, int tag);
 void SyChange(TForm1& f);
 // Palette image `image` (0..49) goes on the chosen symbol button and its symbol becomes current.
 void SymbToolBtnClick(TForm1& f, int image);
+// The symbol of the bar's chosen button (the current symbol may be a mark key's code meanwhile).
+uint8_t ChosenBarSymbol();
 // The symbol colour, 1..6.
 void SymbolColourClick(int colour);
 

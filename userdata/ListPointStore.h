@@ -7,9 +7,6 @@
 #include <cstdint>
 #include <optional>
 
-// The colour of a route made here.
-constexpr uint16_t TypedRouteColour = 2;
-
 struct StoredListPoint {
     IdRecord object;       // the object the point went into
     bool created = false;  // the object was made for this point
@@ -18,8 +15,7 @@ struct StoredListPoint {
 
 // Stores the point (latitude, longitude in stored units) under sequence `sequence` of object
 // `id` of the type (ROUTE or LINE) at `time`. With no object (id 0) one is made first at the
-// point: a ROUTE of TypedRouteColour or a LINE of the settings' line colour, with a new id (a
-// taken position moves it east, unit by unit). A point held at that sequence keeps its other
+// point, as a drawn one is (AddDrawnObject). A point held at that sequence keeps its other
 // values and takes the new position; the first point of a new route carries the route defaults
 // of the settings. None when the object could not be made or the point not stored (reported).
 std::optional<StoredListPoint> StoreListPoint(ObjectType type, int32_t id, uint16_t sequence,

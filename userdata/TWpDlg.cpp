@@ -6,6 +6,7 @@
 #include "frame/SharedTables.h"
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/NamedControl.h"
 #include "userdata/ObjectPointEdits.h"
 #include "userdata/PositionEditMasks.h"
 #include "userdata/RouteGridDelegate.h"
@@ -51,24 +52,6 @@ Control* Named(QWidget* parent, const char* name, Arguments&&... arguments)
     auto* control = new Control(std::forward<Arguments>(arguments)..., parent);
     control->setObjectName(QString::fromLatin1(name));
     return control;
-}
-
-// An up-down beside its read-only edit: only the arrows show.
-QSpinBox* UpDown(QWidget* parent, const char* name, int minimum, int maximum)
-{
-    auto* upDown = Named<QSpinBox>(parent, name);
-    upDown->setRange(minimum, maximum);
-    upDown->setFixedWidth(18);
-    upDown->setWrapping(false);
-    return upDown;
-}
-
-QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name)
-{
-    auto* edit = Named<QLineEdit>(parent, name);
-    edit->setReadOnly(true);
-    edit->setFixedWidth(48);
-    return edit;
 }
 
 QColor UserColour(int index)
@@ -162,11 +145,11 @@ TWpDlg::TWpDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopH
     connect(btnHide, &QPushButton::clicked, this, [this] { btnHideClick(); });
 
     gbCalculator = Named<QGroupBox>(this, "gbCalculator", "Calculator");
-    edFrom = ReadOnlyEdit(gbCalculator, "edFrom");
-    udFrom = UpDown(gbCalculator, "udFrom", 0, MaxRouteWaypoints);
+    edFrom = platform::ReadOnlyEdit(gbCalculator, "edFrom");
+    udFrom = platform::ArrowUpDown(gbCalculator, "udFrom", 0, MaxRouteWaypoints);
     txArrow = Named<QLabel>(gbCalculator, "txArrow", "-->");
-    edTo = ReadOnlyEdit(gbCalculator, "edTo");
-    udTo = UpDown(gbCalculator, "udTo", 1, MaxRouteWaypoints);
+    edTo = platform::ReadOnlyEdit(gbCalculator, "edTo");
+    udTo = platform::ArrowUpDown(gbCalculator, "udTo", 1, MaxRouteWaypoints);
     txDst = Named<QLabel>(gbCalculator, "txDst");
     txTime = Named<QLabel>(gbCalculator, "txTime");
     auto* range = new QHBoxLayout;
@@ -179,14 +162,14 @@ TWpDlg::TWpDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopH
 
     gbDefault = Named<QGroupBox>(this, "gbDefault", "Default");
     txSpd = Named<QLabel>(gbDefault, "txSpd", "Spd.");
-    edSpd = ReadOnlyEdit(gbDefault, "edSpd");
-    udSpd = UpDown(gbDefault, "udSpd", 1, 500);
+    edSpd = platform::ReadOnlyEdit(gbDefault, "edSpd");
+    udSpd = platform::ArrowUpDown(gbDefault, "udSpd", 1, 500);
     txLane = Named<QLabel>(gbDefault, "txLane", "Lane");
-    edIdx = ReadOnlyEdit(gbDefault, "edIdx");
-    udIdx = UpDown(gbDefault, "udIdx", 1, 999);
+    edIdx = platform::ReadOnlyEdit(gbDefault, "edIdx");
+    udIdx = platform::ArrowUpDown(gbDefault, "udIdx", 1, 999);
     txTurn = Named<QLabel>(gbDefault, "txTurn", "Turn");
-    edTurn = ReadOnlyEdit(gbDefault, "edTurn");
-    udTurn = UpDown(gbDefault, "udTurn", 1, 999);
+    edTurn = platform::ReadOnlyEdit(gbDefault, "edTurn");
+    udTurn = platform::ArrowUpDown(gbDefault, "udTurn", 1, 999);
     auto* defaults = new QGridLayout(gbDefault);
     const std::array<std::array<QWidget*, 3>, 3> rows{{{txSpd, edSpd, udSpd},
                                                        {txLane, edIdx, udIdx},
@@ -206,8 +189,8 @@ TWpDlg::TWpDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowStaysOnTopH
     connect(rbTemporary, &QRadioButton::toggled, this, [this] { rgTempClick(); });
 
     txZone = Named<QLabel>(this, "txZone", "Zone");
-    edEta = ReadOnlyEdit(this, "edEta");
-    udEta = UpDown(this, "udEta", -12, 12);
+    edEta = platform::ReadOnlyEdit(this, "edEta");
+    udEta = platform::ArrowUpDown(this, "udEta", -12, 12);
     auto* zone = new QHBoxLayout;
     zone->addWidget(txZone);
     zone->addWidget(edEta);

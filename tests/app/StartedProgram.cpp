@@ -23,6 +23,7 @@
 #include "sensors/SetupSensorHooks.h"
 #include "userdata/ObjectDialogHooks.h"
 #include "userdata/RouteHooks.h"
+#include "userdata/SearchPatterns.h"
 #include "userdata/SeabedHooks.h"
 #include "userdata/UserDatabase.h"
 
@@ -81,6 +82,7 @@ void StopProgram(std::unique_ptr<TForm1>& form)
     SensorHook = {};
     SetupSensorHook = {};
     RouteHook = {};
+    SearchPatternHook = {};
     ObjectDialogHook = {};
     SeabedHook = {};
     SetupPortHook = {};
