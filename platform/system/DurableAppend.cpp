@@ -53,7 +53,10 @@ bool SoundEnd(int fd, AppendLayout layout, off_t& end)
     std::string tail;
     // A block at a time from the end: a cut leaves a short run of zeros or one unended line.
     for (std::size_t block = 4096;; block *= 2) {
-        if (!ReadTail(fd, size, block, tail))
+        // Whole records only, so that the tail starts on a record's boundary.
+        const std::size_t length =
+            layout.recordSize > 0 ? std::max(block - block % layout.recordSize, layout.recordSize) : block;
+        if (!ReadTail(fd, size, length, tail))
             return false;
         const std::size_t sound = SoundLength(tail, layout);
         const bool wholeFile = tail.size() == static_cast<std::size_t>(size);

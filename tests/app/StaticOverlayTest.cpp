@@ -502,10 +502,10 @@ TEST_F(StaticOverlayTest, TheSceneOverTheChart)
         target.track[slot][1] = point.y;
     }
     StoredBearingLines[0] = {geoAt(200, 120), geoAt(420, 200)};
-    TypedPosition = geoAt(480, 330);
     const auto positionDialog = std::make_unique<TPositionDlg>();
     PositionDlg = positionDialog.get();
-    PositionDlg->show();
+    PositionDlg->show();  // showing it starts from the chart centre
+    TypedPosition = geoAt(480, 330);
     form->viewRotation = 30.0f;
     SetupParameters.DepthFactor = 3.2808f;
 
