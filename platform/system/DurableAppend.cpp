@@ -1,4 +1,5 @@
 #include "platform/system/DurableAppend.h"
+#include "platform/system/WriteAll.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -10,19 +11,6 @@
 namespace platform {
 
 namespace {
-
-bool WriteAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 // The file's last `length` bytes at most, read from its end.
 bool ReadTail(int fd, off_t size, std::size_t length, std::string& tail)

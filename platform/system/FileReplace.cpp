@@ -1,4 +1,5 @@
 #include "platform/system/FileReplace.h"
+#include "platform/system/WriteAll.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -7,19 +8,6 @@
 namespace platform {
 
 namespace {
-
-bool WriteAll(int fd, std::string_view data)
-{
-    while (!data.empty()) {
-        const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
 
 // Makes the rename itself durable; a folder that cannot be synced does not undo the save.
 void SyncFolder(const std::filesystem::path& folder)

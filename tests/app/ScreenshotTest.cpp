@@ -2,6 +2,7 @@
 // as a JPEG file named by the ticks' clock into the screenshot folder.
 
 #include "StartedProgram.h"
+#include "../TimeZone.h"
 
 #include "app/Screenshot.h"
 #include "app/TForm1.h"
@@ -26,15 +27,7 @@ namespace {
 
 platform::ClockTime LocalTime(int year, int month, int day, int hour, int minute, int second)
 {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = -1;
-    return std::chrono::system_clock::from_time_t(std::mktime(&local));
+    return std::chrono::system_clock::from_time_t(LocalSeconds(year, month, day, hour, minute, second));
 }
 
 std::string Contents(const std::filesystem::path& file)

@@ -26,19 +26,6 @@ std::string Contents(const std::filesystem::path& file)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-int64_t Local(int year, int month, int day, int hour, int minute, int second, int isdst = -1)
-{
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    local.tm_isdst = isdst;
-    return std::mktime(&local);
-}
-
 std::string LocalText(int64_t moment)
 {
     const std::time_t seconds = std::time_t(moment);
@@ -71,7 +58,7 @@ protected:
     }
     void at(int year, int month, int day, int hour, int minute, int second, int isdst = -1)
     {
-        const int64_t moment = Local(year, month, day, hour, minute, second, isdst);
+        const int64_t moment = LocalSeconds(year, month, day, hour, minute, second, isdst);
         SetTickClock([moment] { return std::chrono::system_clock::from_time_t(std::time_t(moment)); });
         UpdateClockRecord();
     }
@@ -159,7 +146,7 @@ TEST_F(VoyageLogTest, TheLogWritesWhenDueAndMovedAndKeepsItsPlaceOnAFailedWrite)
     SecondTick.lastLoggedPosition = OwnShip.referencePosition;
     LogPositionWhenDue();
     EXPECT_FALSE(std::filesystem::exists(log("261211.txt")));
-    EXPECT_EQ(SecondTick.nextLogTime, Local(2026, 12, 11, 14, 8, 1));
+    EXPECT_EQ(SecondTick.nextLogTime, LocalSeconds(2026, 12, 11, 14, 8, 1));
 
     OwnShip.referencePosition.y = cmgbase::deg2nrm(54.52);  // 1.2 NM on
     LogPositionWhenDue();
