@@ -40,10 +40,15 @@ void RaiseDepthAlarm(TForm1& f)
 
 std::array<cmgbase::GeoPoint, 7> SectorAhead()
 {
-    const cmgbase::GeoPoint reference = OwnShip.referencePosition;
-    const double course = OwnShip.courseOverGround;
-    const double half = SetupParameters.LookAheadSector;
-    const double reach = TickRequest.lookAheadDistance;
+    return LookAheadSector(OwnShip.referencePosition, OwnShip.courseOverGround, SetupParameters.LookAheadSector,
+                           TickRequest.lookAheadDistance);
+}
+
+}  // namespace
+
+std::array<cmgbase::GeoPoint, 7> LookAheadSector(const cmgbase::GeoPoint& reference, double course, double half,
+                                                 double reach)
+{
     return {
         reference,
         MoveAlong(reference, course - half, reach),
@@ -54,8 +59,6 @@ std::array<cmgbase::GeoPoint, 7> SectorAhead()
         reference,
     };
 }
-
-}  // namespace
 
 void RunLookAheadCheck(TForm1& f)
 {

@@ -3,7 +3,16 @@
 // checked against the chart at every fix, turned into the antigrounding alarm and the area
 // warning.
 
+#include "platform/geodesy/GeoTypes.h"
+
+#include <array>
+
 class TForm1;
+
+// The sector from `reference`: five points at `reach` on the course, its half-angle and half of
+// it either side, closed back at the reference position.
+std::array<cmgbase::GeoPoint, 7> LookAheadSector(const cmgbase::GeoPoint& reference, double course, double half,
+                                                 double reach);
 
 // The check of one fix while LookAheadSectorShown holds and no slow check asked for ticks
 // without one (each tick without a check counts one of them down). The sector runs from the

@@ -12,7 +12,7 @@
 #include "../InstalledChartView.h"
 #include "../OffscreenWidgetBenchmarks.h"
 
-#include "app/OwnShipPositions.h"
+#include "app/LookAheadCheck.h"
 #include "chart/AreaWatchTable.h"
 
 #include <benchmark/benchmark.h>
@@ -64,15 +64,7 @@ void CheckPolygon(benchmark::State& state, double longitude, double latitude, do
 {
     MapManager& manager = Chart().manager;
     const cmgbase::GeoPoint ship{cmgbase::deg2nrm(longitude), cmgbase::deg2nrm(latitude)};
-    const std::array<cmgbase::GeoPoint, 7> sector{
-        ship,
-        MoveAlong(ship, course - kHalfAngle, kReach),
-        MoveAlong(ship, course - kHalfAngle / 2, kReach),
-        MoveAlong(ship, course, kReach),
-        MoveAlong(ship, course + kHalfAngle / 2, kReach),
-        MoveAlong(ship, course + kHalfAngle, kReach),
-        ship,
-    };
+    const std::array<cmgbase::GeoPoint, 7> sector = LookAheadSector(ship, course, kHalfAngle, kReach);
     manager.SetCheckPolygon(sector.data(), int32_t(sector.size()));
     ResetAreaWatchTable();
     int32_t dangers = 0;
