@@ -1,5 +1,7 @@
 #include "app/MemoPrinting.h"
 
+#include "app/FixedPitchFont.h"
+
 #include <QFontMetrics>
 #include <QPrinter>
 
@@ -34,7 +36,7 @@ bool PrintMemoLines(const QStringList& lines, PrintSurface& surface)
 PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer), font_(QStringLiteral("Courier New"), 10)
 {
     font_.setBold(true);
-    font_.setStyleHint(QFont::TypeWriter);
+    font_ = WithFixedPitch(font_);
 }
 
 bool PrinterSurface::Begin()

@@ -1,5 +1,6 @@
 #include "app/TDlgFileEdit.h"
 
+#include "app/FixedPitchFont.h"
 #include "app/MemoPrinting.h"
 #include "app/TForm1.h"
 #include "platform/system/FileDialog.h"
@@ -63,8 +64,7 @@ TDlgFileEdit::TDlgFileEdit(QWidget* owner)
     QFont memoFont(QStringLiteral("Courier New"));
     memoFont.setPixelSize(13);
     memoFont.setBold(true);
-    memoFont.setStyleHint(QFont::TypeWriter);
-    Memo->setFont(memoFont);
+    Memo->setFont(WithFixedPitch(memoFont));
     Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     connect(Memo, &QPlainTextEdit::textChanged, this, &TDlgFileEdit::MemoChange);
