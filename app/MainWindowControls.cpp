@@ -720,10 +720,13 @@ void BuildToolDialog(QWidget* parent, MainWindowControls& c)
     BuildSetupPage(c.ToolDlg, c);
     BuildChartPage(c.ToolDlg, c);
     BuildBoatPage(c.ToolDlg, c);
+    // "2D/3D" and "Target" take turns in one place, so the hidden one is never the last tab:
+    // a hidden last tab leaves the tab bar's scroll arrows unable to reach the tabs after the
+    // first few in the narrow side panel.
     Build3DPage(c.ToolDlg, c);
+    BuildTargetPage(c.ToolDlg, c);
     BuildDataPage(c.ToolDlg, c);
     BuildLogPage(c.ToolDlg, c);
-    BuildTargetPage(c.ToolDlg, c);
 }
 
 void BuildMainWindowControls(QMainWindow& window, MainWindowControls& c)

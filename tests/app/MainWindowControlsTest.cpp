@@ -149,8 +149,8 @@ TEST_F(MainWindowControlsTest, ToolDialogPagesAreInPageOrderInsideTheSidePanel)
 {
     const std::tuple<QWidget*, int, const char*> pages[] = {
         {c.TabSetup, 0, "Setup"}, {c.TabChart, 1, "Chart"}, {c.TabBoat, 2, "Boat"},
-        {c.Tab3D, 3, "2D/3D"},    {c.TabData, 4, "Data"},   {c.TabLog, 5, "Log"},
-        {c.TabAis, 6, "Target"},
+        {c.Tab3D, 3, "2D/3D"},    {c.TabAis, 4, "Target"},  {c.TabData, 5, "Data"},
+        {c.TabLog, 6, "Log"},
     };
     EXPECT_EQ(c.ToolDlg->count(), 7);
     for (const auto& [page, index, caption] : pages) {

@@ -26,10 +26,12 @@
 #include "sensors/OwnShipState.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -41,7 +43,7 @@
 namespace {
 
 constexpr int Tab3DPage = 3;
-constexpr int TabAisPage = 6;
+constexpr int TabAisPage = 4;
 
 // The shut-down's pauses pass at once.
 class ImmediateClock final : public TimerClock {
@@ -271,6 +273,38 @@ TEST_F(ViewButtonsTest, The2DViewTakesTheToolPagesAndTheProgramFolder)
     form->Show2DBtn->click();
     EXPECT_TRUE(tabShown(Tab3DPage));
     EXPECT_FALSE(form->DispMode->isEnabled());
+}
+
+// In the narrow side panel the tab bar scrolls; its right arrow must reach the last page shown
+// whichever of "2D/3D" and "Target" is hidden.
+TEST_F(ViewButtonsTest, TheScrollArrowsReachTheLastToolPageOnEitherSide)
+{
+    form->ToolDlg->show();
+    QTabBar* bar = form->ToolDlg->tabBar();
+    QToolButton* right = nullptr;
+    for (auto* button : bar->findChildren<QToolButton*>())
+        if (button->arrowType() == Qt::RightArrow)
+            right = button;
+    ASSERT_NE(right, nullptr);
+    // The bar lays its tabs out and sets its arrows when it is next painted or asked for a tab.
+    auto settle = [bar] {
+        QCoreApplication::processEvents();
+        bar->tabRect(0);
+    };
+    for (const bool twoD : {true, false}) {
+        SCOPED_TRACE(twoD ? "2D view on" : "2D view off");
+        form->Show2DBtn->click();
+        settle();
+        for (int click = 0; click < 10 && right->isEnabled(); ++click) {
+            right->click();
+            settle();
+        }
+        int last = bar->count() - 1;
+        while (!bar->isTabVisible(last))
+            --last;
+        EXPECT_EQ(form->ToolDlg->widget(last), form->TabLog);
+        EXPECT_LE(bar->tabRect(last).right(), right->x()) << "the last page's tab is left under the arrows";
+    }
 }
 
 // Opening keeps StatA's bits 0x800 and below but 0x200; closing fetches the whole record and sets
