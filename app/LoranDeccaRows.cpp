@@ -101,12 +101,15 @@ void OfferChains(TForm1& f, const QStringList& names, int32_t stored, bool corre
     ShowChainPanel(f, corrections);
 }
 
-// The labels of the W to Z rows.
+// The labels of the W to Z rows. The readings shown belong to the aid before and would read as
+// lanes of this one: they are emptied until the next cursor readout.
 void SetRowLabels(TForm1& f, const std::array<const char*, 4>& labels)
 {
     QLabel* rows[] = {f.txLn2, f.txLn3, f.txLn4, f.txLn5};
     for (size_t i = 0; i < labels.size(); ++i)
         rows[i]->setText(QString::fromLatin1(labels[i]));
+    for (QLabel* value : {f.txLnVal1, f.txLnVal2, f.txLnVal3, f.txLnVal4, f.txLnVal5})
+        value->clear();
 }
 
 bool IsLoranChain(int32_t index)
@@ -174,7 +177,6 @@ void TForm1::ckDeccaPosClick()
         SetupParameters.LoranPosition = 0;
         ShowDeccaRows(*this);
         SetRowLabels(*this, {"R:", "G:", "P:", ""});
-        txLnVal5->clear();
         if (StartupDone && Decca) {
             QStringList names;
             for (int i = 0; i < DeccaConverter::ChainCount; ++i)

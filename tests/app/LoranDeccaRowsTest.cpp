@@ -74,7 +74,9 @@ TEST_F(LoranDeccaRowsTest, TheBoxesAreExclusiveAndDressThePanel)
     EXPECT_EQ(labels(), (QStringList{"W:", "X:", "Y:", "Z:"}));
     EXPECT_EQ(form->LoranPanel->height(), 89);
 
+    form->txLnVal2->setText("16112.752");
     form->ckDeccaPos->setChecked(true);
+    EXPECT_EQ(form->txLnVal2->text(), "") << "a LORAN-C reading never shows as a Decca lane";
     EXPECT_FALSE(form->ckLoranPos->isChecked());
     EXPECT_EQ(Value(SetupParameters.LoranPosition), 0);
     EXPECT_EQ(Value(SetupParameters.DeccaPosition), 1);
@@ -88,7 +90,9 @@ TEST_F(LoranDeccaRowsTest, TheBoxesAreExclusiveAndDressThePanel)
     EXPECT_EQ(TextColour(form->txLnVal4), UserColour(5));
 
     // Back to LORAN-C: the Z row comes back at full height, the values in the window's text colour.
+    form->txLnVal3->setText("4B 42.56");
     form->ckLoranPos->setChecked(true);
+    EXPECT_EQ(form->txLnVal3->text(), "");
     EXPECT_FALSE(form->ckDeccaPos->isChecked());
     EXPECT_EQ(Value(SetupParameters.DeccaPosition), 0);
     EXPECT_EQ(labels(), (QStringList{"W:", "X:", "Y:", "Z:"}));
