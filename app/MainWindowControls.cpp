@@ -40,6 +40,7 @@ constexpr QSize LoranPanelSize(113, 89);
 constexpr QSize ChainPanelSize(220, 54);
 constexpr QSize CheckPanelSize(248, 48);
 constexpr int SwatchSize = 20;
+constexpr int ToolPageFontPixels = 11;
 constexpr int PaletteColumns = 5;
 constexpr int PaletteImages = 50;
 
@@ -717,6 +718,11 @@ void BuildRouteBar(QMainWindow& window, MainWindowControls& c)
 void BuildToolDialog(QWidget* parent, MainWindowControls& c)
 {
     c.ToolDlg = Named<QTabWidget>(parent, "ToolDlg");
+    // The pages fit the side panel's 160 pixels only in a compact font: at a larger desktop
+    // default their captions are cut off.
+    QFont compact = c.ToolDlg->font();
+    compact.setPixelSize(ToolPageFontPixels);
+    c.ToolDlg->setFont(compact);
     BuildSetupPage(c.ToolDlg, c);
     BuildChartPage(c.ToolDlg, c);
     BuildBoatPage(c.ToolDlg, c);
