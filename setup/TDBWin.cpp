@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <pwd.h>
+#include <utility>
 #include <unistd.h>
 
 TDBWin* DBWin = nullptr;
@@ -173,7 +174,7 @@ void TDBWin::FillDriveSelect()
 void TDBWin::FormShow()
 {
     SetupState* setup = state();
-    if (!setup)
+    if (!setup || std::exchange(returningFromWait_, false))
         return;
     FillDriveSelect();
     // Selecting by program runs no change handler: the medium is read when the user chooses it.
@@ -351,6 +352,7 @@ void TDBWin::btnDBExecuteClick()
         hide();
         const int result = WaitWin->RunBehind([&] { return operation(s); });
         move(WaitWin->pos());
+        returningFromWait_ = true;
         show();
         WaitWin->hide();
         return result;

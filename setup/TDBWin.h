@@ -59,6 +59,9 @@ private:
     SetupState* state() const;
     void FillDriveSelect();
     void ReportResult(int result, int successText, const std::vector<std::pair<int, int>>& errorTexts);
+
+    // Set while the window comes back from the wait window: it keeps the medium it shows.
+    bool returningFromWait_ = false;
 };
 
 extern TDBWin* DBWin;

@@ -233,6 +233,7 @@ TEST(SetupDatabaseWindow, InstallRemoveAndUserIni)
     std::filesystem::create_directories(medium);
     for (const char* file : {"s58/AA500001.000", "s58/AA500003.000", "s58/AA500003.001"})
         std::filesystem::copy_file(FixtureChart(file), medium / std::filesystem::path(file).filename());
+    std::filesystem::copy_file(std::filesystem::path(VARNIK_SOURCE_DIR) / "data" / "Valid.png", folder.path() / "Valid.png");
     SetupForms forms(folder.path());
     SetupState& state = *forms.main.state();
     forms.database.mediaRoots = {media};
@@ -245,6 +246,8 @@ TEST(SetupDatabaseWindow, InstallRemoveAndUserIni)
     forms.database.DriveSelectChange();
     ASSERT_EQ(state.mediumState, kMediumNotInstalled);
     EXPECT_EQ(state.mediumDatabaseVersion, 20171213);
+    EXPECT_FALSE(forms.database.imgValid->isHidden());
+    EXPECT_EQ(forms.database.imgValid->pixmap().size(), QSize(48, 48));
 
     forms.database.btnDBExecuteClick();
     ASSERT_EQ(forms.boxes.shown.size(), 1u);
@@ -255,6 +258,7 @@ TEST(SetupDatabaseWindow, InstallRemoveAndUserIni)
     EXPECT_EQ(forms.wait.ProgressBar1->value(), 100);
     EXPECT_TRUE(forms.wait.isHidden());
     EXPECT_FALSE(forms.database.isHidden());
+    EXPECT_EQ(forms.database.DriveSelect->currentIndex(), 1) << "the window comes back on its medium";
     const auto userIni = folder.path() / kUserIniFileName;
     EXPECT_EQ(platform::IniFile(userIni).keys(kUserIniSection), (std::vector<std::string>{"Chesapeake", "DEFAULT"}));
     EXPECT_EQ(Read(userIni, kUserIniSection, "Chesapeake"), "20171213");
