@@ -35,11 +35,7 @@ MapManager::~MapManager() { Shutdown(); }
 
 std::optional<std::filesystem::path> MapManager::EngineFolder() const
 {
-    const std::string folder = ReadMachineString(kEngineKey, kEngineFolderValue);
-    if (folder.empty())
-        return std::nullopt;
-    const std::filesystem::path path(folder);
-    return path.is_absolute() ? path : registryStoreFile_.parent_path() / path;
+    return EngineFolderOfStore(registryStoreFile_);
 }
 
 int MapManager::Init(int32_t openDatabase)

@@ -60,10 +60,33 @@ void RemoveStaleCells(const std::filesystem::path& databaseFolder, const std::se
             std::filesystem::remove(entry.path(), error);
 }
 
+// Copies the stored form of a cell of an earlier installation; false when it is not there.
+bool CopyStoredCell(const std::string& name, const Catalog& previous, const std::filesystem::path& previousFolder,
+                    const std::filesystem::path& databaseFolder, Catalog& catalog)
+{
+    const auto entry = std::find_if(previous.cells.begin(), previous.cells.end(),
+                                    [&](const CatalogCell& cell) { return cell.name == name; });
+    if (entry == previous.cells.end())
+        return false;
+    std::error_code error;
+    std::filesystem::copy_file(CellFilePath(previousFolder, name), CellFilePath(databaseFolder, name),
+                               std::filesystem::copy_options::overwrite_existing, error);
+    if (error)
+        return false;
+    catalog.databaseVersion = std::max(catalog.databaseVersion, entry->issueDate);
+    catalog.cells.push_back(*entry);
+    return true;
+}
+
 }  // namespace
 
+std::string UnusableUsageMessage(const std::string& cell, int32_t intendedUsage)
+{
+    return cell + ": intended usage " + std::to_string(intendedUsage) + " is not one of 1 to 6; the cell is skipped";
+}
+
 HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const std::filesystem::path& databaseFolder,
-                             InstallReport& report, const InstallProgress& progress)
+                             InstallReport& report, const InstallProgress& progress, const ReusedCells& reused)
 {
     report = InstallReport{};
     std::error_code error;
@@ -76,26 +99,35 @@ HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const st
     }
     std::filesystem::create_directories(databaseFolder, error);
     if (error)
-        return kFail;
+        return kWriteFault;
+    Catalog previous;
+    if (!reused.names.empty() && Failed(ReadCatalog(reused.databaseFolder, previous)))
+        previous = Catalog{};
 
     const std::vector<Source> sources = FindSources(sourceFolder);
     Catalog catalog;
     std::set<std::string> installed;
     for (size_t i = 0; i < sources.size(); ++i) {
         const Source& source = sources[i];
+        const std::string name = source.path.stem().string();
+        if (reused.names.contains(name) && !installed.contains(name) &&
+            CopyStoredCell(name, previous, reused.databaseFolder, databaseFolder, catalog)) {
+            installed.insert(name);
+            if (progress)
+                progress(static_cast<int>((i + 1) * 100 / sources.size()));
+            continue;
+        }
         SourceCell cell;
         std::string problem;
         const HResult read = source.kind == SourceKind::S57Cell ? ReadS57Cell(source.path, *dictionary, cell, problem)
                                                                 : ReadLandAreas(source.path, cell, problem);
-        const std::string name = source.path.stem().string();
         for (const std::string& warning : cell.warnings)
             report.messages.push_back(name + ": " + warning);
         const int32_t band = UsageBand(cell, source.kind);
         if (Failed(read))
             problem = name + ": " + problem + "; the cell is skipped";
         else if (band < 0)
-            problem = name + ": intended usage " + std::to_string(cell.intendedUsage) +
-                      " is not one of 1 to 6; the cell is skipped";
+            problem = UnusableUsageMessage(name, cell.intendedUsage);
         else if (name.size() >= sizeof(CatalogCellRecord::name))
             problem = name + ": the name is longer than 31 characters; the cell is skipped";
         else if (installed.contains(name))
@@ -116,13 +148,13 @@ HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const st
                                ? cmgbase::GeoRect{-INT32_MAX, -(1 << 30), INT32_MAX, 1 << 30}
                                : data.bounds;
             entry.objectCount = static_cast<uint32_t>(data.objects.size());
-            if (Failed(WriteCellFile(CellFilePath(databaseFolder, name), data)))
-                problem = name + ": the cell file could not be written; the cell is skipped";
-            else {
-                installed.insert(name);
-                catalog.databaseVersion = std::max(catalog.databaseVersion, entry.issueDate);
-                catalog.cells.push_back(std::move(entry));
+            if (Failed(WriteCellFile(CellFilePath(databaseFolder, name), data))) {
+                report.messages.push_back(name + ": the cell file could not be written");
+                return kWriteFault;
             }
+            installed.insert(name);
+            catalog.databaseVersion = std::max(catalog.databaseVersion, entry.issueDate);
+            catalog.cells.push_back(std::move(entry));
         }
         if (!problem.empty()) {
             report.messages.push_back(problem);
@@ -136,7 +168,7 @@ HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const st
         return kFail;
     }
     if (Failed(WriteCatalog(databaseFolder, catalog)))
-        return kFail;
+        return kWriteFault;
     RemoveStaleCells(databaseFolder, installed);
     report.cellsInstalled = static_cast<int32_t>(catalog.cells.size());
     report.databaseVersion = catalog.databaseVersion;

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,21 @@ struct InstallReport {
 // Called with 0..100 as the sources are read.
 using InstallProgress = std::function<void(int percent)>;
 
+// Cells of an installed database whose sources did not change: their stored form is copied from
+// that database's folder instead of being read again.
+struct ReusedCells {
+    std::filesystem::path databaseFolder;
+    std::set<std::string> names;
+};
+
 // kOk when at least one cell was installed; kFileNotFound for a missing source folder; kFail
-// when nothing could be installed (the database folder is then left as it was).
+// when nothing could be installed; kWriteFault when the database folder could not be written.
+// On a failure the database folder holds no catalog of this installation.
 HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const std::filesystem::path& databaseFolder,
-                             InstallReport& report, const InstallProgress& progress = {});
+                             InstallReport& report, const InstallProgress& progress = {},
+                             const ReusedCells& reused = {});
+
+// The report of a cell declaring an intended usage outside 1..6.
+std::string UnusableUsageMessage(const std::string& cell, int32_t intendedUsage);
 
 }  // namespace chartengine

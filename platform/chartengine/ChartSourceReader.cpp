@@ -235,6 +235,36 @@ HResult ReadS57Cell(const std::filesystem::path& baseCell, const ChartDictionary
     return kOk;
 }
 
+HResult ReadS57Identification(const std::filesystem::path& file, S57Identification& identification,
+                              std::string& problem)
+{
+    RegisterGdal();
+    std::vector<std::string> reasons;
+    GdalMessages messages(reasons);
+    const char* const openOptions[] = {"UPDATES=NO", nullptr};
+    const char* const drivers[] = {"S57", nullptr};
+    GDALDatasetUniquePtr dataset(
+        GDALDataset::Open(file.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY | GDAL_OF_VERBOSE_ERROR, drivers, openOptions));
+    OGRLayer* layer = dataset ? dataset->GetLayerByName("DSID") : nullptr;
+    if (!layer) {
+        problem = reasons.empty() ? "not readable as an S-57 file" : "not readable as an S-57 file (" + reasons.back() + ")";
+        return kInvalidData;
+    }
+    bool found = false;
+    for (const auto& feature : *layer) {
+        identification.intendedUsage = IntegerField(*feature, "DSID_INTU");
+        identification.edition = IntegerField(*feature, "DSID_EDTN");
+        identification.updateNumber = IntegerField(*feature, "DSID_UPDN");
+        identification.issueDate = IntegerField(*feature, "DSID_ISDT");
+        found = true;
+    }
+    if (!found) {
+        problem = "the file holds no data set identification";
+        return kInvalidData;
+    }
+    return kOk;
+}
+
 HResult ReadLandAreas(const std::filesystem::path& file, SourceCell& cell, std::string& problem)
 {
     RegisterGdal();

@@ -24,6 +24,17 @@ struct SourceCell {
     std::vector<std::string> warnings;  // what GDAL reported while reading
 };
 
+// The data set identification of one S-57 file alone (a base cell or one update file), without
+// applying updates. kOk, or a failure with problem set (GDAL's reason where it gave one).
+struct S57Identification {
+    int32_t intendedUsage = 0;  // DSID_INTU
+    int32_t edition = 0;        // DSID_EDTN
+    int32_t updateNumber = 0;   // DSID_UPDN
+    int32_t issueDate = 0;      // DSID_ISDT, YYYYMMDD
+};
+HResult ReadS57Identification(const std::filesystem::path& file, S57Identification& identification,
+                              std::string& problem);
+
 // Reads the cell and every update GDAL finds beside it. kOk, or a failure with problem set.
 HResult ReadS57Cell(const std::filesystem::path& baseCell, const ChartDictionary& dictionary, SourceCell& cell,
                     std::string& problem);

@@ -1,6 +1,7 @@
 #include "platform/chartengine/EngineRegistry.h"
 
 #include "platform/system/IniFile.h"
+#include "platform/system/RegistryStore.h"
 
 #include <algorithm>
 #include <cctype>
@@ -16,6 +17,16 @@ std::string Lower(std::string text)
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> EngineFolderOfStore(const std::filesystem::path& storeFile)
+{
+    const std::string folder =
+        platform::RegistryStore(storeFile).readString(StoreKeyPath(kEngineKey), kEngineFolderValue).value_or("");
+    if (folder.empty())
+        return std::nullopt;
+    const std::filesystem::path path(folder);
+    return path.is_absolute() ? path : storeFile.parent_path() / path;
+}
 
 std::string TopicPresentationsKey(const Guid& topic)
 {

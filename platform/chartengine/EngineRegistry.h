@@ -6,6 +6,7 @@
 #include "platform/chartengine/Guid.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ inline constexpr char kEngineKey[] = "SOFTWARE\\C-Map\\CM93v3\\Enum";
 inline constexpr char kEngineFolderValue[] = "KeyPath";
 // The folder of the tide harmonics file, in the engine's folder.
 inline constexpr char kTidesFolderName[] = "TIDES";
+
+// The engine's folder as the store file names it: KeyPath, a relative path taken from the store
+// file's folder; nothing when the value is missing or empty.
+std::optional<std::filesystem::path> EngineFolderOfStore(const std::filesystem::path& storeFile);
 
 // "SOFTWARE\C-Map\Topics\{topic}\Pres": one subkey per presentation, with the values "Name" and
 // "Path" (the folder of its palette file).

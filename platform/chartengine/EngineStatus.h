@@ -19,6 +19,8 @@ inline constexpr HResult kFail = static_cast<HResult>(0x80004005u);
 inline constexpr HResult kInvalidArgument = static_cast<HResult>(0x80070057u);
 // A file or folder the operation needs is missing.
 inline constexpr HResult kFileNotFound = static_cast<HResult>(0x80070002u);
+// A file or folder could not be written (no room, no permission).
+inline constexpr HResult kWriteFault = static_cast<HResult>(0x8007001Du);
 // A stored file is not one of ours or is damaged.
 inline constexpr HResult kInvalidData = static_cast<HResult>(0x8007000Du);
 

@@ -54,7 +54,10 @@ FileDialogAnswer QtFileDialogService::show(const FileDialogRequest& request)
     QFileDialog dialog(request.owner, QString(), QtPath(request.folder), QtFileFilter(request.filter));
     const bool saving = request.kind == FileDialogKind::Save;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(saving                                         ? QFileDialog::AnyFile
+                       : request.kind == FileDialogKind::Folder ? QFileDialog::Directory
+                                                                : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, request.kind == FileDialogKind::Folder);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmReplace);
     if (!request.fileName.empty())
         dialog.selectFile(QtPath(request.fileName));

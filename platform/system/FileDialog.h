@@ -15,7 +15,8 @@ class QWidget;
 
 namespace platform {
 
-enum class FileDialogKind { Open, Save };
+// Folder chooses an existing folder (filter and file name unused).
+enum class FileDialogKind { Open, Save, Folder };
 
 struct FileDialogRequest {
     QWidget* owner = nullptr;

@@ -2,8 +2,9 @@
 //
 //   chartdb-install [--name NAME] [--tides HARMONICS.tcd] SOURCE_FOLDER ENGINE_FOLDER
 //
-// The database is written to ENGINE_FOLDER/NAME (NAME defaults to the source folder's name) and
-// listed in ENGINE_FOLDER/databases.ini; the first database installed becomes the current one.
+// The database NAME (by default the source folder's name) is written to a folder of its own in
+// ENGINE_FOLDER, replacing an installed one of that name, and listed in ENGINE_FOLDER/databases.ini;
+// the first database installed becomes the current one.
 // --tides links the harmonics file into ENGINE_FOLDER/TIDES (copying it where a link cannot be
 // made). Skipped cells and GDAL's warnings go to the standard error. Exit status: 0 installed,
 // 1 the installation failed, 2 wrong arguments.
