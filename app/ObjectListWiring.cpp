@@ -6,10 +6,36 @@
 
 #include <QToolButton>
 
+namespace {
+
+// PickMode names the kind the open list's hover looks for; the pick it stood for before (a
+// delete tool armed, or none) comes back when the list closes, unless a pick changed it since.
+struct ListHover {
+    int32_t type = 0;
+    int32_t replaced = 0;
+};
+ListHover Hover;
+
+void SetHoverType(int32_t type)
+{
+    if (type != 0) {
+        if (Hover.type == 0)
+            Hover.replaced = PickMode;
+        Hover.type = type;
+        PickMode = type;
+        return;
+    }
+    if (Hover.type != 0 && PickMode == Hover.type)
+        PickMode = Hover.replaced;
+    Hover = {};
+}
+
+}  // namespace
+
 void WireObjectList()
 {
     ObjectListHooks& h = ObjectListHook;
-    h.setHoverType = [](int32_t type) { PickMode = type; };
+    h.setHoverType = SetHoverType;
     h.releaseRouteBar = [] {
         if (Form1)
             for (QToolButton* button : {Form1->btnPickRt, Form1->btnAddRt, Form1->btnDelRt})

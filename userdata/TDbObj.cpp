@@ -180,6 +180,8 @@ void TDbObj::lbListObjChange()
 void TDbObj::FormHide()
 {
     ObjectSelectionMode = 0;
+    if (ObjectListHook.setHoverType)
+        ObjectListHook.setHoverType(0);
 }
 
 bool TDbObj::eventFilter(QObject* watched, QEvent* event)

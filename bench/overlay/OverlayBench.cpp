@@ -26,7 +26,7 @@
 #include "app/TForm1.h"
 #include "app/ThreadTimers.h"
 #include "app/TickState.h"
-#include "bench/ScratchFolder.h"
+#include "bench/ProgramHome.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapManager.h"
@@ -36,8 +36,6 @@
 #include "frame/PaintBounds.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
-#include "platform/chartengine/DatabaseManager.h"
-#include "platform/chartengine/EngineRegistry.h"
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
@@ -77,7 +75,6 @@
 namespace {
 
 const std::filesystem::path kData = VARNIK_DATA_DIR;
-constexpr char kHarmonicsFile[] = "/usr/share/xtide/harmonics-dwf-20191229-free.tcd";
 
 // The view of bench/chartdraw.
 constexpr int kWidth = 1920;
@@ -121,40 +118,6 @@ void Require(bool condition, const std::string& what)
     if (!condition)
         Fail(what);
 }
-
-// A program folder laid out as scripts/run lays one out: the shipped files of data/ and the chart
-// engine folder its registry.ini names, here with US4MD81M and its updates installed and the
-// tides linked. Removed at the end of the run.
-class ProgramHome {
-public:
-    ProgramHome()
-    {
-        path_ = ScratchFolder() / ("bench-overlay-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(path_);
-        for (const char* file : {"Startup.ini", "registry.ini", "english.lng", "symbols.bmp", "IdPic.bmp"})
-            std::filesystem::copy_file(kData / file, path_ / file);
-        std::filesystem::copy(kData / "Palettes", path_ / "Palettes", std::filesystem::copy_options::recursive);
-        const std::filesystem::path engine = path_ / "ChartEngine";
-        chartengine::InstallReport report;
-        Require(chartengine::DatabaseManager(engine).Install(kData / "charts" / "US4MD81M", "Bench", &report) ==
-                    chartengine::kOk,
-                "US4MD81M could not be installed");
-        std::filesystem::create_directories(engine / chartengine::kTidesFolderName);
-        std::filesystem::create_symlink(kHarmonicsFile, engine / chartengine::kTidesFolderName / "harmonics.tcd");
-    }
-    ~ProgramHome()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ProgramHome(const ProgramHome&) = delete;
-    ProgramHome& operator=(const ProgramHome&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
@@ -634,7 +597,7 @@ private:
         Require(AddIdRecord(object, IdRange::Track) == platform::isam::Status::Ok, "the track was not stored");
     }
 
-    ProgramHome home_;
+    ProgramHome home_{"bench-overlay-", kData, kData / "charts" / "US4MD81M", "Bench"};
     std::filesystem::path previousFolder_;
     platform::RecordingMessageBoxService boxes_;
     std::unique_ptr<TForm1> form_;
