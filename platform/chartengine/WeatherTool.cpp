@@ -1,7 +1,7 @@
 #include "platform/chartengine/WeatherTool.h"
 
-#include <QCoreApplication>
-#include <QMetaObject>
+#include "platform/chartengine/WeatherClient.h"
+#include "platform/chartengine/WeatherUpdate.h"
 
 #include <algorithm>
 
@@ -32,7 +32,7 @@ HResult WeatherTool::Reload()
     if (Failed(result))
         return result;
     forecast_ = std::move(loaded);
-    NotifyLater();
+    listeners_.PostLater(1, {0, 0});
     return kOk;
 }
 
@@ -74,40 +74,30 @@ HResult WeatherTool::ForecastValue(int32_t code, int32_t index, double lat, doub
     return forecast_.ValueAt(code, time, lat, lon, first, second);
 }
 
-HResult WeatherTool::Advise(Listener listener, int32_t* cookie)
+HResult WeatherTool::Advise(WeatherListeners::Listener listener, int32_t* cookie)
 {
-    if (!listener || !cookie)
-        return kInvalidArgument;
-    *cookie = nextCookie_++;
-    listeners_.emplace(*cookie, std::move(listener));
-    return kOk;
+    return listeners_.Advise(std::move(listener), cookie);
 }
 
 HResult WeatherTool::Unadvise(int32_t cookie)
 {
-    return listeners_.erase(cookie) ? kOk : kInvalidArgument;
+    return listeners_.Unadvise(cookie);
 }
 
-void WeatherTool::NotifyLater()
+HResult WeatherTool::CreateClient(std::shared_ptr<WeatherClient>* client)
 {
-    if (listeners_.empty() || !QCoreApplication::instance())
-        return;
-    // The cookies of this moment; a listener removed before the loop runs is not called.
-    std::vector<int32_t> cookies;
-    for (const auto& [cookie, listener] : listeners_)
-        cookies.push_back(cookie);
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [this, cookies, lifetime = std::weak_ptr<int>(lifetime_)] {
-            if (lifetime.expired())
-                return;
-            for (int32_t cookie : cookies) {
-                const auto found = listeners_.find(cookie);
-                if (found != listeners_.end())
-                    found->second(1, 0);
-            }
-        },
-        Qt::QueuedConnection);
+    if (!client)
+        return kNullPointer;
+    *client = std::make_shared<WeatherClient>(shared_from_this());
+    return kOk;
+}
+
+HResult WeatherTool::AttachUpdates(WeatherUpdate* update)
+{
+    if (!update)
+        return kFalse;
+    update->AttachTool(shared_from_this());
+    return kOk;
 }
 
 }  // namespace chartengine

@@ -5,6 +5,7 @@
 
 #include "platform/chartengine/EngineStatus.h"
 #include "platform/chartengine/GribForecast.h"
+#include "platform/chartengine/WeatherListeners.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -29,7 +30,10 @@ inline constexpr int32_t kToolSouth = 11, kToolWest = 12, kToolNorth = 13, kTool
 // (parameter code << 16) | kToolHoldsParameter: non-zero when the data hold that parameter.
 inline constexpr int32_t kToolHoldsParameter = 10;
 
-class WeatherTool {
+class WeatherClient;
+class WeatherUpdate;
+
+class WeatherTool : public std::enable_shared_from_this<WeatherTool> {
 public:
     // Relative file names are taken in folder (the program folder).
     explicit WeatherTool(std::filesystem::path folder);
@@ -57,14 +61,17 @@ public:
     std::filesystem::path Folder() const { return folder_; }
     const ForecastLoadReport& LoadReport() const { return report_; }
 
-    // Listeners of new data, called from the main loop with (1, 0).
-    using Listener = std::function<void(int32_t event, int32_t value)>;
-    HResult Advise(Listener listener, int32_t* cookie);
-    HResult Unadvise(int32_t cookie);
-    size_t ListenerCount() const { return listeners_.size(); }
+    // Told of new data with event 1 and arguments (0, 0).
+    virtual HResult Advise(WeatherListeners::Listener listener, int32_t* cookie);
+    virtual HResult Unadvise(int32_t cookie);
+    size_t ListenerCount() const { return listeners_.Count(); }
+
+    // A client that draws and answers values of this tool's data.
+    virtual HResult CreateClient(std::shared_ptr<WeatherClient>* client);
+    // Gives the update service the tool to refresh after a download; kFalse for none.
+    virtual HResult AttachUpdates(WeatherUpdate* update);
 
 private:
-    void NotifyLater();
 
     std::filesystem::path folder_;
     std::filesystem::path dataFile_;
@@ -73,10 +80,7 @@ private:
     std::vector<int32_t> codes_;
     GribForecast forecast_;
     ForecastLoadReport report_;
-    std::map<int32_t, Listener> listeners_;
-    int32_t nextCookie_ = 1;
-    // Expires with the tool, so that a notice queued before its deletion is dropped.
-    std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
+    WeatherListeners listeners_;
 };
 
 }  // namespace chartengine
