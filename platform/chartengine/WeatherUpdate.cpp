@@ -96,7 +96,7 @@ bool WeatherUpdate::ReadConfiguration(Source* source, std::vector<Zone>* zones, 
     }
     const int count = ini.value("SubZones/Count", 0).toInt();
     for (int i = 1; i <= count && i <= 255; ++i) {
-        const QString key = QString("SubZones/%1\\").arg(i);
+        const QString key = QString("SubZones/%1/").arg(i);
         Zone zone;
         zone.name = ini.value(key + "Name").toString().toStdString();
         zone.south = ini.value(key + "South").toDouble();
