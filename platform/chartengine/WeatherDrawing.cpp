@@ -117,7 +117,8 @@ void DrawArrow(QPainter& painter, const QPointF& from, const QPointF& direction,
 }
 
 // A wind barb at p: the staff points where the wind comes from, a pennant per 50 kn, a long
-// feather per 10 kn and a short one per 5 kn at its far end; a circle for calm.
+// feather per 10 kn and a short one per 5 kn at its far end, on the staff's clockwise side as
+// northern-hemisphere charts draw them; a circle for calm.
 void DrawBarb(QPainter& painter, const QPointF& p, const QPointF& downwind, double metresPerSecond)
 {
     int knots = static_cast<int>(std::lround(metresPerSecond * 1.943844 / 5.0)) * 5;
@@ -126,7 +127,7 @@ void DrawBarb(QPainter& painter, const QPointF& p, const QPointF& downwind, doub
         return;
     }
     const QPointF staff = -downwind;
-    const QPointF side(-staff.y(), staff.x());
+    const QPointF side(staff.y(), -staff.x());
     const double length = 28, gap = 4.5;
     painter.drawLine(p, p + staff * length);
     double at = length;

@@ -12,6 +12,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -383,6 +385,41 @@ TEST_F(WeatherManagerTest, RequestValuesAndArea)
     double ps = 0, pw = 0, pn = 0, pe = 0;
     ASSERT_TRUE(manager.BuildRequestArea(&ps, &pw, &pn, &pe));
     EXPECT_NEAR(pe, part.east, 1e-6);
+}
+
+}  // namespace
+
+namespace {
+
+// The example forecast drawn by the client through the main view at a small scale: wind barbs
+// and isobars land on the picture where the view shows the forecast's area.
+TEST_F(WeatherManagerTest, TheClientDrawsTheExampleOverTheView)
+{
+    std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
+    MainMapView->SetCentre(charttest::Degrees(-72, 37.5));
+    MainMapView->SetScale(20000000);
+    WeatherManager manager(Maker());
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    EXPECT_EQ(manager.state(), 1) << manager.ErrorText();
+    manager.ShowGroup(0x200, 1);
+    manager.ShowGroup(0x100, 1);
+
+    QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.translate(400, 300);
+        painter.scale(1, -1);
+        EXPECT_EQ(manager.Client()->Draw(&painter, 1), kOk);
+    }
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += qAlpha(picture.pixel(x, y)) != 0;
+    EXPECT_GT(drawn, 2000);
+    EXPECT_EQ(qAlpha(picture.pixel(2, 2)), 0) << "the corner lies outside the forecast's area";
+    if (const char* keep = std::getenv("WEATHER_PICTURE"))
+        picture.save(keep);
 }
 
 }  // namespace
