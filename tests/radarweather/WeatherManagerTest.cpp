@@ -8,12 +8,20 @@
 
 #include "chart/MapView.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
+#include "platform/system/TonePlayer.h"
+#include "radarweather/TWeatherDlg.h"
 #include "radarweather/WeatherManager.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -420,6 +428,67 @@ TEST_F(WeatherManagerTest, TheClientDrawsTheExampleOverTheView)
     EXPECT_EQ(qAlpha(picture.pixel(2, 2)), 0) << "the corner lies outside the forecast's area";
     if (const char* keep = std::getenv("WEATHER_PICTURE"))
         picture.save(keep);
+}
+
+}  // namespace
+
+namespace {
+
+// The weather dialog offscreen: without data its time controls rest (no division by a zero count); a
+// progress past its total shows "ERROR !"; an error shows its reason and puts the captions back;
+// new data beep and refresh the dialog.
+TEST_F(WeatherManagerTest, TheDialogWithAndWithoutData)
+{
+    std::vector<std::pair<int32_t, int32_t>> tones;
+    platform::SetToneSink([&](int32_t hz, int32_t ms) { tones.emplace_back(hz, ms); });
+    WeatherService = new WeatherManager(Maker());
+    ASSERT_EQ(WeatherService->Init(MainMapView), 0);
+    EXPECT_EQ(WeatherService->state(), 2) << "no data file";
+    TWeatherDlg dialog;
+    WeatherDlg = &dialog;
+    dialog.FormShow();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(dialog.cklItem->item(i)->flags() & Qt::ItemIsEnabled) << i;
+        EXPECT_EQ(dialog.cklItem->item(i)->checkState(), Qt::Unchecked);
+    }
+    EXPECT_FALSE(dialog.btnGetUpdate->isEnabled());
+    EXPECT_FALSE(dialog.tbShow->isEnabled());
+    EXPECT_TRUE(dialog.pnFrom->text().isEmpty());
+    dialog.tbShowChange();
+    dialog.dtShowDayChange();
+
+    ShowWeatherStatus(1, 4, 100, 120, "Downloading..");
+    EXPECT_EQ(dialog.txInfo->text(), "ERROR !");
+    ShowWeatherStatus(1, 4, 1000, 250, "Downloading..");
+    EXPECT_EQ(dialog.ProgressBar->maximum(), 1000);
+    EXPECT_EQ(dialog.ProgressBar->value(), 250);
+
+    WeatherService->statusText = "The weather inbox holds no GRIB file.";
+    dialog.btnGetUpdate->setText("busy");
+    ShowWeatherStatus(0, static_cast<int32_t>(0x80020003u), 0, 0, "Update error occurred.");
+    EXPECT_EQ(dialog.txInfo->text(), "The weather inbox holds no GRIB file.");
+    EXPECT_NE(dialog.btnGetUpdate->text(), "busy");
+
+    // New data: the example arrives, the beep sounds and the dialog shows its times.
+    std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
+    ASSERT_EQ(tool.lock()->Reload(), kOk);
+    WeatherService->UpdateParams(0);
+    WeatherService->_UpdateProperties();
+    ShowWeatherStatus(5, 0, 0, 0, "");
+    ASSERT_EQ(tones.size(), 1u);
+    EXPECT_EQ(tones[0], std::make_pair(440, 100));
+    EXPECT_TRUE(dialog.cklItem->item(0)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(dialog.pnFrom->text().isEmpty());
+    EXPECT_EQ(dialog.stepCount, 240);  // five days of 30 minutes
+    // Data from midnight with 30-minute steps: position 25 shows 12:30.
+    dialog.tbShow->setValue(25);
+    EXPECT_EQ(dialog.edShowHour->text(), "12:30");
+    EXPECT_EQ(dialog.shownIndex, 25);
+
+    WeatherDlg = nullptr;
+    delete WeatherService;
+    WeatherService = nullptr;
+    platform::SetToneSink({});
 }
 
 }  // namespace
