@@ -2,6 +2,7 @@
 // boxes, with the chart side's controls and hooks.
 
 #include "app/ChartCursor.h"
+#include "app/WeatherDisplay.h"
 #include "app/DynamicOverlay.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
@@ -229,7 +230,7 @@ void TForm1::CM93Paint()
     RefreshScreenPoints(*this);
     PaintChartOverlay(*this);
     if (WeatherLayerTicked()) {
-        pending::PaintWeatherLayer(*this);
+        PaintWeatherLayer(*this);
         LayWeatherOverChart(*this);
     }
     ChartWorkBitmap = ChartBackBitmap;

@@ -3,6 +3,7 @@
 // bearing line and the tool bar and side panel that hide themselves follow too.
 
 #include "app/ChartCursor.h"
+#include "app/WeatherDisplay.h"
 #include "app/CursorReadout.h"
 #include "app/ChartMouse.h"
 #include "app/DynamicOverlay.h"
@@ -100,11 +101,11 @@ void AutoHidePanels(TForm1& f, int32_t x, int32_t y)
 void ShowWeatherValues(TForm1& f)
 {
     if (!WeatherDlg || !WeatherDlg->isVisible() || !WeatherService ||
-        WeatherService->state() != ServiceManager::Ready)
+        WeatherService->state() <= 0)
         return;
     const auto* items = WeatherDlg->findChild<QListWidget*>(QStringLiteral("cklItem"));
     if (items && items->currentRow() >= 0)
-        pending::ShowWeatherAtCursor(f);
+        ShowWeatherAtCursor(f);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/DynamicOverlay.h"
+#include "app/WeatherDisplay.h"
 
 #include "app/BearingLine.h"
 #include "app/ChartCursor.h"
@@ -300,7 +301,7 @@ void PaintDynamicOverlay(TForm1& form, bool full)
     if (full)
         DrawObjectName(form, canvas);
     if (WeatherDlg && WeatherDlg->isVisible())
-        pending::PaintWeatherReadout(form, canvas);
+        PaintWeatherReadout(form, canvas);
     canvas.end();
     ShowFrame(form, previous);
 }

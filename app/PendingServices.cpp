@@ -12,9 +12,6 @@ bool ChartUpdateWindowVisible() { return false; }
 void TakeUpdateFrame(TForm1&) {}
 void ShowChartUpdateWindow() {}
 
-void PaintWeatherLayer(TForm1&) {}
-void PaintWeatherReadout(TForm1&, QPainter&) {}
-void ShowWeatherAtCursor(TForm1&) {}
 
 bool OpenTidePortAt(TForm1&, int32_t, int32_t) { return false; }
 

@@ -109,6 +109,32 @@ void TakeServiceOff(ServiceManager& service, const std::string& caption, bool& a
     button->setEnabled(false);
 }
 
+void TakeServiceOff(WeatherManager& service, const std::string& caption, bool& available, QToolButton* button)
+{
+    ShowWarning(service.ErrorText(), caption);
+    available = false;
+    button->setChecked(false);
+    button->setEnabled(false);
+}
+
+namespace {
+
+// A weather service without data ("gribdata.grb" missing) still starts: its dialog offers an
+// update. Only a refused or critical start takes it off.
+bool StartWeatherService(TForm1& form)
+{
+    WeatherService = new WeatherManager;
+    if (WeatherService->Init(MainMapView) == 0) {
+        WeatherService->statusCallback = ShowWeatherStatus;
+        return true;
+    }
+    TakeServiceOff(*WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn);
+    Release(WeatherService);
+    return false;
+}
+
+}  // namespace
+
 WindowPlace ThreeDWindowOnSecondMonitor(int vx, int vy, int vw, int vh, int w, int h)
 {
     WindowPlace p{};
@@ -225,7 +251,7 @@ void StartChartEngine(TForm1& form, const std::string& reason)
     }
     if (WeatherAvailable) {
         SplashSetStatus(frmSplash, QStringLiteral("Weather"));
-        if (StartService(WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn, ShowWeatherStatus))
+        if (StartWeatherService(form))
             GiveWeatherTheChartArea(form);
     }
 }
@@ -244,5 +270,5 @@ void GiveWeatherTheChartArea(const TForm1& form)
     cmgbase::GeoRect shown;
     if (WeatherService && MainMapView &&
         MainMapView->VisibleGeoRect({0, 0, form.CM93->width(), form.CM93->height()}, shown))
-        WeatherService->requestArea = shown;
+        WeatherService->dataArea = shown;
 }

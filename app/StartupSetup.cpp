@@ -27,6 +27,7 @@
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
 #include "app/ReplayPlayer.h"
+#include "app/WeatherDisplay.h"
 #include "app/TForm1.h"
 #include "app/ToolBarButtons.h"
 #include "app/ToolTabs.h"
@@ -325,6 +326,7 @@ void StartupSetup(TForm1& form)
     WireSearchPatterns();
     WireRouteDialog();
     WireReplay(form);
+    WireWeatherDialog(form);
     WireObjectList();
     if (TideWin)
         TideWin->chart = &form;

@@ -48,7 +48,7 @@ void TForm1::WeatherExecute()
         WeatherBtn->setEnabled(false);
         return;
     }
-    if (WeatherService->state() == ServiceManager::InitFailed) {
+    if (WeatherService->state() == WeatherInitFailed) {
         TakeServiceOff(*WeatherService, "Weather Error", WeatherAvailable, WeatherBtn);
         delete WeatherService;
         WeatherService = nullptr;

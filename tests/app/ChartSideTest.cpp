@@ -185,19 +185,18 @@ TEST_F(ChartSideTest, AUserDatabaseThatCannotBeMadeStopsWithTheLanguageMessageOf
 
 TEST_F(ChartSideTest, TheWeatherServiceAsksForTheAreaTheMainChartShows)
 {
-    // No weather service is installed yet: the start-up reported it and runs without one.
-    EXPECT_EQ(WeatherService, nullptr);
-    EXPECT_FALSE(form->WeatherBtn->isEnabled());
-
-    // A service that runs takes the area of the chart as it is now, before any redraw of it.
-    WeatherService = new WeatherManager;
+    // The weather service started without a box; it takes the area of the chart as it is now,
+    // before any redraw of it.
+    ASSERT_NE(WeatherService, nullptr);
+    EXPECT_GT(WeatherService->state(), 0);
+    EXPECT_TRUE(form->WeatherBtn->isEnabled());
     MainMapView->SetCentre(HarbourCell);
     form->chartLevel = 10;
     SetChartLevel(*form);
     form->CM93->resize(640, 480);
     GiveWeatherTheChartArea(*form);
     RedrawChart(*form, true);
-    EXPECT_EQ(WeatherService->requestArea, ViewGeoRect);
+    EXPECT_EQ(WeatherService->dataArea, ViewGeoRect);
 }
 
 TEST_F(ChartSideTest, TheChartRedrawCountDownSetsTheOverlayFontByTheTextSize)

@@ -405,16 +405,22 @@ TEST_F(ViewButtonsTest, WithoutThe3DLibraryNothingIsSent)
     EXPECT_TRUE(tabShown(TabAisPage));
 }
 
-// The start-up found no weather and no radar service: each reported once, its button disabled,
-// and an engine restart neither reports nor starts them again.
+// The start-up found no radar service: reported once, its button disabled, and an engine restart
+// neither reports nor starts it again. The weather service starts without its data file: no box.
 TEST_F(ViewButtonsTest, ServicesThatFailedAtStartStayOffForTheRun)
 {
     const auto reports = [](const std::vector<platform::MessageBoxRequest>& shown, const std::string& caption) {
         return std::count_if(shown.begin(), shown.end(),
                              [&](const platform::MessageBoxRequest& box) { return box.caption == caption; });
     };
-    EXPECT_EQ(reports(startBoxes, "Weather Error"), 1);
+    EXPECT_EQ(reports(startBoxes, "Weather Error"), 0);
     EXPECT_EQ(reports(startBoxes, "Radar Error"), 1);
+    ASSERT_NE(WeatherService, nullptr);
+    EXPECT_TRUE(form->WeatherBtn->isEnabled());
+    delete WeatherService;
+    WeatherService = nullptr;
+    WeatherAvailable = false;
+    form->WeatherBtn->setEnabled(false);
     for (QToolButton* button : {form->WeatherBtn, form->RadarBtn}) {
         EXPECT_FALSE(button->isEnabled());
         EXPECT_FALSE(button->isChecked());
@@ -446,9 +452,10 @@ TEST_F(ViewButtonsTest, AFailedWeatherServiceIsReportedOnceAtThePress)
 {
     WeatherAvailable = true;
     form->WeatherBtn->setEnabled(true);
-    WeatherService = new WeatherManager;
+    delete WeatherService;
+    WeatherService = new WeatherManager(WeatherServiceMaker{});
     ASSERT_NE(WeatherService->Init(MainMapView), 0);
-    const std::string error = "<WeatherManager::Init()> No weather service is installed.";
+    const std::string error = "<WeatherManager::Init()> failed to initialize ICMWeatherTool interface";
 
     form->WeatherBtn->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -476,7 +483,7 @@ TEST_F(ViewButtonsTest, AFailedWeatherServiceIsReportedOnceAtThePress)
 // the weather dialog stands beside the panel while the radar window shows.
 TEST_F(ViewButtonsTest, WeatherDialogAndRadarWindowShareTheLeftEdge)
 {
-    WeatherService = new WeatherManager;
+    ASSERT_NE(WeatherService, nullptr);
     RadarService = new RadarManager;
     RadarAvailable = WeatherAvailable = true;
     form->WeatherBtn->setEnabled(true);

@@ -54,6 +54,11 @@ void ChartWindowTest::SetUpTestSuite()
     WriteRegistry(Registry(*folder_), engine, false);
 }
 
+void ChartWindowTest::OfferWeather()
+{
+    WriteRegistry(Registry(*folder_), folder_->path() / "engine", true);
+}
+
 void ChartWindowTest::TearDownTestSuite()
 {
     delete folder_;

@@ -42,6 +42,8 @@ protected:
     // The band whose button is down, -1 for none.
     int CheckedBand() const;
     bool ZoomPanelWarns() const;
+    // The chart topic offers the weather symbolization "wthr" from the next engine start on.
+    static void OfferWeather();
 
     ChartWindow window;
     QWidget root;

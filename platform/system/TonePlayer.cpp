@@ -1,0 +1,90 @@
+#include "platform/system/TonePlayer.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <numbers>
+
+namespace platform {
+
+namespace {
+
+ToneSink& Sink()
+{
+    static ToneSink sink;
+    return sink;
+}
+
+void PutLittleEndian(QByteArray& out, uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// A mono 16-bit PCM WAV file of the tone, with short fades so that it does not click.
+QByteArray ToneWave(int32_t hertz, int32_t milliseconds)
+{
+    constexpr int rate = 22050;
+    const int samples = rate * milliseconds / 1000;
+    QByteArray data;
+    for (int i = 0; i < samples; ++i) {
+        const double fade = std::min({1.0, i / 200.0, (samples - i) / 200.0});
+        const double v = 0.5 * fade * std::sin(2 * std::numbers::pi * hertz * i / rate);
+        PutLittleEndian(data, static_cast<uint16_t>(static_cast<int16_t>(v * 32767)), 2);
+    }
+    QByteArray wave("RIFF");
+    PutLittleEndian(wave, static_cast<uint32_t>(36 + data.size()), 4);
+    wave.append("WAVEfmt ");
+    PutLittleEndian(wave, 16, 4);
+    PutLittleEndian(wave, 1, 2);
+    PutLittleEndian(wave, 1, 2);
+    PutLittleEndian(wave, rate, 4);
+    PutLittleEndian(wave, rate * 2, 4);
+    PutLittleEndian(wave, 2, 2);
+    PutLittleEndian(wave, 16, 2);
+    wave.append("data");
+    PutLittleEndian(wave, static_cast<uint32_t>(data.size()), 4);
+    return wave + data;
+}
+
+void PlayOnDevice(int32_t hertz, int32_t milliseconds)
+{
+    // One effect per tone, kept for the run: a tone is played again without being made again.
+    static std::map<std::pair<int32_t, int32_t>, std::unique_ptr<QSoundEffect>> effects;
+    auto& effect = effects[{hertz, milliseconds}];
+    if (!effect) {
+        const QString file = QDir::temp().filePath(QString("varnik-tone-%1-%2.wav").arg(hertz).arg(milliseconds));
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(ToneWave(hertz, milliseconds)) < 0)
+            return;
+        out.close();
+        effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(file));
+    }
+    effect->play();
+}
+
+}  // namespace
+
+void PlayTone(int32_t hertz, int32_t milliseconds)
+{
+    if (hertz <= 0 || milliseconds <= 0)
+        return;
+    if (Sink())
+        Sink()(hertz, milliseconds);
+    else
+        PlayOnDevice(hertz, milliseconds);
+}
+
+void SetToneSink(ToneSink sink)
+{
+    Sink() = std::move(sink);
+}
+
+}  // namespace platform

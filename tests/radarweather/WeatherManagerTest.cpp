@@ -1,0 +1,494 @@
+// The weather manager over the engine's real weather services and a real main view: its start
+// against each failing step, its values, and a request through the update service.
+
+#include "ChartWindowFixture.h"
+#include "WeatherFixtures.h"
+
+#include "TimeZone.h"
+
+#include "chart/MapView.h"
+#include "platform/geodesy/NormalisedCoordinates.h"
+#include "platform/system/TonePlayer.h"
+#include "radarweather/TWeatherDlg.h"
+#include "radarweather/WeatherManager.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+using namespace chartengine;
+
+namespace {
+
+// A tool whose steps fail as a test asks.
+class TestTool : public WeatherTool {
+public:
+    using WeatherTool::WeatherTool;
+    HResult initialize = kOk;
+    HResult attach = kOk;
+    bool adviseFails = false, createFails = false, noClient = false, clientAdviseFails = false;
+    std::weak_ptr<WeatherClient> client;
+
+    HResult Initialize(const std::string& grib, const std::string& cyclone, const WeatherProperty& codes,
+                       int32_t smoothing) override
+    {
+        const HResult result = WeatherTool::Initialize(grib, cyclone, codes, smoothing);
+        return initialize == kOk ? result : initialize;
+    }
+    HResult AttachUpdates(WeatherUpdate* update) override
+    {
+        return attach == kOk ? WeatherTool::AttachUpdates(update) : attach;
+    }
+    HResult Advise(WeatherListeners::Listener listener, int32_t* cookie) override
+    {
+        return adviseFails ? kFail : WeatherTool::Advise(std::move(listener), cookie);
+    }
+    HResult CreateClient(std::shared_ptr<WeatherClient>* out) override;
+};
+
+class TestClient : public WeatherClient {
+public:
+    TestClient(std::shared_ptr<WeatherTool> tool, bool adviseFails) : WeatherClient(std::move(tool)), fails(adviseFails) {}
+    HResult Advise(WeatherListeners::Listener listener, int32_t* cookie) override
+    {
+        return fails ? kFail : WeatherClient::Advise(std::move(listener), cookie);
+    }
+    bool fails;
+};
+
+HResult TestTool::CreateClient(std::shared_ptr<WeatherClient>* out)
+{
+    if (createFails)
+        return kFail;
+    if (noClient) {
+        out->reset();
+        return kOk;
+    }
+    auto made = std::make_shared<TestClient>(shared_from_this(), clientAdviseFails);
+    client = made;
+    *out = made;
+    return kOk;
+}
+
+class TestUpdate : public WeatherUpdate {
+public:
+    using WeatherUpdate::WeatherUpdate;
+    bool adviseFails = false;
+    HResult Advise(WeatherListeners::Listener listener, int32_t* cookie) override
+    {
+        return adviseFails ? kFail : WeatherUpdate::Advise(std::move(listener), cookie);
+    }
+};
+
+bool WaitFor(const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+struct Event {
+    int32_t kind, code, a, b;
+    std::string text;
+};
+std::vector<Event> Events;
+
+bool Seen(int32_t kind)
+{
+    return std::any_of(Events.begin(), Events.end(), [kind](const Event& e) { return e.kind == kind; });
+}
+
+int32_t Record(int32_t kind, int32_t code, int32_t a, int32_t b, const char* text)
+{
+    Events.push_back({kind, code, a, b, text ? text : ""});
+    return 0;
+}
+
+class WeatherManagerTest : public charttest::ChartWindowTest {
+public:
+    void SetUp() override
+    {
+        ChartWindowTest::SetUp();
+        OfferWeather();
+        StartEngine("");
+        Events.clear();
+        program = std::filesystem::path(dir.path().toStdString());
+        config = program / "weather.ini";
+        std::ofstream(config) << "[Source]\nLocation=inbox\n[SubZones]\nCount=1\n1\\Name=World\n1\\South=-90\n"
+                                 "1\\West=-180\n1\\North=90\n1\\East=180\n1\\Expiry=2099-12-31\n";
+    }
+
+    WeatherServiceMaker Maker()
+    {
+        WeatherServiceMaker maker;
+        maker.tool = [this]() -> std::shared_ptr<WeatherTool> {
+            if (noTool)
+                return nullptr;
+            auto t = std::make_shared<TestTool>(program);
+            setupTool(*t);
+            tool = t;
+            return t;
+        };
+        maker.update = [this]() -> std::shared_ptr<WeatherUpdate> {
+            if (noUpdate)
+                return nullptr;
+            auto u = std::make_shared<TestUpdate>(program, config);
+            u->adviseFails = updateAdviseFails;
+            update = u;
+            return u;
+        };
+        return maker;
+    }
+
+    // A small forecast of wind (3, 4), 1013 hPa and 288.1 K around the default chart area.
+    void WriteForecast(const std::filesystem::path& file, long day = 20261211)
+    {
+        std::vector<GribGridField> fields;
+        for (long hour : {0L, 6L, 12L}) {
+            const auto constant = [](double value) { return [value](double, double) { return value; }; };
+            for (auto [name, value] : {std::pair{"10u", 3.0}, {"10v", 4.0}, {"msl", 101300.0}, {"2t", 288.1}}) {
+                GribGridField f = weatherfixtures::Field(name, -84, 30, 1, 25, 16, hour, constant(value));
+                f.referenceDate = day;
+                fields.push_back(f);
+            }
+        }
+        ASSERT_TRUE(weatherfixtures::WriteGrib(file, fields));
+    }
+
+    TimeZone zone{"UTC"};
+    QTemporaryDir dir;
+    std::filesystem::path program, config;
+    bool noTool = false, noUpdate = false, updateAdviseFails = false;
+    std::function<void(TestTool&)> setupTool = [](TestTool&) {};
+    std::weak_ptr<WeatherTool> tool;
+    std::weak_ptr<WeatherUpdate> update;
+};
+
+// Init against each step that fails: its result, state and text, and nothing left connected to
+// a service once the manager is deleted, whatever its state.
+TEST_F(WeatherManagerTest, InitAgainstEachFailingStep)
+{
+    struct Case {
+        const char* what;
+        std::function<void(WeatherManagerTest&)> arrange;
+        int32_t result, state;
+        std::string text;
+    };
+    const std::string head = "<WeatherManager::Init()> ";
+    const auto toolStep = [](std::function<void(TestTool&)> step) {
+        return [step](WeatherManagerTest& t) { t.setupTool = step; };
+    };
+    const Case cases[] = {
+        {"no tool", [](WeatherManagerTest& t) { t.noTool = true; }, 1, -1, head + "failed to initialize ICMWeatherTool interface"},
+        {"no update service", [](WeatherManagerTest& t) { t.noUpdate = true; }, 1, -1,
+         head + "failed to initialize ICMWeatherUpdate interface"},
+        {"tool sink", toolStep([](TestTool& s) { s.adviseFails = true; }), 1, -1,
+         head + "failed to connect Weather tool event sink."},
+        {"update sink", [](WeatherManagerTest& t) { t.updateAdviseFails = true; }, 1, -1,
+         head + "failed to connect Weather Update event sink."},
+        {"data file missing", [](WeatherManagerTest&) {}, 0, 2,
+         head + "m_pICMWeatherTool->Initialize failed to open data file."},
+        {"no usable message", toolStep([](TestTool& s) { s.initialize = kFail; }), 0, 2,
+         head + "m_pICMWeatherTool->Initialize failed to calculate itenerary."},
+        {"unexpected", toolStep([](TestTool& s) { s.initialize = kUnexpected; }), 0, 2,
+         head + "m_pICMWeatherTool->Initialize returned unexpected failure."},
+        {"other", toolStep([](TestTool& s) { s.initialize = kInvalidArgument; }), 0, 2,
+         head + "m_pICMWeatherTool->Initialize default failure (SHOULD NOT HAPPEN)."},
+        {"attach false", toolStep([](TestTool& s) { s.attach = kFalse; }), 0, 2,
+         head + "m_pICMWeatherTool->AttachUpdates update pointer is NULL."},
+        {"attach failed", toolStep([](TestTool& s) { s.attach = kFail; }), 0, 2,
+         head + "m_pICMWeatherTool->AttachUpdates internal error."},
+        {"client", toolStep([](TestTool& s) { s.createFails = true; }), 1, -1,
+         head + "m_pICMWeatherTool->CreateClient failed."},
+        {"client interface", toolStep([](TestTool& s) { s.noClient = true; }), 1, -1,
+         head + "failed to initialize ICMWeatherClient interface"},
+        {"client sink", toolStep([](TestTool& s) { s.clientAdviseFails = true; }), 1, -1,
+         head + "failed to connect Weather Client event sink."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        noTool = noUpdate = updateAdviseFails = false;
+        setupTool = [](TestTool&) {};
+        c.arrange(*this);
+        if (c.state != 2 || std::string(c.what) != "data file missing")
+            WriteForecast(program / "gribdata.grb");
+        else
+            std::filesystem::remove(program / "gribdata.grb");
+        auto* manager = new WeatherManager(Maker());
+        EXPECT_EQ(manager->ErrorText(), "No error (yet).");
+        EXPECT_EQ(manager->Init(MainMapView), c.result);
+        EXPECT_EQ(manager->state(), c.state);
+        EXPECT_EQ(manager->ErrorText(), c.text);
+        EXPECT_EQ(manager->state(), c.state) << "reading the text changes nothing";
+        const auto heldTool = tool.lock();
+        const auto heldUpdate = update.lock();
+        std::shared_ptr<WeatherClient> heldClient;
+        if (auto* t = dynamic_cast<TestTool*>(heldTool.get()))
+            heldClient = t->client.lock();
+        if (c.state == 2) {
+            EXPECT_NE(manager->Client(), nullptr);
+            EXPECT_EQ(manager->groups.size(), 6u);
+        }
+        delete manager;
+        if (heldTool) {
+            EXPECT_EQ(heldTool->ListenerCount(), heldClient ? 1u : 0u);  // the client's own
+        }
+        if (heldUpdate) {
+            EXPECT_EQ(heldUpdate->ListenerCount(), 0u);
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+// Refusals leave the state; UnInit opens the way to a new Init; values answer without data.
+TEST_F(WeatherManagerTest, RefusalsValuesAndGroups)
+{
+    WriteForecast(program / "gribdata.grb");
+    WeatherManager manager(Maker());
+    EXPECT_EQ(manager.Init(nullptr), 1);
+    EXPECT_EQ(manager.state(), 0);
+    EXPECT_EQ(manager.ErrorText(), "<WeatherManager::Init()> Specified MapView was NULL.");
+    EXPECT_EQ(manager.GetValueAt(0x300, 35, -75), WeatherNoValue);
+    manager.ShowGroup(0x200, 1);
+    EXPECT_EQ(manager.state(), 0) << "a refusal for not being initialised leaves the state";
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    EXPECT_EQ(manager.state(), 1) << manager.ErrorText();
+    EXPECT_EQ(manager.Init(MainMapView), 1);
+    EXPECT_EQ(manager.ErrorText(), "<WeatherManager::Init()> Manager already initialized.");
+    EXPECT_EQ(manager.state(), 1);
+
+    EXPECT_EQ(WeatherManager::GroupName(0x600), "");
+    EXPECT_EQ(manager.GroupCode(6), 0);
+    EXPECT_TRUE(manager.GroupHasData(0x200));
+    EXPECT_FALSE(manager.GroupHasData(0x400));
+    EXPECT_TRUE(manager.isReady());
+    EXPECT_EQ(manager.GetSmooth(), 30);
+    EXPECT_EQ(manager.GetPredictionsCount(), 24);  // 12 hours in 30 minutes
+
+    // Every group shown and then every group off: no record stays drawn.
+    manager.ShowGroup(0, 1);
+    EXPECT_TRUE(manager.IsGroupShown(0x400));
+    manager.ShowGroup(0x100, 0);
+    EXPECT_FALSE(manager.Client()->IsShown(0x101));
+    EXPECT_TRUE(manager.Client()->IsShown(0x201));
+
+    EXPECT_DOUBLE_EQ(manager.GetValueAt(0x200, 35, -75), 5.0);
+    double east = 0, north = 0;
+    EXPECT_TRUE(manager.GetDirectionAt(0x200, 35, -75, &east, &north));
+    EXPECT_NEAR(east, 3, 1e-3);
+    EXPECT_EQ(manager.GetValueAt(0x400, 35, -75), WeatherNoValue);
+    EXPECT_NEAR(manager.GetForecastValueAt(0x300, 12, 35, -75), 288.1, 1e-3);
+    EXPECT_EQ(manager.GetForecastValueAt(0x300, 25, 35, -75), WeatherNoValue);
+    EXPECT_NEAR(manager.forecastEnd - manager.forecastStart, 0.5, 1e-9);
+
+    EXPECT_EQ(manager.UnInit(), 0);
+    EXPECT_EQ(manager.state(), 0);
+    EXPECT_EQ(manager.Init(MainMapView), 0);
+}
+
+// Requests against the real update service with a folder source.
+TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
+{
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    WriteForecast(program / "gribdata.grb", yesterday.year() * 10000 + yesterday.month() * 100 + yesterday.day());
+    MainMapView->SetCentre(charttest::kInApproachCell);
+    WeatherManager manager(Maker());
+    manager.statusCallback = Record;
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    manager.ShowGroup(0x200, 1);
+
+    // An empty inbox: the reason comes back as an error, the data and the layers stay.
+    ASSERT_EQ(manager.StartWeatherRequest(), 1);
+    ASSERT_TRUE(WaitFor([&] { return Seen(0); }));
+    EXPECT_EQ(manager.weatherRequestPending, 0);
+    EXPECT_NE(manager.statusText.find("inbox"), std::string::npos) << manager.statusText;
+    EXPECT_TRUE(std::filesystem::is_directory(program / "inbox"));
+    EXPECT_TRUE(manager.IsGroupShown(0x200));
+    const double oldEnd = manager.forecastEnd;
+
+    // A later forecast dropped in: the chain asks for the date and the zones, then downloads;
+    // the new data hold before the event of new data, and the groups come back.
+    const QDate today = QDate::currentDate();
+    WriteForecast(program / "inbox" / "new.grb", today.year() * 10000 + today.month() * 100 + today.day());
+    Events.clear();
+    manager.forecastLength = 36;
+    ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
+    ASSERT_TRUE(WaitFor([&] { return Seen(5) || Seen(0); })) << manager.statusText;
+    ASSERT_TRUE(Seen(5)) << manager.statusText;
+    WaitFor([&] { return manager.IsGroupShown(0x200); });
+    EXPECT_EQ(manager.weatherRequestPending, 0);
+    EXPECT_GT(manager.forecastEnd, oldEnd);
+    EXPECT_TRUE(manager.IsGroupShown(0x200));
+    EXPECT_FALSE(std::filesystem::exists(program / "gribdata.grb.part"));
+    bool downloading = false;
+    for (const Event& e : Events)
+        downloading = downloading || (e.kind == 1 && e.text == "Downloading..");
+    EXPECT_TRUE(downloading);
+
+    // The sub-zones and a refused request.
+    ASSERT_EQ(manager.subZones.size(), 1u);
+    EXPECT_TRUE(manager.subZones[0].IsWorld());
+    manager.layerPressure = manager.layerTemperature = manager.layerWind = manager.layerWave = manager.layerPrecipitation = 0;
+    EXPECT_EQ(manager.StartWeatherRequest(), 0);
+    EXPECT_EQ(manager.statusText, "No weather Parameters Selected.");
+    EXPECT_EQ(manager.ErrorText(), "<WeatherManager::StartWeatherRequest()> No weather parameters selected.");
+
+    // A cancel at once leaves no file behind and no request pending.
+    manager.layerWind = 1;
+    ASSERT_EQ(manager.StartWeatherRequest(), 1);
+    manager.CancelWeatherRequest();
+    EXPECT_EQ(manager.weatherRequestPending, 0);
+    EXPECT_EQ(manager.GetUpdateStatus(), 0);
+}
+
+// The corrections of a request and the outward rounding of the area.
+TEST_F(WeatherManagerTest, RequestValuesAndArea)
+{
+    WriteForecast(program / "gribdata.grb");
+    std::filesystem::create_directories(program / "inbox");
+    WriteForecast(program / "inbox" / "a.grb");
+    WeatherManager manager(Maker());
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    manager.lastWeatherDate = 1;
+    manager.firstForecastHour = 0;
+    manager.forecastLength = 252;
+    manager.timeStep = 18;
+    manager.ParseSubZones();
+    // The zones are there once asked for.
+    ASSERT_EQ(manager.StartSubZonesRequest(), 1);
+    ASSERT_TRUE(WaitFor([&] { return manager.GetUpdateStatus() == 0; }));
+    QCoreApplication::processEvents();
+    manager.ParseSubZones();
+    ASSERT_EQ(manager.subZones.size(), 1u);
+    double s = 0, w = 0, n = 0, e = 0;
+    ASSERT_TRUE(manager.BuildRequestArea(&s, &w, &n, &e));
+    EXPECT_EQ(std::fmod(s, 3.0), 0.0);
+    EXPECT_EQ(std::fmod(e, 6.0), 0.0);
+    EXPECT_LT(s, n);
+    EXPECT_LT(w, e);
+    // An expired world zone and no other: no subscription.
+    manager.subZones[0].expiry = 1;
+    EXPECT_FALSE(manager.BuildRequestArea(&s, &w, &n, &e));
+    EXPECT_EQ(manager.statusText, "No Subscription");
+    // A zone over part of the view: the larger piece of it.
+    SubZone part;
+    part.name = "West";
+    part.south = -90, part.west = -180, part.north = 90, part.east = cmgbase::nrm2deg(MainMapView->centre.x);
+    part.expiry = 1e9;
+    manager.subZones.push_back(part);
+    double ps = 0, pw = 0, pn = 0, pe = 0;
+    ASSERT_TRUE(manager.BuildRequestArea(&ps, &pw, &pn, &pe));
+    EXPECT_NEAR(pe, part.east, 1e-6);
+}
+
+}  // namespace
+
+namespace {
+
+// The example forecast drawn by the client through the main view at a small scale: wind barbs
+// and isobars land on the picture where the view shows the forecast's area.
+TEST_F(WeatherManagerTest, TheClientDrawsTheExampleOverTheView)
+{
+    std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
+    MainMapView->SetCentre(charttest::Degrees(-72, 37.5));
+    MainMapView->SetScale(20000000);
+    WeatherManager manager(Maker());
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    EXPECT_EQ(manager.state(), 1) << manager.ErrorText();
+    manager.ShowGroup(0x200, 1);
+    manager.ShowGroup(0x100, 1);
+
+    QImage picture(800, 600, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter painter(&picture);
+        painter.translate(400, 300);
+        painter.scale(1, -1);
+        EXPECT_EQ(manager.Client()->Draw(&painter, 1), kOk);
+    }
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += qAlpha(picture.pixel(x, y)) != 0;
+    EXPECT_GT(drawn, 2000);
+    EXPECT_EQ(qAlpha(picture.pixel(2, 2)), 0) << "the corner lies outside the forecast's area";
+    if (const char* keep = std::getenv("WEATHER_PICTURE"))
+        picture.save(keep);
+}
+
+}  // namespace
+
+namespace {
+
+// The weather dialog offscreen: without data its time controls rest (no division by a zero count); a
+// progress past its total shows "ERROR !"; an error shows its reason and puts the captions back;
+// new data beep and refresh the dialog.
+TEST_F(WeatherManagerTest, TheDialogWithAndWithoutData)
+{
+    std::vector<std::pair<int32_t, int32_t>> tones;
+    platform::SetToneSink([&](int32_t hz, int32_t ms) { tones.emplace_back(hz, ms); });
+    WeatherService = new WeatherManager(Maker());
+    ASSERT_EQ(WeatherService->Init(MainMapView), 0);
+    EXPECT_EQ(WeatherService->state(), 2) << "no data file";
+    TWeatherDlg dialog;
+    WeatherDlg = &dialog;
+    dialog.FormShow();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_FALSE(dialog.cklItem->item(i)->flags() & Qt::ItemIsEnabled) << i;
+        EXPECT_EQ(dialog.cklItem->item(i)->checkState(), Qt::Unchecked);
+    }
+    EXPECT_FALSE(dialog.btnGetUpdate->isEnabled());
+    EXPECT_FALSE(dialog.tbShow->isEnabled());
+    EXPECT_TRUE(dialog.pnFrom->text().isEmpty());
+    dialog.tbShowChange();
+    dialog.dtShowDayChange();
+
+    ShowWeatherStatus(1, 4, 100, 120, "Downloading..");
+    EXPECT_EQ(dialog.txInfo->text(), "ERROR !");
+    ShowWeatherStatus(1, 4, 1000, 250, "Downloading..");
+    EXPECT_EQ(dialog.ProgressBar->maximum(), 1000);
+    EXPECT_EQ(dialog.ProgressBar->value(), 250);
+
+    WeatherService->statusText = "The weather inbox holds no GRIB file.";
+    dialog.btnGetUpdate->setText("busy");
+    ShowWeatherStatus(0, static_cast<int32_t>(0x80020003u), 0, 0, "Update error occurred.");
+    EXPECT_EQ(dialog.txInfo->text(), "The weather inbox holds no GRIB file.");
+    EXPECT_NE(dialog.btnGetUpdate->text(), "busy");
+
+    // New data: the example arrives, the beep sounds and the dialog shows its times.
+    std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
+    ASSERT_EQ(tool.lock()->Reload(), kOk);
+    WeatherService->UpdateParams(0);
+    WeatherService->_UpdateProperties();
+    ShowWeatherStatus(5, 0, 0, 0, "");
+    ASSERT_EQ(tones.size(), 1u);
+    EXPECT_EQ(tones[0], std::make_pair(440, 100));
+    EXPECT_TRUE(dialog.cklItem->item(0)->flags() & Qt::ItemIsEnabled);
+    EXPECT_FALSE(dialog.pnFrom->text().isEmpty());
+    EXPECT_EQ(dialog.stepCount, 240);  // five days of 30 minutes
+    // Data from midnight with 30-minute steps: position 25 shows 12:30.
+    dialog.tbShow->setValue(25);
+    EXPECT_EQ(dialog.edShowHour->text(), "12:30");
+    EXPECT_EQ(dialog.shownIndex, 25);
+
+    WeatherDlg = nullptr;
+    delete WeatherService;
+    WeatherService = nullptr;
+    platform::SetToneSink({});
+}
+
+}  // namespace
