@@ -47,9 +47,8 @@ void ChartWindowTest::SetUpTestSuite()
     folder_ = new TemporaryFolder;
     std::vector<std::string> files = DefaultChartFiles();
     files.push_back("s58/AA500001.000");
-    const auto sources = LinkChartSources(folder_->path() / "sources", files);
     const auto engine = folder_->path() / "engine";
-    InstallDatabase(sources, engine, "Default");
+    InstallCachedDatabase(files, engine, "Default");
     LinkTides(engine);
     WriteRegistry(Registry(*folder_), engine, false);
 }

@@ -384,8 +384,7 @@ protected:
     static void SetUpTestSuite()
     {
         folder_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(folder_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, folder_->path() / "engine", "Default");
+        charttest::InstallCachedDatabase(charttest::DefaultChartFiles(), folder_->path() / "engine", "Default");
         charttest::LinkTides(folder_->path() / "engine");
         charttest::WriteRegistry(folder_->path() / "registry.ini", folder_->path() / "engine", true);
     }

@@ -60,8 +60,7 @@ protected:
     static void SetUpTestSuite()
     {
         folder_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(folder_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, engine(), "Default");
+        charttest::InstallCachedDatabase(charttest::DefaultChartFiles(), engine(), "Default");
         charttest::LinkTides(engine());
         charttest::WriteRegistry(registry(), engine(), false);
     }

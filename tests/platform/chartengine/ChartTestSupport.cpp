@@ -6,10 +6,14 @@
 #include "platform/chartengine/EngineRegistry.h"
 #include "platform/chartengine/EngineTopics.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <tcd.h>
+#include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <random>
 
 namespace charttest {
@@ -53,6 +57,89 @@ void InstallDatabase(const std::filesystem::path& sources, const std::filesystem
 {
     chartengine::InstallReport report;
     ASSERT_EQ(chartengine::DatabaseManager(engineFolder).Install(sources, name, &report), chartengine::kOk);
+}
+
+namespace {
+
+// The cache entry of a database: this test program, the database's name and fixture files, then
+// the program's build, whose installer a rebuild may have changed.
+std::string CacheEntryPrefix(const std::vector<std::string>& fixtureFiles, const std::string& name)
+{
+    std::string files;
+    for (const std::string& file : fixtureFiles)
+        files += file + "|";
+    return std::filesystem::read_symlink("/proc/self/exe").filename().string() + "-" + name + "-" +
+           std::to_string(std::hash<std::string>{}(files)) + "-";
+}
+
+std::string CacheKey(const std::vector<std::string>& fixtureFiles, const std::string& name)
+{
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe");
+    const std::string build = program.string() + "|" + std::to_string(std::filesystem::file_size(program)) + "|" +
+                              std::to_string(std::filesystem::last_write_time(program).time_since_epoch().count());
+    return CacheEntryPrefix(fixtureFiles, name) + std::to_string(std::hash<std::string>{}(build));
+}
+
+// Entries of earlier builds of this program go when a new one is made.
+void RemoveStaleEntries(const std::filesystem::path& cache, const std::string& prefix, const std::filesystem::path& kept)
+{
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(cache, ignored)) {
+        const std::string file = entry.path().filename().string();
+        if (file.starts_with(prefix) && !entry.path().string().starts_with(kept.string()))
+            std::filesystem::remove_all(entry.path(), ignored);
+    }
+}
+
+// An exclusive lock on a file for as long as it lives.
+class FileLock {
+public:
+    explicit FileLock(const std::filesystem::path& file) : fd_(::open(file.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644))
+    {
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
+    }
+    ~FileLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+// The first process installs each database into the build's test cache, under a lock so that
+// processes running side by side install it once; every process copies it from there.
+void InstallCachedDatabase(const std::vector<std::string>& fixtureFiles, const std::filesystem::path& engineFolder,
+                           const std::string& name)
+{
+    const std::filesystem::path cache = VARNIK_TEST_CACHE_DIR;
+    std::filesystem::create_directories(cache);
+    const std::filesystem::path cached = cache / CacheKey(fixtureFiles, name);
+    {
+        const FileLock lock(cached.string() + ".lock");
+        ASSERT_TRUE(lock.held()) << cached;
+        if (!std::filesystem::exists(cached)) {
+            RemoveStaleEntries(cache, CacheEntryPrefix(fixtureFiles, name), cached);
+            const std::filesystem::path building = cached.string() + ".building";
+            std::filesystem::remove_all(building);
+            chartengine::InstallReport report;
+            ASSERT_EQ(chartengine::DatabaseManager(building / "engine")
+                          .Install(LinkChartSources(building / "sources", fixtureFiles), name, &report),
+                      chartengine::kOk);
+            std::filesystem::rename(building / "engine", cached);
+            std::filesystem::remove_all(building);
+        }
+    }
+    ASSERT_TRUE(std::filesystem::exists(cached)) << cached;
+    std::filesystem::copy(cached, engineFolder, std::filesystem::copy_options::recursive);
 }
 
 void LinkTides(const std::filesystem::path& engineFolder)
@@ -146,7 +233,7 @@ void WriteHarmonicsWithoutStations(const std::filesystem::path& file)
 
 InstalledEngine::InstalledEngine(const std::vector<std::string>& fixtureFiles, const std::string& name, bool weather)
 {
-    InstallDatabase(LinkChartSources(folder_.path() / "sources", fixtureFiles), engine(), name);
+    InstallCachedDatabase(fixtureFiles, engine(), name);
     LinkTides(engine());
     WriteRegistry(registry(), engine(), weather);
 }

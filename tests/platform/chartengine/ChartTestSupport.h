@@ -66,6 +66,12 @@ std::vector<std::string> DefaultChartFiles();
 void InstallDatabase(const std::filesystem::path& sources, const std::filesystem::path& engineFolder,
                      const std::string& name);
 
+// Installs the fixture files as database name of engineFolder, copied from the build's test
+// cache. Installing reads the cells through GDAL, seconds under the sanitizers, and nearly every
+// test process asks for one of the same few databases.
+void InstallCachedDatabase(const std::vector<std::string>& fixtureFiles, const std::filesystem::path& engineFolder,
+                           const std::string& name);
+
 // Links the tide harmonics file of the xtide data into engineFolder/TIDES.
 void LinkTides(const std::filesystem::path& engineFolder);
 

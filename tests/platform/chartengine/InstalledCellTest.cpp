@@ -142,8 +142,7 @@ protected:
     static void SetUpTestSuite()
     {
         folder_ = new charttest::TemporaryFolder;
-        const auto sources = charttest::LinkChartSources(folder_->path() / "sources", charttest::DefaultChartFiles());
-        charttest::InstallDatabase(sources, folder_->path() / "engine", "Default");
+        charttest::InstallCachedDatabase(charttest::DefaultChartFiles(), folder_->path() / "engine", "Default");
         gdal_ = new std::vector<GdalObject>(ReadWithGdal(charttest::FixtureChart("US4MD81M/US4MD81M.000")));
     }
     static void TearDownTestSuite()
