@@ -3,6 +3,7 @@
 
 #include "app/Startup.h"
 
+#include "app/AisHistoryWiring.h"
 #include "app/ApplicationHints.h"
 #include "app/BarImages.h"
 #include "app/ControlBehaviour.h"
@@ -325,6 +326,7 @@ void StartupSetup(TForm1& form)
     WireSearchPatterns();
     WireRouteDialog();
     WireReplay(form);
+    WireAisHistory(form);
     WireObjectList();
     if (TideWin)
         TideWin->chart = &form;
