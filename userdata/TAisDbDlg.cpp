@@ -104,6 +104,7 @@ TAisDbDlg::TAisDbDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowStays
     for (QLineEdit* field : fields())
         field->installEventFilter(this);
     udSeek->installEventFilter(this);
+    btnShow->installEventFilter(this);
     connect(btnShow, &QPushButton::clicked, this, [this] { btnShowClick(); });
     choose(0);
 }
@@ -267,4 +268,10 @@ bool TAisDbDlg::eventFilter(QObject* watched, QEvent* event)
         choose(size_t(field - list.begin()));
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TAisDbDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (!FormKeyDown(event->key()))
+        QDialog::keyPressEvent(event);
 }

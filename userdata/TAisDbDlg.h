@@ -57,6 +57,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::array<QLineEdit*, 4> fields() const { return {edName, edMmsi, edImo, edCall}; }
