@@ -1,6 +1,8 @@
 // The main window's layout handlers: the places of the chart and of the floating panels by the
 // two Hide boxes, and of the pop-up dialogs beside the tool bars.
 
+#include "app/PanelLayout.h"
+
 #include "app/ControlBehaviour.h"
 #include "app/TForm1.h"
 #include "chart/ChartPresentation.h"
@@ -85,4 +87,10 @@ void TForm1::PlaceToolPanel()
     for (QWidget* dialog : std::initializer_list<QWidget*>{PositionDlg, ArpaDlg, DbObj, QueryDlg, TideWin})
         if (dialog)
             dialog->move(corner);
+}
+
+void PlaceBesideMainPanel(TForm1& form, QWidget& panel)
+{
+    const QPoint bottomRight = form.mapToGlobal(QPoint(form.MainPanel->x(), form.height()));
+    panel.move(bottomRight.x() - panel.frameGeometry().width(), bottomRight.y() - panel.frameGeometry().height());
 }

@@ -2,6 +2,7 @@
 
 #include "app/AisLogs.h"
 #include "app/OwnShipPositions.h"
+#include "app/PanelLayout.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "app/ToolBarButtons.h"
@@ -23,7 +24,6 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
@@ -150,16 +150,9 @@ void EmptyTargetsAndTrack()
         TrackDlg->btnDeleteClick(false);
 }
 
-void PlaceReplayPanel(TForm1& f)
-{
-    const QPoint bottomRight = f.mapToGlobal(QPoint(f.MainPanel->x(), f.height()));
-    ReplayDlg->move(bottomRight.x() - ReplayDlg->frameGeometry().width(),
-                    bottomRight.y() - ReplayDlg->frameGeometry().height());
-}
-
 void ReplayPanelShown(TForm1& f)
 {
-    PlaceReplayPanel(f);
+    PlaceBesideMainPanel(f, *ReplayDlg);
     if (f.Arpa1Btn->isHidden())
         ShowToolBarButton(f, f.Arpa1Btn);
     f.Arpa1Btn->setChecked(true);

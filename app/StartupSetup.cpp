@@ -3,6 +3,7 @@
 
 #include "app/Startup.h"
 
+#include "app/AisHistoryWiring.h"
 #include "app/ApplicationHints.h"
 #include "app/BarImages.h"
 #include "app/ControlBehaviour.h"
@@ -327,6 +328,7 @@ void StartupSetup(TForm1& form)
     WireRouteDialog();
     WireReplay(form);
     WireWeatherDialog(form);
+    WireAisHistory(form);
     WireObjectList();
     if (TideWin)
         TideWin->chart = &form;

@@ -20,16 +20,12 @@
 
 #include "app/ChartCursor.h"
 #include "app/DynamicOverlay.h"
-#include "app/ExternalLibraries.h"
 #include "app/OwnShipPositions.h"
 #include "app/StaticOverlay.h"
 #include "app/TForm1.h"
-#include "app/ThreadTimers.h"
 #include "app/TickState.h"
-#include "bench/ProgramHome.h"
-#include "chart/ChartHooks.h"
+#include "bench/StartedChartProgram.h"
 #include "chart/ChartRedraw.h"
-#include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "chart/WindowCoordinates.h"
 #include "frame/CpaTcpa.h"
@@ -39,15 +35,9 @@
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
-#include "platform/system/MessageBox.h"
-#include "platform/system/ProgramEnd.h"
-#include "radarweather/RadarManager.h"
-#include "radarweather/WeatherManager.h"
 #include "sensors/OwnShipState.h"
-#include "sensors/SensorHooks.h"
 #include "sensors/TargetTable.h"
 #include "userdata/ObjectIds.h"
-#include "userdata/RouteHooks.h"
 #include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
@@ -56,7 +46,6 @@
 #include "userdata/UserDatabase.h"
 
 #include <QPainter>
-#include <QTimer>
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
@@ -66,7 +55,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <numbers>
 #include <random>
@@ -74,19 +62,7 @@
 
 namespace {
 
-const std::filesystem::path kData = VARNIK_DATA_DIR;
-
-// The view of bench/chartdraw.
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-constexpr int32_t kScale = 80000;
-constexpr int32_t kLevel = 9;  // the chart level nearest 1:80000 (1:75000)
-constexpr double kCentreLatitude = 38.97;
-constexpr double kCentreLongitude = -76.45;
-constexpr double kPixelsPerMetre = 3780.0;
-// The monitor diagonal that gives the 1920 x 1080 screen those pixels per metre; half a pixel
-// over, since the view takes the whole part.
-const double kDiagonalInches = std::hypot(kWidth, kHeight) / ((kPixelsPerMetre + 0.5) * 0.0254);
+using namespace startedchart;
 
 // Own ship: from the view centre on a steady course, a little further at every fix, back to the
 // start after kFixesPerRun fixes so that it stays in the middle of the view.
@@ -95,29 +71,11 @@ constexpr float kOwnSpeed = 12.0f;  // knots
 constexpr double kFixStep = 0.005;  // nautical miles, about 0.8 pixel
 constexpr int kFixesPerRun = 64;
 
-// Settings: CPA 1.0 nm within 30 minutes, vectors of 6 minutes, 20 target track points shown.
-constexpr int16_t kCpaTenths = 10;
-constexpr int16_t kTcpaMinutes = 30;
-constexpr int kHistoryPoints = 20;
 constexpr int kDangerousEvery = 5;
 constexpr float kDangerRange = 10.0f;  // nautical miles; dangerous targets lie within it
 
 constexpr int kTrackRingStart = 137;  // TrackIndex: the ring has wrapped
 constexpr int kStoredTrackPoints = 10000;
-
-constexpr int kMargin = 20;  // pixels kept free at the edges of the view
-
-[[noreturn]] void Fail(const std::string& what)
-{
-    std::fprintf(stderr, "bench_overlay: %s\n", what.c_str());
-    std::abort();
-}
-
-void Require(bool condition, const std::string& what)
-{
-    if (!condition)
-        Fail(what);
-}
 
 double Degrees(double radians) { return radians * 180.0 / std::numbers::pi; }
 
@@ -133,63 +91,12 @@ std::pair<double, double> DistanceAndBearing(const cmgbase::GeoPoint& from, cons
 
 uint16_t Tenths(double value) { return uint16_t(std::lround(value * 10.0)); }
 
-// The settings record as dta.res holds it: the chart as bench/chartdraw draws it (the engine's
-// default layers, resolution 5 for its 3500, contours at 5, 10 and 20 m) with the border
-// graduation and the lights on; a 120 m ship; the own track in the mode with depth marks; targets
-// with names, tracks and CPA marks; data set A in use.
-void WriteSettingsFile(const std::filesystem::path& file)
-{
-    SetupParametersRecord s{};
-    s.Length = 120;
-    s.Beam = 20;
-    s.Draught = 7;
-    s.Height = 30;
-    s.MonitorSize = 23;
-    s.DepthFactor = 1.0f;
-    s.ShallowContour = 5;
-    s.ShallowContourDepth = 5;
-    s.SafetyContour = 10;
-    s.DeepContour = 20;
-    s.DeepContourDepth = 20;
-    s.Resolution = 5;
-    // Off: names, contour labels, the shallow pattern and data quality.
-    constexpr uint8_t layers[16] = {1, 1, 0, 0, 0, 1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 1};
-    std::copy(std::begin(layers), std::end(layers), std::begin(s.ChartLayers));
-    s.TrackMode = 2;  // thin line with depth marks
-    s.TrackColour = 2;
-    s.BoatVector = 6;
-    s.VectorInMinutes = 1;
-    s.CpaDistance = kCpaTenths;
-    s.CpaTime = kTcpaMinutes;
-    s.CpaTimeIndex = 4;  // "30 min."
-    s.CpaShown = 1;
-    s.AisNames = 1;
-    s.AisTracks = 1;
-    s.AisTrackPoints = kHistoryPoints;
-    s.AisTrackIndex = 3;  // "20 min.": 20 points
-    s.AisRange = 20;
-    s.AisRangeIndex = 3;  // "20 Nm"
-    s.TrackFilterColours = 0x3F;
-    s.SymbolFilterColours = 0x3F;
-    s.DataSetsShown = 1;
-    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(&s), sizeof s);
-}
-
 // varnikapp after its start-up over the chart database, showing the view, with everything the
 // overlays draw laid out.
-class OverlayScene {
+class OverlayScene : public StartedChartProgram {
 public:
     OverlayScene()
     {
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(home_.path());
-        // The folder's own registry store, whatever the environment names.
-        setenv("VARNIK_REGISTRY", (home_.path() / "registry.ini").c_str(), 1);
-        platform::InstallMessageBoxService(&boxes_);
-        platform::SetProgramEndHandler([] {});
-        WriteSettingsFile(home_.path() / "dta.res");
-        StartProgram();
-        ShowView();
         form_->AisBtn->setChecked(true);
         form_->Arpa1Btn->setChecked(true);
         PlaceOwnShip();
@@ -201,33 +108,8 @@ public:
         Compose();
     }
 
-    ~OverlayScene()
-    {
-        form_.reset();
-        Form1 = nullptr;
-        ChartHook = {};
-        SensorHook = {};
-        RouteHook = {};
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete WeatherService;
-        delete RadarService;
-        delete MiniMapView;
-        delete MainMapView;
-        delete ChartEngine;
-        WeatherService = nullptr;
-        RadarService = nullptr;
-        MiniMapView = MainMapView = nullptr;
-        ChartEngine = nullptr;
-        platform::SetProgramEndHandler({});
-        platform::InstallMessageBoxService(nullptr);
-        std::filesystem::current_path(previousFolder_);
-    }
-
     OverlayScene(const OverlayScene&) = delete;
     OverlayScene& operator=(const OverlayScene&) = delete;
-
-    TForm1& form() { return *form_; }
 
     // What the 100 ms tick does with a new fix before it calls the dynamic overlay: the derived
     // positions, the own-ship pixel and the targets' blink.
@@ -276,62 +158,6 @@ public:
     }
 
 private:
-    // The first one-second tick starts the program as it starts in use: the settings loaded, the
-    // chart engine started, data set A opened.
-    void StartProgram()
-    {
-        form_ = std::make_unique<TForm1>();
-        Form1 = form_.get();
-        AppRunning = true;
-        form_->Timer2Timer();
-        form_->Timer1->stop();
-        form_->Timer2->stop();
-        form_->iThreadTimers1->SetEnabled(2, false);
-        // The start-up laid the chart out for the screen it found; the bench's view has its own.
-        form_->CM93->resize(kWidth, kHeight);
-        if (!StartupDone || !MainMapView || !UserIsam.isStarted()) {
-            for (const platform::MessageBoxRequest& box : boxes_.shown)
-                std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
-            Fail("the start-up did not finish with the chart and data set A open");
-        }
-    }
-
-    // The view of bench/chartdraw on a 1920 x 1080 screen, drawn by the chart redraw.
-    void ShowView()
-    {
-        ScreenWidth = kWidth;
-        ScreenHeight = kHeight;
-        MapView& view = *MainMapView;
-        Require(view.SetMonitorGeometry(kDiagonalInches, kWidth, kHeight, kWidth, kHeight) == 1 &&
-                    view.SetZoomFactors(1.0, 1.0) == 1 && view.SetScale(kScale) == 1 &&
-                    view.projectionBlock.devicePixelsPerMetreX == int32_t(kPixelsPerMetre),
-                "the view does not take the metrics and scale of bench/chartdraw");
-        view.SetCentre({cmgbase::deg2nrm(kCentreLongitude), cmgbase::deg2nrm(kCentreLatitude)});
-        view.SetDisplayCategory(2);  // "S52 Other": every class, as bench/chartdraw draws
-        form_->chartLevel = kLevel;
-        form_->mainScale = kScale;
-        form_->zoomFactor = 1.0;
-        RedrawChart(*form_, true);
-        Require(view.drawn == 1 && form_->ChartBackBitmap.size() == QSize(kWidth, kHeight),
-                "the chart redraw did not draw the view");
-    }
-
-    cmgbase::GeoPoint GeoAt(double x, double y) const
-    {
-        cmgbase::GeoPoint position;
-        Require(MainMapView->ScreenToGeo(form_->chartRect, {int32_t(std::lround(x)), int32_t(std::lround(y))},
-                                         position) == 1,
-                "a pixel of the view has no position");
-        return position;
-    }
-
-    bool InsideView(const cmgbase::GeoPoint& position) const
-    {
-        ScreenPoint pixel{};
-        return MainMapView->GeoToScreen(form_->chartRect, position, pixel) == 1 && pixel.x >= kMargin &&
-               pixel.x < kWidth - kMargin && pixel.y >= kMargin && pixel.y < kHeight - kMargin;
-    }
-
     // At the view centre with a live fix, course and heading, depth under the keel.
     void PlaceOwnShip()
     {
@@ -597,10 +423,6 @@ private:
         Require(AddIdRecord(object, IdRange::Track) == platform::isam::Status::Ok, "the track was not stored");
     }
 
-    ProgramHome home_{"bench-overlay-", kData, kData / "charts" / "US4MD81M", "Bench"};
-    std::filesystem::path previousFolder_;
-    platform::RecordingMessageBoxService boxes_;
-    std::unique_ptr<TForm1> form_;
     cmgbase::GeoPoint start_{};  // the own ship's GPS position at the first fix of a run
     int fix_ = 0;
     int32_t routeId_ = 0;

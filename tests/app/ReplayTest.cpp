@@ -1,5 +1,6 @@
 #include "StartedProgram.h"
 
+#include "app/DataSets.h"
 #include "app/ReplayPlayer.h"
 #include "app/ReplayRecorder.h"
 #include "app/TForm1.h"
@@ -10,10 +11,14 @@
 #include "platform/system/SystemClock.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/TargetTable.h"
+#include "chart/MapView.h"
+#include "userdata/AisStaticStore.h"
 #include "userdata/ReplayFile.h"
+#include "userdata/TAisDbDlg.h"
 #include "userdata/TReplayDlg.h"
 
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTimeEdit>
@@ -101,6 +106,7 @@ protected:
         ResetTickState();
         LayOutProgramFolder(folder, engine(), "[C-Map]\n");
         ReplayDlg = new TReplayDlg;
+        AisDbDlg = new TAisDbDlg;
         form = StartProgram(QSize(400, 300));
         ASSERT_TRUE(StartupDone);
         DataPaths[DataPathReplay] = folder / "Replay";
@@ -117,6 +123,8 @@ protected:
         StopProgram(form);
         delete ReplayDlg;
         ReplayDlg = nullptr;
+        delete AisDbDlg;
+        AisDbDlg = nullptr;
         ReplayCentreMmsi = -1;
         HarbourProgramTest::TearDown();
     }
@@ -211,6 +219,46 @@ TEST_F(ReplayTest, AStartAfterTheDaysLastRecordOrWithoutAFileClosesTheReplay)
     ReplayDlg->tbSpd->setValue(1);
     EXPECT_EQ(SecondTick.replayTickCounter, 15);
     EXPECT_EQ(ReplayDlg->speedFactor, 2);
+}
+
+// The AIS history search in the started program: "Show" on a found station enters replay mode,
+// opens the day of its stored time at that minute and centres the chart on it when it comes.
+TEST_F(ReplayTest, TheAisHistorySearchReplaysTheStoredMinuteOfTheShownShip)
+{
+    // The AIS static data file of the replay folder.
+    ASSERT_TRUE(SelectUserDatabase(1));
+    AisStaticRecord station;
+    station.mmsi = 211000001;
+    std::strcpy(station.name, "ALPHA");
+    station.storedTime = uint32_t(QDateTime(QDate(2026, 12, 11), QTime(10, 1, 40)).toSecsSinceEpoch());
+    ASSERT_EQ(WriteAisStatic(station), platform::isam::Status::Ok);
+    const double lon = 60.915;
+    const double lat = -32.485;
+    writeDay(Bytes({
+        At(600, ReplayOwnShipId, lon, lat),
+        At(601, ReplayOwnShipId, lon, lat),
+        At(601, 211000001, lon + 0.02, lat + 0.01),
+        At(602, ReplayOwnShipId, lon, lat),
+    }));
+    ReplayDlg->dtDate->setDate(QDate(2026, 12, 1));
+    form->btnAisDb->click();
+    ASSERT_TRUE(AisDbDlg->isVisible());
+    AisDbDlg->edMmsiClick();
+    AisDbDlg->udSeekChangingEx(AisSeekDirection::Up);
+    ASSERT_EQ(AisDbDlg->edName->text(), "ALPHA");
+    EXPECT_EQ(ReplayCentreMmsi, 211000001);
+
+    AisDbDlg->btnShowClick();
+    EXPECT_TRUE(form->btnReplay->isChecked());
+    EXPECT_FALSE(AisDbDlg->isVisible());
+    EXPECT_FALSE(form->btnAisDb->isChecked());
+    EXPECT_EQ(ReplayDlg->dtDate->date(), QDate(2026, 12, 11));
+    EXPECT_EQ(ReplayDlg->dtTime->time(), QTime(10, 1));
+    ASSERT_NE(target(211000001), nullptr);
+    EXPECT_EQ(ReplayCentreMmsi, -1);
+    EXPECT_EQ(MainMapView->centre.x, cmgbase::deg2nrm(lon + 0.02));
+    EXPECT_EQ(MainMapView->centre.y, cmgbase::deg2nrm(lat + 0.01));
+    EXPECT_TRUE(ReplayDlg->btnSpd->isEnabled());
 }
 
 }  // namespace
