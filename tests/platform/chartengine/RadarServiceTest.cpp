@@ -128,6 +128,13 @@ protected:
     QObject owner_;
 };
 
+// The same view over no chart: nothing to install.
+class RadarWithoutChartTest : public RadarServiceTest {
+protected:
+    static void SetUpTestSuite() {}
+    static void TearDownTestSuite() {}
+};
+
 TEST_F(RadarServiceTest, EchoesLieOnTheBuoyAndTheCoastFacingTheAntennaAndNotOnOpenWater)
 {
     auto radar = Radar();
@@ -170,7 +177,7 @@ TEST_F(RadarServiceTest, EchoesLieOnTheBuoyAndTheCoastFacingTheAntennaAndNotOnOp
     EXPECT_NE(red, kWhite);
 }
 
-TEST_F(RadarServiceTest, TargetsSeaClutterAndTheSameFrameGiveWhatTheyShould)
+TEST_F(RadarServiceTest, TargetsClutterFramesAndTurnsGiveWhatTheyShould)
 {
     const GeoPoint target = Degrees(kAntennaLongitude, 38.975);  // 2.8 km north, open water
     auto withTarget = Radar({target});
@@ -194,12 +201,9 @@ TEST_F(RadarServiceTest, TargetsSeaClutterAndTheSameFrameGiveWhatTheyShould)
     EXPECT_FALSE(cluttered == Shown(*other));
     EXPECT_GT(EchoesAround(cluttered, PixelAt(0, 0), 20), 100);
     EXPECT_EQ(EchoesAround(cluttered, PixelAt(-1000, 3000), 12), 0);
-}
 
-// The orientation adjustment and the azimuth correction of the range file (65536 = 360 degrees)
-// both turn the picture clockwise about the antenna.
-TEST_F(RadarServiceTest, OrientationAndAzimuthCorrectionTurnThePicture)
-{
+    // The orientation adjustment and the azimuth correction of the range file (65536 = 360
+    // degrees) both turn the picture clockwise about the antenna.
     charttest::TemporaryFolder folder;
     const auto rangeFile = folder.path() / "Rp.ini";
     std::ofstream(rangeFile) << "[Radar]\r\nnMaxRange=10\r\nRange.6=6 NM,3\r\n[Scale3]\r\nAzimuthCorrection=16384\r\n"
@@ -219,9 +223,9 @@ TEST_F(RadarServiceTest, OrientationAndAzimuthCorrectionTurnThePicture)
     }
 }
 
-TEST_F(RadarServiceTest, FramesComeFromTheMainLoopOnlyWhileRunningAndDrawNothingBeforeAPosition)
+TEST_F(RadarWithoutChartTest, FramesComeFromTheMainLoopOnlyWhileRunningAndDrawNothingBeforeAPosition)
 {
-    ChartRadar radar(database_, "missing-Rp.ini", {});
+    ChartRadar radar(nullptr, "missing-Rp.ini", {});
     FrameCounter counter;
     uint32_t cookie = 0;
     ASSERT_EQ(radar.Advise(&counter, &cookie), kOk);
@@ -254,7 +258,7 @@ TEST_F(RadarServiceTest, FramesComeFromTheMainLoopOnlyWhileRunningAndDrawNothing
     EXPECT_EQ(counter.frames, 1);
 }
 
-TEST_F(RadarServiceTest, PropertiesRangesAndPulseCodes)
+TEST(RadarWithoutChart, PropertiesRangesAndPulseCodes)
 {
     ChartRadar radar(nullptr, "missing-Rp.ini", {});
     RadarValue value;
