@@ -12,6 +12,7 @@
 #include "chart/ChartPresentation.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
+#include "radarweather/TRadarCtrl.h"
 
 #include <QComboBox>
 
@@ -69,4 +70,9 @@ void TForm1::DaylightChange()
     GiveThreeDThePalette(mode);
     if (cmbDepthSave->currentIndex() != 0)
         cmbDepthSaveChange();
+    // The radar panel's bars in the new colours, and the overlay's brightness for the new mode.
+    if (RadarCtrl && RadarCtrl->isVisible()) {
+        RadarCtrl->update();
+        RadarCtrl->tbAlphaChange();
+    }
 }

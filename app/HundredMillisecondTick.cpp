@@ -389,9 +389,9 @@ void ProcessFix(TForm1& f)
         DeriveOwnShipPositions(OwnShip.fixUnchanged ? 1.5 : 0.5);
     }
     StoreOwnShipPixels(f);
-    if (RadarService && RadarService->running)
-        pending::RadarSetPos(cmgbase::nrm2deg(OwnShip.radarAntennaPosition.x),
-                             cmgbase::nrm2deg(OwnShip.radarAntennaPosition.y), OwnShip.displayCourse);
+    if (RadarAvailable && RadarService && RadarService->running)
+        RadarService->SetPos(cmgbase::nrm2deg(OwnShip.radarAntennaPosition.y),
+                             cmgbase::nrm2deg(OwnShip.radarAntennaPosition.x), OwnShip.displayCourse);
     TickRequest.lookAheadDistance = float(SetupParameters.LookAheadTime) * OwnShip.speedOverGround / 60.0f;
     RunLookAheadCheck(f);
     AnchorWatch();

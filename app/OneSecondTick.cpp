@@ -186,8 +186,11 @@ void KeepRadarWindow(TForm1& f)
 {
     if (!DialogVisible(Radar))
         return;
-    Radar->setGeometry(Radar->x(), f.CM93->y(), f.CM93->width(), f.CM93->height());
-    Radar->setCursor(f.CM93->cursor());
+    Radar->setGeometry(f.CM93->rect());
+    Radar->CMOlay->setGeometry(Radar->rect());
+    Radar->pnMask->setVisible(Shown(f.SymbBar) || Shown(f.LineBar) || Shown(f.RouteBar));
+    Radar->pnMask2->setVisible(f.ckHide->isChecked() && Shown(f.ToolBar1));
+    Radar->pnMask3->setVisible(f.ckHide2->isChecked() && Shown(f.MainPanel));
 }
 
 // The mouse stays on the chart point it was on while the chart moves under it.

@@ -22,7 +22,6 @@ void ClearParserHourlyFlag() {}
 void ClearHourlySensorValue() {}
 
 
-void RadarSetPos(double, double, double) {}
 void PlayAlarmSound() {}
 
 }  // namespace pending

@@ -39,8 +39,7 @@ void ClearParserHourlyFlag();
 void ClearHourlySensorValue();
 
 
-// Radar and sound.
-void RadarSetPos(double longitude, double latitude, double course);
+// Sound.
 void PlayAlarmSound();         // "alarm.wav" of the program folder
 
 }  // namespace pending

@@ -3,10 +3,12 @@
 #include "app/ChildPrograms.h"
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
+#include "app/RadarWiring.h"
 #include "app/StartupIni.h"
 #include "app/SystemColours.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
+#include "app/WarningBox.h"
 #include "chart/ChartPresentation.h"
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
@@ -14,6 +16,7 @@
 #include "frame/SharedTables.h"
 #include "platform/system/MessageBox.h"
 #include "radarweather/RadarManager.h"
+#include "radarweather/TRadarCtrl.h"
 #include "radarweather/WeatherManager.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/TargetTable.h"
@@ -64,18 +67,6 @@ void FillDayColours()
     UserColourTable = {0, 0x0000FF, 0xFF0000, 0x00C000, 0x00F0FF, 0xFF00FF, 0x000000, 0x00B0FF};
 }
 
-// A warning box without owner, in front of everything, that the start-up goes on after.
-void ShowWarning(std::string text, std::string caption)
-{
-    platform::MessageBoxRequest request;
-    request.text = std::move(text);
-    request.caption = std::move(caption);
-    request.icon = platform::MsgIcon::Exclamation;
-    request.taskModal = true;
-    request.topMost = true;
-    platform::ShowMessageBox(request);
-}
-
 template <typename T>
 void Release(T*& pointer)
 {
@@ -97,6 +88,24 @@ bool StartService(Manager*& service, const char* errorCaption, bool& available,
     TakeServiceOff(*service, errorCaption, available, button);
     Release(service);
     return false;
+}
+
+// The radar manager on the main view. One whose Init fails shows its error text (a failed call's
+// state 2 set back to 1 first); the radar is then off for the run, its button disabled.
+void StartRadar(TForm1& form)
+{
+    RadarService = new RadarManager;
+    if (RadarService->Init(MainMapView) == 0) {
+        RadarService->statusCallback = ShowRadarStatus;
+        ConnectRadar(form);
+        return;
+    }
+    RadarService->ClearCallFailure();
+    ShowWarning(RadarService->ErrorText(), "Radar Error");
+    RadarAvailable = false;
+    form.RadarBtn->setChecked(false);
+    form.RadarBtn->setEnabled(false);
+    Release(RadarService);
 }
 
 }  // namespace
@@ -247,7 +256,7 @@ void StartChartEngine(TForm1& form, const std::string& reason)
 
     if (RadarAvailable) {
         SplashSetStatus(frmSplash, QStringLiteral("Radar"));
-        StartService(RadarService, "Radar Error", RadarAvailable, form.RadarBtn, ShowRadarStatus);
+        StartRadar(form);
     }
     if (WeatherAvailable) {
         SplashSetStatus(frmSplash, QStringLiteral("Weather"));

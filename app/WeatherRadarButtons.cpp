@@ -4,6 +4,7 @@
 #include "app/ProgramExit.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"
+#include "app/WarningBox.h"
 #include "frame/SharedTables.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/TRadar.h"
@@ -11,6 +12,7 @@
 #include "radarweather/TWeatherDlg.h"
 #include "radarweather/WeatherManager.h"
 
+#include <QFrame>
 #include <QPainter>
 #include <QToolButton>
 
@@ -69,14 +71,22 @@ void TForm1::RadarExecute()
         const QRect chart(chartRect.left, chartRect.top, chartRect.right - chartRect.left,
                           chartRect.bottom - chartRect.top);
         if (Radar)
-            FillWhite(Radar->CMOlay, chart);
+            Radar->ClearPicture();
         FillWhite(RadarBitmap, chart);
-        RadarService->Start(this);
+        // A radar that does not start would never show a picture: the button goes up again.
+        if (RadarService->Start(this) != 0) {
+            RadarBtn->setChecked(false);
+            ShowWarning(RadarService->ErrorText(), "Radar Error");
+            return;
+        }
         if (RadarCtrl)
             RadarCtrl->show();
         PlaceWeatherDialog(RadarPanelWidth());
-        if (Radar)
+        if (Radar) {
+            const QRect panel(CM93->mapFrom(this, MainPanel->mapTo(this, QPoint(0, 0))), MainPanel->size());
+            Radar->FormShow(ScreenWidth, panel, RadarCtrl ? RadarCtrl->size() : QSize());
             Radar->show();
+        }
     } else {
         if (Radar)
             Radar->hide();

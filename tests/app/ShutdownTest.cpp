@@ -322,15 +322,15 @@ TEST_F(ShutdownTest, TheExitButtonShowsTheDialogUnlessTheNameBaseIsActive)
 
 TEST_F(ShutdownTest, TheRadarIsStoppedOnlyWhileItRuns)
 {
-    RadarService = new RadarManager;
+    ASSERT_NE(RadarService, nullptr);
     OffDlg->ExitBtnClick();
-    EXPECT_NE(RadarService->state(), ServiceManager::CallFailed) << "a stop while not running";
+    EXPECT_EQ(RadarService->ErrorText().find("Stop"), std::string::npos) << "a stop while not running";
 
     ProgramEnding = false;  // a second run
-    RadarService->running = 1;
+    ASSERT_EQ(RadarService->Start(form.get()), 0);
     OffDlg->ExitBtnClick();
     EXPECT_EQ(RadarService->running, 0);
-    EXPECT_NE(RadarService->state(), ServiceManager::CallFailed);
+    EXPECT_EQ(RadarService->ErrorText().find("Stop"), std::string::npos);
 }
 
 // A fatal engine message after the start-up (a restart whose engine does not start): the program
@@ -386,8 +386,8 @@ TEST_F(ShutdownTest, TheWindowsEndReleasesTheEngineObjectsAndTheConverters)
     ASSERT_NE(MiniMapView, nullptr);
     ASSERT_NE(Loran, nullptr);
     ASSERT_NE(Decca, nullptr);
-    RadarService = new RadarManager;
-    RadarService->running = 1;
+    ASSERT_NE(RadarService, nullptr);
+    ASSERT_EQ(RadarService->Start(form.get()), 0);
     ShutdownIo();
     form.reset();
     Form1 = nullptr;

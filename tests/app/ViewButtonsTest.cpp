@@ -405,8 +405,9 @@ TEST_F(ViewButtonsTest, WithoutThe3DLibraryNothingIsSent)
     EXPECT_TRUE(tabShown(TabAisPage));
 }
 
-// The start-up found no radar service: reported once, its button disabled, and an engine restart
-// neither reports nor starts it again. The weather service starts without its data file: no box.
+// Both services start without a box. A service that failed at the start stays off for the run:
+// an engine restart neither reports nor starts it again. The radar, made from the chart, gets a
+// new manager with the restart.
 TEST_F(ViewButtonsTest, ServicesThatFailedAtStartStayOffForTheRun)
 {
     const auto reports = [](const std::vector<platform::MessageBoxRequest>& shown, const std::string& caption) {
@@ -414,27 +415,28 @@ TEST_F(ViewButtonsTest, ServicesThatFailedAtStartStayOffForTheRun)
                              [&](const platform::MessageBoxRequest& box) { return box.caption == caption; });
     };
     EXPECT_EQ(reports(startBoxes, "Weather Error"), 0);
-    EXPECT_EQ(reports(startBoxes, "Radar Error"), 1);
+    EXPECT_EQ(reports(startBoxes, "Radar Error"), 0);
     ASSERT_NE(WeatherService, nullptr);
     EXPECT_TRUE(form->WeatherBtn->isEnabled());
+    EXPECT_TRUE(form->RadarBtn->isEnabled());
+    // The weather as a service that failed at the start leaves it.
     delete WeatherService;
     WeatherService = nullptr;
     WeatherAvailable = false;
     form->WeatherBtn->setEnabled(false);
-    for (QToolButton* button : {form->WeatherBtn, form->RadarBtn}) {
-        EXPECT_FALSE(button->isEnabled());
-        EXPECT_FALSE(button->isChecked());
-    }
     EXPECT_FALSE(WeatherAvailable);
-    EXPECT_FALSE(RadarAvailable);
+    EXPECT_TRUE(RadarAvailable);
+    ASSERT_NE(RadarService, nullptr);
 
     StartChartEngine(*form, "");
     EXPECT_EQ(reports(boxes.shown, "Weather Error"), 0);
     EXPECT_EQ(reports(boxes.shown, "Radar Error"), 0);
     EXPECT_EQ(WeatherService, nullptr);
-    EXPECT_EQ(RadarService, nullptr);
+    ASSERT_NE(RadarService, nullptr);
+    EXPECT_GT(RadarService->state(), 0) << RadarService->ErrorText();
 
-    // Pressed from the program all the same, neither does anything.
+    // Pressed from the program all the same, the weather does nothing; the radar shows its
+    // overlay over the chart and its panel, and goes off again.
     for (QToolButton* button : {form->WeatherBtn, form->RadarBtn})
         button->setChecked(true);
     form->WeatherExecute();
@@ -443,7 +445,16 @@ TEST_F(ViewButtonsTest, ServicesThatFailedAtStartStayOffForTheRun)
     EXPECT_FALSE(form->WeatherBtn->isEnabled());
     EXPECT_FALSE(form->WeatherBtn->isChecked());
     EXPECT_FALSE(WeatherDlg->isVisible());
-    EXPECT_FALSE(Radar->isVisible());
+    EXPECT_EQ(RadarService->running, 1);
+    EXPECT_FALSE(Radar->isHidden());
+    EXPECT_EQ(Radar->parentWidget(), form->CM93);
+    EXPECT_EQ(Radar->geometry(), form->CM93->rect());
+    EXPECT_TRUE(RadarCtrl->isVisible());
+
+    form->RadarBtn->setChecked(false);
+    form->RadarExecute();
+    EXPECT_EQ(RadarService->running, 0);
+    EXPECT_TRUE(Radar->isHidden());
     EXPECT_FALSE(RadarCtrl->isVisible());
 }
 
@@ -484,14 +495,12 @@ TEST_F(ViewButtonsTest, AFailedWeatherServiceIsReportedOnceAtThePress)
 TEST_F(ViewButtonsTest, WeatherDialogAndRadarWindowShareTheLeftEdge)
 {
     ASSERT_NE(WeatherService, nullptr);
-    RadarService = new RadarManager;
+    ASSERT_NE(RadarService, nullptr);
     RadarAvailable = WeatherAvailable = true;
     form->WeatherBtn->setEnabled(true);
     form->RadarBtn->setEnabled(true);
     const QSize chart(form->CM93->width(), form->CM93->height());
     form->RadarBitmap.fill(Qt::black);
-    Radar->CMOlay = QImage(chart, QImage::Format_RGB32);
-    Radar->CMOlay.fill(Qt::black);
     WeatherDlg->move(57, 40);
 
     form->WeatherBtn->click();
@@ -499,15 +508,11 @@ TEST_F(ViewButtonsTest, WeatherDialogAndRadarWindowShareTheLeftEdge)
     EXPECT_EQ(WeatherDlg->x(), 0);
 
     form->RadarBtn->click();
-    for (const QImage* image : {&form->RadarBitmap, &Radar->CMOlay}) {
-        EXPECT_EQ(image->pixelColor(0, 0), QColor(Qt::white));
-        EXPECT_EQ(image->pixelColor(chart.width() - 1, chart.height() - 1), QColor(Qt::white));
-    }
-    // The manager was asked to start: with no radar service installed it refuses.
-    EXPECT_EQ(RadarService->ErrorText(), "<RadarManager::Start()> RadarManager not initialized.");
-    EXPECT_EQ(RadarService->running, 0);
+    EXPECT_EQ(form->RadarBitmap.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(form->RadarBitmap.pixelColor(chart.width() - 1, chart.height() - 1), QColor(Qt::white));
+    EXPECT_EQ(RadarService->running, 1);
     EXPECT_TRUE(RadarCtrl->isVisible());
-    EXPECT_TRUE(Radar->isVisible());
+    EXPECT_FALSE(Radar->isHidden());
     EXPECT_EQ(WeatherDlg->x(), RadarCtrl->width());
 
     form->WeatherBtn->click();
@@ -516,9 +521,10 @@ TEST_F(ViewButtonsTest, WeatherDialogAndRadarWindowShareTheLeftEdge)
     EXPECT_EQ(WeatherDlg->x(), RadarCtrl->width());
 
     form->RadarBtn->click();
-    EXPECT_FALSE(Radar->isVisible());
+    EXPECT_TRUE(Radar->isHidden());
     EXPECT_EQ(WeatherDlg->x(), 0);
-    EXPECT_EQ(RadarService->state(), ServiceManager::NotInitialised) << "a radar not running is not stopped";
+    EXPECT_EQ(RadarService->running, 0);
+    EXPECT_EQ(RadarService->ErrorText().find("Stop"), std::string::npos) << "a radar not running is not stopped";
 }
 
 }  // namespace
