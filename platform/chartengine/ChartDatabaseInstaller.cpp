@@ -2,6 +2,7 @@
 
 #include "platform/chartengine/CellStore.h"
 #include "platform/chartengine/ChartSourceReader.h"
+#include "platform/chartengine/ChartUpdates.h"
 
 #include <algorithm>
 #include <cctype>
@@ -52,12 +53,46 @@ int32_t UsageBand(const SourceCell& cell, SourceKind kind)
     return cell.intendedUsage >= 1 && cell.intendedUsage <= 6 ? cell.intendedUsage : -1;
 }
 
+// Removes the kept S-57 files of the cell name, or of every cell not in installed.
+void RemoveKeptSources(const std::filesystem::path& databaseFolder, const std::set<std::string>& installed,
+                       const std::string& name = {})
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(CellSourceFolder(databaseFolder), error)) {
+        const std::string stem = entry.path().stem().string();
+        if (name.empty() ? !installed.contains(stem) : stem == name)
+            std::filesystem::remove(entry.path(), error);
+    }
+}
+
 void RemoveStaleCells(const std::filesystem::path& databaseFolder, const std::set<std::string>& installed)
 {
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(databaseFolder, error))
         if (entry.path().extension() == kCellFileExtension && !installed.contains(entry.path().stem().string()))
             std::filesystem::remove(entry.path(), error);
+    RemoveKeptSources(databaseFolder, installed);
+}
+
+// Keeps the base cell and the updates GDAL applied beside it (.001 on, up to the first missing
+// number) in the database, so that later updates can be applied over them. False when they could
+// not be copied.
+bool KeepCellSources(const std::filesystem::path& baseCell, const std::filesystem::path& databaseFolder,
+                     const std::string& name)
+{
+    const std::filesystem::path kept = CellSourceFolder(databaseFolder);
+    std::error_code error;
+    std::filesystem::create_directories(kept, error);
+    RemoveKeptSources(databaseFolder, {}, name);
+    std::filesystem::path source = baseCell;
+    for (int number = 0; number <= kLastUpdateNumber && !error; ++number) {
+        source.replace_extension(UpdateExtension(number));
+        if (number > 0 && !std::filesystem::exists(source, error))
+            break;
+        std::filesystem::copy_file(source, kept / (name + UpdateExtension(number)),
+                                   std::filesystem::copy_options::overwrite_existing, error);
+    }
+    return !error;
 }
 
 }  // namespace
@@ -119,6 +154,8 @@ HResult InstallChartDatabase(const std::filesystem::path& sourceFolder, const st
             if (Failed(WriteCellFile(CellFilePath(databaseFolder, name), data)))
                 problem = name + ": the cell file could not be written; the cell is skipped";
             else {
+                if (source.kind == SourceKind::S57Cell && !KeepCellSources(source.path, databaseFolder, name))
+                    report.messages.push_back(name + ": its S-57 files could not be kept; updates cannot be applied to it");
                 installed.insert(name);
                 catalog.databaseVersion = std::max(catalog.databaseVersion, entry.issueDate);
                 catalog.cells.push_back(std::move(entry));
