@@ -8,15 +8,11 @@ namespace pending {
 void CM93MouseDown(TForm1&, QObject*, int32_t, Qt::KeyboardModifiers, int32_t, int32_t) {}
 
 
-bool ChartUpdateWindowVisible() { return false; }
-void TakeUpdateFrame(TForm1&) {}
-void ShowChartUpdateWindow() {}
 
 void PaintWeatherLayer(TForm1&) {}
 void PaintWeatherReadout(TForm1&, QPainter&) {}
 void ShowWeatherAtCursor(TForm1&) {}
 
-bool OpenTidePortAt(TForm1&, int32_t, int32_t) { return false; }
 
 
 

@@ -21,21 +21,11 @@ class TForm1;
 namespace pending {
 
 
-// The chart update window: whether it is shown, and its move of the chart to an update frame
-// taken up (the scale buttons and the chart level follow the frame).
-bool ChartUpdateWindowVisible();                      // chart database dialogs: never while absent
-void TakeUpdateFrame(TForm1& form);                   // chart database dialogs
-void ShowChartUpdateWindow();                         // chart database dialogs
-
 // Weather: the ticked layer over the chart and the readout at the cursor.
 void PaintWeatherLayer(TForm1& form);                  // weather
 void PaintWeatherReadout(TForm1& form, QPainter& canvas);  // weather
 // The weather values at the cursor in the weather dialog's readout (weather).
 void ShowWeatherAtCursor(TForm1& form);
-
-// A click at (x, y) on a tide port shown on the chart opens it in the tide window; false when
-// no shown port lies within 6 px (tides: none are shown while absent).
-bool OpenTidePortAt(TForm1& form, int32_t x, int32_t y);
 
 // Main window actions.
 
