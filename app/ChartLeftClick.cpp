@@ -11,8 +11,8 @@
 #include "app/ObjectCodes.h"
 #include "app/ObjectLoad.h"
 #include "app/ObjectSweep.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
+#include "app/TideButton.h"
 #include "chart/ChartLevels.h"
 #include "chart/LightPicks.h"
 #include "chart/MapView.h"
@@ -245,7 +245,7 @@ void LeftClickRules(TForm1& f, const ChartClick& click)
         return SelectTarget(OwnAisRecord);
     }
     if (PickTarget(f, click) || (RouteEditMode == RouteShown && SelectWaypointClick(f, click)) ||
-        pending::OpenTidePortAt(f, click.x, click.y) ||
+        OpenTidePortAt(click.x, click.y) ||
         HitTestChartObject(f, LeftPick, click.x, click.y, Down(f.BearingBtn)))
         return;
     if (WeatherDlg && WeatherDlg->isVisible())

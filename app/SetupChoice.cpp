@@ -1,11 +1,11 @@
 // The setup list of the main window's Setup page: each entry opens its set-up window, then the
 // list shows "System setup:" again.
 
-#include "app/PendingServices.h"
 #include "app/SetupPortWiring.h"
 #include "app/SetupSensorWiring.h"
 #include "app/TForm1.h"
 #include "chart/TCm93Database.h"
+#include "chart/TCm93Update.h"
 
 #include <QComboBox>
 
@@ -31,6 +31,18 @@ void ShowChartDatabaseWindow(TForm1& form)
     Cm93Database->raise();
 }
 
+// Made on first use, owned by the main window.
+void ShowChartUpdateWindow(TForm1& form)
+{
+    if (!Cm93Update) {
+        Cm93Update = new TCm93Update(&form);
+        Cm93Update->chart = &form;
+        QObject::connect(Cm93Update, &QObject::destroyed, [] { Cm93Update = nullptr; });
+    }
+    Cm93Update->show();
+    Cm93Update->raise();
+}
+
 }  // namespace
 
 void TForm1::cmbSetupChange()
@@ -39,7 +51,7 @@ void TForm1::cmbSetupChange()
     case SetupPorts: ShowSetupPort(); break;
     case SetupOwnShip: ShowSetupSensor(); break;
     case SetupChartDatabase: ShowChartDatabaseWindow(*this); break;
-    case SetupChartUpdate: pending::ShowChartUpdateWindow(); break;
+    case SetupChartUpdate: ShowChartUpdateWindow(*this); break;
     default: break;
     }
     cmbSetup->setCurrentIndex(SetupTitle);

@@ -9,7 +9,6 @@
 #include "app/NorthArrow.h"
 #include "app/ObjectLoad.h"
 #include "app/ObjectSweep.h"
-#include "app/PendingServices.h"
 #include "app/RouteLegGeometry.h"
 #include "app/TForm1.h"
 #include "app/TargetAgeing.h"
@@ -24,6 +23,7 @@
 #include "chart/OverlayFont.h"
 #include "chart/OverlayPrimitives.h"
 #include "chart/TCM93Inspector.h"
+#include "chart/TCm93Update.h"
 #include "chart/TPositionDlg.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
@@ -329,9 +329,9 @@ void PaintChartMarks(TForm1& form)
 // them, and the update window's move to an update frame.
 void PaintViewHighlights(TForm1& form)
 {
-    if (Visible(CM93Inspector) || pending::ChartUpdateWindowVisible())
+    if (Visible(CM93Inspector) || Visible(Cm93Update))
         PaintViewShapes(form);
-    pending::TakeUpdateFrame(form);
+    TakeUpdateFrame(form);
 }
 
 }  // namespace

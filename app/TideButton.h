@@ -1,6 +1,7 @@
 #pragma once
-// The tide port button of the 2D/3D page: the hourly tide search names the nearest port on it and
-// keeps its index; a click opens that port in the tide window.
+// Opening a tide port in the tide window: from the tide port button of the 2D/3D page, where the
+// hourly tide search names the nearest port and keeps its index, and from a click on a port the
+// chart shows.
 
 #include <cstdint>
 
@@ -10,3 +11,8 @@ class TForm1;
 extern int32_t HourlyTidePortIndex;
 
 void btn3DTideClick(TForm1& form);
+
+// A click at (x, y) on the main chart: the first port the last redraw showed within 6 px opens in
+// the tide window (when the engine gives it). False when none lies that near, so the click goes
+// on to the chart objects.
+bool OpenTidePortAt(int32_t x, int32_t y);

@@ -60,15 +60,6 @@ std::optional<int64_t> ThreeDAutoScale(ChartWindow& window)
     return static_cast<int64_t>(std::clamp(scale, double(MinimumScale), double(MaximumScale)));
 }
 
-// The first level from 0 whose scale is at least scale, at most 16.
-int32_t LevelShowing(int64_t scale)
-{
-    for (int32_t level = 0; level < MaxMiniChartLevel; ++level)
-        if (ChartLevelTable[level] >= scale)
-            return level;
-    return MaxMiniChartLevel;
-}
-
 // The engine keeps drawing at the band's scale and the view is zoomed to the level's scale; at
 // level 17 the whole earth is shown around the equator. A scale or zoom the view refuses leaves
 // view and level as they were.
@@ -107,6 +98,14 @@ void ZoomBeyondBand(ChartWindow& window, int32_t previousLevel)
 }
 
 }  // namespace
+
+int32_t LevelShowing(int64_t scale)
+{
+    for (int32_t level = 0; level < MaxMiniChartLevel; ++level)
+        if (ChartLevelTable[level] >= scale)
+            return level;
+    return MaxMiniChartLevel;
+}
 
 std::string ScaleCaption(int64_t shownScale)
 {

@@ -31,6 +31,9 @@ std::string ScaleCaption(int64_t shownScale);
 // The caption while zooming: "1:1 M", "1:3 M", "1:20 M", "1:100 M" at levels 14..17, else "1:%d".
 std::string ZoomCaption(int32_t level, int64_t shownScale);
 
+// The first level from 0 whose scale is at least scale, at most 16.
+int32_t LevelShowing(int64_t scale);
+
 // Applies chartLevel to the main view: its scale and zoom, the scale read-out and band buttons,
 // then a full redraw. A level outside 0..17 is only brought back into range.
 void SetChartLevel(ChartWindow& window);

@@ -289,4 +289,9 @@ std::filesystem::path CellFilePath(const std::filesystem::path& databaseFolder, 
     return databaseFolder / (cellName + kCellFileExtension);
 }
 
+std::filesystem::path CellSourceFolder(const std::filesystem::path& databaseFolder)
+{
+    return databaseFolder / "S57";
+}
+
 }  // namespace chartengine

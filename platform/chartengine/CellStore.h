@@ -19,5 +19,8 @@ HResult ReadCatalog(const std::filesystem::path& databaseFolder, Catalog& catalo
 
 // The file of a catalogued cell in its database folder.
 std::filesystem::path CellFilePath(const std::filesystem::path& databaseFolder, const std::string& cellName);
+// The folder of a database where each S-57 cell's exchange files (base cell and the updates
+// applied) are kept, so that later updates can be applied through GDAL.
+std::filesystem::path CellSourceFolder(const std::filesystem::path& databaseFolder);
 
 }  // namespace chartengine

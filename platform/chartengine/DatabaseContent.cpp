@@ -233,4 +233,10 @@ const std::unordered_map<int32_t, uint32_t>* DatabaseContent::priorityList(int32
     return found == priorityLists_.end() ? nullptr : &found->second;
 }
 
+void DatabaseContent::adoptPriorityLists(const DatabaseContent& other)
+{
+    priorityLists_ = other.priorityLists_;
+    nextPriorityHandle_ = other.nextPriorityHandle_;
+}
+
 }  // namespace chartengine

@@ -62,6 +62,8 @@ public:
     int32_t installPriorityList(std::unordered_map<int32_t, uint32_t> priorities);
     bool withdrawPriorityList(int32_t handle);
     const std::unordered_map<int32_t, uint32_t>* priorityList(int32_t handle) const;
+    // Takes over the priority lists of other, under their handles.
+    void adoptPriorityLists(const DatabaseContent& other);
 
 private:
     std::filesystem::path folder_;

@@ -1,5 +1,6 @@
 #include "platform/chartengine/DatabaseManager.h"
 
+#include "platform/chartengine/CellStore.h"
 #include "platform/chartengine/ChartMedium.h"
 #include "platform/system/IniFile.h"
 
@@ -194,7 +195,7 @@ HResult DatabaseManager::BuildStore(const std::string& name, const std::filesyst
         return kMediumUnreadable;
     std::optional<ChartMedium> kept = ChartMedium{};
     std::error_code error;
-    const std::filesystem::path keptFolder = keptFrom / kKeptSourcesFolderName;
+    const std::filesystem::path keptFolder = CellSourceFolder(keptFrom);
     if (!keptFrom.empty() && Failed(ReadChartMedium(keptFolder, *kept)))
         kept.reset();
     const InstallPlan plan = PlanInstall(kept ? &*kept : nullptr, medium);
@@ -206,7 +207,7 @@ HResult DatabaseManager::BuildStore(const std::string& name, const std::filesyst
 
     store.folderName = FreeFolderName(engineFolder_, name);
     const std::filesystem::path folder = engineFolder_ / store.folderName;
-    const std::filesystem::path sources = folder / kKeptSourcesFolderName;
+    const std::filesystem::path sources = CellSourceFolder(folder);
     std::filesystem::create_directories(sources, error);
     for (const std::filesystem::path& file : plan.files) {
         if (error)

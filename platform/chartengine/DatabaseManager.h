@@ -21,8 +21,6 @@
 namespace chartengine {
 
 inline constexpr char kDatabaseListFileName[] = "databases.ini";
-// The folder of a database's store that keeps its S-57 files.
-inline constexpr char kKeptSourcesFolderName[] = "S57";
 
 // The manager's failures beside the general ones of EngineStatus.h.
 // The medium cannot be read: no such folder, or its folder name cannot name a database.

@@ -3,6 +3,7 @@
 // value) success, negative failure. The values are those the calling code tests.
 
 #include <cstdint>
+#include <string>
 
 namespace chartengine {
 
@@ -25,5 +26,19 @@ inline constexpr HResult kWriteFault = static_cast<HResult>(0x8007001Du);
 inline constexpr HResult kInvalidData = static_cast<HResult>(0x8007000Du);
 
 inline constexpr bool Failed(HResult result) { return result < 0; }
+
+// The engine's text for a failure status, for the user.
+inline std::string StatusText(HResult result)
+{
+    switch (result) {
+    case kNotReady: return "The chart database is not open.";
+    case kNoInterface: return "The chart engine object does not offer this service.";
+    case kNullPointer: return "The chart engine was given no object to work on.";
+    case kInvalidArgument: return "The chart engine was given a value it cannot use.";
+    case kFileNotFound: return "A file or folder the chart engine needs was not found.";
+    case kInvalidData: return "A chart file is damaged or is not a chart file.";
+    default: return "The chart engine failed (status " + std::to_string(result) + ").";
+    }
+}
 
 }  // namespace chartengine

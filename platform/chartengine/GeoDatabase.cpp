@@ -36,6 +36,25 @@ HResult GeoDatabase::OpenFolder(const std::filesystem::path& databaseFolder)
     return kOk;
 }
 
+HResult GeoDatabase::Reload()
+{
+    if (!content_)
+        return kNotReady;
+    Catalog catalog;
+    const HResult read = ReadCatalog(content_->folder(), catalog);
+    if (Failed(read))
+        return read;
+    auto fresh = std::make_shared<DatabaseContent>(content_->folder(), std::move(catalog), content_->dictionary());
+    fresh->adoptPriorityLists(*content_);
+    content_ = std::move(fresh);
+    return kOk;
+}
+
+std::filesystem::path GeoDatabase::Folder() const
+{
+    return content_ ? content_->folder() : std::filesystem::path();
+}
+
 HResult GeoDatabase::CellDescription(int32_t cellId, std::vector<int32_t>* words) const
 {
     if (!words)

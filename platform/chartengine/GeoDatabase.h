@@ -54,6 +54,11 @@ public:
     // Opens the store in databaseFolder directly.
     HResult OpenFolder(const std::filesystem::path& databaseFolder);
     bool isOpen() const { return content_ != nullptr; }
+    // Reads the open database's store again (after updates were applied to it), keeping the
+    // priority lists handed to it. kNotReady before Open.
+    HResult Reload();
+    // The store folder of the open database; empty before Open.
+    std::filesystem::path Folder() const;
 
     // The cell's description (CellDescriptionWord); kInvalidArgument for an unknown cell.
     HResult CellDescription(int32_t cellId, std::vector<int32_t>* words) const;

@@ -120,7 +120,7 @@ TEST(MediumInstall, InstallUpdateCompareAndRemove)
     ASSERT_EQ(manager.DatabaseFolder("Chesapeake", &newFolder), kOk);
     EXPECT_FALSE(std::filesystem::exists(oldFolder));
     for (const char* kept : {"US4MD81M.000", "US4MD81M.001", "US4MD81M.002", "US4MD81M.003", "ne_110m_land.geojson"})
-        EXPECT_TRUE(std::filesystem::exists(newFolder / kKeptSourcesFolderName / kept)) << kept;
+        EXPECT_TRUE(std::filesystem::exists(CellSourceFolder(newFolder) / kept)) << kept;
 
     // The updated store holds the cell as a direct install of the base with all three updates.
     DatabaseManager direct(folder.path() / "direct");
