@@ -115,16 +115,9 @@ inline void WriteSettingsFile(const std::filesystem::path& file)
 
 class StartedChartProgram {
 public:
-    StartedChartProgram()
+    // US4MD81M with its updates, the settings above, the view of bench/chartdraw.
+    StartedChartProgram() : StartedChartProgram("bench-program-", kData / "charts" / "US4MD81M", "Bench", true)
     {
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(home_.path());
-        // The folder's own registry store, whatever the environment names.
-        setenv("VARNIK_REGISTRY", (home_.path() / "registry.ini").c_str(), 1);
-        platform::InstallMessageBoxService(&boxes_);
-        platform::SetProgramEndHandler([] {});
-        WriteSettingsFile(home_.path() / "dta.res");
-        StartProgram();
         ShowView();
     }
 
@@ -157,9 +150,26 @@ public:
     TForm1& form() { return *form_; }
 
 protected:
+    // The program started in a folder of its own with the charts of a folder installed as
+    // database, and the settings above when benchSettings, else the program's defaults.
+    StartedChartProgram(const std::string& prefix, const std::filesystem::path& charts, const std::string& database,
+                        bool benchSettings)
+        : home_(prefix, kData, charts, database)
+    {
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(home_.path());
+        // The folder's own registry store, whatever the environment names.
+        setenv("VARNIK_REGISTRY", (home_.path() / "registry.ini").c_str(), 1);
+        platform::InstallMessageBoxService(&boxes_);
+        platform::SetProgramEndHandler([] {});
+        if (benchSettings)
+            WriteSettingsFile(home_.path() / "dta.res");
+        StartProgram(benchSettings);
+    }
+
     // The first one-second tick starts the program as it starts in use: the settings loaded, the
-    // chart engine started, data set A opened.
-    void StartProgram()
+    // chart engine started and, with the settings above, data set A opened.
+    void StartProgram(bool withDataSet)
     {
         form_ = std::make_unique<TForm1>();
         Form1 = form_.get();
@@ -170,10 +180,10 @@ protected:
         form_->iThreadTimers1->SetEnabled(2, false);
         // The start-up laid the chart out for the screen it found; the bench's view has its own.
         form_->CM93->resize(kWidth, kHeight);
-        if (!StartupDone || !MainMapView || !UserIsam.isStarted()) {
+        if (!StartupDone || !MainMapView || (withDataSet && !UserIsam.isStarted())) {
             for (const platform::MessageBoxRequest& box : boxes_.shown)
                 std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
-            Fail("the start-up did not finish with the chart and data set A open");
+            Fail("the start-up did not finish with the chart (and data set A) open");
         }
     }
 
@@ -213,7 +223,7 @@ protected:
                pixel.x < kWidth - kMargin && pixel.y >= kMargin && pixel.y < kHeight - kMargin;
     }
 
-    ProgramHome home_{"bench-program-", kData, kData / "charts" / "US4MD81M", "Bench"};
+    ProgramHome home_;
     std::filesystem::path previousFolder_;
     platform::RecordingMessageBoxService boxes_;
     std::unique_ptr<TForm1> form_;

@@ -19,7 +19,7 @@
 #include "app/RubberBand.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
-#include "bench/ProgramHome.h"
+#include "bench/StartedChartProgram.h"
 #include "chart/ChartHooks.h"
 #include "chart/ChartLevels.h"
 #include "chart/ChartMarker.h"
@@ -58,32 +58,14 @@
 
 namespace {
 
-const std::filesystem::path kData = VARNIK_DATA_DIR;
+using namespace startedchart;
 
-constexpr int kWidth = 1920;
-constexpr int kHeight = 1080;
-constexpr int32_t kLevel = 6;  // 1:22000
-constexpr double kCentreLatitude = 38.97;
-constexpr double kCentreLongitude = -76.45;
-constexpr double kPixelsPerMetre = 3780.0;
-const double kDiagonalInches = std::hypot(kWidth, kHeight) / ((kPixelsPerMetre + 0.5) * 0.0254);
+constexpr int32_t kInputLevel = 6;  // 1:22000
 constexpr int kNortheastUsChain = 11;  // 9960
 constexpr int kLightColumns = 20;
 constexpr int kLightRows = 10;
 constexpr int32_t kDraggedWaypoint = 250;  // 1-based
 constexpr int kPathPoints = 256;
-
-[[noreturn]] void Fail(const std::string& what)
-{
-    std::fprintf(stderr, "bench_chartinput: %s\n", what.c_str());
-    std::abort();
-}
-
-void Require(bool condition, const std::string& what)
-{
-    if (!condition)
-        Fail(what);
-}
 
 // The lights stand on a grid of 20 x 10 cells of 96 x 108 px, each in its cell's middle.
 ScreenPoint LightPixel(int column, int row)
@@ -91,17 +73,11 @@ ScreenPoint LightPixel(int column, int row)
     return {48 + column * kWidth / kLightColumns, 54 + row * kHeight / kLightRows};
 }
 
-class InputScene {
+class InputScene : public StartedChartProgram {
 public:
-    InputScene()
+    InputScene() : StartedChartProgram("bench-chartinput-", kData / "charts", "Default", false)
     {
-        previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(home_.path());
-        setenv("VARNIK_REGISTRY", (home_.path() / "registry.ini").c_str(), 1);
-        platform::InstallMessageBoxService(&boxes_);
-        platform::SetProgramEndHandler([] {});
-        StartProgram();
-        ShowView();
+        ShowInputView();
         PlaceLights();
         DragWaypoint();
         form_->ckLoranPos->setChecked(true);
@@ -112,31 +88,10 @@ public:
     {
         WpDlg = nullptr;
         routeDialog_.reset();
-        form_.reset();
-        Form1 = nullptr;
-        ChartHook = {};
-        SensorHook = {};
-        RouteHook = {};
-        CloseUserDatabase();
-        UnbindExternalLibraries();
-        delete WeatherService;
-        delete RadarService;
-        delete MiniMapView;
-        delete MainMapView;
-        delete ChartEngine;
-        WeatherService = nullptr;
-        RadarService = nullptr;
-        MiniMapView = MainMapView = nullptr;
-        ChartEngine = nullptr;
-        platform::SetProgramEndHandler({});
-        platform::InstallMessageBoxService(nullptr);
-        std::filesystem::current_path(previousFolder_);
     }
 
     InputScene(const InputScene&) = delete;
     InputScene& operator=(const InputScene&) = delete;
-
-    TForm1& form() { return *form_; }
 
     // Pointer positions on a circle around the view's middle, each in a light's cell: in its
     // corner (12 px and more off the light) or on the light itself.
@@ -159,46 +114,24 @@ public:
     }
 
 private:
-    void StartProgram()
-    {
-        form_ = std::make_unique<TForm1>();
-        Form1 = form_.get();
-        AppRunning = true;
-        form_->Timer2Timer();
-        form_->Timer1->stop();
-        form_->Timer2->stop();
-        form_->CM93->resize(kWidth, kHeight);
-        if (!StartupDone || !MainMapView) {
-            for (const platform::MessageBoxRequest& box : boxes_.shown)
-                std::fprintf(stderr, "%s: %s\n", box.caption.c_str(), box.text.c_str());
-            Fail("the start-up did not finish with the chart open");
-        }
-    }
-
-    void ShowView()
+    // The view at 1:22000, its chart also in the work bitmap the overlay draws on.
+    void ShowInputView()
     {
         ScreenWidth = kWidth;
         ScreenHeight = kHeight;
         MapView& view = *MainMapView;
-        const int32_t scale = int32_t(ChartLevelTable[kLevel]);
+        const int32_t scale = int32_t(ChartLevelTable[kInputLevel]);
         Require(view.SetMonitorGeometry(kDiagonalInches, kWidth, kHeight, kWidth, kHeight) == 1 &&
                     view.SetZoomFactors(1.0, 1.0) == 1 && view.SetScale(scale) == 1,
                 "the view does not take the metrics and scale");
         view.SetCentre({cmgbase::deg2nrm(kCentreLongitude), cmgbase::deg2nrm(kCentreLatitude)});
-        form_->chartLevel = kLevel;
+        form_->chartLevel = kInputLevel;
         form_->mainScale = scale;
         form_->zoomFactor = 1.0;
         RedrawChart(*form_, true);
         Require(view.drawn == 1 && form_->ChartBackBitmap.size() == QSize(kWidth, kHeight),
                 "the chart redraw did not draw the view");
         form_->ChartWorkBitmap = form_->ChartBackBitmap;
-    }
-
-    cmgbase::GeoPoint GeoAt(int32_t x, int32_t y) const
-    {
-        cmgbase::GeoPoint position;
-        Require(MainMapView->ScreenToGeo(form_->chartRect, {x, y}, position) == 1, "a pixel has no position");
-        return position;
     }
 
     void PlaceLights()
@@ -236,10 +169,6 @@ private:
         PickedPoint = kDraggedWaypoint;
     }
 
-    ProgramHome home_{"bench-chartinput-", kData, kData / "charts", "Default"};
-    std::filesystem::path previousFolder_;
-    platform::RecordingMessageBoxService boxes_;
-    std::unique_ptr<TForm1> form_;
     std::unique_ptr<TWpDlg> routeDialog_;
     std::vector<ScreenPoint> clearPath_;
     std::vector<ScreenPoint> overPath_;
@@ -289,10 +218,10 @@ void WheelStepWithFrame(benchmark::State& state)
     for (auto _ : state) {
         bool handled = false;
         form.FormMouseWheel(form.CM93, Qt::NoModifier, 120, {kWidth / 3, kHeight / 3}, handled);
-        form.chartLevel = kLevel;
+        form.chartLevel = kInputLevel;
         Countdowns.chartLevelChange = 0;
     }
-    if (form.mainScale != int32_t(ChartLevelTable[kLevel]))
+    if (form.mainScale != int32_t(ChartLevelTable[kInputLevel]))
         state.SkipWithError("the view zoomed");
 }
 BENCHMARK(WheelStepWithFrame)->Unit(benchmark::kMillisecond);
