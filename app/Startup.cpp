@@ -74,22 +74,6 @@ void Release(T*& pointer)
     pointer = nullptr;
 }
 
-// Starts a service of the main view; true when it runs. One that fails shows its own error text;
-// the program then runs on without it, its tool button disabled.
-template <typename Manager>
-bool StartService(Manager*& service, const char* errorCaption, bool& available,
-                  QToolButton* button, void (*statusCallback)(int32_t))
-{
-    service = new Manager;
-    if (service->Init(MainMapView) == 0) {
-        service->statusCallback = statusCallback;
-        return true;
-    }
-    TakeServiceOff(*service, errorCaption, available, button);
-    Release(service);
-    return false;
-}
-
 // The radar manager on the main view. One whose Init fails shows its error text (a failed call's
 // state 2 set back to 1 first); the radar is then off for the run, its button disabled.
 void StartRadar(TForm1& form)
@@ -101,26 +85,15 @@ void StartRadar(TForm1& form)
         return;
     }
     RadarService->ClearCallFailure();
-    ShowWarning(RadarService->ErrorText(), "Radar Error");
-    RadarAvailable = false;
-    form.RadarBtn->setChecked(false);
-    form.RadarBtn->setEnabled(false);
+    TakeServiceOff(RadarService->ErrorText(), "Radar Error", RadarAvailable, form.RadarBtn);
     Release(RadarService);
 }
 
 }  // namespace
 
-void TakeServiceOff(ServiceManager& service, const std::string& caption, bool& available, QToolButton* button)
+void TakeServiceOff(const std::string& errorText, const std::string& caption, bool& available, QToolButton* button)
 {
-    ShowWarning(service.ErrorText(), caption);
-    available = false;
-    button->setChecked(false);
-    button->setEnabled(false);
-}
-
-void TakeServiceOff(WeatherManager& service, const std::string& caption, bool& available, QToolButton* button)
-{
-    ShowWarning(service.ErrorText(), caption);
+    ShowWarning(errorText, caption);
     available = false;
     button->setChecked(false);
     button->setEnabled(false);
@@ -137,7 +110,7 @@ bool StartWeatherService(TForm1& form)
         WeatherService->statusCallback = ShowWeatherStatus;
         return true;
     }
-    TakeServiceOff(*WeatherService, "Weather Error", WeatherAvailable, form.WeatherBtn);
+    TakeServiceOff(WeatherService->ErrorText(), "Weather Error", WeatherAvailable, form.WeatherBtn);
     Release(WeatherService);
     return false;
 }

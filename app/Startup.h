@@ -5,8 +5,6 @@
 
 class MapView;
 class QToolButton;
-class ServiceManager;
-class WeatherManager;
 class TForm1;
 
 // Reads Startup.ini, makes the data folders, prepares the shared tables, starts the 3D
@@ -23,8 +21,7 @@ void StartChartEngine(TForm1& form, const std::string& reason);
 // A radar or weather service that failed: its error text shown under caption (warning icon,
 // task-modal, on top), the service off for the rest of the run (available cleared: an engine
 // restart does not start it again) and its tool button raised and disabled. The caller deletes it.
-void TakeServiceOff(ServiceManager& service, const std::string& caption, bool& available, QToolButton* button);
-void TakeServiceOff(WeatherManager& service, const std::string& caption, bool& available, QToolButton* button);
+void TakeServiceOff(const std::string& errorText, const std::string& caption, bool& available, QToolButton* button);
 
 // Deletes, each when present, the weather and the radar service, the mini and the main view and
 // the chart engine, and clears their pointers (before a restart, and as the main window goes).

@@ -51,7 +51,7 @@ void TForm1::WeatherExecute()
         return;
     }
     if (WeatherService->state() == WeatherInitFailed) {
-        TakeServiceOff(*WeatherService, "Weather Error", WeatherAvailable, WeatherBtn);
+        TakeServiceOff(WeatherService->ErrorText(), "Weather Error", WeatherAvailable, WeatherBtn);
         delete WeatherService;
         WeatherService = nullptr;
         return;

@@ -146,6 +146,7 @@ private:
     int32_t endWeatherRequest(const std::string& status);
     void clientProperty(int32_t code, int32_t* value, bool* ok) const;
     void restoreAfterRequest();
+    bool cancelPending(int32_t status, int32_t kind, bool clear);
     void report(int32_t kind, int32_t code, int32_t a, int32_t b, const char* text);
 
     WeatherServiceMaker services_;

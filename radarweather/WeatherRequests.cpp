@@ -236,28 +236,29 @@ void WeatherManager::restoreAfterRequest()
             ShowGroup(code, 1);
 }
 
+// Cancels the request of kind when status holds it, clearing it when clear; true when it did.
+bool WeatherManager::cancelPending(int32_t status, int32_t kind, bool clear)
+{
+    if (!(status & kind))
+        return false;
+    update_->CancelRequest(kind);
+    if (clear)
+        update_->ClearRequest(kind);
+    statusText = "Canceled by user";
+    return true;
+}
+
 void WeatherManager::CancelWeatherRequest()
 {
     if (!requestChecks("CancelWeatherRequest", "CancelWeatherRequest", nullptr))
         return;
     if (weatherRequestPending) {
         const int32_t status = GetUpdateStatus();
-        if (status & kRequestLastWeatherDate) {
-            update_->CancelRequest(kRequestLastWeatherDate);
-            update_->ClearRequest(kRequestLastWeatherDate);
-            statusText = "Canceled by user";
+        if (cancelPending(status, kRequestLastWeatherDate, true))
             _UpdateLastWeatherDate();
-        }
-        if (status & kRequestSubZones) {
-            update_->CancelRequest(kRequestSubZones);
-            update_->ClearRequest(kRequestSubZones);
-            statusText = "Canceled by user";
+        if (cancelPending(status, kRequestSubZones, true))
             ParseSubZones();
-        }
-        if (status & kRequestWeather) {
-            update_->CancelRequest(kRequestWeather);
-            statusText = "Canceled by user";
-        }
+        cancelPending(status, kRequestWeather, false);
     }
     restoreAfterRequest();
 }
@@ -268,24 +269,12 @@ void WeatherManager::CancelStatusRequest()
         return;
     if (statusRequestPending) {
         const int32_t status = GetUpdateStatus();
-        if (status & kRequestLastWeatherDate) {
-            update_->CancelRequest(kRequestLastWeatherDate);
-            update_->ClearRequest(kRequestLastWeatherDate);
-            statusText = "Canceled by user";
+        if (cancelPending(status, kRequestLastWeatherDate, true))
             _UpdateLastWeatherDate();
-        }
-        if (status & kRequestLastCycloneDate) {
-            update_->CancelRequest(kRequestLastCycloneDate);
-            update_->ClearRequest(kRequestLastCycloneDate);
-            statusText = "Canceled by user";
+        if (cancelPending(status, kRequestLastCycloneDate, true))
             _UpdateLastCycloneDate();
-        }
-        if (status & kRequestSubZones) {
-            update_->CancelRequest(kRequestSubZones);
-            update_->ClearRequest(kRequestSubZones);
-            statusText = "Canceled by user";
+        if (cancelPending(status, kRequestSubZones, true))
             ParseSubZones();
-        }
     }
     statusRequestPending = 0;
 }

@@ -285,16 +285,7 @@ void WeatherUpdate::RunDateRequest()
         sourceFile_.clear();
         downloaded_.clear();
         properties_[kUpdateLastWeatherDate] = 0.0;
-        if (!network_)
-            network_ = std::make_unique<QNetworkAccessManager>();
-        reply_ = network_->get(QNetworkRequest(QUrl(QString::fromStdString(source.url))));
-        QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 done, qint64 total) {
-            Stage(4, static_cast<int32_t>(done / 1024), static_cast<int32_t>(std::max<qint64>(total, done) / 1024));
-        });
-        QObject::connect(reply_, &QNetworkReply::finished, reply_, [this, generation = generation_] {
-            if (generation == generation_)
-                FetchDone();
-        });
+        Fetch(source.url);
         return;
     }
     std::filesystem::path file;
@@ -305,6 +296,21 @@ void WeatherUpdate::RunDateRequest()
     }
     properties_[kUpdateLastWeatherDate] = reference;
     Finish();
+}
+
+// Fetches the source's GRIB file; its progress is stage 4, FetchDone takes it.
+void WeatherUpdate::Fetch(const std::string& url)
+{
+    if (!network_)
+        network_ = std::make_unique<QNetworkAccessManager>();
+    reply_ = network_->get(QNetworkRequest(QUrl(QString::fromStdString(url))));
+    QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 done, qint64 total) {
+        Stage(4, static_cast<int32_t>(done / 1024), static_cast<int32_t>(std::max<qint64>(total, done) / 1024));
+    });
+    QObject::connect(reply_, &QNetworkReply::finished, reply_, [this, generation = generation_] {
+        if (generation == generation_)
+            FetchDone();
+    });
 }
 
 void WeatherUpdate::FetchDone()
@@ -369,16 +375,7 @@ void WeatherUpdate::RunWeatherRequest()
     Stage(3);
     if (source.http) {
         // The same fetch as the date request, then the cut.
-        if (!network_)
-            network_ = std::make_unique<QNetworkAccessManager>();
-        reply_ = network_->get(QNetworkRequest(QUrl(QString::fromStdString(source.url))));
-        QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 done, qint64 total) {
-            Stage(4, static_cast<int32_t>(done / 1024), static_cast<int32_t>(std::max<qint64>(total, done) / 1024));
-        });
-        QObject::connect(reply_, &QNetworkReply::finished, reply_, [this, generation = generation_] {
-            if (generation == generation_)
-                FetchDone();
-        });
+        Fetch(source.url);
         return;
     }
     double reference = 0;

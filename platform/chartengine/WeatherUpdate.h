@@ -92,6 +92,7 @@ private:
     void RunDateRequest();
     void RunZoneRequest();
     void RunWeatherRequest();
+    void Fetch(const std::string& url);
     void FetchDone();
     void CutAndReplace();
     bool NewestSourceFile(const Source& source, std::filesystem::path* file, double* reference, std::string* why) const;
