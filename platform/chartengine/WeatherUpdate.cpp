@@ -265,14 +265,23 @@ bool WeatherUpdate::NewestSourceFile(const Source& source, std::filesystem::path
     return true;
 }
 
-void WeatherUpdate::RunDateRequest()
+// Stage 2: the configuration read; a request fails with its reason when it cannot be.
+bool WeatherUpdate::ReadSource(Source* source, std::vector<Zone>* zones)
 {
     Stage(2);
+    std::string why;
+    if (ReadConfiguration(source, zones, &why))
+        return true;
+    Fail(why);
+    return false;
+}
+
+void WeatherUpdate::RunDateRequest()
+{
     Source source;
     std::vector<Zone> zones;
-    std::string why;
-    if (!ReadConfiguration(&source, &zones, &why))
-        return Fail(why);
+    if (!ReadSource(&source, &zones))
+        return;
     Stage(3);
     if (running_ == kRequestLastCycloneDate) {
         // Cyclone data: the time of "cyclone.xml" at a folder source; none at a server.
@@ -290,6 +299,7 @@ void WeatherUpdate::RunDateRequest()
     }
     std::filesystem::path file;
     double reference = 0;
+    std::string why;
     if (!NewestSourceFile(source, &file, &reference, &why)) {
         properties_[kUpdateLastWeatherDate] = 0.0;
         return Fail(why);
@@ -343,12 +353,10 @@ void WeatherUpdate::FetchDone()
 
 void WeatherUpdate::RunZoneRequest()
 {
-    Stage(2);
     Source source;
     std::vector<Zone> zones;
-    std::string why;
-    if (!ReadConfiguration(&source, &zones, &why))
-        return Fail(why);
+    if (!ReadSource(&source, &zones))
+        return;
     for (int32_t code = kUpdateZoneCount; code <= (kUpdateZoneExpiry | 0xFF); ++code)
         properties_.erase(code);
     properties_[kUpdateZoneCount] = static_cast<int32_t>(zones.size());
@@ -366,12 +374,10 @@ void WeatherUpdate::RunZoneRequest()
 
 void WeatherUpdate::RunWeatherRequest()
 {
-    Stage(2);
     Source source;
     std::vector<Zone> zones;
-    std::string why;
-    if (!ReadConfiguration(&source, &zones, &why))
-        return Fail(why);
+    if (!ReadSource(&source, &zones))
+        return;
     Stage(3);
     if (source.http) {
         // The same fetch as the date request, then the cut.
@@ -379,6 +385,7 @@ void WeatherUpdate::RunWeatherRequest()
         return;
     }
     double reference = 0;
+    std::string why;
     if (!NewestSourceFile(source, &sourceFile_, &reference, &why))
         return Fail(why);
     Next(&WeatherUpdate::CutAndReplace);

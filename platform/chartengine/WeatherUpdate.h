@@ -89,6 +89,7 @@ private:
     void Fail(const std::string& why);
     void Finish();
     void Next(void (WeatherUpdate::*step)());
+    bool ReadSource(Source* source, std::vector<Zone>* zones);
     void RunDateRequest();
     void RunZoneRequest();
     void RunWeatherRequest();
