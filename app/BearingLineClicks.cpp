@@ -7,7 +7,6 @@
 #include "app/KeyboardShortcuts.h"
 #include "app/ChartMouse.h"
 #include "app/DynamicOverlay.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "frame/PortSettings.h"
 #include "sensors/OwnShipState.h"

@@ -7,7 +7,6 @@
 #include "app/ExternalLibraries.h"
 #include "app/LngMessage.h"
 #include "app/MiniChartMarkers.h"
-#include "app/PendingServices.h"
 #include "app/StaticOverlay.h"
 #include "app/Startup.h"
 #include "app/TForm1.h"

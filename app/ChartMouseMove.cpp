@@ -8,7 +8,6 @@
 #include "app/ChartMouse.h"
 #include "app/DynamicOverlay.h"
 #include "app/EditingState.h"
-#include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
 #include "app/RubberBand.h"
 #include "app/Startup.h"

@@ -12,7 +12,6 @@
 #include "app/LineBar.h"
 #include "app/ObjectCodes.h"
 #include "app/ObjectLoad.h"
-#include "app/PendingServices.h"
 #include "app/RouteBar.h"
 #include "app/RubberBand.h"
 #include "app/TForm1.h"

@@ -7,7 +7,6 @@
 #include "app/ChartMouse.h"
 #include "app/EditingState.h"
 #include "app/ObjectSweep.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "chart/ChartRedraw.h"
 #include "chart/MapView.h"

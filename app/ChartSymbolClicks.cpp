@@ -8,7 +8,6 @@
 #include "sensors/OwnShipState.h"
 #include "app/ChartMouse.h"
 #include "app/ObjectSweep.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "chart/OverlayPrimitives.h"
 #include "chart/TPositionDlg.h"

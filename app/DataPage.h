@@ -2,7 +2,6 @@
 // The "Data" page of the tool dialog: the data set in use and those drawn besides, and the
 // transfers (Copy OUT, Copy IN, Delete) of the chosen kinds of objects.
 
-#include "app/PendingServices.h"
 
 class TForm1;
 

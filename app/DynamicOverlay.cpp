@@ -10,7 +10,6 @@
 #include "app/ObjectSweep.h"
 #include "app/OverlayArea.h"
 #include "app/OwnShipSymbol.h"
-#include "app/PendingServices.h"
 #include "app/RubberBand.h"
 #include "app/TForm1.h"
 #include "app/TargetPainting.h"

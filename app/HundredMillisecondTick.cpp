@@ -11,7 +11,6 @@
 #include "app/LightOverlay.h"
 #include "app/LookAheadCheck.h"
 #include "app/OwnShipPositions.h"
-#include "app/PendingServices.h"
 #include "app/ProgramCursors.h"
 #include "app/ReplayPlayer.h"
 #include "app/RouteBar.h"
@@ -41,6 +40,7 @@
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/SoundPlayer.h"
 #include "platform/system/TextCodec.h"
 #include "radarweather/RadarManager.h"
 #include "radarweather/TWeatherDlg.h"
@@ -640,7 +640,7 @@ void ShowNotice(TForm1& f)
             f.Notice->setText(ReplayDlg ? ReplayDlg->windowTitle() : QString());
         } else {
             if (alarm && !Alarm.acknowledged)
-                pending::PlayAlarmSound();
+                platform::PlaySoundFile(QString::fromStdString((ProgramFolder / "alarm.wav").string()));
             f.Notice->setText(AlarmText());
         }
     } else if (FastTick.noticeCycle == 15) {

@@ -5,7 +5,6 @@
 #include "app/DataPage.h"
 #include "app/EventMarks.h"
 #include "app/NameBaseViewer.h"
-#include "app/PendingServices.h"
 #include "app/RouteBar.h"
 #include "app/SymbolBar.h"
 #include "app/TForm1.h"

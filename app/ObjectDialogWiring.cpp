@@ -5,7 +5,6 @@
 #include "app/DataPage.h"
 #include "app/EditingState.h"
 #include "app/ObjectLoad.h"
-#include "app/PendingServices.h"
 #include "app/RouteBar.h"
 #include "app/RubberBand.h"
 #include "app/StartupIni.h"

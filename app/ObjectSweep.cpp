@@ -7,7 +7,6 @@
 #include "app/ObjectCodes.h"
 #include "app/ObjectLabelDrawing.h"
 #include "app/ObjectLoad.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "chart/ChartRedraw.h"
 #include "chart/OverlayPrimitives.h"

@@ -10,7 +10,6 @@
 #include "app/EditingState.h"
 #include "app/ExternalLibraries.h"
 #include "app/GuardZones.h"
-#include "app/PendingServices.h"
 #include "app/PositionLog.h"
 #include "app/ProgramCursors.h"
 #include "app/ReplayPlayer.h"
@@ -44,6 +43,7 @@
 #include "platform/system/TextCodec.h"
 #include "radarweather/TRadar.h"
 #include "sensors/ComPortControl.h"
+#include "sensors/GpsFix.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/TArpaDlg.h"
 #include "sensors/TSetupPort.h"
@@ -474,7 +474,6 @@ void AgeTargets(TForm1& f)
 // recording, and the save of the settings.
 void HourlyStep(TForm1& f)
 {
-    pending::ClearParserHourlyFlag();
     std::string name;
     double height = 0.0;
     if (ChartEngine &&
@@ -488,7 +487,7 @@ void HourlyStep(TForm1& f)
         f.btn3DTide->setText(platform::FromCp1252(name));
     }
     if (!DialogVisible(SetupSensor))
-        pending::ClearHourlySensorValue();
+        ClearClockCheckMark();
     f.ForceRecentre = true;
     SaveSetupParameters(false);
 }

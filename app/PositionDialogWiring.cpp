@@ -4,7 +4,6 @@
 #include "app/EditingState.h"
 #include "app/LineBar.h"
 #include "app/ObjectSweep.h"
-#include "app/PendingServices.h"
 #include "app/RouteBar.h"
 #include "app/RubberBand.h"
 #include "app/SymbolBar.h"

@@ -8,7 +8,6 @@
 #include "app/ObjectLoad.h"
 #include "app/ObjectCodes.h"
 #include "app/RouteText.h"
-#include "app/PendingServices.h"
 #include "app/SymbolBar.h"
 #include "app/TDlgFileEdit.h"
 #include "app/TForm1.h"
@@ -203,7 +202,7 @@ void RtPrintExecute(TForm1&)
     DlgFileEdit->show();
 }
 
-void RtCalcExecute(TForm1& f)
+void RtCalcExecute(TForm1&)
 {
     ToggleRouteDialog();
 }

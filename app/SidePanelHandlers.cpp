@@ -5,7 +5,6 @@
 
 #include "app/ControlBehaviour.h"
 #include "app/ObjectLoad.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TickState.h"
 #include "chart/ChartLevels.h"

@@ -2,7 +2,6 @@
 
 #include "app/ChartCursor.h"
 #include "app/OwnShipPositions.h"
-#include "app/PendingServices.h"
 #include "app/TForm1.h"
 #include "app/TargetAgeing.h"
 #include "app/TargetSymbols.h"

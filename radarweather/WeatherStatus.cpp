@@ -4,7 +4,7 @@
 #include "radarweather/WeatherDates.h"
 #include "radarweather/WeatherManager.h"
 
-#include "platform/system/TonePlayer.h"
+#include "platform/system/SoundPlayer.h"
 
 #include <QBarSet>
 #include <QBarSeries>

@@ -125,6 +125,12 @@ void ResetGpsDate()
     OwnShip.dateApplied = false;
 }
 
+void ClearClockCheckMark()
+{
+    if (OwnShip.satellites == 255)
+        OwnShip.satellites = 0;
+}
+
 namespace {
 
 // The fix chain: the first fix after start or a reset is only remembered; later ones take the

@@ -46,3 +46,8 @@ void NoteGpsDate(int32_t hour, int32_t day, int32_t month, int32_t year);
 
 // Forgets a waiting date and that a date was applied (for tests and a restart of the input).
 void ResetGpsDate();
+
+// The hourly clear of the clock mark: a satellites byte of 255 (the PC clock to be checked at
+// this fix) goes back to 0, so that a receiver that sends no satellite count (RMC alone) neither
+// keeps the clock check on every fix nor shows 255 satellites.
+void ClearClockCheckMark();

@@ -20,11 +20,13 @@
 #include "platform/geodesy/GeodesyStatus.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/geodesy/PositionComputation.h"
+#include "platform/system/SoundPlayer.h"
 #include "sensors/ComPortControl.h"
 #include "sensors/GpsFix.h"
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorInput.h"
 #include "sensors/SentenceParser.h"
+#include "sensors/TSetupSensor.h"
 #include "sensors/TargetTable.h"
 #include "sensors/SensorSettings.h"
 #include "userdata/AnchorGuard.h"
@@ -155,6 +157,7 @@ protected:
         platform::InstallMachineClockSetter([](platform::ClockTime) { return EPERM; });
         platform::InstallClockReporter([](const std::string&) {});
         SetTickClock([this] { return now; });
+        platform::SetSoundFileSink([this](const QString& file) { sounds.push_back(file); });
         form = std::make_unique<TForm1>();
         AppRunning = true;
         StartupDone = true;
@@ -181,6 +184,7 @@ protected:
         platform::InstallMachineClockSetter(nullptr);
         SensorHook = SensorHooks{};
         SetTickClock({});
+        platform::SetSoundFileSink({});
         ResetTickState();
         if (previousTz_.empty())
             unsetenv("TZ");
@@ -230,6 +234,7 @@ protected:
 
     platform::ClockTime now = At(12, 0, 0);
     std::unique_ptr<TForm1> form;
+    QStringList sounds;  // the sound files played
 
 private:
     std::string previousTz_;
@@ -342,7 +347,8 @@ TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAla
         second();
     };
 
-    // Alone: raised already acknowledged (shown, the relay open), then undone entirely.
+    // Alone: raised already acknowledged (shown, the relay open, not sounded), then undone
+    // entirely.
     StartRouteBesideTheShip();
     tick();  // started; evaluated with each fix from the next on
     tick();
@@ -379,6 +385,7 @@ TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAla
     EXPECT_TRUE(OwnShip.alarmActive);
     EXPECT_TRUE(Alarm.acknowledged);
     EXPECT_TRUE(AlarmRelayClosed());
+    EXPECT_TRUE(sounds.isEmpty()) << "an acknowledged alarm is shown, not sounded";
 }
 
 // Language files hold Windows-1252 bytes; 0xE9 is an e with an acute accent.
@@ -421,6 +428,8 @@ TEST_F(TickTest, SixSecondsWithoutAFixAreAllowedTheSeventhRaisesNoGpsAndClosesTh
     EXPECT_EQ(form->txLat->text(), "---    ");
     EXPECT_EQ(form->txSats->text(), "missing");
     EXPECT_EQ(form->Notice->text(), " No GPS");
+    const QString alarmSound = QString::fromStdString((ProgramFolder / "alarm.wav").string());
+    EXPECT_EQ(sounds, QStringList{alarmSound}) << "sounded once as the alarm text is shown";
 
     // The alarm stays while the ship is dead-reckoned; a fix ends it and opens the relay.
     second();
@@ -506,6 +515,24 @@ TEST_F(TickTest, TheHourlyStepShowsTheTideOfTheNearestPortAndItsButtonOpensThePo
     ChartEngine = nullptr;
     SetupParameters.ThreeDTide = 0;
     OwnShip.depthCorrection = 0.0;
+}
+
+// A receiver sending RMC alone leaves the satellites byte at the clock mark (255) after a whole
+// hour; the hourly step takes it back, unless the sensor set-up dialog shows the sensor values.
+TEST_F(TickTest, TheHourlyStepClearsTheClockMarkUnlessTheSensorSetUpIsShown)
+{
+    SetupSensor = new TSetupSensor;
+    for (const bool setUpShown : {false, true}) {
+        SetupSensor->setVisible(setUpShown);
+        ResetTickState();
+        OwnShip.satellites = 255;
+        for (now = At(10, 59, 59); now < At(11, 0, 2); now += 1s)
+            form->Timer2Timer();
+        EXPECT_EQ(OwnShip.satellites, setUpShown ? 255 : 0) << setUpShown;
+    }
+    delete SetupSensor;
+    SetupSensor = nullptr;
+    OwnShip.satellites = 0;
 }
 
 TEST_F(TickTest, NoHourlyStepWhileAReplayIsShown)

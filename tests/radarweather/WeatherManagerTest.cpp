@@ -8,7 +8,7 @@
 
 #include "chart/MapView.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
-#include "platform/system/TonePlayer.h"
+#include "platform/system/SoundPlayer.h"
 #include "radarweather/TWeatherDlg.h"
 #include "radarweather/WeatherManager.h"
 

@@ -1,4 +1,4 @@
-#include "platform/system/TonePlayer.h"
+#include "platform/system/SoundPlayer.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 #include <numbers>
+#include <set>
+#include <utility>
 
 namespace platform {
 
@@ -18,6 +20,12 @@ namespace {
 ToneSink& Sink()
 {
     static ToneSink sink;
+    return sink;
+}
+
+SoundFileSink& FileSink()
+{
+    static SoundFileSink sink;
     return sink;
 }
 
@@ -53,21 +61,32 @@ QByteArray ToneWave(int32_t hertz, int32_t milliseconds)
     return wave + data;
 }
 
-void PlayOnDevice(int32_t hertz, int32_t milliseconds)
+// One effect per file, kept for the run. A file still playing is not started again, so a sound
+// repeated faster than it lasts never piles up on the device.
+void PlayOnDevice(const QString& file)
 {
-    // One effect per tone, kept for the run: a tone is played again without being made again.
-    static std::map<std::pair<int32_t, int32_t>, std::unique_ptr<QSoundEffect>> effects;
-    auto& effect = effects[{hertz, milliseconds}];
+    static std::map<QString, std::unique_ptr<QSoundEffect>> effects;
+    auto& effect = effects[file];
     if (!effect) {
-        const QString file = QDir::temp().filePath(QString("varnik-tone-%1-%2.wav").arg(hertz).arg(milliseconds));
-        QFile out(file);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(ToneWave(hertz, milliseconds)) < 0)
-            return;
-        out.close();
         effect = std::make_unique<QSoundEffect>();
         effect->setSource(QUrl::fromLocalFile(file));
     }
-    effect->play();
+    if (!effect->isPlaying())
+        effect->play();
+}
+
+// A tone's file is written once a run, at its first use, and played as a file from then on.
+void PlayToneOnDevice(int32_t hertz, int32_t milliseconds)
+{
+    static std::set<std::pair<int32_t, int32_t>> written;
+    const QString file = QDir::temp().filePath(QString("varnik-tone-%1-%2.wav").arg(hertz).arg(milliseconds));
+    if (!written.contains({hertz, milliseconds})) {
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(ToneWave(hertz, milliseconds)) < 0)
+            return;
+        written.insert({hertz, milliseconds});
+    }
+    PlayOnDevice(file);
 }
 
 }  // namespace
@@ -79,12 +98,25 @@ void PlayTone(int32_t hertz, int32_t milliseconds)
     if (Sink())
         Sink()(hertz, milliseconds);
     else
-        PlayOnDevice(hertz, milliseconds);
+        PlayToneOnDevice(hertz, milliseconds);
+}
+
+void PlaySoundFile(const QString& file)
+{
+    if (FileSink())
+        FileSink()(file);
+    else if (QFile::exists(file))
+        PlayOnDevice(file);
 }
 
 void SetToneSink(ToneSink sink)
 {
     Sink() = std::move(sink);
+}
+
+void SetSoundFileSink(SoundFileSink sink)
+{
+    FileSink() = std::move(sink);
 }
 
 }  // namespace platform
