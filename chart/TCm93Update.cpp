@@ -6,6 +6,7 @@
 #include "chart/MapManager.h"
 #include "chart/MapView.h"
 #include "chart/TUpdateMsgDlg.h"
+#include "platform/chartengine/Guid.h"
 #include "platform/system/MessageBox.h"
 
 #include <QLabel>
@@ -67,6 +68,20 @@ void TCm93Update::showEvent(QShowEvent* event)
 }
 
 // Along the bottom of the main window, as wide as the chart.
+// The highlighted frame covers the whole cell: it goes with the window, unless the chart has
+// highlighted another object since.
+void TCm93Update::hideEvent(QHideEvent* event)
+{
+    if (!highlightedFrame.empty() && MainMapView &&
+        chartengine::GuidFromText(highlightedFrame) == MainMapView->selectedObject) {
+        MainMapView->ShowObject("", 0);
+        if (chart)
+            chart->OverlayRedrawRequest = 1;
+    }
+    highlightedFrame.clear();
+    QDialog::hideEvent(event);
+}
+
 void TCm93Update::FormShow()
 {
     if (chart && chart->controls.CM93) {
@@ -136,8 +151,8 @@ void TCm93Update::UpdatesPanelAX1S57UpdatesProgress(int32_t kind, int32_t* answe
 
 void TCm93Update::UpdatesPanelAX1GoToFrame(const std::string& frameIdentifier)
 {
-    if (MainMapView && MainMapView->state == 1)
-        MainMapView->ShowObject(frameIdentifier, 1);
+    if (MainMapView && MainMapView->state == 1 && MainMapView->ShowObject(frameIdentifier, 1))
+        highlightedFrame = frameIdentifier;
     if (chart)
         chart->chartRedrawRequest = true;
     UpdateFrameShown = 1;

@@ -35,6 +35,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    std::string highlightedFrame;  // the frame this window highlighted on the main chart
 };
 
 inline TCm93Update* Cm93Update = nullptr;

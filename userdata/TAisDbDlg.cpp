@@ -19,6 +19,7 @@ using platform::isam::Status;
 namespace {
 
 // The up-down control: each arrow click is a step in its direction before the value changes.
+// It shows its arrows only; its value is a count that means nothing to the user.
 class SeekArrows : public QSpinBox {
 public:
     explicit SeekArrows(TAisDbDlg* dialog) : QSpinBox(dialog), dialog_(dialog) {}
@@ -27,6 +28,9 @@ public:
         dialog_->udSeekChangingEx(steps > 0 ? AisSeekDirection::Up : AisSeekDirection::Down);
         QSpinBox::stepBy(steps);
     }
+
+protected:
+    QString textFromValue(int) const override { return {}; }
 
 private:
     TAisDbDlg* dialog_;

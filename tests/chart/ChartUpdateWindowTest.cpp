@@ -113,8 +113,13 @@ TEST_F(ChartUpdateWindowTest, ThePanelsUpdatesReachTheEnginesDatabaseAndTheChart
     TakeUpdateFrame(window);
     EXPECT_EQ(window.chartLevel, 3);
 
+    // The cell's frame is highlighted while the window is open and not after it closed.
+    EXPECT_FALSE(MainMapView->selectedObject == chartengine::Guid{});
+    window.OverlayRedrawRequest = 0;
     dialog.btnOKClick();
     EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(MainMapView->selectedObject == chartengine::Guid{});
+    EXPECT_EQ(window.OverlayRedrawRequest, 1);
 }
 
 TEST_F(ChartUpdateWindowTest, EachEventIsAnsweredAsTheWindowAnswersIt)
