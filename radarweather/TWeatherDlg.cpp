@@ -102,6 +102,8 @@ TWeatherDlg::TWeatherDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowS
     txSelUpd = Named(new QLabel("<-- Update include", pnUpdate), "txSelUpd");
     txInfo = Named(new QLabel(pnUpdate), "txInfo");
     txInfo->setWordWrap(true);
+    // A reason takes two lines in the panel's width.
+    txInfo->setMinimumHeight(2 * txInfo->fontMetrics().lineSpacing());
     ProgressBar = Named(new QProgressBar(pnUpdate), "ProgressBar");
     ProgressBar->setRange(0, 100);
     csDays = Named(new QSpinBox(pnUpdate), "csDays");

@@ -47,6 +47,9 @@ void TWeatherDlg::ShowStatus(int32_t kind, int32_t code, int32_t a, int32_t b, c
                                                    : std::string(text ? text : "")));
         btnGetStatus->setText(CaptionText(17));
         btnGetUpdate->setText(CaptionText(18));
+        // The bar may be showing a stage without counts (busy): it stops.
+        ProgressBar->setRange(0, 100);
+        ProgressBar->setValue(0);
         break;
     case 1:
         txInfo->setText(code == 8 ? "Model used: " + QString::fromStdString(modelDateText)

@@ -463,11 +463,16 @@ TEST_F(WeatherManagerTest, TheDialogWithAndWithoutData)
     EXPECT_EQ(dialog.ProgressBar->maximum(), 1000);
     EXPECT_EQ(dialog.ProgressBar->value(), 250);
 
+    // A stage without counts shows the bar busy; the error that ends it stops the bar.
+    ShowWeatherStatus(1, 1, 0, 0, "Open Comm");
+    EXPECT_EQ(dialog.ProgressBar->maximum(), 0);
     WeatherService->statusText = "The weather inbox holds no GRIB file.";
     dialog.btnGetUpdate->setText("busy");
     ShowWeatherStatus(0, static_cast<int32_t>(0x80020003u), 0, 0, "Update error occurred.");
     EXPECT_EQ(dialog.txInfo->text(), "The weather inbox holds no GRIB file.");
     EXPECT_NE(dialog.btnGetUpdate->text(), "busy");
+    EXPECT_EQ(dialog.ProgressBar->maximum(), 100);
+    EXPECT_EQ(dialog.ProgressBar->value(), 0);
 
     // New data: the example arrives, the beep sounds and the dialog shows its times.
     std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
