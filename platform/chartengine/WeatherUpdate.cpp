@@ -419,9 +419,14 @@ void WeatherUpdate::CutAndReplace()
             return;
         const ForecastGrid& g = field.grid;
         const double lastLon = g.wraps ? 360.0 - g.lonStep : g.lonStep * (g.columns - 1);
-        const double dw = std::fmod(west - g.west + 720.0, 360.0);
+        // The area's west edge east of the grid's: 0..360 round a grid that circles the globe,
+        // else -180..180, so that an area reaching past the grid's west edge starts at its first
+        // column.
+        double dw = std::fmod(west - g.west + 720.0, 360.0);
+        if (!g.wraps && dw > 180.0)
+            dw -= 360.0;
         const double de = std::min(east - west >= 360.0 ? lastLon : dw + (east - west), lastLon + (g.wraps ? 360 : 0));
-        const int c0 = static_cast<int>(std::floor(dw / g.lonStep + 1e-9));
+        const int c0 = std::max(0, static_cast<int>(std::floor(dw / g.lonStep + 1e-9)));
         const int c1 = std::min(static_cast<int>(std::ceil(de / g.lonStep - 1e-9)), g.wraps ? c0 + g.columns - 1 : g.columns - 1);
         const int r0 = std::max(0, static_cast<int>(std::floor((south - g.south) / g.latStep + 1e-9)));
         const int r1 = std::min(g.rows - 1, static_cast<int>(std::ceil((north - g.south) / g.latStep - 1e-9)));

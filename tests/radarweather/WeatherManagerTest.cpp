@@ -339,6 +339,16 @@ TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
         downloading = downloading || (e.kind == 1 && e.text == "Downloading..");
     EXPECT_TRUE(downloading);
 
+    // A view reaching past the forecast's west edge: the cut starts at its first column.
+    MainMapView->SetScale(20000000);
+    const QDate tomorrow = today.addDays(1);
+    WriteForecast(program / "inbox" / "wide.grb", tomorrow.year() * 10000 + tomorrow.month() * 100 + tomorrow.day());
+    Events.clear();
+    ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
+    ASSERT_TRUE(WaitFor([&] { return Seen(5) || Seen(0); })) << manager.statusText;
+    EXPECT_TRUE(Seen(5)) << manager.statusText;
+    WaitFor([&] { return manager.IsGroupShown(0x200); });
+
     // The sub-zones and a refused request.
     ASSERT_EQ(manager.subZones.size(), 1u);
     EXPECT_TRUE(manager.subZones[0].IsWorld());
