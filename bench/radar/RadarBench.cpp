@@ -98,6 +98,7 @@ void DrawAndCompose(benchmark::State& state)
     chartPicture.fill(QColor(200, 220, 240));
     QImage screen = chartPicture;
     QImage radarBitmap(kWidth, kHeight, QImage::Format_RGB32);
+    QImage keyed;
     for (auto _ : state) {
         radarBitmap.fill(Qt::white);
         {
@@ -107,11 +108,17 @@ void DrawAndCompose(benchmark::State& state)
             if (running.radar.Draw(painter) != chartengine::kOk)
                 state.SkipWithError("no draw");
         }
-        const QImage keyed = ColourKeyed(radarBitmap, kAlpha);
+        keyed = ColourKeyed(radarBitmap, kAlpha);
         QPainter painter(&screen);
         painter.drawImage(0, 0, chartPicture);
         painter.drawImage(0, 0, keyed);
     }
+    // The pixels that show an echo: the frame is no empty one.
+    int echoes = 0;
+    for (int y = 0; y < keyed.height(); ++y)
+        for (int x = 0; x < keyed.width(); ++x)
+            echoes += qAlpha(keyed.pixel(x, y)) != 0;
+    state.counters["echoPixels"] = echoes;
 }
 BENCHMARK(DrawAndCompose)->Name("DrawAndComposeRadar")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
