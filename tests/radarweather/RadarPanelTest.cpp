@@ -5,6 +5,7 @@
 #include "chart/ChartWindow.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
+#include "platform/chartengine/ChartRadar.h"
 #include "radarweather/TRadar.h"
 #include "radarweather/TRadarCtrl.h"
 #include "sensors/OwnShipState.h"
@@ -131,6 +132,20 @@ TEST_F(RadarPanelTest, RangeItemsGiveTheirRangesWhileTheOverlayRuns)
     RadarCtrl->btRangeClick();
     EXPECT_EQ(RadarCtrl->width(), TRadarCtrl::WideWidth);
     EXPECT_FALSE(RadarCtrl->lbRange->isHidden());
+}
+
+// Every range label of the chart radar can be read whole in the range list and on the range
+// button, without scrolling the list sideways.
+TEST_F(RadarPanelTest, TheRangeLabelsFitTheListAndTheButton)
+{
+    EXPECT_EQ(RadarCtrl->lbRange->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    const int listRoom = RadarCtrl->lbRange->width() - 2 * RadarCtrl->lbRange->frameWidth() - 4;
+    const int buttonRoom = RadarCtrl->btRange->width() - 4;
+    for (const std::string& label : chartengine::ChartRadar::RangeLabels()) {
+        const QString text = QString::fromStdString(label);
+        EXPECT_LE(RadarCtrl->lbRange->fontMetrics().horizontalAdvance(text), listRoom) << label;
+        EXPECT_LE(RadarCtrl->btRange->fontMetrics().horizontalAdvance(text), buttonRoom) << label;
+    }
 }
 
 TEST_F(RadarPanelTest, TheStatusCallbackShowsThePulseAndAFailedCall)
