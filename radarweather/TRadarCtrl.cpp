@@ -116,6 +116,7 @@ TRadarCtrl::TRadarCtrl(QWidget* owner) : QDialog(owner)
     lbRange->setObjectName(QStringLiteral("lbRange"));
     lbRange->setGeometry(NarrowWidth, 0, WideWidth - NarrowWidth, PanelHeight);
     lbRange->setFont(compact);
+    lbRange->setFrameShape(QFrame::NoFrame);
     lbRange->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbRange->hide();
 

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -139,11 +140,14 @@ TEST_F(RadarPanelTest, RangeItemsGiveTheirRangesWhileTheOverlayRuns)
 TEST_F(RadarPanelTest, TheRangeLabelsFitTheListAndTheButton)
 {
     EXPECT_EQ(RadarCtrl->lbRange->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    const int listRoom = RadarCtrl->lbRange->width() - 2 * RadarCtrl->lbRange->frameWidth() - 4;
+    // An item's text keeps the style's text margin from either side of the list's inside.
+    QListWidget* list = RadarCtrl->lbRange;
+    const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int listRoom = list->width() - 2 * list->frameWidth() - 2 * textMargin;
     const int buttonRoom = RadarCtrl->btRange->width() - 4;
     for (const std::string& label : chartengine::ChartRadar::RangeLabels()) {
         const QString text = QString::fromStdString(label);
-        EXPECT_LE(RadarCtrl->lbRange->fontMetrics().horizontalAdvance(text), listRoom) << label;
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(text), listRoom) << label;
         EXPECT_LE(RadarCtrl->btRange->fontMetrics().horizontalAdvance(text), buttonRoom) << label;
     }
 }
