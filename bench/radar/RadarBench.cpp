@@ -23,6 +23,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace benchchart;
 
@@ -40,7 +41,7 @@ std::vector<cmgbase::GeoPoint> Targets()
 {
     std::vector<cmgbase::GeoPoint> targets;
     const double metresPerDegreeNorth = 111000.0;
-    const double metresPerDegreeEast = metresPerDegreeNorth * std::cos(kAntennaLatitude * M_PI / 180.0);
+    const double metresPerDegreeEast = metresPerDegreeNorth * std::cos(kAntennaLatitude * std::numbers::pi / 180.0);
     for (int i = 0; i < kTargets; ++i) {
         const double distance = kTwelveMiles * 0.96 * std::sqrt((i + 0.5) / kTargets);
         const double bearing = i * 2.399963;  // the golden angle
