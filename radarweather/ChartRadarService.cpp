@@ -23,3 +23,5 @@ std::unique_ptr<chartengine::RadarService> MakeChartRadar(MapView&)
         return nullptr;
     return std::make_unique<chartengine::ChartRadar>(ChartEngine->currentGeoDatabase, RadarRangeFile(), TargetPositions);
 }
+
+std::function<std::unique_ptr<chartengine::RadarService>(MapView& view)> ProgramRadarServiceMaker = MakeChartRadar;

@@ -6,6 +6,7 @@
 #include "platform/geodesy/GeoTypes.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,3 +18,8 @@ std::filesystem::path RadarRangeFile();
 std::vector<cmgbase::GeoPoint> TargetPositions();
 // The chart radar for a view; null while the chart engine has no open database.
 std::unique_ptr<chartengine::RadarService> MakeChartRadar(MapView& view);
+
+// The maker of the service of every radar manager the program makes (the start-up's and a chart
+// restart's): MakeChartRadar. A test puts another maker here to start the program with a radar
+// service that fails.
+extern std::function<std::unique_ptr<chartengine::RadarService>(MapView& view)> ProgramRadarServiceMaker;

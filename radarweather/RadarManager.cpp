@@ -27,7 +27,7 @@ public:
     chartengine::RadarService* source;
 };
 
-RadarManager::RadarManager() : RadarManager(MakeChartRadar, RadarRangeFile()) {}
+RadarManager::RadarManager() : RadarManager(ProgramRadarServiceMaker, RadarRangeFile()) {}
 
 RadarManager::RadarManager(ServiceFactory factory, std::filesystem::path rangeFile)
     : factory_(std::move(factory)), rangeFile_(std::move(rangeFile))

@@ -31,7 +31,8 @@ public:
     // Makes the radar service for a view; null when it cannot be made.
     using ServiceFactory = std::function<std::unique_ptr<chartengine::RadarService>(MapView& view)>;
 
-    // The chart radar of ChartRadarService.h over the range file of the program folder.
+    // The program's radar service (ProgramRadarServiceMaker of ChartRadarService.h) over the range
+    // file of the program folder.
     RadarManager();
     RadarManager(ServiceFactory factory, std::filesystem::path rangeFile);
     // Releases the service and the sink in any state.

@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // The paint box of the overlay: the picture, except where a shown mask lies.
@@ -51,15 +54,22 @@ QWidget* Mask(QWidget* parent, const char* name, bool shown)
 
 QImage ColourKeyed(const QImage& bitmap, int alpha)
 {
-    QImage source = bitmap.convertToFormat(QImage::Format_RGB32);
+    const QImage source = bitmap.convertToFormat(QImage::Format_RGB32);
     QImage keyed(source.size(), QImage::Format_ARGB32_Premultiplied);
     const uint a = uint(std::clamp(alpha, 0, 255));
-    for (int y = 0; y < source.height(); ++y) {
+    // Each channel at alpha, premultiplied: one table for all three.
+    std::array<uint, 256> scaled{};
+    for (uint v = 0; v < 256; ++v)
+        scaled[v] = v * a / 255;
+    const int width = source.width();
+    const int height = source.height();
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
         auto* out = reinterpret_cast<QRgb*>(keyed.scanLine(y));
-        for (int x = 0; x < source.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb c = in[x] | 0xFF000000u;
-            out[x] = c == 0xFFFFFFFFu ? 0u : qRgba(qRed(c) * a / 255, qGreen(c) * a / 255, qBlue(c) * a / 255, int(a));
+            out[x] = c == 0xFFFFFFFFu ? 0u
+                                      : a << 24 | scaled[qRed(c)] << 16 | scaled[qGreen(c)] << 8 | scaled[qBlue(c)];
         }
     }
     return keyed;

@@ -22,6 +22,7 @@ namespace {
 
 constexpr int ChartItem = 0;
 constexpr int RadarItem = 1;
+constexpr int RangeFontPixels = 10;
 constexpr int ThreeDViewMode = 3;  // DispMode's fourth item
 // The overlay's opacity under each day / night mode.
 constexpr float DaylightFactors[] = {1.0f, 0.9f, 0.8f, 0.4f, 0.3f};
@@ -103,12 +104,20 @@ TRadarCtrl::TRadarCtrl(QWidget* owner) : QDialog(owner)
     Green->setGeometry(1, 326, 20, 20);
     Red = new PanelButton(this, "Red", QColor(200, 0, 0), [this] { RedClick(); });
     Red->setGeometry(21, 326, 20, 20);
+    // The range texts fit the 40 pixels of the button and the list only in a compact font.
+    QFont compact = bold;
+    compact.setBold(false);
+    compact.setPixelSize(RangeFontPixels);
     btRange = new QPushButton(this);
     btRange->setObjectName(QStringLiteral("btRange"));
     btRange->setGeometry(1, 352, 40, 30);
+    btRange->setFont(compact);
     lbRange = new QListWidget(this);
     lbRange->setObjectName(QStringLiteral("lbRange"));
     lbRange->setGeometry(NarrowWidth, 0, WideWidth - NarrowWidth, PanelHeight);
+    lbRange->setFont(compact);
+    lbRange->setFrameShape(QFrame::NoFrame);
+    lbRange->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbRange->hide();
 
     connect(tbAlpha, &QSlider::valueChanged, this, [this] { tbAlphaChange(); });

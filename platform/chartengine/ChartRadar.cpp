@@ -59,8 +59,9 @@ const std::vector<double>& ChartRadar::Ranges()
 
 const std::vector<std::string>& ChartRadar::RangeLabels()
 {
-    static const std::vector<std::string> labels{"0.125 NM", "0.25 NM", "0.5 NM", "0.75 NM", "1.5 NM",
-                                                 "3 NM",     "6 NM",    "12 NM",  "24 NM",   "48 NM"};
+    // Short enough for a narrow range list: the fractions of a mile as radars name them.
+    static const std::vector<std::string> labels{"1/8 NM", "1/4 NM", "1/2 NM", "3/4 NM", "1.5 NM",
+                                                 "3 NM",   "6 NM",   "12 NM",  "24 NM",  "48 NM"};
     return labels;
 }
 

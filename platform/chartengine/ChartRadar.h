@@ -52,7 +52,7 @@ public:
     void StepFrame();
     uint64_t frameNumber() const { return frame_; }
 
-    // The range table (metres) and its labels, 0.125 to 48 nautical miles.
+    // The range table (metres) and its labels, 1/8 to 48 nautical miles.
     static const std::vector<double>& Ranges();
     static const std::vector<std::string>& RangeLabels();
     // The pulse code a range is shown with: 4 SP, 5 MP1, 6 MP2, 7 LP.

@@ -5,6 +5,7 @@
 #include "chart/ChartWindow.h"
 #include "frame/SetupParameters.h"
 #include "frame/SharedTables.h"
+#include "platform/chartengine/ChartRadar.h"
 #include "radarweather/TRadar.h"
 #include "radarweather/TRadarCtrl.h"
 #include "sensors/OwnShipState.h"
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
@@ -131,6 +133,23 @@ TEST_F(RadarPanelTest, RangeItemsGiveTheirRangesWhileTheOverlayRuns)
     RadarCtrl->btRangeClick();
     EXPECT_EQ(RadarCtrl->width(), TRadarCtrl::WideWidth);
     EXPECT_FALSE(RadarCtrl->lbRange->isHidden());
+}
+
+// Every range label of the chart radar can be read whole in the range list and on the range
+// button, without scrolling the list sideways.
+TEST_F(RadarPanelTest, TheRangeLabelsFitTheListAndTheButton)
+{
+    EXPECT_EQ(RadarCtrl->lbRange->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    // An item's text keeps the style's text margin from either side of the list's inside.
+    QListWidget* list = RadarCtrl->lbRange;
+    const int textMargin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const int listRoom = list->width() - 2 * list->frameWidth() - 2 * textMargin;
+    const int buttonRoom = RadarCtrl->btRange->width() - 4;
+    for (const std::string& label : chartengine::ChartRadar::RangeLabels()) {
+        const QString text = QString::fromStdString(label);
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(text), listRoom) << label;
+        EXPECT_LE(RadarCtrl->btRange->fontMetrics().horizontalAdvance(text), buttonRoom) << label;
+    }
 }
 
 TEST_F(RadarPanelTest, TheStatusCallbackShowsThePulseAndAFailedCall)

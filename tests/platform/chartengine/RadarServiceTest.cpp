@@ -269,7 +269,7 @@ TEST(RadarWithoutChart, PropertiesRangesAndPulseCodes)
     ASSERT_EQ(ranges.size(), labels.size());
     EXPECT_DOUBLE_EQ(ranges.front(), 0.125 * 1852);
     EXPECT_DOUBLE_EQ(ranges.back(), 48 * 1852);
-    EXPECT_EQ(labels.front(), "0.125 NM");
+    EXPECT_EQ(labels.front(), "1/8 NM");
 
     struct Case {
         double range;
