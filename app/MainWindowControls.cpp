@@ -194,9 +194,6 @@ void BuildChartPage(QTabWidget* dialog, MainWindowControls& c)
     c.txDptUnit = Label(page, "txDptUnit", "Depth unit");
     c.cmbDepthUnit = Combo(page, "cmbDepthUnit", {"mtr.", "feet", "fath"});
     AddRow(grid, {c.txDptUnit, c.cmbDepthUnit});
-    // The values are a few characters ("20", "6 m", "15 °"): the captions take the width.
-    for (QLineEdit* edit : {c.edShallowCont, c.edSafety, c.edDeepCont, c.edFwd, c.edSector, c.edResolution})
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00.0 m")) + 12);
     c.cklChart = CheckList(page, "cklChart",
                            {"Layer 1", "Layer 2", "Layer 3", "Layer 4", "Layer 5", "Layer 6",
                             "Layer 7", "Layer 8", "Layer 9", "Layer 10", "Layer 11", "Layer 12",
