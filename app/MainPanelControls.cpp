@@ -39,7 +39,10 @@ constexpr int ToolDialogGap = 2;
 // The tool dialog's height: the tallest page's least height with the tabs; on a short screen it
 // gives way down to the tabs and a few rows, so that the readouts below it stay whole.
 constexpr int ToolDialogHeight = 500;
-constexpr int ToolDialogLeastHeight = 200;
+constexpr int ToolDialogLeastHeight = 160;
+// The mini chart keeps room for the look-ahead button at its corner and a view around the ship
+// however short the screen: the tool dialog gives way first.
+constexpr int MiniChartLeastHeight = 100;
 
 void BuildWaypointPanel(QWidget* parent, MainWindowControls& c)
 {
@@ -229,6 +232,7 @@ void BuildMainPanel(QMainWindow& window, MainWindowControls& c)
     column->setSpacing(ToolDialogGap);
 
     c.CM93mini = Named<QWidget>(panel, "CM93mini");
+    c.CM93mini->setMinimumHeight(MiniChartLeastHeight);
     column->addWidget(c.CM93mini, 1);
     BuildMiniChartCorner(c);
     c.TimeLabel = Label(panel, "TimeLabel", "");

@@ -231,6 +231,7 @@ TEST_F(PanelLayoutTest, TheMiniChartTakesTheHeightTheToolDialogLeaves)
         const QRect mini = form->CM93mini->geometry();
         const QRect tools = form->ToolDlg->geometry();
         EXPECT_LE(mini.top(), 4);
+        EXPECT_GE(mini.height(), 100) << "room for the look-ahead button and a view round the ship";
         EXPECT_EQ(tools.width(), 156);
         EXPECT_EQ(tools.bottom() + 1 + 2, form->Notice->y()) << "2 pixels above the message line";
         EXPECT_EQ(form->TimeLabel->geometry().bottom() + 1 + 2, tools.top());
