@@ -108,6 +108,7 @@ bool PickTargetTrack(TForm1& f, const ChartClick& click)
 
 void QueryClick(TForm1& f, const ChartClick& click)
 {
+    f.pickPoint = click.pixel();
     if (QueryDialogShown())
         QueryDlg->SaveObjectInfo();
     const bool depthMarks = Down(f.Show2DBtn) && f.ck3DMark->isChecked();

@@ -6,6 +6,7 @@
 #include "chart/ChartRedraw.h"
 #include "chart/MapView.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
+#include "platform/system/PointerMove.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/SeabedRecorder.h"
 #include "userdata/TransferHooks.h"
@@ -45,6 +46,10 @@ void SaveWithIdPicture(TForm1& f, const std::string& name)
 void WireTransferHooks()
 {
     TransferHooks& h = TransferHook;
+    h.movePointerNearPick = [] {
+        if (Form1 && Form1->CM93)
+            platform::MovePointer(Form1->CM93->mapToGlobal(QPoint(Form1->pickPoint.x + 60, Form1->pickPoint.y + 55)));
+    };
     // "Delete selected data" is held down while its transfers run.
     h.selectiveDelete = [] {
         const QPushButton* button = Form1 ? Form1->btnFilesSelDel : nullptr;

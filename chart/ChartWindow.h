@@ -115,6 +115,9 @@ struct ChartWindow {
     bool presentationChanged = false;
     cmgbase::GeoPoint cursorChartPoint{};
     ScreenPoint lastMousePoint{};  // the pointer's last position over CM93 (client pixels)
+    // Where the last chart pick was clicked (CM93 client pixels); a transfer puts the pointer
+    // back near it.
+    ScreenPoint pickPoint{};
     // The symbol images of the overlays: 17-pixel cells, row 0 the masks, rows 1.. the colours,
     // a palette image as loaded; its pixels as the overlays copy them, and the strip's key they
     // were made from.

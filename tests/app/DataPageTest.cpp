@@ -18,6 +18,7 @@
 #include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/FileDialog.h"
+#include "platform/system/PointerMove.h"
 #include "platform/system/TextQuery.h"
 #include "sensors/OwnShipState.h"
 #include "userdata/ObjectIds.h"
@@ -331,6 +332,23 @@ TEST_F(DataPageTest, ExecuteAsksForTheAreaThenThePasswordThenTheFile)
     EXPECT_EQ(files.shown[0].filter, "Varnik data|*.zip");
     EXPECT_FALSE(files.shown[0].confirmReplace) << "the backup asks itself before replacing";
     EXPECT_FALSE(DataAreaSelection) << "a copy out ends the area";
+}
+
+// A finished backup puts the pointer back near the chart pick that came before it.
+TEST_F(DataPageTest, ABackupPutsThePointerNearTheLastChartPick)
+{
+    std::vector<QPoint> moves;
+    platform::WatchPointerMoves([&](const QPoint& point) { moves.push_back(point); });
+    form->pickPoint = {100, 80};
+    SetRadioGroupItem(form->rgDataData, 0);
+    form->rbDataAll->setChecked(true);
+    checkKind(0, true);
+    files.presetAnswers = {folder / "backup.zip"};
+    btnDataExecuteClick(*form);
+    platform::WatchPointerMoves(nullptr);
+    ASSERT_TRUE(std::filesystem::exists(folder / "backup.zip"));
+    ASSERT_FALSE(moves.empty());
+    EXPECT_EQ(moves.back(), form->CM93->mapToGlobal(QPoint(160, 135)));
 }
 
 // Delete with "3D Depths": the held tile is stored first, and no cell is emptied until the
