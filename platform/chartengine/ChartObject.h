@@ -24,6 +24,8 @@ struct LoadedCell {
     uint32_t cellId = 0;
     int32_t usageBand = 0;
     CellData data;
+    // StretchBoundsOf(data.points) when the cell was read for a database's searches; else empty.
+    std::vector<cmgbase::GeoRect> stretchBounds;
 };
 
 struct AttributeValue {

@@ -98,6 +98,7 @@ std::shared_ptr<const LoadedCell> DatabaseContent::cell(uint32_t cellId)
             unreadable_[cellId - 1] = true;
             return nullptr;
         }
+        loaded->stretchBounds = StretchBoundsOf(loaded->data.points);
         slot = std::move(loaded);
     }
     return slot;
@@ -172,7 +173,7 @@ std::unique_ptr<ObjectEnumerator> DatabaseContent::search(const SearchRequest& r
             const ObjectRecord& object = data.objects[candidate];
             if (object.kind == kGeometryNone)
                 continue;
-            const RingSet shape(data.partsOf(object), data.points.data());
+            const RingSet shape(data.partsOf(object), data.points.data(), loaded->stretchBounds.data());
             const bool point = object.kind == kGeometryPoint || object.kind == kGeometryPointSet;
             const std::vector<GeoRect>& rects = point ? reached : effective.rects();
             const bool inArea = std::any_of(rects.begin(), rects.end(), [&](const GeoRect& r) {

@@ -13,12 +13,29 @@ namespace chartengine {
 
 using Ring = std::span<const cmgbase::GeoPoint>;
 
-// The rings (or lines, or point groups) of one geometry: either parts of a cell's point array
-// or a list of point vectors.
+// A point array cut into stretches: stretch k runs from point k * kStretchPoints up to and
+// including point (k + 1) * kStretchPoints, so that each edge between neighbouring points lies
+// in one stretch. The tests below skip whole stretches whose bounds lie away from where they
+// look, which spares most of the edges of a long ring.
+inline constexpr size_t kStretchPoints = 32;
+// The bounds of each stretch of the points.
+std::vector<cmgbase::GeoRect> StretchBoundsOf(std::span<const cmgbase::GeoPoint> points);
+
+// One ring; with the stretch bounds of the point array it lies in and its first point's place
+// there.
+struct StretchedRing {
+    Ring points;
+    const cmgbase::GeoRect* stretches = nullptr;
+    size_t first = 0;
+};
+
+// The rings (or lines, or point groups) of one geometry: either parts of a cell's point array,
+// with that array's stretch bounds when known, or a list of point vectors.
 class RingSet {
 public:
-    RingSet(std::span<const PartRecord> parts, const cmgbase::GeoPoint* points)
-        : parts_(parts), points_(points)
+    RingSet(std::span<const PartRecord> parts, const cmgbase::GeoPoint* points,
+            const cmgbase::GeoRect* stretches = nullptr)
+        : parts_(parts), points_(points), stretches_(stretches)
     {
     }
     explicit RingSet(std::span<const std::vector<cmgbase::GeoPoint>> rings) : rings_(rings) {}
@@ -30,10 +47,17 @@ public:
             return {points_ + parts_[i].firstPoint, parts_[i].pointCount};
         return rings_[i];
     }
+    StretchedRing stretched(size_t i) const
+    {
+        if (points_)
+            return {(*this)[i], stretches_, parts_[i].firstPoint};
+        return {rings_[i]};
+    }
 
 private:
     std::span<const PartRecord> parts_;
     const cmgbase::GeoPoint* points_ = nullptr;
+    const cmgbase::GeoRect* stretches_ = nullptr;
     std::span<const std::vector<cmgbase::GeoPoint>> rings_;
 };
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
+#include <random>
+
 using namespace chartengine;
 using cmgbase::GeoPoint;
 using cmgbase::GeoRect;
@@ -65,6 +69,59 @@ TEST(GeometryTests, ShapesMeetPolygons)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ShapeMeetsPolygon(c.kind, RingSet(std::span(c.shape)), triangle, bounds), c.meets) << c.what;
+}
+
+// Long rings and lines laid in one point array as a cell holds them, not starting on a stretch:
+// with the array's stretch bounds every test gives what it gives walking every edge. The small
+// grid makes vertices fall on the tested rectangles' corners and parallels.
+TEST(GeometryTests, StretchesSkipOnlyEdgesThatCannotMatter)
+{
+    std::vector<GeoPoint> points(5, GeoPoint{0, 0});
+    std::vector<PartRecord> area;
+    const auto addRing = [&](std::vector<PartRecord>& parts, int count, int cx, int cy, int radius, int wobble) {
+        parts.push_back({uint32_t(points.size()), uint32_t(count)});
+        for (int i = 0; i < count; ++i) {
+            const double angle = 2 * std::numbers::pi * i / count;
+            const int r = radius + (i % 3 == 0 ? wobble : 0);
+            points.push_back({cx + int(std::lround(r * std::cos(angle))), cy + int(std::lround(r * std::sin(angle)))});
+        }
+    };
+    addRing(area, 301, 100, 100, 90, -12);
+    addRing(area, 77, 100, 100, 30, 6);  // a hole
+    std::vector<PartRecord> line;
+    line.push_back({uint32_t(points.size()), 150});
+    for (int i = 0; i < 150; ++i)
+        points.push_back({i + 20, 100 + (i % 2 == 0 ? 40 : -40) * ((i / 10) % 2)});
+    const std::vector<GeoRect> stretches = StretchBoundsOf(points);
+
+    std::mt19937 random(30);
+    std::uniform_int_distribution<int32_t> coordinate(-10, 210);
+    const auto bothAgree = [&](const std::vector<PartRecord>& parts, auto test) {
+        return test(RingSet(parts, points.data())) == test(RingSet(parts, points.data(), stretches.data()));
+    };
+    int inside = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const GeoPoint p{coordinate(random), coordinate(random)};
+        const GeoPoint q{coordinate(random), coordinate(random)};
+        const GeoRect rect{std::min(p.x, q.x), std::min(p.y, q.y), std::max(p.x, q.x), std::max(p.y, q.y)};
+        const std::vector<GeoPoint> triangle = {p, q, {coordinate(random), coordinate(random)}};
+        const GeoRect triangleBounds = BoundsOf(RingSet(std::span(&triangle, 1)));
+        for (const uint8_t kind : {kGeometryArea, kGeometryLine, kGeometryPointSet}) {
+            const std::vector<PartRecord>& parts = kind == kGeometryLine ? line : area;
+            ASSERT_TRUE(bothAgree(parts, [&](const RingSet& shape) { return ShapeMeetsRect(kind, shape, rect); }))
+                << int(kind) << " rect " << rect.x1 << " " << rect.y1 << " " << rect.x2 << " " << rect.y2;
+            ASSERT_TRUE(bothAgree(parts, [&](const RingSet& shape) {
+                return ShapeMeetsPolygon(kind, shape, triangle, triangleBounds);
+            })) << int(kind) << " triangle from " << p.x << " " << p.y;
+        }
+        ASSERT_TRUE(bothAgree(area, [&](const RingSet& shape) { return PointInRings(shape, p); }))
+            << p.x << " " << p.y;
+        inside += PointInRings(RingSet(area, points.data(), stretches.data()), p) ? 1 : 0;
+    }
+    EXPECT_GT(inside, 0);
+    EXPECT_TRUE(PointInRings(RingSet(area, points.data(), stretches.data()), {100, 20}));
+    EXPECT_FALSE(PointInRings(RingSet(area, points.data(), stretches.data()), {100, 100}));  // in the hole
+    EXPECT_FALSE(PointInRings(RingSet(area, points.data(), stretches.data()), {195, 195}));
 }
 
 TEST(GeometryTests, ExtremeCoordinatesDoNotOverflow)
