@@ -226,7 +226,7 @@ void WeatherManager::InitGeo()
         fail("<WeatherManager::InitGeo()> Failed to get weather symbolization.");
         return;
     }
-    client_->Attach(static_cast<const DrawCompanion*>(view_->drawCompanion.get()));
+    client_->Attach(view_->drawCompanion.get());
     client_->Attach(std::shared_ptr<const GeoProjection>(view_->projection));
     client_->Attach(static_cast<const MapViewport*>(view_->viewport.get()));
     client_->Attach(static_cast<const Symbolization*>(weather));

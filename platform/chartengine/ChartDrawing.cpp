@@ -30,6 +30,9 @@ constexpr uint8_t kContourLabelSize = 8;
 // The world base (usage band 0) outlines the land at about 1:100 million; at larger scales than
 // this it would put land across water the cells do not cover, so it is left out there.
 constexpr int32_t kWorldBaseFinestScale = 1000000;
+// Display priority 1 holds the area fills of depth and land; the companion's underlays go over
+// them and under everything of a higher priority (contours, soundings, symbols).
+constexpr uint8_t kAreaFillPriority = 1;
 
 // The parsed instructions of every look-up row, in row order.
 const std::vector<std::vector<S52Instruction>>& ParsedRows(const ChartDictionary& dictionary)
@@ -453,13 +456,26 @@ HResult ChartDrawing::Draw(ObjectEnumerator& objects)
     ChartCanvas canvas(painter, ViewMapping(*block_.projection, deviceToPixel), colours_, pixelsPerMm_, window);
     const double reach = canvas.mm(kSymbolReachMm);
     const QRectF visible = window.adjusted(-reach, -reach, reach, reach);
+    bool underlaid = false;
+    const auto underlay = [&] {
+        if (underlaid || !block_.companion)
+            return;
+        underlaid = true;
+        painter.save();
+        painter.setTransform(deviceToPixel);
+        block_.companion->DrawUnderlays(painter, block_);
+        painter.restore();
+    };
     for (const DrawItem& item : items) {
+        if (item.priority > kAreaFillPriority)
+            underlay();
         if (!MayShow(item.object, canvas.mapping(), visible))
             continue;
         ObjectPainter objectPainter(canvas, block_, settings, caches_, item.object);
         for (const S52Instruction& instruction : item.portrayal.instructions)
             objectPainter.Draw(instruction);
     }
+    underlay();
     painter.restore();
     return kOk;
 }

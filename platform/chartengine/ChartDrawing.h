@@ -5,7 +5,8 @@
 // conditional procedures are run, objects beyond their minimum scale (SCAMIN) or the display
 // category of the parameters are left out, and the rest is drawn by display priority, in the
 // order the query gave within one priority. Texts go to the draw companion when the block has
-// one (it draws them last), else they are drawn at once.
+// one (it draws them last), else they are drawn at once; the companion's underlays are drawn
+// after the area fills of depth and land.
 
 #include "platform/chartengine/DrawBlock.h"
 #include "platform/chartengine/ObjectEnumerator.h"

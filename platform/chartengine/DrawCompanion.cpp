@@ -30,6 +30,19 @@ HResult DrawCompanion::Draw(const DrawBlock& block, const ParameterList&)
     return kOk;
 }
 
+void DrawCompanion::AddUnderlay(std::weak_ptr<const Underlay> underlay) { underlays_.push_back(std::move(underlay)); }
+
+void DrawCompanion::DrawUnderlays(QPainter& painter, const DrawBlock& block)
+{
+    std::erase_if(underlays_, [](const std::weak_ptr<const Underlay>& u) { return u.expired(); });
+    for (const std::weak_ptr<const Underlay>& underlay : underlays_)
+        if (const std::shared_ptr<const Underlay> held = underlay.lock()) {
+            painter.save();
+            (*held)(painter, block);
+            painter.restore();
+        }
+}
+
 HResult DrawCompanion::Close()
 {
     texts_.clear();

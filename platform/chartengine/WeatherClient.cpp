@@ -1,7 +1,6 @@
 #include "platform/chartengine/WeatherClient.h"
 
 #include "platform/chartengine/Symbolization.h"
-#include "platform/chartengine/WeatherDrawing.h"
 
 #include <cmath>
 
@@ -34,10 +33,16 @@ HResult WeatherClient::Attach(const Attachment& object)
     if (std::holds_alternative<std::nullptr_t>(object)) {
         projection_.reset();
         viewport_ = nullptr;
-        companion_ = nullptr;
+        underlay_.reset();
         symbolization_ = nullptr;
-    } else if (const auto* companion = std::get_if<const DrawCompanion*>(&object)) {
-        companion_ = *companion;
+    } else if (const auto* companion = std::get_if<DrawCompanion*>(&object)) {
+        // A companion no longer held drops the underlay; one destroyed first never calls it.
+        underlay_.reset();
+        if (*companion) {
+            underlay_ = std::make_shared<const DrawCompanion::Underlay>(
+                [this](QPainter& painter, const DrawBlock& block) { DrawTemperature(painter, block); });
+            (*companion)->AddUnderlay(underlay_);
+        }
     } else if (const auto* projection = std::get_if<std::shared_ptr<const GeoProjection>>(&object)) {
         projection_ = *projection;
     } else if (const auto* viewport = std::get_if<const MapViewport*>(&object)) {
@@ -113,23 +118,61 @@ HResult WeatherClient::ShowParameter(int32_t code, int32_t on)
     return kOk;
 }
 
-HResult WeatherClient::Draw(QPainter* painter, int32_t) const
+WeatherScene WeatherClient::Scene(const GeoProjection* projection, const MapViewport* viewport,
+                                  std::vector<QColor> ramp) const
 {
-    if (!painter)
-        return kNullPointer;
     WeatherScene scene;
     scene.forecast = &tool_->Forecast();
     scene.time = ShownTime();
     scene.shown = shown_;
-    scene.shown.erase(kTemperature2m);
-    scene.projection = projection_.get();
-    scene.viewport = viewport_;
+    scene.projection = projection;
+    scene.viewport = viewport;
+    scene.ramp = std::move(ramp);
+    scene.ink = WeatherInk(scheme_);
+    return scene;
+}
+
+std::vector<QColor> WeatherClient::SchemeRamp() const
+{
+    std::vector<QColor> ramp;
     ColourEntry entries[kS52ColourCount];
-    if (symbolization_ && symbolization_->SchemeColours(scheme_, kS52ColourCount, entries) == kOk) {
+    if (symbolization_ && symbolization_->SchemeColours(scheme_, kS52ColourCount, entries) == kOk)
         for (const ColourEntry& e : entries)
-            scene.ramp.push_back(QColor(e.colour & 0xFF, (e.colour >> 8) & 0xFF, (e.colour >> 16) & 0xFF));
+            ramp.push_back(QColor(e.colour & 0xFF, (e.colour >> 8) & 0xFF, (e.colour >> 16) & 0xFF));
+    return ramp;
+}
+
+std::vector<QColor> WeatherClient::PaletteRamp(const DrawBlock& block) const
+{
+    if (!symbolization_)
+        return {};
+    const std::vector<uint16_t>& indices = symbolization_->PaletteIndices();
+    if (block.palette.empty() || indices.size() != static_cast<size_t>(kS52ColourCount))
+        return SchemeRamp();
+    std::vector<QColor> ramp;
+    for (uint16_t index : indices) {
+        if (index >= block.palette.size())
+            return SchemeRamp();
+        ramp.push_back(QColor(block.palette[index]));
     }
-    scene.ink = scheme_ >= 3 ? QColor(200, 200, 200) : QColor(20, 20, 60);
+    return ramp;
+}
+
+void WeatherClient::DrawTemperature(QPainter& painter, const DrawBlock& block) const
+{
+    if (!shown_.count(kTemperature2m) || !block.projection || !block.viewport)
+        return;
+    WeatherScene scene = Scene(block.projection, block.viewport, PaletteRamp(block));
+    scene.shown = {kTemperature2m};
+    DrawWeatherScene(painter, scene);
+}
+
+HResult WeatherClient::Draw(QPainter* painter, int32_t) const
+{
+    if (!painter)
+        return kNullPointer;
+    WeatherScene scene = Scene(projection_.get(), viewport_, SchemeRamp());
+    scene.shown.erase(kTemperature2m);
     return DrawWeatherScene(*painter, scene) ? kOk : kFalse;
 }
 

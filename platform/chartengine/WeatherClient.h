@@ -2,9 +2,13 @@
 // The weather client: shows the parameters asked for of its tool's forecast at one time step,
 // drawn in chart coordinates through the attached view objects, and answers values there.
 // Every show, step or data change is told to its listeners (event 2) from the main loop.
+// Temperature is drawn by the chart draw itself, as an underlay of the attached draw companion
+// (over the depth and land areas, under contours, soundings and symbols); the rest by Draw.
 
+#include "platform/chartengine/DrawCompanion.h"
 #include "platform/chartengine/EngineStatus.h"
 #include "platform/chartengine/WeatherListeners.h"
+#include "platform/chartengine/WeatherDrawing.h"
 #include "platform/chartengine/WeatherTool.h"
 
 #include <QPainter>
@@ -15,7 +19,6 @@
 
 namespace chartengine {
 
-class DrawCompanion;
 class GeoProjection;
 class MapViewport;
 class Symbolization;
@@ -35,7 +38,7 @@ public:
     WeatherClient& operator=(const WeatherClient&) = delete;
 
     // What a view hands over to draw in its chart coordinates; null detaches everything.
-    using Attachment = std::variant<std::nullptr_t, const DrawCompanion*, std::shared_ptr<const GeoProjection>,
+    using Attachment = std::variant<std::nullptr_t, DrawCompanion*, std::shared_ptr<const GeoProjection>,
                                     const MapViewport*, const Symbolization*>;
     virtual HResult Attach(const Attachment& object);
     virtual HResult PutProperty(int32_t code, const WeatherProperty& value);
@@ -57,6 +60,14 @@ public:
     int32_t StepCount() const;
 
 private:
+    // The scene at the step shown through projection and viewport, in colours (low to high).
+    WeatherScene Scene(const GeoProjection* projection, const MapViewport* viewport, std::vector<QColor> ramp) const;
+    // The "wthr" colours of the scheme set.
+    std::vector<QColor> SchemeRamp() const;
+    // The "wthr" colours as the chart draw's palette shows them (its current scheme).
+    std::vector<QColor> PaletteRamp(const DrawBlock& block) const;
+    void DrawTemperature(QPainter& painter, const DrawBlock& block) const;
+
     std::shared_ptr<WeatherTool> tool_;
     int32_t toolCookie_ = 0;
     std::set<int32_t> shown_;
@@ -64,7 +75,7 @@ private:
     int32_t scheme_ = 0;
     std::shared_ptr<const GeoProjection> projection_;
     const MapViewport* viewport_ = nullptr;
-    const DrawCompanion* companion_ = nullptr;
+    std::shared_ptr<const DrawCompanion::Underlay> underlay_;
     const Symbolization* symbolization_ = nullptr;
     WeatherListeners listeners_;
 };

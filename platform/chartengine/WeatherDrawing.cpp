@@ -58,13 +58,7 @@ std::optional<QPointF> DeviceDirection(const WeatherScene& scene, double lat, do
     return v / n;
 }
 
-QColor RampColour(const WeatherScene& scene, double fraction)
-{
-    const auto last = static_cast<double>(scene.ramp.size() - 1);
-    QColor colour = scene.ramp[static_cast<size_t>(std::lround(std::clamp(fraction, 0.0, 1.0) * last))];
-    colour.setAlpha(kShadeAlpha);
-    return colour;
-}
+QColor RampColour(const WeatherScene& scene, double fraction) { return ShadeColour(scene.ramp, fraction); }
 
 // Every stride-th point of the grid (both ways), stride chosen for the symbol spacing.
 int Stride(const WeatherScene& scene, const ForecastGrid& grid)
@@ -91,7 +85,9 @@ void ForThinnedPoints(const Canvas& c, const ForecastGrid& grid, Visit visit)
         }
 }
 
-void DrawText(QPainter& painter, const QPointF& device, const QString& text)
+}  // namespace
+
+void DrawWeatherLabel(QPainter& painter, const QPointF& device, const QString& text)
 {
     const QPointF pixel = painter.transform().map(device);
     painter.save();
@@ -107,7 +103,7 @@ void DrawText(QPainter& painter, const QPointF& device, const QString& text)
     painter.restore();
 }
 
-void DrawArrow(QPainter& painter, const QPointF& from, const QPointF& direction, double length)
+void DrawFlowArrow(QPainter& painter, const QPointF& from, const QPointF& direction, double length)
 {
     const QPointF tip = from + direction * length;
     const QPointF side(-direction.y(), direction.x());
@@ -116,10 +112,7 @@ void DrawArrow(QPainter& painter, const QPointF& from, const QPointF& direction,
     painter.drawLine(tip, tip - direction * 6 - side * 3.5);
 }
 
-// A wind barb at p: the staff points where the wind comes from, a pennant per 50 kn, a long
-// feather per 10 kn and a short one per 5 kn at its far end, on the staff's clockwise side as
-// northern-hemisphere charts draw them; a circle for calm.
-void DrawBarb(QPainter& painter, const QPointF& p, const QPointF& downwind, double metresPerSecond)
+void DrawWindBarb(QPainter& painter, const QPointF& p, const QPointF& downwind, double metresPerSecond)
 {
     int knots = static_cast<int>(std::lround(metresPerSecond * 1.943844 / 5.0)) * 5;
     if (knots < 5) {
@@ -150,6 +143,31 @@ void DrawBarb(QPainter& painter, const QPointF& p, const QPointF& downwind, doub
         painter.drawLine(base, base + side * 6 + staff * 2);
     }
 }
+
+double TemperatureShade(double kelvin) { return (kelvin - 243.15) / 70.0; }
+
+double WaveShade(double metres) { return metres / 8.0; }
+
+double PrecipitationShade(double mmPerHour)
+{
+    return mmPerHour < 0.2 ? -1.0 : std::log10(mmPerHour / 0.2) / std::log10(50.0);
+}
+
+double CurrentArrowLength(double metresPerSecond) { return 8 + 16 * std::min(metresPerSecond, 2.0); }
+
+QColor ShadeColour(const std::vector<QColor>& ramp, double fraction)
+{
+    const auto last = static_cast<double>(ramp.size() - 1);
+    QColor colour = ramp[static_cast<size_t>(std::lround(std::clamp(fraction, 0.0, 1.0) * last))];
+    colour.setAlpha(kShadeAlpha);
+    return colour;
+}
+
+QColor WeatherInk(int32_t scheme) { return scheme >= 3 ? QColor(200, 200, 200) : QColor(20, 20, 60); }
+
+QColor CurrentColour(const std::vector<QColor>& ramp) { return ramp.front().darker(150); }
+
+namespace {
 
 // The grid of code at the scene's time, point by point; NaN where there is none.
 std::vector<double> GridValues(const WeatherScene& scene, int32_t code, const ForecastGrid& grid, int component = 0)
@@ -231,7 +249,7 @@ void DrawIsobars(const Canvas& c, const ForecastGrid& grid)
                     c.painter.drawLine(crossings[i], crossings[i + 1]);
                     const QPointF middle = (crossings[i] + crossings[i + 1]) / 2;
                     if (segments++ % 40 == 12 && c.view.contains(middle)) {
-                        DrawText(c.painter, middle, QString::number(static_cast<int>(level)));
+                        DrawWeatherLabel(c.painter, middle, QString::number(static_cast<int>(level)));
                         c.painter.setPen(QPen(c.scene.ink, 1.2));
                     }
                 }
@@ -248,7 +266,7 @@ void DrawWind(const Canvas& c, const ForecastGrid& grid)
         if (c.scene.forecast->ValueAt(kWind10m, c.scene.time, lat, lon, &u, &v) != kOk)
             return;
         if (const auto downwind = DeviceDirection(c.scene, lat, lon, u, v))
-            DrawBarb(c.painter, p, *downwind, std::hypot(u, v));
+            DrawWindBarb(c.painter, p, *downwind, std::hypot(u, v));
         else
             c.painter.drawEllipse(p, 4, 4);
     });
@@ -257,7 +275,7 @@ void DrawWind(const Canvas& c, const ForecastGrid& grid)
 void DrawWaves(const Canvas& c, const ForecastGrid& grid)
 {
     ShadeCells(c, grid, GridValues(c.scene, kWaveHeight, grid),
-               [&](double metres) { return RampColour(c.scene, metres / 8.0); });
+               [&](double metres) { return RampColour(c.scene, WaveShade(metres)); });
     if (!c.scene.forecast->Holds(kWaveDirection))
         return;
     c.painter.setPen(QPen(c.scene.ink, 1.2));
@@ -267,13 +285,13 @@ void DrawWaves(const Canvas& c, const ForecastGrid& grid)
             return;
         const double to = (from + 180.0) * std::numbers::pi / 180.0;
         if (const auto direction = DeviceDirection(c.scene, lat, lon, std::sin(to), std::cos(to)))
-            DrawArrow(c.painter, p - *direction * 9, *direction, 18);
+            DrawFlowArrow(c.painter, p - *direction * 9, *direction, 18);
     });
 }
 
 void DrawCurrent(const Canvas& c, const ForecastGrid& grid)
 {
-    c.painter.setPen(QPen(c.scene.ramp.front().darker(150), 1.6));
+    c.painter.setPen(QPen(CurrentColour(c.scene.ramp), 1.6));
     ForThinnedPoints(c, grid, [&](double lat, double lon, const QPointF& p) {
         double u = 0, v = 0;
         if (c.scene.forecast->ValueAt(kCurrent, c.scene.time, lat, lon, &u, &v) != kOk)
@@ -282,14 +300,22 @@ void DrawCurrent(const Canvas& c, const ForecastGrid& grid)
         if (speed < 0.05)
             return;
         if (const auto direction = DeviceDirection(c.scene, lat, lon, u, v))
-            DrawArrow(c.painter, p, *direction, 8 + 16 * std::min(speed, 2.0));
+            DrawFlowArrow(c.painter, p, *direction, CurrentArrowLength(speed));
     });
+}
+
+// Air temperature from -30 to +40 degrees Celsius across the ramp.
+void DrawTemperature(const Canvas& c, const ForecastGrid& grid)
+{
+    ShadeCells(c, grid, GridValues(c.scene, kTemperature2m, grid),
+               [&](double kelvin) { return RampColour(c.scene, TemperatureShade(kelvin)); });
 }
 
 void DrawPrecipitation(const Canvas& c, const ForecastGrid& grid)
 {
     ShadeCells(c, grid, GridValues(c.scene, kPrecipitation, grid), [&](double mmPerHour) {
-        return mmPerHour < 0.2 ? QColor() : RampColour(c.scene, std::log10(mmPerHour / 0.2) / std::log10(50.0));
+        const double shade = PrecipitationShade(mmPerHour);
+        return shade < 0 ? QColor() : RampColour(c.scene, shade);
     });
 }
 
@@ -313,13 +339,14 @@ bool DrawWeatherScene(QPainter& painter, const WeatherScene& scene)
     painter.setFont(font);
     bool drawn = false;
     // Shading first, lines and symbols over it.
-    const int32_t order[] = {kPrecipitation, kWaveHeight, kPressureMsl, kCurrent, kWind10m};
+    const int32_t order[] = {kTemperature2m, kPrecipitation, kWaveHeight, kPressureMsl, kCurrent, kWind10m};
     for (int32_t code : order) {
         const auto found = scene.forecast->Series().find(code);
         if (!scene.shown.count(code) || found == scene.forecast->Series().end())
             continue;
         const ForecastGrid& grid = found->second.grid;
         switch (code) {
+        case kTemperature2m: DrawTemperature(canvas, grid); break;
         case kPrecipitation: DrawPrecipitation(canvas, grid); break;
         case kWaveHeight: DrawWaves(canvas, grid); break;
         case kPressureMsl: DrawIsobars(canvas, grid); break;

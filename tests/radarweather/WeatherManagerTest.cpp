@@ -7,6 +7,7 @@
 #include "TimeZone.h"
 
 #include "chart/MapView.h"
+#include "platform/chartengine/S52ColourTokens.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/SoundPlayer.h"
 #include "radarweather/TWeatherDlg.h"
@@ -27,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
+#include <set>
 
 using namespace chartengine;
 
@@ -438,6 +441,77 @@ TEST_F(WeatherManagerTest, TheClientDrawsTheExampleOverTheView)
     EXPECT_EQ(qAlpha(picture.pixel(2, 2)), 0) << "the corner lies outside the forecast's area";
     if (const char* keep = std::getenv("WEATHER_PICTURE"))
         picture.save(keep);
+}
+
+}  // namespace
+
+namespace {
+
+QImage DrawMainChart()
+{
+    QImage image(600, 400, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    painter.translate(300, 200);
+    painter.scale(1, -1);
+    MainMapView->DrawChart(painter, {-300, 200, 300, -200});
+    return image;
+}
+
+QRgb TokenColour(int token)
+{
+    const auto& t = MainMapView->chartColourTable;
+    return qRgb(t[3 * token], t[3 * token + 1], t[3 * token + 2]);
+}
+
+// Temperature is drawn by the chart draw: a translucent tint over the depth areas (each still
+// told from the others), under the contours, soundings and symbols; it goes with the group.
+TEST_F(WeatherManagerTest, TemperatureTintsTheChartUnderItsContoursSoundingsAndSymbols)
+{
+    WriteForecast(program / "gribdata.grb");
+    MainMapView->SetCentre(charttest::kInApproachCell);
+    MainMapView->SetScale(60000);
+    WeatherManager manager(Maker());
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    const QImage plain = DrawMainChart();
+    manager.ShowGroup(0x300, 1);
+    const QImage tinted = DrawMainChart();
+    manager.ShowGroup(0x300, 0);
+    EXPECT_EQ(DrawMainChart(), plain) << "the tint goes with the group";
+
+    int changed = 0, ink = 0, inkChanged = 0, depth = 0, depthUntinted = 0;
+    std::map<int, QRgb> depthShades;  // depth colour token -> its tinted colour
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb before = plain.pixel(x, y), after = tinted.pixel(x, y);
+            changed += before != after;
+            for (int token : {kCHBLK, kSNDG1, kSNDG2, kDEPCN, kDEPSC})
+                if (before == TokenColour(token)) {
+                    ++ink;
+                    inkChanged += after != before;
+                }
+            for (int token : {kDEPIT, kDEPVS, kDEPMS, kDEPMD, kDEPDW})
+                if (before == TokenColour(token)) {
+                    ++depth;
+                    depthUntinted += after == before;
+                    depthShades.emplace(token, after);
+                }
+        }
+    EXPECT_GT(changed, plain.width() * plain.height() / 2);
+    EXPECT_GT(ink, 200) << "contours, soundings and symbols to look at";
+    // An edge pixel may blend to a token's colour by chance; drawn under the tint, all would change.
+    EXPECT_LE(inkChanged, ink / 500) << "of " << ink << " pixels of contours, soundings and symbols";
+    // A hazard's area over the depths (an obstruction's) keeps its own fill over the tint.
+    EXPECT_LT(depthUntinted, depth / 10) << "of " << depth << " pixels of depth areas";
+    ASSERT_GE(depthShades.size(), 2u);
+    std::set<QRgb> distinct;
+    for (const auto& [token, shade] : depthShades)
+        distinct.insert(shade);
+    EXPECT_EQ(distinct.size(), depthShades.size()) << "depth shading stays readable";
+    if (const char* keep = std::getenv("WEATHER_PICTURE")) {
+        tinted.save(keep);
+        plain.save(QString(keep) + ".plain.png");
+    }
 }
 
 }  // namespace
