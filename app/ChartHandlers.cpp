@@ -18,6 +18,7 @@
 #include "chart/PaintBox.h"
 #include "frame/SharedTables.h"
 #include "radarweather/TWeatherDlg.h"
+#include "radarweather/WeatherManager.h"
 #include "sensors/OwnShipState.h"
 #include "sensors/TargetTable.h"
 
@@ -181,19 +182,14 @@ bool WeatherLayerTicked()
     return false;
 }
 
-// WeatherBitmap over the chart picture: its black is transparent.
+// WeatherBitmap over the chart picture by its alpha: the weather client draws on a transparent
+// bitmap, so every colour it draws shows, black barbs and labels too, in every colour scheme.
+// The redraw's own opaque bitmap of that name (nothing painted into it yet) is never laid.
 void LayWeatherOverChart(TForm1& form)
 {
-    if (form.WeatherBitmap.size() != form.ChartBackBitmap.size())
+    if (form.WeatherBitmap.size() != form.ChartBackBitmap.size() || !form.WeatherBitmap.hasAlphaChannel())
         return;
-    QImage layer = form.WeatherBitmap.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < layer.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(layer.scanLine(y));
-        for (int x = 0; x < layer.width(); ++x)
-            if (qRed(line[x]) == 0 && qGreen(line[x]) == 0 && qBlue(line[x]) == 0)
-                line[x] = qRgba(0, 0, 0, 0);
-    }
-    QPainter(&form.ChartBackBitmap).drawImage(0, 0, layer);
+    QPainter(&form.ChartBackBitmap).drawImage(0, 0, form.WeatherBitmap);
 }
 
 // The own ship's and the targets' pixels on the chart as it is now drawn.
@@ -227,8 +223,10 @@ void TForm1::CM93Paint()
         ChartBackBitmap = MainChartBitmap;
     }
     RefreshScreenPoints(*this);
+    // The chart overlay starts from a fresh copy of MainChartBitmap: the weather layer is laid on
+    // each composed picture once.
     PaintChartOverlay(*this);
-    if (WeatherLayerTicked()) {
+    if (WeatherService && WeatherLayerTicked()) {
         PaintWeatherLayer(*this);
         LayWeatherOverChart(*this);
     }
