@@ -3,11 +3,11 @@
 #include "frame/SharedTables.h"
 #include "platform/system/TextCodec.h"
 #include "radarweather/WeatherDates.h"
+#include "radarweather/WeatherGraphView.h"
 #include "radarweather/WeatherManager.h"
 
 #include <QBarSeries>
 #include <QChart>
-#include <QChartView>
 #include <QDateTimeAxis>
 #include <QDateTimeEdit>
 #include <QGroupBox>
@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -151,7 +152,8 @@ TWeatherDlg::TWeatherDlg(QWidget* owner) : QDialog(owner, Qt::Tool | Qt::WindowS
     Series1->attachAxis(dates);
     Series1->attachAxis(values);
     Series2->attachAxis(values);
-    m_Chart = Named(new QChartView(chart, this), "m_Chart");
+    m_Chart = Named(new WeatherGraphView(chart, this), "m_Chart");
+    m_Chart->afterDraw = [this](QPainter& painter) { m_ChartAfterDraw(painter); };
     m_Chart->setMinimumHeight(160);
     pnStatus = Named(new QGroupBox(m_Chart), "pnStatus");
     Label3 = Named(new QLabel("Subscriptions:", pnStatus), "Label3");
@@ -355,6 +357,21 @@ void TWeatherDlg::tbShowChange()
     if (WeatherService)
         WeatherService->SetActivePredictionIndex(shownIndex);
     temperatureChanged = ItemTicked(1) ? 1 : 0;
+    m_Chart->viewport()->update();
+}
+
+void TWeatherDlg::m_ChartAfterDraw(QPainter& painter)
+{
+    if (!WeatherService || WeatherService->state() <= 0)
+        return;
+    QChart* chart = m_Chart->chart();
+    const QRectF plot = chart->mapRectToScene(chart->plotArea());
+    const QPointF at = chart->mapToScene(
+        chart->mapToPosition(QPointF(static_cast<qreal>(WeatherDateTime(shownTime).toMSecsSinceEpoch()), 0), Series1));
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(at.x(), plot.top()), QPointF(at.x(), plot.bottom()));
+    painter.restore();
 }
 
 void TWeatherDlg::dtShowDayChange()

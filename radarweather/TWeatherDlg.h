@@ -11,7 +11,7 @@
 #include <string>
 
 class QChart;
-class QChartView;
+class QPainter;
 class QDateTimeEdit;
 class QFrame;
 class QLabel;
@@ -27,6 +27,7 @@ class QSpinBox;
 class QStackedWidget;
 class QToolButton;
 class QGroupBox;
+class WeatherGraphView;
 
 struct WeatherDlgHooks {
     std::function<void()> releaseButton;        // the main window's weather button goes up
@@ -76,7 +77,7 @@ public:
     QFrame* pnHelp;
     QLabel* imgHelp;
     QPushButton* btnOk2;
-    QChartView* m_Chart;
+    WeatherGraphView* m_Chart;
     QLineSeries* Series1;
     QBarSeries* Series2;
     QGroupBox* pnStatus;
@@ -112,6 +113,8 @@ public:
     void rbMaxClick();
     void rbMinClick();
     void btnNowClick();
+    // Over each drawn graph: a black line at the time shown, while the manager is initialised.
+    void m_ChartAfterDraw(QPainter& painter);
     // Rebuilds the graph of the selected item at the position (degrees).
     void ShowGraph(double lat, double lon);
     // The status callback's work while the dialog exists (WeatherStatus.cpp).

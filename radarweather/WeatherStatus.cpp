@@ -2,6 +2,7 @@
 
 #include "radarweather/TWeatherDlg.h"
 #include "radarweather/WeatherDates.h"
+#include "radarweather/WeatherGraphView.h"
 #include "radarweather/WeatherManager.h"
 
 #include "platform/system/SoundPlayer.h"
@@ -9,7 +10,6 @@
 #include <QBarSet>
 #include <QBarSeries>
 #include <QChart>
-#include <QChartView>
 #include <QDateTimeAxis>
 #include <QGroupBox>
 #include <QLabel>

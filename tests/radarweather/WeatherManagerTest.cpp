@@ -10,14 +10,19 @@
 #include "platform/chartengine/S52ColourTokens.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 #include "platform/system/SoundPlayer.h"
+#include "frame/SharedTables.h"
 #include "radarweather/TWeatherDlg.h"
+#include "radarweather/WeatherDates.h"
+#include "radarweather/WeatherGraphView.h"
 #include "radarweather/WeatherManager.h"
 
+#include <QChart>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QPainter>
 #include <QProgressBar>
@@ -512,6 +517,96 @@ TEST_F(WeatherManagerTest, TemperatureTintsTheChartUnderItsContoursSoundingsAndS
         tinted.save(keep);
         plain.save(QString(keep) + ".plain.png");
     }
+}
+
+}  // namespace
+
+namespace {
+
+// The columns of the graph's plot drawn black from top to bottom, in viewport pixels, and where
+// the graph puts the time shown.
+std::vector<int> MarkedColumns(const TWeatherDlg& dialog)
+{
+    QCoreApplication::processEvents();
+    const QImage shot = dialog.m_Chart->viewport()->grab().toImage();
+    QChart* chart = dialog.m_Chart->chart();
+    const QRect plot = dialog.m_Chart->mapFromScene(chart->mapRectToScene(chart->plotArea())).boundingRect();
+    std::vector<int> columns;
+    // The plot's own edges carry the axes.
+    for (int x = plot.left() + 3; x <= plot.right() - 3; ++x) {
+        int black = 0;
+        for (int y = plot.top() + 2; y <= plot.bottom() - 2; ++y)
+            black += qGray(shot.pixel(x, y)) < 60;
+        if (black > (plot.height() - 4) * 9 / 10)
+            columns.push_back(x);
+    }
+    return columns;
+}
+
+int ShownTimeColumn(const TWeatherDlg& dialog)
+{
+    QChart* chart = dialog.m_Chart->chart();
+    const auto ms = static_cast<qreal>(WeatherDateTime(dialog.shownTime).toMSecsSinceEpoch());
+    return dialog.m_Chart->mapFromScene(chart->mapToScene(chart->mapToPosition(QPointF(ms, 0), dialog.Series1))).x();
+}
+
+// The graph marks the time shown with a black line through its plot, while the manager is
+// initialised; each layer's help shows its own legend picture of the program folder.
+TEST_F(WeatherManagerTest, TheGraphMarksTheTimeShownAndEachLayerHasItsLegend)
+{
+    std::filesystem::copy_file(weatherfixtures::ExampleForecast(), program / "gribdata.grb");
+    const char* const legends[] = {"wind.bmp",     "temperature.bmp", "precipitation.bmp",
+                                   "pressure.bmp", "waves.bmp",       "current.bmp"};
+    for (const char* name : legends)
+        std::filesystem::copy_file(weatherfixtures::ExampleForecast().parent_path() / name, program / name);
+    const std::filesystem::path previousFolder = ProgramFolder;
+    ProgramFolder = program;
+    WeatherService = new WeatherManager(Maker());
+    ASSERT_EQ(WeatherService->Init(MainMapView), 0);
+    {
+        TWeatherDlg dialog;
+        WeatherDlg = &dialog;
+        dialog.resize(700, 520);
+        dialog.show();
+        ASSERT_TRUE(dialog.HasTimes());
+        dialog.tbShow->setValue(40);
+        dialog.ShowGraph(37.5, -72);
+        const int first = ShownTimeColumn(dialog);
+        std::vector<int> marked = MarkedColumns(dialog);
+        ASSERT_FALSE(marked.empty());
+        EXPECT_LE(std::abs(marked.front() - first), 1);
+        EXPECT_LE(std::abs(marked.back() - first), 1);
+
+        dialog.tbShow->setValue(40 + 96);  // two days on
+        const int later = ShownTimeColumn(dialog);
+        EXPECT_GT(later, first + 20);
+        marked = MarkedColumns(dialog);
+        ASSERT_FALSE(marked.empty());
+        EXPECT_LE(std::abs(marked.front() - later), 1);
+        EXPECT_LE(std::abs(marked.back() - later), 1);
+
+        std::vector<QImage> shown;
+        for (int item = 0; item < WeatherItemCount; ++item) {
+            SCOPED_TRACE(legends[item]);
+            dialog.cklItem->setCurrentRow(item);
+            dialog.btnHelpClick();
+            const QImage legend = dialog.imgHelp->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(legend.isNull());
+            EXPECT_EQ(legend, QImage(QString::fromStdString((program / legends[item]).string()))
+                                  .convertToFormat(QImage::Format_RGB32));
+            for (const QImage& other : shown)
+                EXPECT_NE(legend, other);
+            shown.push_back(legend);
+        }
+
+        WeatherService->UnInit();
+        dialog.m_Chart->viewport()->update();
+        EXPECT_TRUE(MarkedColumns(dialog).empty()) << "no line without an initialised manager";
+        WeatherDlg = nullptr;
+    }
+    delete WeatherService;
+    WeatherService = nullptr;
+    ProgramFolder = previousFolder;
 }
 
 }  // namespace
