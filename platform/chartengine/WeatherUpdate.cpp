@@ -194,10 +194,10 @@ HResult WeatherUpdate::Unadvise(int32_t cookie)
     return listeners_.Unadvise(cookie);
 }
 
-void WeatherUpdate::Stage(int32_t stage, int32_t a, int32_t b)
+void WeatherUpdate::Stage(int32_t stage, int32_t total, int32_t done)
 {
     status_ = running_ | stage;
-    listeners_.PostLater(1, {b, a, status_});
+    listeners_.PostLater(1, {done, total, status_});
 }
 
 void WeatherUpdate::Next(void (WeatherUpdate::*step)())
@@ -315,7 +315,7 @@ void WeatherUpdate::Fetch(const std::string& url)
         network_ = std::make_unique<QNetworkAccessManager>();
     reply_ = network_->get(QNetworkRequest(QUrl(QString::fromStdString(url))));
     QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 done, qint64 total) {
-        Stage(4, static_cast<int32_t>(done / 1024), static_cast<int32_t>(std::max<qint64>(total, done) / 1024));
+        Stage(4, static_cast<int32_t>(std::max<qint64>(total, done) / 1024), static_cast<int32_t>(done / 1024));
     });
     QObject::connect(reply_, &QNetworkReply::finished, reply_, [this, generation = generation_] {
         if (generation == generation_)
@@ -404,7 +404,7 @@ void WeatherUpdate::CutAndReplace()
     const std::string fileName = PropertyOr<std::string>(properties_, kUpdateFileName, "gribdata.grb");
     const QDateTime now = QDateTime::currentDateTimeUtc();
 
-    Stage(4, 0, 1);
+    Stage(4, 1, 0);
     std::string bytes;
     bool anyQuantity = false;
     ForecastLoadReport report;

@@ -5,7 +5,8 @@
 //            (by mail, satellite ...; made when missing), or an http(s) URL of a GRIB file;
 //   [SubZones] Count, then i\Name, i\South, i\West, i\North, i\East, i\Expiry (yyyy-MM-dd).
 // A request runs in stages on the main loop; each stage is told to the listeners as event 1
-// with (B, A, status word), the status word being kind | stage (bit 31 on an error).
+// with (done, total, status word), the status word being kind | stage (bit 31 on an error):
+// the manager reads the middle as A and the first as B, and the dialog shows B of A.
 // A weather request takes the newest source file, keeps the selected groups' messages of the
 // steps from the one covering the present time up to the forecast length on the time step,
 // cut to the request area on the source grid, writes them beside the data file, decodes the
@@ -85,7 +86,7 @@ private:
     };
 
     bool ReadConfiguration(Source* source, std::vector<Zone>* zones, std::string* why) const;
-    void Stage(int32_t stage, int32_t a = 0, int32_t b = 0);
+    void Stage(int32_t stage, int32_t total = 0, int32_t done = 0);
     void Fail(const std::string& why);
     void Finish();
     void Next(void (WeatherUpdate::*step)());

@@ -346,6 +346,15 @@ TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
     for (const Event& e : Events)
         downloading = downloading || (e.kind == 1 && e.text == "Downloading..");
     EXPECT_TRUE(downloading);
+    // Stages 4 and 5 carry (done, total) the way the dialog reads them: B of A, never past it.
+    std::set<int32_t> counted;
+    for (const Event& e : Events)
+        if (e.kind == 1 && (e.code == 4 || e.code == 5)) {
+            counted.insert(e.code);
+            EXPECT_GT(e.a, 0) << "stage " << e.code;
+            EXPECT_LE(e.b, e.a) << "stage " << e.code;
+        }
+    EXPECT_EQ(counted, (std::set<int32_t>{4, 5}));
 
     // A view reaching past the forecast's west edge: the cut starts at its first column.
     MainMapView->SetScale(20000000);
