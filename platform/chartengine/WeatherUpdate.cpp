@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -21,6 +22,38 @@ namespace chartengine {
 namespace {
 
 constexpr const char* kGribSuffixes[] = {".grb", ".grib", ".grb2", ".grib2"};
+constexpr char kDownloadFileName[] = "weather-download.grb.part";
+constexpr char kIncomplete[] = "The weather server closed the connection before the forecast was complete.";
+
+// What went wrong with a download, said plainly.
+std::string DownloadFailure(const QNetworkReply& reply, const std::string& url)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const std::string host = reply.url().host().toStdString();
+    if (status >= 400) {
+        const std::string code =
+            "HTTP " + std::to_string(status) + " " +
+            reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+        if (status == 404 || status == 410)
+            return "The weather server has no forecast at " + url + " (" + code + ").";
+        if (status == 401 || status == 403)
+            return "The weather server refused the forecast (" + code + "): check the address and the access to it.";
+        if (status >= 500)
+            return "The weather server failed (" + code + "); try again later.";
+        return "The weather server did not give the forecast (" + code + ").";
+    }
+    switch (reply.error()) {
+    case QNetworkReply::ConnectionRefusedError: return "The weather server " + host + " refused the connection.";
+    case QNetworkReply::HostNotFoundError: return "The weather server " + host + " was not found.";
+    case QNetworkReply::TimeoutError: return "The weather server " + host + " did not answer.";
+    case QNetworkReply::RemoteHostClosedError: return kIncomplete;
+    case QNetworkReply::SslHandshakeFailedError: return "The weather server's certificate was not accepted.";
+    default: return "The forecast could not be downloaded: " + reply.errorString().toStdString() + ".";
+    }
+}
+
+// Download progress in kilobytes, rounded up so that a small file shows too.
+int32_t Kilobytes(qint64 bytes) { return static_cast<int32_t>(std::min<qint64>((bytes + 1023) / 1024, INT32_MAX)); }
 
 bool IsGribName(const std::filesystem::path& file)
 {
@@ -66,8 +99,8 @@ WeatherUpdate::WeatherUpdate(std::filesystem::path programFolder, std::filesyste
 
 WeatherUpdate::~WeatherUpdate()
 {
-    if (reply_)
-        reply_->abort();
+    ++generation_;
+    StopDownload();
     if (!temporaryFile_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(temporaryFile_, ignored);
@@ -172,8 +205,7 @@ HResult WeatherUpdate::CancelRequest(int32_t kind)
     if (running_ != kind)
         return kFalse;
     ++generation_;
-    if (reply_)
-        reply_->abort();
+    StopDownload();
     if (!temporaryFile_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(temporaryFile_, ignored);
@@ -213,6 +245,8 @@ void WeatherUpdate::Fail(const std::string& why)
 {
     reason_ = why;
     const int32_t word = kStatusError | running_ | (status_ & 0xFFFF);
+    ++generation_;
+    StopDownload();
     if (!temporaryFile_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(temporaryFile_, ignored);
@@ -220,7 +254,6 @@ void WeatherUpdate::Fail(const std::string& why)
     }
     running_ = 0;
     status_ = 0;
-    ++generation_;
     listeners_.PostLater(1, {0, 0, word});
 }
 
@@ -292,7 +325,6 @@ void WeatherUpdate::RunDateRequest()
     }
     if (source.http) {
         sourceFile_.clear();
-        downloaded_.clear();
         properties_[kUpdateLastWeatherDate] = 0.0;
         Fetch(source.url);
         return;
@@ -308,47 +340,81 @@ void WeatherUpdate::RunDateRequest()
     Finish();
 }
 
-// Fetches the source's GRIB file; its progress is stage 4, FetchDone takes it.
+// Streams the source's GRIB file into the download file; its progress is stage 4, FetchDone
+// takes it.
 void WeatherUpdate::Fetch(const std::string& url)
 {
     if (!network_)
         network_ = std::make_unique<QNetworkAccessManager>();
-    reply_ = network_->get(QNetworkRequest(QUrl(QString::fromStdString(url))));
-    QObject::connect(reply_, &QNetworkReply::downloadProgress, reply_, [this](qint64 done, qint64 total) {
-        Stage(4, static_cast<int32_t>(std::max<qint64>(total, done) / 1024), static_cast<int32_t>(done / 1024));
+    downloadFile_ = programFolder_ / kDownloadFileName;
+    download_ = std::make_unique<QFile>(QString::fromStdString(downloadFile_.string()));
+    if (!download_->open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return Fail("The forecast cannot be downloaded: " + downloadFile_.string() + " cannot be written.");
+    QNetworkReply* reply = network_->get(QNetworkRequest(QUrl(QString::fromStdString(url))));
+    reply_ = reply;
+    const int32_t generation = generation_;
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, reply, generation] {
+        if (generation != generation_)
+            return;
+        const QByteArray bytes = reply->readAll();
+        if (download_->write(bytes) != bytes.size())
+            return Fail("The downloaded forecast could not be written to " + downloadFile_.string() + ".");
+        // Progress as the bytes come (Qt's own progress signal is held back to a few a second).
+        bool sized = false;
+        const qint64 total = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&sized);
+        const qint64 done = download_->pos();
+        Stage(4, Kilobytes(sized ? std::max(total, done) : done), Kilobytes(done));
     });
-    QObject::connect(reply_, &QNetworkReply::finished, reply_, [this, generation = generation_] {
+    QObject::connect(reply, &QNetworkReply::finished, reply, [this, url, generation] {
         if (generation == generation_)
-            FetchDone();
+            FetchDone(url);
     });
 }
 
-void WeatherUpdate::FetchDone()
+void WeatherUpdate::FetchDone(const std::string& url)
 {
     QNetworkReply* reply = reply_;
-    reply_.clear();
     if (!reply)
         return;
-    reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError)
-        return Fail("The weather server answered: " + reply->errorString().toStdString());
-    const std::filesystem::path target = programFolder_ / "weather-download.grb";
-    {
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
-        const QByteArray bytes = reply->readAll();
-        out.write(bytes.constData(), bytes.size());
-        if (!out)
-            return Fail("The downloaded forecast could not be written.");
-    }
-    sourceFile_ = target;
+        return Fail(DownloadFailure(*reply, url));
+    const QByteArray rest = reply->readAll();
+    bool sized = false;
+    const qint64 expected = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&sized);
+    const bool written = download_->write(rest) == rest.size() && download_->flush();
+    const qint64 received = download_->size();
+    reply_.clear();
+    reply->deleteLater();
+    download_.reset();
+    if (!written)
+        return Fail("The downloaded forecast could not be written to " + downloadFile_.string() + ".");
+    if (sized && received < expected)
+        return Fail(kIncomplete);
+    sourceFile_ = downloadFile_;
     long date = 0, time = 0;
-    if (Failed(ReadGribReference(target, &date, &time)))
+    if (Failed(ReadGribReference(sourceFile_, &date, &time)))
         return Fail("The weather server sent no GRIB file.");
     if (running_ == kRequestLastWeatherDate) {
         properties_[kUpdateLastWeatherDate] = LocalDays(UtcOf(date, time));
+        StopDownload();
         return Finish();
     }
     Next(&WeatherUpdate::CutAndReplace);
+}
+
+void WeatherUpdate::StopDownload()
+{
+    if (QNetworkReply* reply = reply_) {
+        reply_.clear();
+        reply->abort();
+        reply->deleteLater();
+    }
+    download_.reset();
+    if (!downloadFile_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(downloadFile_, ignored);
+        downloadFile_.clear();
+    }
 }
 
 void WeatherUpdate::RunZoneRequest()
@@ -481,6 +547,7 @@ void WeatherUpdate::CutAndReplace()
     if (error)
         return Fail("The new forecast could not replace " + target.filename().string() + ".");
     temporaryFile_.clear();
+    StopDownload();
     if (tool_)
         tool_->Reload();
     Finish();

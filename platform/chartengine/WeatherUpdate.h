@@ -2,7 +2,9 @@
 // The weather update service: takes new forecasts from the ship's GRIB source, named in the
 // configuration file "weather.ini" of the engine's folder:
 //   [Source] Location = a folder (relative to the program folder) where GRIB files are dropped
-//            (by mail, satellite ...; made when missing), or an http(s) URL of a GRIB file;
+//            (by mail, satellite ...; made when missing), or an http(s) URL of a GRIB file,
+//            streamed into "weather-download.grb.part" of the program folder (beside the data
+//            file), which goes at the end of the request, on a failure and on a cancel;
 //   [SubZones] Count, then i\Name, i\South, i\West, i\North, i\East, i\Expiry (yyyy-MM-dd).
 // A request runs in stages on the main loop; each stage is told to the listeners as event 1
 // with (done, total, status word), the status word being kind | stage (bit 31 on an error):
@@ -18,7 +20,6 @@
 #include "platform/chartengine/WeatherListeners.h"
 #include "platform/chartengine/WeatherTool.h"
 
-#include <QByteArray>
 #include <QPointer>
 
 #include <filesystem>
@@ -26,6 +27,7 @@
 #include <string>
 #include <vector>
 
+class QFile;
 class QNetworkAccessManager;
 class QNetworkReply;
 
@@ -95,7 +97,9 @@ private:
     void RunZoneRequest();
     void RunWeatherRequest();
     void Fetch(const std::string& url);
-    void FetchDone();
+    void FetchDone(const std::string& url);
+    // Ends a download under way and removes what it wrote.
+    void StopDownload();
     void CutAndReplace();
     bool NewestSourceFile(const Source& source, std::filesystem::path* file, double* reference, std::string* why) const;
 
@@ -112,7 +116,8 @@ private:
     std::filesystem::path temporaryFile_;
     std::unique_ptr<QNetworkAccessManager> network_;
     QPointer<QNetworkReply> reply_;
-    QByteArray downloaded_;
+    std::unique_ptr<QFile> download_;
+    std::filesystem::path downloadFile_;
     std::shared_ptr<int> lifetime_ = std::make_shared<int>(0);
 };
 

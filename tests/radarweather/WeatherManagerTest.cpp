@@ -18,6 +18,10 @@
 
 #include <QChart>
 #include <QCoreApplication>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
@@ -380,6 +384,152 @@ TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
     manager.CancelWeatherRequest();
     EXPECT_EQ(manager.weatherRequestPending, 0);
     EXPECT_EQ(manager.GetUpdateStatus(), 0);
+}
+
+// A GRIB file served over HTTP on 127.0.0.1: whole (in two parts), or half of it and then
+// nothing more or a closed connection, or not found.
+class GribServer {
+public:
+    enum class Answer { Whole, HalfThenWait, HalfThenClose, Missing };
+
+    explicit GribServer(QByteArray body) : body_(std::move(body))
+    {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { Respond(socket); });
+        });
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(server_.serverPort()) + "/forecast.grb"; }
+
+    Answer answer = Answer::Whole;
+
+private:
+    void Respond(QTcpSocket* socket)
+    {
+        QByteArray& request = requests_[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        if (answer == Answer::Missing) {
+            socket->write("HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\nConnection: close\r\n\r\nnot found");
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\nContent-Length: " +
+                      QByteArray::number(body_.size()) + "\r\n\r\n");
+        const qsizetype half = body_.size() / 2;
+        socket->write(body_.left(half));
+        if (answer == Answer::HalfThenClose)
+            socket->disconnectFromHost();
+        else if (answer == Answer::Whole)
+            QTimer::singleShot(30, socket, [socket, rest = body_.mid(half)] {
+                socket->write(rest);
+                socket->disconnectFromHost();
+            });
+    }
+
+    QTcpServer server_;
+    QByteArray body_;
+    std::map<QTcpSocket*, QByteArray> requests_;
+};
+
+std::string FileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Requests against the real update service with an HTTP source: the example of today made by
+// weather-example-make downloads; a cancel during the download, a missing file and a connection
+// closed early leave "gribdata.grb", the layers and the program folder as they were, with a
+// plain reason for the failures.
+TEST_F(WeatherManagerTest, RequestsThroughAnHttpSource)
+{
+    const QDate today = QDate::currentDate(), yesterday = today.addDays(-1);
+    const std::filesystem::path served = program / "served.grb";
+    ASSERT_EQ(QProcess::execute(WEATHER_EXAMPLE_MAKE,
+                                {QString::fromStdString(served.string()), today.toString("yyyyMMdd")}),
+              0);
+    const std::string body = FileBytes(served);
+    std::filesystem::remove(served);
+    GribServer server(QByteArray::fromStdString(body));
+    std::ofstream(config) << "[Source]\nLocation=" << server.Url()
+                          << "\n[SubZones]\nCount=1\n1\\Name=World\n1\\South=-90\n1\\West=-180\n1\\North=90\n"
+                             "1\\East=180\n1\\Expiry=2099-12-31\n";
+    WriteForecast(program / "gribdata.grb", yesterday.year() * 10000 + yesterday.month() * 100 + yesterday.day());
+    MainMapView->SetCentre(charttest::kInApproachCell);
+    WeatherManager manager(Maker());
+    manager.statusCallback = Record;
+    ASSERT_EQ(manager.Init(MainMapView), 0);
+    manager.ShowGroup(0x200, 1);
+    const std::filesystem::path download = program / "weather-download.grb.part";
+
+    // The whole file: the chain asks for the date (a first download) and the zones, then
+    // downloads again and cuts; the bar counts the kilobytes of the total.
+    const double oldEnd = manager.forecastEnd;
+    ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
+    ASSERT_TRUE(WaitFor([&] { return Seen(5) || Seen(0); })) << manager.statusText;
+    ASSERT_TRUE(Seen(5)) << manager.statusText;
+    WaitFor([&] { return manager.IsGroupShown(0x200); });
+    EXPECT_GT(manager.forecastEnd, oldEnd);
+    EXPECT_FALSE(std::filesystem::exists(download));
+    const int32_t kilobytes = static_cast<int32_t>((body.size() + 1023) / 1024);
+    bool counted = false;
+    for (const Event& e : Events)
+        if (e.kind == 1 && e.code == 4 && e.a == kilobytes) {
+            counted = true;
+            EXPECT_LE(e.b, e.a);
+        }
+    EXPECT_TRUE(counted);
+
+    const auto unchanged = [&](const std::string& data) {
+        EXPECT_EQ(FileBytes(program / "gribdata.grb"), data);
+        EXPECT_FALSE(std::filesystem::exists(download));
+        EXPECT_FALSE(std::filesystem::exists(program / "gribdata.grb.part"));
+        EXPECT_TRUE(manager.IsGroupShown(0x200));
+        EXPECT_EQ(manager.weatherRequestPending, 0);
+        EXPECT_EQ(manager.GetUpdateStatus(), 0);
+    };
+
+    // A cancel while the file comes in.
+    const std::string data = FileBytes(program / "gribdata.grb");
+    server.answer = GribServer::Answer::HalfThenWait;
+    Events.clear();
+    ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
+    ASSERT_TRUE(WaitFor([&] {
+        return std::any_of(Events.begin(), Events.end(), [](const Event& e) { return e.kind == 1 && e.code == 4 && e.b > 0; });
+    }));
+    EXPECT_TRUE(std::filesystem::exists(download)) << "the download streams into its file";
+    manager.CancelWeatherRequest();
+    EXPECT_EQ(manager.statusText, "Canceled by user");
+    unchanged(data);
+    Events.clear();
+    QElapsedTimer pause;  // a while for late events
+    pause.start();
+    while (pause.elapsed() < 300)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(Seen(5));
+    EXPECT_FALSE(Seen(0));
+
+    // The failures mid-way, each with its reason.
+    const struct {
+        GribServer::Answer answer;
+        const char* reason;
+    } failures[] = {
+        {GribServer::Answer::Missing, "The weather server has no forecast at http://127.0.0.1"},
+        {GribServer::Answer::HalfThenClose, "The weather server closed the connection before the forecast was complete."},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.reason);
+        server.answer = failure.answer;
+        Events.clear();
+        ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
+        ASSERT_TRUE(WaitFor([&] { return Seen(0) || Seen(5); }));
+        EXPECT_TRUE(Seen(0));
+        EXPECT_EQ(manager.statusText.rfind(failure.reason, 0), 0u) << manager.statusText;
+        unchanged(data);
+    }
 }
 
 // The corrections of a request and the outward rounding of the area.
