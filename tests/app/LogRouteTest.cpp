@@ -1,8 +1,15 @@
 #include "app/LogPage.h"
 #include "app/LogRoute.h"
 
+#include "app/TForm1.h"
+#include "frame/SharedTables.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
+#include "userdata/RouteFollowing.h"
+#include "userdata/RouteTable.h"
 #include "../platform/system/TempFolder.h"
+
+#include <QDateEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -64,6 +71,36 @@ TEST(LogRoute, ADayOfMinutesStopsAtTheTablesCapacity)
                                              "261211 1408  54\xB0" "30.000'N 010\xB0" "15.000'E   5.2 kt  047.5\xB0";
     EXPECT_EQ(ReadLogRoute(file, 500).size(), 1u);
     EXPECT_TRUE(ReadLogRoute(folder / "missing.txt", 500).empty());
+}
+
+// "As route" on the day chosen: the table holds the log's waypoints in place of the route before,
+// and only two or more ask for a start. A day without a log offers neither button.
+TEST(LogRoute, AsRouteStartsOnlyARouteOfTwoWaypointsOrMore)
+{
+    TempFolder folder;
+    DataPaths[DataPathLog] = folder.path();
+    TForm1 form;
+    const std::string line = "261211 1407  54\xB0" "30.000'N 010\xB0" "15.000'E   5.2 kt  047.5\xB0\r\n";
+    for (const int lines : {0, 1, 2}) {
+        SCOPED_TRACE(lines);
+        std::filesystem::remove(folder / "261211.txt");
+        if (lines > 0) {
+            std::ofstream out(folder / "261211.txt", std::ios::binary);
+            for (int n = 0; n < lines; ++n)
+                out << line;
+        }
+        WaypointCount = 3;
+        RouteStartRequest = 0;
+        form.dtLogDate->setDate(QDate(2026, 12, 11));
+        dtLogDateChange(form);
+        EXPECT_EQ(form.btnLogRoute->isEnabled(), lines > 0);
+        EXPECT_EQ(btnLogRouteClick(form), lines >= 2);
+        EXPECT_EQ(WaypointCount, lines);
+        EXPECT_EQ(+RouteStartRequest, lines >= 2 ? 1 : 0);
+    }
+    ClearRouteTable();
+    RouteStartRequest = 0;
+    DataPaths[DataPathLog].clear();
 }
 
 TEST(LogRoute, OnlyAnExistingJpegFileIsOpened)

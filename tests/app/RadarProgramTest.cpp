@@ -102,6 +102,28 @@ TEST_F(RadarProgramTest, AServiceThatDoesNotStartIsReportedAndTheRadarButtonDisa
     EXPECT_FALSE(RadarCtrl->isVisible());
 }
 
+// A radar whose service refuses to start: the button goes up again, the panel and the picture
+// stay away, and a "Radar Error" box says why; the radar stays available for another try.
+TEST_F(RadarProgramTest, ARadarThatDoesNotStartPutsItsButtonUpAndSaysWhy)
+{
+    auto service = AnsweringService({1000.0}, {"1 km"});
+    EXPECT_CALL(*service, Start(_)).WillOnce(Return(chartengine::kFail));
+    ProgramRadarServiceMaker = Handing(std::move(service));
+    form = StartProgram(QSize(400, 300));
+    ASSERT_TRUE(StartupDone);
+    ASSERT_NE(RadarService, nullptr);
+    ASSERT_EQ(captioned("Radar Error"), 0);
+
+    form->RadarBtn->click();
+    EXPECT_FALSE(form->RadarBtn->isChecked());
+    EXPECT_TRUE(Radar->isHidden());
+    EXPECT_FALSE(RadarCtrl->isVisible());
+    ASSERT_EQ(captioned("Radar Error"), 1);
+    EXPECT_EQ(boxes.shown.back().text.rfind("<RadarManager::Start()> ICMRadar->Start failed.", 0), 0u)
+        << boxes.shown.back().text;
+    EXPECT_TRUE(form->RadarBtn->isEnabled());
+}
+
 // Course up with Auto turns the chart to the heading at each redraw; the echo of the buoy, drawn
 // through the main view, lies on the buoy before the turn and on the turned pixel after it.
 TEST_F(RadarProgramTest, ThePictureTurnsWithTheHeading)

@@ -17,6 +17,9 @@
 #include "userdata/TAisDbDlg.h"
 #include "userdata/TReplayDlg.h"
 
+#include <GeographicLib/Geodesic.hpp>
+
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
@@ -200,6 +203,48 @@ TEST_F(ReplayTest, ARecordedDayPlaysBackMinuteByMinute)
     for (const TargetRecord& t : TargetTable)
         ASSERT_EQ(+t.id, -1);
     EXPECT_EQ(clockSets, 0);
+}
+
+// "Use DR" between recorded minutes: the own ship sails on along its recorded course at its
+// recorded speed times the speed factor for the real time since the last tick; a stall counts as
+// ten seconds at most, and without "Use DR" it stays where it was recorded.
+TEST_F(ReplayTest, UseDrSailsTheOwnShipOnForTheRealTimeElapsed)
+{
+    const double lon = 60.915;
+    const double lat = -32.485;
+    writeDay(Bytes({At(600, ReplayOwnShipId, lon, lat, 100, 900, 900),
+                    At(601, ReplayOwnShipId, lon + 0.01, lat, 100, 900, 900)}));
+    form->btnReplay->setChecked(true);
+    btnReplayClick(*form);
+    ReplayDlg->dtTime->setTime(QTime(10, 0));
+    ReplayDlg->btnStartClick();
+    ReplayDlg->tbSpd->setValue(1);
+    ASSERT_EQ(ReplayDlg->speedFactor, 2);
+    ReplayDlg->ckDR->setChecked(true);
+    ReplayDlg->btnSpd->setChecked(true);
+    ReplayDlg->btnSpdClick();
+
+    const GeographicLib::Geodesic& wgs84 = GeographicLib::Geodesic::WGS84();
+    const auto metresSailed = [&](double fromLat, double fromLon) {
+        double metres = 0;
+        wgs84.Inverse(fromLat, fromLon, OwnShip.gpsLatitude, OwnShip.gpsLongitude, metres);
+        return metres;
+    };
+    EXPECT_FALSE(DeadReckonReplayedOwnShip(1000));  // the first tick only takes the time
+    double fromLat = OwnShip.gpsLatitude;
+    double fromLon = OwnShip.gpsLongitude;
+    EXPECT_TRUE(DeadReckonReplayedOwnShip(4000));   // 10 kn x 2 for 3 s: 1/60 nm
+    EXPECT_NEAR(metresSailed(fromLat, fromLon), 1852.0 / 60.0, 0.3);
+    EXPECT_NEAR(OwnShip.gpsLatitude, fromLat, 1e-6);  // due east
+    fromLat = OwnShip.gpsLatitude;
+    fromLon = OwnShip.gpsLongitude;
+    EXPECT_TRUE(DeadReckonReplayedOwnShip(64000));  // a stalled minute: 10 s
+    EXPECT_NEAR(metresSailed(fromLat, fromLon), 1852.0 * 20.0 * 10.0 / 3600.0, 1.0);
+
+    ReplayDlg->ckDR->setChecked(false);
+    fromLon = OwnShip.gpsLongitude;
+    EXPECT_FALSE(DeadReckonReplayedOwnShip(65000));
+    EXPECT_EQ(OwnShip.gpsLongitude, fromLon);
 }
 
 TEST_F(ReplayTest, AStartAfterTheDaysLastRecordOrWithoutAFileClosesTheReplay)
