@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string_view>
 
@@ -63,6 +64,26 @@ double DoubleKey(codes_handle* h, const char* key, double fallback = 0)
 {
     double value = fallback;
     return codes_get_double(h, key, &value) == 0 ? value : fallback;
+}
+
+// The keys that decide a message's parameter name (ecCodes' shortName concept) for every
+// quantity read here, as one text. The concept's evaluation costs about as much as decoding the
+// values, so a file's names are looked up once per set of these keys.
+std::string NameKeys(codes_handle* h)
+{
+    static constexpr const char* kKeys[] = {
+        "edition", "centre", "subCentre", "tablesVersion", "localTablesVersion", "discipline", "parameterCategory",
+        "parameterNumber", "productDefinitionTemplateNumber", "typeOfFirstFixedSurface",
+        "scaleFactorOfFirstFixedSurface", "scaledValueOfFirstFixedSurface", "typeOfSecondFixedSurface",
+        "scaleFactorOfSecondFixedSurface", "scaledValueOfSecondFixedSurface", "typeOfStatisticalProcessing",
+        "table2Version", "indicatorOfParameter", "indicatorOfTypeOfLevel", "level", "timeRangeIndicator"};
+    std::string keys;
+    for (const char* key : kKeys) {
+        long value = 0;
+        keys += codes_get_long(h, key, &value) == 0 ? std::to_string(value) : "-";
+        keys += ',';
+    }
+    return keys;
 }
 
 double NormalLongitude(double lon)
@@ -149,6 +170,7 @@ HResult ReadGribFields(const std::filesystem::path& file, ForecastLoadReport* re
         return kAbort;
     std::rewind(in.get());
 
+    std::map<std::string, std::string> names;  // NameKeys -> shortName
     for (;;) {
         int error = 0;
         Handle handle(codes_handle_new_from_file(nullptr, in.get(), PRODUCT_GRIB, &error));
@@ -161,7 +183,11 @@ HResult ReadGribFields(const std::filesystem::path& file, ForecastLoadReport* re
         ++out.messages;
         const std::string label = "message " + std::to_string(out.messages);
         GribMessageField field;
-        field.shortName = StringKey(h, "shortName");
+        const std::string keys = NameKeys(h);
+        auto name = names.find(keys);
+        if (name == names.end())
+            name = names.emplace(keys, StringKey(h, "shortName")).first;
+        field.shortName = name->second;
         const Quantity* quantity = nullptr;
         for (const Quantity& q : kQuantities)
             if (field.shortName == q.shortName)
