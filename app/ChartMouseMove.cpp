@@ -21,7 +21,7 @@
 #include "radarweather/WeatherManager.h"
 #include "sensors/OwnShipState.h"
 #include "userdata/RouteFollowing.h"
-#include "userdata/RouteLegs.h"
+#include "userdata/RouteGrid.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TWpDlg.h"
 

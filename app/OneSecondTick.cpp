@@ -49,7 +49,7 @@
 #include "sensors/TSetupPort.h"
 #include "sensors/TSetupSensor.h"
 #include "sensors/TargetTable.h"
-#include "userdata/RouteLegs.h"
+#include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TReplayDlg.h"
 #include "userdata/TSymbDlg.h"

@@ -8,6 +8,7 @@
 #include "userdata/ObjectLabel.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteLoad.h"
+#include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TWpDlg.h"
 

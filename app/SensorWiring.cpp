@@ -15,7 +15,7 @@
 #include "sensors/SensorHooks.h"
 #include "sensors/SensorSettings.h"
 #include "userdata/RouteHooks.h"
-#include "userdata/RouteLegs.h"
+#include "userdata/RouteStore.h"
 #include "userdata/RouteTable.h"
 #include "userdata/TWpDlg.h"
 

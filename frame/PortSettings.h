@@ -23,10 +23,10 @@
 //   frame      ReadPortSettings, WritePortSettings
 //   userdata   ClearRouteTable, InsertRouteEntry, AppendRouteEntry, RemoveRouteEntry,
 //              InsertOwnPosition, RemoveOwnPosition, SetRouteEntryPosition, TakeReceivedRoute
-//              (RouteTable); ComputeRouteLeg, FillRouteGridRow and whatever calls them
-//              (RouteLegs); StoreRouteToDatabase, LoadRouteIntoTable (RouteStore); every write
-//              of RouteId, CurrentWaypoint, DistanceToGo (RouteTable.h) and of the values of
-//              RouteFollowing.h
+//              (RouteTable); ComputeRouteLeg and whatever calls it (RouteLegs);
+//              FillRouteGridRow (RouteGrid); StoreRouteToDatabase (RouteStore);
+//              LoadRouteIntoTable (RouteLoad); every write of RouteId, CurrentWaypoint,
+//              DistanceToGo (RouteTable.h) and of the values of RouteFollowing.h
 //   sensors    ParseSensorInput and the readers that call it (ReadComPort, ReadTcpInput),
 //              CloseComPorts, SendOneOffText, SetOutputMutedByReplay; on the output thread
 //              SendNmeaOutput, for the building of a cycle's output only

@@ -58,7 +58,8 @@ std::optional<int64_t> EtaMoment(const EtaFields& typed, int64_t now, int32_t zo
 double DistanceToCurrentWaypoint()
 {
     const bool turning = Turning && CurrentWaypoint >= 1 && CurrentWaypoint < RouteEntryCount();
-    return DistanceToGo + (turning ? RouteTable[size_t(CurrentWaypoint) - 1].legDistance : 0.0);
+    // Inside the arrival radius DistanceToGo goes below 0; no distance or time is negative.
+    return std::max(DistanceToGo + (turning ? RouteTable[size_t(CurrentWaypoint) - 1].legDistance : 0.0), 0.0);
 }
 
 std::vector<std::optional<int64_t>> RouteEtas(int32_t referenceRow, int64_t referenceTime,

@@ -74,6 +74,7 @@ RouteEtaPanelTexts ComposeRouteEtaPanel(const RouteEtaPanelState& state)
     const int32_t current = std::clamp(CurrentWaypoint, 1, count - 1);
     const int32_t stop = std::clamp(NextStopWaypoint, current, count - 1);
     const double toStop = DistanceToCurrentWaypoint() + SumRouteLegs(current, stop).distance;
+    const float toWaypoint = std::max(DistanceToGo, 0.0f);  // below 0 inside the arrival radius
 
     texts.boxETA = StopTitle(stop, count, state.currentSpeed);
     texts.txDTGend = Distance(toStop);
@@ -91,14 +92,14 @@ RouteEtaPanelTexts ComposeRouteEtaPanel(const RouteEtaPanelState& state)
             const auto eta = size_t(stop) < etas.size() ? etas[size_t(stop)] : std::nullopt;
             texts.txETA = eta ? FormatEtaText(*eta, state.zoneHours) : std::string(NoTimeText);
         }
-        texts.txTTG = FormatDuration(DistanceToGo, state.speedOverGround);
+        texts.txTTG = FormatDuration(toWaypoint, state.speedOverGround);
     }
 
     texts.boxCTS = Turning ? Printed("Turn WP: %d ", WaypointNumber(current - 1))
                            : Printed("Next WOP: %d ", WaypointNumber(current));
     texts.txCTS = Bearing(BearingToSteer);
     texts.txCTS2 = current == count - 1 ? "(end)" : Bearing(RouteTable[size_t(current)].legBearing);
-    texts.txDTGwp = Distance(DistanceToGo);
+    texts.txDTGwp = Distance(toWaypoint);
     const double offTrack = std::fabs(CrossTrackError);
     texts.txXTE = Printed(offTrack < 10 ? "%.2f" : "%.1f", offTrack);
     texts.deviation = Signed(double(state.courseOverGround) - double(BearingToSteer));

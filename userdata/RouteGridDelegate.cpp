@@ -1,6 +1,6 @@
 #include "userdata/RouteGridDelegate.h"
 
-#include "userdata/RouteLegs.h"
+#include "userdata/RouteStore.h"
 #include "userdata/TWpDlg.h"
 
 #include <QKeyEvent>

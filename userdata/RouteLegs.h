@@ -1,13 +1,17 @@
 #pragma once
-// Legs, turns and the route grid: the distance and bearing of every leg, the turn geometry at
-// every waypoint (wheel-over points and arc centre), and the grid of the route dialog with its
-// times, ETAs and totals. Main thread only.
+// Legs and turns of the route table: the distance and bearing of every leg, their times, and the
+// turn geometry at every waypoint (wheel-over points and arc centre). Main thread only.
 
 #include "userdata/RouteTable.h"
 
 #include <cstdint>
 
-class TWpDlg;
+// Whether waypoint n of a table of `count` waypoints has a leg: outside drawing the last
+// waypoint has none; while drawing the scratch entry has none.
+bool HasLeg(int32_t n, int32_t count);
+
+// A waypoint's own value (speed, lane or turn radius), else the route default for 0.
+int32_t DefaultOf(uint16_t own, int16_t routeDefault);
 
 // The speed a waypoint's leg is sailed at, in knots: its own, else the route default (at least
 // 0.1 kn, so that a leg time is always finite).
@@ -37,19 +41,8 @@ extern double RouteLength;
 // leg to the cursor of a route being drawn is left out.
 void ComputeRouteLegs();
 
-// Computes leg n and writes its row of the route grid (position, distance, bearing). While a
-// route is drawn, entry n + 1 first takes the cursor's position, so the last leg follows the
-// mouse. Nothing while an edit is pending or for n < 0.
-void FillRouteGridRow(TWpDlg& dialog, int32_t n);
-
 // The turn at waypoint n: turnStart, turnEnd, turnCentre and turnMisfit. The arc of the turn
 // radius touches both legs; a stop waypoint, and a turn whose arc would overlap the
 // neighbouring turns (the straight part between them would run backwards), get none and make
 // a sharp corner at the waypoint. A misfit found sets TurnMisfitSeen.
 void ComputeWaypointTurn(int32_t n);
-
-// Rewrites the whole route grid from the table (legs recomputed), the totals in the dialog's
-// caption and the calculator's panels. Nothing without a route (RouteEditMode 0 or RouteId 0);
-// changed route defaults are stored first (StoreRouteToDatabase), and nothing more happens
-// while an edit is pending.
-void RecalcRouteTable(TWpDlg& dialog);

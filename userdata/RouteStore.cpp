@@ -8,6 +8,7 @@
 #include "userdata/InfoTexts.h"
 #include "userdata/RouteCellText.h"
 #include "userdata/RouteEta.h"
+#include "userdata/RouteGrid.h"
 #include "userdata/RouteHooks.h"
 #include "userdata/RouteLegs.h"
 #include "userdata/RouteTable.h"
@@ -262,4 +263,13 @@ void StoreRouteToDatabase(TWpDlg& dialog)
         DrawLeg(index);
     RequestRedraw();
     RecalcRouteTable(dialog);
+}
+
+void RecalcRouteTable(TWpDlg& dialog)
+{
+    if (RouteEditMode == 0 || RouteId == 0)
+        return;
+    if (dialog.defaultsChanged)
+        StoreRouteToDatabase(dialog);
+    WriteRouteGrid(dialog);
 }

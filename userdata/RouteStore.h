@@ -1,6 +1,8 @@
 #pragma once
-// The route table and the user database: an edited grid cell committed into the table and the
-// stored route (RouteLoad.h reads a stored route into the table). Main thread only.
+// The route table and the user database: an edited grid cell or the changed route defaults
+// committed into the table and the stored route, and the refresh of the route grid, which
+// commits changed defaults before it rewrites the grid (RouteLoad.h reads a stored route into
+// the table). Main thread only.
 
 #include <cstdint>
 
@@ -15,3 +17,8 @@ class TWpDlg;
 // great-circle leg was divided into and the inserted own position are never written. The route
 // defaults go into the route's first stored point, whichever way the table runs.
 void StoreRouteToDatabase(TWpDlg& dialog);
+
+// Rewrites the whole route grid (WriteRouteGrid). Nothing without a route (RouteEditMode 0 or
+// RouteId 0); changed route defaults are stored first (StoreRouteToDatabase), and nothing more
+// happens while an edit is pending.
+void RecalcRouteTable(TWpDlg& dialog);

@@ -9,6 +9,7 @@
 #include "platform/system/NamedControl.h"
 #include "userdata/ObjectPointEdits.h"
 #include "userdata/PositionEditMasks.h"
+#include "userdata/RouteGrid.h"
 #include "userdata/RouteGridDelegate.h"
 #include "userdata/RouteGridIcons.h"
 #include "userdata/RouteHooks.h"

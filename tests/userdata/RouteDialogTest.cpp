@@ -8,6 +8,7 @@
 #include "userdata/ObjectPoints.h"
 #include "userdata/RouteLoad.h"
 #include "userdata/RouteGridIcons.h"
+#include "userdata/RouteStore.h"
 #include "userdata/StoredPosition.h"
 #include "userdata/TWpDlg.h"
 

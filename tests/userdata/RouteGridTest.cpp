@@ -4,7 +4,8 @@
 #include "RouteTestSupport.h"
 #include "platform/system/TextCodec.h"
 #include "userdata/RouteEta.h"
-#include "userdata/RouteLegs.h"
+#include "userdata/RouteGrid.h"
+#include "userdata/RouteStore.h"
 #include "userdata/TWpDlg.h"
 
 #include <cstring>

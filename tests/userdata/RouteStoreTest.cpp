@@ -3,7 +3,6 @@
 #include "RouteDatabaseFixture.h"
 #include "StoredRoute.h"
 #include "platform/system/TextCodec.h"
-#include "userdata/RouteLegs.h"
 #include "userdata/RouteLoad.h"
 #include "userdata/RouteStore.h"
 #include "userdata/StoredPosition.h"
