@@ -181,6 +181,21 @@ public:
         ASSERT_TRUE(weatherfixtures::WriteGrib(file, fields));
     }
 
+    // A manager started over yesterday's forecast beside the approach cell with the wind shown:
+    // where every request test begins. Null when Init fails.
+    std::unique_ptr<WeatherManager> StartOverYesterdaysForecast()
+    {
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        WriteForecast(program / "gribdata.grb", yesterday.year() * 10000 + yesterday.month() * 100 + yesterday.day());
+        MainMapView->SetCentre(charttest::kInApproachCell);
+        auto manager = std::make_unique<WeatherManager>(Maker());
+        manager->statusCallback = Record;
+        if (manager->Init(MainMapView) != 0)
+            return nullptr;
+        manager->ShowGroup(0x200, 1);
+        return manager;
+    }
+
     TimeZone zone{"UTC"};
     QTemporaryDir dir;
     std::filesystem::path program, config;
@@ -315,13 +330,9 @@ TEST_F(WeatherManagerTest, RefusalsValuesAndGroups)
 // Requests against the real update service with a folder source.
 TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
 {
-    const QDate yesterday = QDate::currentDate().addDays(-1);
-    WriteForecast(program / "gribdata.grb", yesterday.year() * 10000 + yesterday.month() * 100 + yesterday.day());
-    MainMapView->SetCentre(charttest::kInApproachCell);
-    WeatherManager manager(Maker());
-    manager.statusCallback = Record;
-    ASSERT_EQ(manager.Init(MainMapView), 0);
-    manager.ShowGroup(0x200, 1);
+    const std::unique_ptr<WeatherManager> started = StartOverYesterdaysForecast();
+    ASSERT_NE(started, nullptr);
+    WeatherManager& manager = *started;
 
     // An empty inbox: the reason comes back as an error, the data and the layers stay.
     ASSERT_EQ(manager.StartWeatherRequest(), 1);
@@ -446,7 +457,7 @@ std::string FileBytes(const std::filesystem::path& file)
 // plain reason for the failures.
 TEST_F(WeatherManagerTest, RequestsThroughAnHttpSource)
 {
-    const QDate today = QDate::currentDate(), yesterday = today.addDays(-1);
+    const QDate today = QDate::currentDate();
     const std::filesystem::path served = program / "served.grb";
     ASSERT_EQ(QProcess::execute(WEATHER_EXAMPLE_MAKE,
                                 {QString::fromStdString(served.string()), today.toString("yyyyMMdd")}),
@@ -457,12 +468,9 @@ TEST_F(WeatherManagerTest, RequestsThroughAnHttpSource)
     std::ofstream(config) << "[Source]\nLocation=" << server.Url()
                           << "\n[SubZones]\nCount=1\n1\\Name=World\n1\\South=-90\n1\\West=-180\n1\\North=90\n"
                              "1\\East=180\n1\\Expiry=2099-12-31\n";
-    WriteForecast(program / "gribdata.grb", yesterday.year() * 10000 + yesterday.month() * 100 + yesterday.day());
-    MainMapView->SetCentre(charttest::kInApproachCell);
-    WeatherManager manager(Maker());
-    manager.statusCallback = Record;
-    ASSERT_EQ(manager.Init(MainMapView), 0);
-    manager.ShowGroup(0x200, 1);
+    const std::unique_ptr<WeatherManager> started = StartOverYesterdaysForecast();
+    ASSERT_NE(started, nullptr);
+    WeatherManager& manager = *started;
     const std::filesystem::path download = program / "weather-download.grb.part";
 
     // The whole file: the chain asks for the date (a first download) and the zones, then
