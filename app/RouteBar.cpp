@@ -180,6 +180,10 @@ void ReleaseRoute(TForm1& f)
             RouteStopRequest = 1;
         RouteId = 0;
         RouteEditMode = 0;
+        // The start's hold counts down with the evaluations, which end here: left standing it
+        // would keep the anchor and antigrounding alarms from the relay for the rest of the run.
+        AlarmHold = 0;
+        StartGrace = 0;
     }
     RouteChanged = false;
     NextStopWaypoint = -1;

@@ -5,6 +5,7 @@
 #include "platform/chartengine/ChartTestSupport.h"
 
 #include "app/EditingState.h"
+#include "app/RouteBar.h"
 #include "app/SensorWiring.h"
 #include "app/TForm1.h"
 #include "app/TfrmSplash.h"
@@ -332,6 +333,32 @@ void StartRouteBesideTheShip()
     RouteEditMode = RouteShown;
     NextStopWaypoint = -1;
     RouteStartRequest = 1;
+}
+
+// A route released before its start's hold has run out leaves no hold behind: the anchor alarm
+// that follows closes the relay.
+TEST_F(TickTest, ARouteReleasedAtOnceHoldsNoLaterAlarmBack)
+{
+    const auto gps = gpsWithAlarmRelay();
+    ASSERT_TRUE(OwnShip.positionKnown);
+    StartRouteBesideTheShip();
+    gps->send(0, Fix(1));
+    second();
+    ASSERT_EQ(RouteStartRequest, 0);
+    ASSERT_GT(AlarmHold, 0);
+    ReleaseRoute(*form);
+
+    IdRecord zone;
+    zone.objectType = ObjectType::ZONE;
+    zone.id = 10007;
+    zone.latitude = 54 * 600000 + 6000;
+    zone.longitude = 10 * 600000;
+    SetAnchorGuard(zone, 0.5f);
+    gps->send(0, Fix(1));
+    second();
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNotClearable);
+    EXPECT_TRUE(AlarmRelayClosed());
+    ClearAnchorGuard();
 }
 
 TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAlarmAsItWas)
