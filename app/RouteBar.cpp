@@ -189,10 +189,14 @@ void ReleaseRoute(TForm1& f)
     NextStopWaypoint = -1;
     HideRoutePanel(f);
     if (OwnShip.alarmActive) {
-        OwnShip.alarmActive = false;
         Alarm.newWaypoint = Alarm.routeDeviation = false;
         Alarm.routeDeviationSetActive = Alarm.routeDeviationSetAcknowledged = false;
-        SetAlarmRelay(false);
+        // The route's own alarms go with it; an antigrounding alarm or an alarm of a kind (the
+        // anchor, no GPS) sounds on with its relay, as the danger has not gone with the route.
+        if (!Alarm.depthAlarmRaised && OwnShip.alarmKind == AlarmNone) {
+            OwnShip.alarmActive = false;
+            SetAlarmRelay(false);
+        }
     }
 }
 

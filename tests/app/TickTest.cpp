@@ -361,6 +361,33 @@ TEST_F(TickTest, ARouteReleasedAtOnceHoldsNoLaterAlarmBack)
     ClearAnchorGuard();
 }
 
+// Releasing the route ends the route's own alarms only: an anchor alarm sounding meanwhile keeps
+// sounding with its relay closed.
+TEST_F(TickTest, ReleasingARouteLeavesTheAnchorAlarmSounding)
+{
+    const auto gps = gpsWithAlarmRelay();
+    ASSERT_TRUE(OwnShip.positionKnown);
+    IdRecord zone;
+    zone.objectType = ObjectType::ZONE;
+    zone.id = 10007;
+    zone.latitude = 54 * 600000 + 6000;
+    zone.longitude = 10 * 600000;
+    SetAnchorGuard(zone, 0.5f);
+    gps->send(0, Fix(1));
+    second();
+    ASSERT_EQ(OwnShip.alarmKind, AlarmNotClearable);
+    RouteId = 41;
+    RouteEditMode = RouteShown;
+    Alarm.routeDeviation = true;
+
+    ReleaseRoute(*form);
+    EXPECT_FALSE(Alarm.routeDeviation);
+    EXPECT_TRUE(OwnShip.alarmActive);
+    EXPECT_EQ(OwnShip.alarmKind, AlarmNotClearable);
+    EXPECT_TRUE(AlarmRelayClosed());
+    ClearAnchorGuard();
+}
+
 TEST_F(TickTest, TheTrackAlarmIsShownOutsideTheLaneAndClearingItLeavesAnotherAlarmAsItWas)
 {
     const auto gps = gpsWithAlarmRelay();
