@@ -285,25 +285,31 @@ TEST_F(TickTest, AFixFromAPortMovesTheShipAndPlacesItsConningTransducerAndRadar)
     EXPECT_NEAR(bearing, 90.0, 0.5);
 }
 
+// The anchor guard 0.6' north of the ship's fixes with a radius of `miles`.
+void GuardAnchorNorthOfTheShip(float miles)
+{
+    IdRecord zone;
+    zone.objectType = ObjectType::ZONE;
+    zone.id = 10007;
+    zone.latitude = 54 * 600000 + 6000;
+    zone.longitude = 10 * 600000;
+    SetAnchorGuard(zone, miles);
+}
+
 // The anchor watch keeps the own ship inside the zone that the information dialog made the
 // anchor guard: beyond its radius the anchor alarm closes the relay; back inside it ends.
 TEST_F(TickTest, BeyondTheAnchorGuardsRadiusTheAnchorAlarmIsRaisedAndInsideItEnds)
 {
     const auto gps = gpsWithAlarmRelay();
     ASSERT_TRUE(OwnShip.positionKnown);
-    IdRecord zone;
-    zone.objectType = ObjectType::ZONE;
-    zone.id = 10007;
-    zone.latitude = 54 * 600000 + 6000;  // 0.6' north of the ship
-    zone.longitude = 10 * 600000;
-    SetAnchorGuard(zone, 0.5f);
+    GuardAnchorNorthOfTheShip(0.5f);
     gps->send(0, Fix(1));
     second();
     EXPECT_EQ(OwnShip.alarmKind, AlarmNotClearable);
     EXPECT_TRUE(OwnShip.alarmActive);
     EXPECT_TRUE(AlarmRelayClosed());
 
-    SetAnchorGuard(zone, 1.0f);
+    GuardAnchorNorthOfTheShip(1.0f);
     gps->send(0, Fix(1));
     second();
     EXPECT_EQ(OwnShip.alarmKind, AlarmNone);
@@ -348,12 +354,7 @@ TEST_F(TickTest, ARouteReleasedAtOnceHoldsNoLaterAlarmBack)
     ASSERT_GT(AlarmHold, 0);
     ReleaseRoute(*form);
 
-    IdRecord zone;
-    zone.objectType = ObjectType::ZONE;
-    zone.id = 10007;
-    zone.latitude = 54 * 600000 + 6000;
-    zone.longitude = 10 * 600000;
-    SetAnchorGuard(zone, 0.5f);
+    GuardAnchorNorthOfTheShip(0.5f);
     gps->send(0, Fix(1));
     second();
     EXPECT_EQ(OwnShip.alarmKind, AlarmNotClearable);
@@ -367,12 +368,7 @@ TEST_F(TickTest, ReleasingARouteLeavesTheAnchorAlarmSounding)
 {
     const auto gps = gpsWithAlarmRelay();
     ASSERT_TRUE(OwnShip.positionKnown);
-    IdRecord zone;
-    zone.objectType = ObjectType::ZONE;
-    zone.id = 10007;
-    zone.latitude = 54 * 600000 + 6000;
-    zone.longitude = 10 * 600000;
-    SetAnchorGuard(zone, 0.5f);
+    GuardAnchorNorthOfTheShip(0.5f);
     gps->send(0, Fix(1));
     second();
     ASSERT_EQ(OwnShip.alarmKind, AlarmNotClearable);
