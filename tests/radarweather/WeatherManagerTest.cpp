@@ -166,11 +166,13 @@ public:
         return maker;
     }
 
-    // A small forecast of wind (3, 4), 1013 hPa and 288.1 K around the default chart area.
-    void WriteForecast(const std::filesystem::path& file, long day = 20261211)
+    // A small forecast of wind (3, 4), 1013 hPa and 288.1 K around the default chart area, from
+    // 00 UTC of `day` at the steps of `hours`.
+    void WriteForecast(const std::filesystem::path& file, long day = 20261211,
+                       const std::vector<long>& hours = {0, 6, 12})
     {
         std::vector<GribGridField> fields;
-        for (long hour : {0L, 6L, 12L}) {
+        for (long hour : hours) {
             const auto constant = [](double value) { return [value](double, double) { return value; }; };
             for (auto [name, value] : {std::pair{"10u", 3.0}, {"10v", 4.0}, {"msl", 101300.0}, {"2t", 288.1}}) {
                 GribGridField f = weatherfixtures::Field(name, -84, 30, 1, 25, 16, hour, constant(value));
@@ -345,8 +347,10 @@ TEST_F(WeatherManagerTest, RequestsThroughAFolderSource)
 
     // A later forecast dropped in: the chain asks for the date and the zones, then downloads;
     // the new data hold before the event of new data, and the groups come back.
+    // Two days from today's 00 UTC, so that the steps ahead of the clock are there at any hour.
     const QDate today = QDate::currentDate();
-    WriteForecast(program / "inbox" / "new.grb", today.year() * 10000 + today.month() * 100 + today.day());
+    WriteForecast(program / "inbox" / "new.grb", today.year() * 10000 + today.month() * 100 + today.day(),
+                  {0, 6, 12, 18, 24, 30, 36, 42, 48});
     Events.clear();
     manager.forecastLength = 36;
     ASSERT_EQ(manager.StartWeatherRequest(), 1) << manager.ErrorText();
