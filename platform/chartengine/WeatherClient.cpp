@@ -134,12 +134,7 @@ WeatherScene WeatherClient::Scene(const GeoProjection* projection, const MapView
 
 std::vector<QColor> WeatherClient::SchemeRamp() const
 {
-    std::vector<QColor> ramp;
-    ColourEntry entries[kS52ColourCount];
-    if (symbolization_ && symbolization_->SchemeColours(scheme_, kS52ColourCount, entries) == kOk)
-        for (const ColourEntry& e : entries)
-            ramp.push_back(QColor(e.colour & 0xFF, (e.colour >> 8) & 0xFF, (e.colour >> 16) & 0xFF));
-    return ramp;
+    return symbolization_ ? WeatherRamp(*symbolization_, scheme_) : std::vector<QColor>{};
 }
 
 std::vector<QColor> WeatherClient::PaletteRamp(const DrawBlock& block) const

@@ -2,6 +2,7 @@
 
 #include "platform/chartengine/GeoProjection.h"
 #include "platform/chartengine/MapViewport.h"
+#include "platform/chartengine/Symbolization.h"
 #include "platform/geodesy/NormalisedCoordinates.h"
 
 #include <QFont>
@@ -154,6 +155,16 @@ double PrecipitationShade(double mmPerHour)
 }
 
 double CurrentArrowLength(double metresPerSecond) { return 8 + 16 * std::min(metresPerSecond, 2.0); }
+
+std::vector<QColor> WeatherRamp(const Symbolization& weather, int32_t scheme)
+{
+    std::vector<QColor> ramp;
+    ColourEntry entries[kS52ColourCount];
+    if (weather.SchemeColours(scheme, kS52ColourCount, entries) == kOk)
+        for (const ColourEntry& e : entries)
+            ramp.push_back(QColor(e.colour & 0xFF, (e.colour >> 8) & 0xFF, (e.colour >> 16) & 0xFF));
+    return ramp;
+}
 
 QColor ShadeColour(const std::vector<QColor>& ramp, double fraction)
 {

@@ -1,8 +1,8 @@
 #pragma once
 // The forecast at one time drawn in plain marine forms: pressure as isobars every 4 hPa with
 // their values, wind as barbs, waves as shading by height with arrows the way they run,
-// currents as arrows, precipitation and temperature as shading. Grid points are thinned to the scale so that
-// symbols keep about 40 pixels apart.
+// currents as arrows, precipitation and temperature as shading. Grid points are thinned to the
+// scale so that symbols keep about 40 pixels apart.
 
 #include "platform/chartengine/GribForecast.h"
 
@@ -16,6 +16,7 @@ namespace chartengine {
 
 class GeoProjection;
 class MapViewport;
+class Symbolization;
 
 struct WeatherScene {
     const GribForecast* forecast = nullptr;
@@ -37,6 +38,9 @@ bool DrawWeatherScene(QPainter& painter, const WeatherScene& scene);
 double TemperatureShade(double kelvin);
 double WaveShade(double metres);
 double PrecipitationShade(double mmPerHour);
+// The ramp of the weather symbolization's colours in a colour scheme (0..4); empty when it
+// has none.
+std::vector<QColor> WeatherRamp(const Symbolization& weather, int32_t scheme);
 // The translucent colour of the shading at a fraction of the ramp.
 QColor ShadeColour(const std::vector<QColor>& ramp, double fraction);
 // Lines, barbs and labels in a colour scheme (0..4); current arrows in the ramp's.

@@ -97,15 +97,7 @@ WeatherUpdate::WeatherUpdate(std::filesystem::path programFolder, std::filesyste
 {
 }
 
-WeatherUpdate::~WeatherUpdate()
-{
-    ++generation_;
-    StopDownload();
-    if (!temporaryFile_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temporaryFile_, ignored);
-    }
-}
+WeatherUpdate::~WeatherUpdate() { Abandon(); }
 
 bool WeatherUpdate::ReadConfiguration(Source* source, std::vector<Zone>* zones, std::string* why) const
 {
@@ -204,13 +196,7 @@ HResult WeatherUpdate::CancelRequest(int32_t kind)
 {
     if (running_ != kind)
         return kFalse;
-    ++generation_;
-    StopDownload();
-    if (!temporaryFile_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temporaryFile_, ignored);
-        temporaryFile_.clear();
-    }
+    Abandon();
     running_ = 0;
     status_ = 0;
     return kOk;
@@ -245,13 +231,7 @@ void WeatherUpdate::Fail(const std::string& why)
 {
     reason_ = why;
     const int32_t word = kStatusError | running_ | (status_ & 0xFFFF);
-    ++generation_;
-    StopDownload();
-    if (!temporaryFile_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temporaryFile_, ignored);
-        temporaryFile_.clear();
-    }
+    Abandon();
     running_ = 0;
     status_ = 0;
     listeners_.PostLater(1, {0, 0, word});
@@ -400,6 +380,17 @@ void WeatherUpdate::FetchDone(const std::string& url)
         return Finish();
     }
     Next(&WeatherUpdate::CutAndReplace);
+}
+
+void WeatherUpdate::Abandon()
+{
+    ++generation_;
+    StopDownload();
+    if (!temporaryFile_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporaryFile_, ignored);
+        temporaryFile_.clear();
+    }
 }
 
 void WeatherUpdate::StopDownload()

@@ -100,6 +100,9 @@ private:
     void FetchDone(const std::string& url);
     // Ends a download under way and removes what it wrote.
     void StopDownload();
+    // Drops the request in hand: its queued steps and replies are ignored from now on, a
+    // download ends and the files it wrote go.
+    void Abandon();
     void CutAndReplace();
     bool NewestSourceFile(const Source& source, std::filesystem::path* file, double* reference, std::string* why) const;
 

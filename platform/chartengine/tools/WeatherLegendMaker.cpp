@@ -29,12 +29,7 @@ std::vector<QColor> DayRamp()
 {
     std::unique_ptr<Symbolization> weather;
     SymbolizationRegistry().CreateSymbolization(Guid{}, kWeatherSymbolizationName, {1, 1}, &weather);
-    ColourEntry entries[kS52ColourCount];
-    std::vector<QColor> ramp;
-    if (weather && weather->SchemeColours(0, kS52ColourCount, entries) == kOk)
-        for (const ColourEntry& e : entries)
-            ramp.push_back(QColor(e.colour & 0xFF, (e.colour >> 8) & 0xFF, (e.colour >> 16) & 0xFF));
-    return ramp;
+    return weather ? WeatherRamp(*weather, 0) : std::vector<QColor>{};
 }
 
 // A picture with its title; draw gets the painter in pixels (y down) below the title.
