@@ -67,7 +67,6 @@ void TCm93Update::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-// Along the bottom of the main window, as wide as the chart.
 // The highlighted frame covers the whole cell: it goes with the window, unless the chart has
 // highlighted another object since.
 void TCm93Update::hideEvent(QHideEvent* event)
@@ -82,6 +81,7 @@ void TCm93Update::hideEvent(QHideEvent* event)
     QDialog::hideEvent(event);
 }
 
+// Along the bottom of the main window, as wide as the chart.
 void TCm93Update::FormShow()
 {
     if (chart && chart->controls.CM93) {

@@ -1,9 +1,9 @@
 #include "platform/system/SoundPlayer.h"
 
 #include <QByteArray>
-#include <QDir>
 #include <QFile>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cmath>
@@ -75,11 +75,16 @@ void PlayOnDevice(const QString& file)
         effect->play();
 }
 
-// A tone's file is written once a run, at its first use, and played as a file from then on.
+// A tone's file is written once a run, at its first use, and played as a file from then on. The
+// files lie in a folder of the run's own (made private), never at a name another user could
+// have laid in the shared temporary folder first.
 void PlayToneOnDevice(int32_t hertz, int32_t milliseconds)
 {
+    static const QTemporaryDir folder;
     static std::set<std::pair<int32_t, int32_t>> written;
-    const QString file = QDir::temp().filePath(QString("varnik-tone-%1-%2.wav").arg(hertz).arg(milliseconds));
+    if (!folder.isValid())
+        return;
+    const QString file = folder.filePath(QString("tone-%1-%2.wav").arg(hertz).arg(milliseconds));
     if (!written.contains({hertz, milliseconds})) {
         QFile out(file);
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(ToneWave(hertz, milliseconds)) < 0)
